@@ -1,0 +1,38 @@
+// Move generation: the moves of one piece as text, the attack maps, the target map of the
+// player's move, the generators that feed the search, and the command entry point.
+//
+// Squares are (file, rank) with both in 1..8; a generator given anything else on its
+// square (empty, border, the other colour) does nothing.
+#pragma once
+
+#include <string>
+
+namespace ostrand {
+
+// Appends the pseudo-legal moves of the Black piece on (x, y) to moves, four digits each.
+void ListBlackPieceMoves(int x, int y, std::string& moves);
+// Appends the pseudo-legal moves of the White piece on (x, y) to moves.
+void ListWhitePieceMoves(int x, int y, std::string& moves);
+// Appends a Black slider's moves along one ray: empty squares nearest first, then a capture.
+void ListBlackRay(int x, int y, int dx, int dy, std::string& moves);
+// Appends a White slider's moves along one ray.
+void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves);
+
+// Threat marking: adds to BlackAttacks (WhiteAttacks) the squares the piece could capture
+// on now. Filled for the check tests and the castling flags.
+void MarkBlackPieceThreats(int x, int y);
+void MarkWhitePieceThreats(int x, int y);
+// Control marking: adds every square the piece covers, whatever stands there. Filled for
+// the end-game king term of the evaluation.
+void MarkBlackPieceControl(int x, int y);
+void MarkWhitePieceControl(int x, int y);
+// A slider's ray count: the empty squares and the first piece of either colour.
+void MarkBlackRay(int x, int y, int dx, int dy);
+void MarkWhiteRay(int x, int y, int dx, int dy);
+
+// The player's target map: adds 1 in WhiteAttacks on every square the White piece on
+// (x, y) may move to (exactly the targets of ListWhitePieceMoves; no castling).
+void MarkWhitePieceTargets(int x, int y);
+void MarkWhiteRayTargets(int x, int y, int dx, int dy);
+
+}  // namespace ostrand

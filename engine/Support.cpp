@@ -1,0 +1,214 @@
+#include "Support.h"
+
+#include <charconv>
+
+#include "MoveGenerator.h"
+#include "Variables.h"
+
+namespace ostrand {
+
+void ClearAttackMaps() {
+    BlackAttacks.cells.fill(0);
+    WhiteAttacks.cells.fill(0);
+}
+
+void ComputeAttackMaps() {
+    ClearAttackMaps();
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y)
+            if (Board(x, y) > 0) MarkBlackPieceThreats(x, y);
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y)
+            if (Board(x, y) < 0) MarkWhitePieceThreats(x, y);
+}
+
+void FindKings(int16_t& blackX, int16_t& blackY, int16_t& whiteX, int16_t& whiteY) {
+    for (int16_t y = 1; y <= 8; ++y)
+        for (int16_t x = 1; x <= 8; ++x) {
+            if (Board(x, y) == Piece::King) blackX = x, blackY = y;
+            if (Board(x, y) == -Piece::King) whiteX = x, whiteY = y;
+        }
+}
+
+namespace {
+
+// A castling move is written with from-file 0 (White) or 9 (Black); its key is the
+// decimal text of the from-file followed by that of the from-rank.
+bool IsCastlingMove(int x1) {
+    return x1 == 0 || x1 == 9;
+}
+
+struct CastlingKey {
+    char text[16];
+    std::string_view view;
+    CastlingKey(int x1, int y1) {
+        char* end = std::to_chars(text, text + sizeof text, x1).ptr;
+        end = std::to_chars(end, text + sizeof text, y1).ptr;
+        view = std::string_view(text, static_cast<size_t>(end - text));
+    }
+};
+
+}  // namespace
+
+void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured) {
+    if (IsCastlingMove(x1)) {
+        MakeCastling(CastlingKey(x1, y1).view);
+        moved = captured = 0;
+        return;
+    }
+    captured = Board(x2, y2);
+    moved = Board(x1, y1);
+    Board(x2, y2) = moved;
+    Board(x1, y1) = EmptyCell;
+    if (y2 == 1 && moved == Piece::Pawn) Board(x2, y2) = Piece::Queen;
+    if (y2 == 8 && moved == -Piece::Pawn) Board(x2, y2) = -Piece::Queen;
+}
+
+void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured) {
+    if (IsCastlingMove(x1)) {
+        UnmakeCastling(CastlingKey(x1, y1).view);
+        return;
+    }
+    // In this order, so that the null move, whose squares coincide, restores the border.
+    Board(x1, y1) = moved;
+    Board(x2, y2) = captured;
+}
+
+void MakeCastling(std::string_view key) {
+    if (key == "01") {
+        Board(5, 1) = EmptyCell, Board(6, 1) = -Piece::Rook;
+        Board(7, 1) = -Piece::King, Board(8, 1) = EmptyCell;
+    } else if (key == "08") {
+        Board(5, 1) = EmptyCell, Board(4, 1) = -Piece::Rook, Board(3, 1) = -Piece::King;
+        Board(2, 1) = EmptyCell, Board(1, 1) = EmptyCell;
+    } else if (key == "91") {
+        Board(5, 8) = EmptyCell, Board(6, 8) = Piece::Rook;
+        Board(7, 8) = Piece::King, Board(8, 8) = EmptyCell;
+    } else if (key == "98") {
+        Board(5, 8) = EmptyCell, Board(4, 8) = Piece::Rook, Board(3, 8) = Piece::King;
+        Board(2, 8) = EmptyCell, Board(1, 8) = EmptyCell;
+    }
+}
+
+void UnmakeCastling(std::string_view key) {
+    if (key == "01") {
+        Board(5, 1) = -Piece::King, Board(6, 1) = EmptyCell;
+        Board(7, 1) = EmptyCell, Board(8, 1) = -Piece::Rook;
+    } else if (key == "08") {
+        Board(5, 1) = -Piece::King, Board(4, 1) = EmptyCell, Board(3, 1) = EmptyCell;
+        Board(2, 1) = EmptyCell, Board(1, 1) = -Piece::Rook;
+    } else if (key == "91") {
+        Board(5, 8) = Piece::King, Board(6, 8) = EmptyCell;
+        Board(7, 8) = EmptyCell, Board(8, 8) = Piece::Rook;
+    } else if (key == "98") {
+        Board(5, 8) = Piece::King, Board(4, 8) = EmptyCell, Board(3, 8) = EmptyCell;
+        Board(2, 8) = EmptyCell, Board(1, 8) = Piece::Rook;
+    }
+}
+
+int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2) {
+    int16_t moved, captured;
+    MakeMove(x1, y1, x2, y2, moved, captured);
+    ComputeAttackMaps();
+    int16_t bx = 0, by = 0, wx = 0, wy = 0;
+    FindKings(bx, by, wx, wy);
+    const int16_t result = BlackAttacks(wx, wy) >= 1 ? Yes : No;
+    UnmakeMove(x1, y1, x2, y2, moved, captured);
+    return result;
+}
+
+int16_t BlackInCheckAfter(int x1, int y1, int x2, int y2) {
+    int16_t moved, captured;
+    MakeMove(x1, y1, x2, y2, moved, captured);
+    ComputeAttackMaps();
+    int16_t bx = 0, by = 0, wx = 0, wy = 0;
+    FindKings(bx, by, wx, wy);
+    const int16_t result = WhiteAttacks(bx, by) >= 1 ? Yes : No;
+    UnmakeMove(x1, y1, x2, y2, moved, captured);
+    return result;
+}
+
+namespace {
+
+using Lister = void (*)(int, int, std::string&);
+using CheckTest = int16_t (*)(int, int, int, int);
+
+// Steps 2 to 4 of the game-end tests: after the move, -1 unless some pseudo-legal move of
+// the side's pieces passes the side's check test. Every move is tried, with no early exit.
+int16_t HasNoLegalMoveAfter(int x1, int y1, int x2, int y2, int sign, Lister list,
+                            CheckTest inCheckAfter) {
+    int16_t result = Yes;
+    int16_t moved, captured;
+    MakeMove(x1, y1, x2, y2, moved, captured);
+    std::string moves;
+    moves.reserve(128);
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            if (sign * Board(x, y) <= 0) continue;
+            moves.clear();
+            list(x, y, moves);
+            for (size_t i = 0; i + 4 <= moves.size(); i += 4)
+                if (inCheckAfter(moves[i] - '0', moves[i + 1] - '0', moves[i + 2] - '0',
+                                 moves[i + 3] - '0') == No)
+                    result = No;
+        }
+    UnmakeMove(x1, y1, x2, y2, moved, captured);
+    return result;
+}
+
+}  // namespace
+
+int16_t IsWhiteCheckmated(int x1, int y1, int x2, int y2) {
+    if (WhiteInCheckAfter(x1, y1, x2, y2) == No) return No;
+    return HasNoLegalMoveAfter(x1, y1, x2, y2, -1, ListWhitePieceMoves, WhiteInCheckAfter);
+}
+
+int16_t IsBlackCheckmated(int x1, int y1, int x2, int y2) {
+    if (BlackInCheckAfter(x1, y1, x2, y2) == No) return No;
+    return HasNoLegalMoveAfter(x1, y1, x2, y2, 1, ListBlackPieceMoves, BlackInCheckAfter);
+}
+
+int16_t IsWhiteStalemated(int x1, int y1, int x2, int y2) {
+    if (WhiteInCheckAfter(x1, y1, x2, y2) == Yes) return No;
+    return HasNoLegalMoveAfter(x1, y1, x2, y2, -1, ListWhitePieceMoves, WhiteInCheckAfter);
+}
+
+int16_t IsBlackStalemated(int x1, int y1, int x2, int y2) {
+    if (BlackInCheckAfter(x1, y1, x2, y2) == Yes) return No;
+    return HasNoLegalMoveAfter(x1, y1, x2, y2, 1, ListBlackPieceMoves, BlackInCheckAfter);
+}
+
+void UpdateCastling() {
+    using namespace Castle;
+    auto& f = CastleFlags;
+    f[WhiteQueenNow] = f[WhiteKingNow] = f[BlackQueenNow] = f[BlackKingNow] = No;
+
+    if (Board(5, 1) != -Piece::King) f[WhiteKingRight] = f[WhiteQueenRight] = No;
+    if (Board(5, 8) != Piece::King) f[BlackKingRight] = f[BlackQueenRight] = No;
+    if (Board(1, 1) != -Piece::Rook) f[WhiteQueenRight] = No;
+    if (Board(8, 1) != -Piece::Rook) f[WhiteKingRight] = No;
+    if (Board(1, 8) != Piece::Rook) f[BlackQueenRight] = No;
+    if (Board(8, 8) != Piece::Rook) f[BlackKingRight] = No;
+
+    if (Board(1, 1) == -Piece::Rook && Board(2, 1) == EmptyCell && Board(3, 1) == EmptyCell &&
+        Board(4, 1) == EmptyCell && Board(5, 1) == -Piece::King && f[WhiteQueenRight] == Yes)
+        f[WhiteQueenNow] = Yes;
+    if (Board(1, 8) == Piece::Rook && Board(2, 8) == EmptyCell && Board(3, 8) == EmptyCell &&
+        Board(4, 8) == EmptyCell && Board(5, 8) == Piece::King && f[BlackQueenRight] == Yes)
+        f[BlackQueenNow] = Yes;
+    if (Board(8, 1) == -Piece::Rook && Board(7, 1) == EmptyCell && Board(6, 1) == EmptyCell &&
+        Board(5, 1) == -Piece::King && f[WhiteKingRight] == Yes)
+        f[WhiteKingNow] = Yes;
+    if (Board(8, 8) == Piece::Rook && Board(7, 8) == EmptyCell && Board(6, 8) == EmptyCell &&
+        Board(5, 8) == Piece::King && f[BlackKingRight] == Yes)
+        f[BlackKingNow] = Yes;
+
+    ComputeAttackMaps();
+
+    if (WhiteAttacks(4, 8) || WhiteAttacks(3, 8) || WhiteAttacks(5, 8)) f[BlackQueenNow] = No;
+    if (BlackAttacks(4, 1) || BlackAttacks(3, 1) || BlackAttacks(5, 1)) f[WhiteQueenNow] = No;
+    if (WhiteAttacks(7, 8) || WhiteAttacks(6, 8) || WhiteAttacks(5, 8)) f[BlackKingNow] = No;
+    if (BlackAttacks(7, 1) || BlackAttacks(6, 1) || BlackAttacks(5, 1)) f[WhiteKingNow] = No;
+}
+
+}  // namespace ostrand

@@ -1,0 +1,41 @@
+// Move execution and the game record: making and unmaking moves, the legality and
+// game-end tests, the castling flags, committing moves, the position keys and new games.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ostrand {
+
+// Sets every cell of BlackAttacks and WhiteAttacks to 0, border included.
+void ClearAttackMaps();
+// Refills both attack maps with the threats of every piece on the board.
+void ComputeAttackMaps();
+// Writes the squares of the kings found; the last found in rank-major order wins and an
+// absent king leaves its outputs as the caller set them.
+void FindKings(int16_t& blackX, int16_t& blackY, int16_t& whiteX, int16_t& whiteY);
+
+// Plays any four integers as a move (a from-file of 0 or 9 is a castling) and returns the
+// moved and captured codes that UnmakeMove needs. A pawn reaching its last rank queens.
+void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured);
+void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured);
+// Castling keys: "01" White king-side, "08" White queen-side, "91" and "98" Black's.
+// They write fixed cells; any other key changes nothing.
+void MakeCastling(std::string_view key);
+void UnmakeCastling(std::string_view key);
+
+// -1 when the side's king stands attacked after the move, else 0. Board is left as found.
+int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2);
+int16_t BlackInCheckAfter(int x1, int y1, int x2, int y2);
+// -1 when, after the move, the side is in check (or not, for stalemate) and has no legal
+// move. Pass the null move (10, 10, 10, 10) to judge the current position.
+int16_t IsWhiteCheckmated(int x1, int y1, int x2, int y2);
+int16_t IsBlackCheckmated(int x1, int y1, int x2, int y2);
+int16_t IsWhiteStalemated(int x1, int y1, int x2, int y2);
+int16_t IsBlackStalemated(int x1, int y1, int x2, int y2);
+
+// Brings the castling rights (flags 1..4) and the castle-now flags (5..8) up to date.
+void UpdateCastling();
+
+}  // namespace ostrand

@@ -1,0 +1,102 @@
+// The engine's shared state: the board, the attack maps and the record of the one game.
+//
+// The engine is a set of plain procedures over these module-level globals. The player's
+// pieces are always the negative codes ("White", moving up from ranks 1 and 2) and the
+// engine's pieces the positive codes ("Black", moving down from ranks 7 and 8); which
+// colour the player sees is only the window's business.
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ostrand {
+
+// Yes/no results and flags are 16-bit integers: -1 for yes, 0 for no.
+constexpr int16_t Yes = -1;
+constexpr int16_t No = 0;
+
+// Piece codes: the magnitude is the material value, the sign the colour. The engine's
+// (Black) pieces are positive, the player's (White) pieces negative.
+namespace Piece {
+constexpr int16_t Pawn = 100;
+constexpr int16_t Knight = 320;
+constexpr int16_t Bishop = 350;
+constexpr int16_t Rook = 550;
+constexpr int16_t Queen = 990;
+constexpr int16_t King = 10000;
+}  // namespace Piece
+
+constexpr int16_t EmptyCell = 0;
+// Every cell outside the 8 x 8 board. It is positive, so "Black piece" tests must exclude it.
+constexpr int16_t BorderCell = 2;
+
+// The promotion gain of a pawn that becomes a queen.
+constexpr int16_t PromotionGain = Piece::Queen - Piece::Pawn;
+
+// The file and rank of the null move: a border cell that stands for "no move at all".
+constexpr int NullSquare = 10;
+
+// A 12 x 12 array of 16-bit cells indexed (x, y) with both indices from -1 to 10. The
+// board proper is x, y = 1..8; the two-cell border lets every knight jump and one-step look
+// from an inner square land inside the array. Cell (x, y) is element (x + 1) + 12 (y + 1).
+class Grid {
+  public:
+    static constexpr int Side = 12;
+    static constexpr int CellCount = Side * Side;
+
+    static constexpr int Index(int x, int y) { return (x + 1) + Side * (y + 1); }
+    static constexpr bool InRange(int v) { return v >= -1 && v <= 10; }
+
+    int16_t& operator()(int x, int y) {
+        assert(InRange(x) && InRange(y));
+        return cells[Index(x, y)];
+    }
+    int16_t operator()(int x, int y) const {
+        assert(InRange(x) && InRange(y));
+        return cells[Index(x, y)];
+    }
+    bool operator==(const Grid&) const = default;
+
+    std::array<int16_t, CellCount> cells{};
+};
+
+// The board: 0 empty, a piece code, or BorderCell outside files and ranks 1..8.
+extern Grid Board;
+// Attack counts of the Black pieces per cell; the last filler decides which kind of count.
+extern Grid BlackAttacks;
+// Attack counts of the White pieces per cell; also the target map of the player's move.
+extern Grid WhiteAttacks;
+
+// Indices into CastleFlags.
+namespace Castle {
+constexpr int Spare = 0;            // no meaning; saved and loaded with the others
+constexpr int WhiteQueenRight = 1;  // White keeps the queen-side right
+constexpr int WhiteKingRight = 2;   // White keeps the king-side right
+constexpr int BlackQueenRight = 3;  // Black keeps the queen-side right
+constexpr int BlackKingRight = 4;   // Black keeps the king-side right
+constexpr int WhiteQueenNow = 5;    // White can castle queen-side now
+constexpr int WhiteKingNow = 6;     // White can castle king-side now
+constexpr int BlackQueenNow = 7;    // Black can castle queen-side now
+constexpr int BlackKingNow = 8;     // Black can castle king-side now
+}  // namespace Castle
+
+// Nine castling flags (-1 true, 0 false), indexed by the constants of Castle.
+extern std::array<int16_t, 9> CastleFlags;
+// Plies committed since the last new game (or as loaded from a saved game).
+extern int16_t MoveCount;
+// The game stage 1..4, set from MoveCount and the material before every engine search.
+extern int16_t Stage;
+// Element 0 is empty; element k is the position key after the k-th committed move.
+extern std::vector<std::string> PositionHistory;
+
+// Appends a move text: the four coordinates as decimal digits.
+inline void AppendMove(std::string& moves, int x1, int y1, int x2, int y2) {
+    const char text[4] = {static_cast<char>('0' + x1), static_cast<char>('0' + y1),
+                          static_cast<char>('0' + x2), static_cast<char>('0' + y2)};
+    moves.append(text, 4);
+}
+
+}  // namespace ostrand

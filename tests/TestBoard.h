@@ -1,0 +1,32 @@
+// Sets up positions for the tests from 8-line diagrams, rank 8 first, with the letters of
+// the position key (upper case the player's White pieces, lower case the engine's Black
+// pieces) and '.' for an empty square. Blanks and line breaks are ignored.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Variables.h"
+
+namespace ostrand::test {
+
+constexpr std::string_view InitialDiagram =
+    "rnbqkbnr"
+    "pppppppp"
+    "........"
+    "........"
+    "........"
+    "........"
+    "PPPPPPPP"
+    "RNBQKBNR";
+
+// The piece code of a diagram letter, or 0 for anything else.
+int16_t CodeOfLetter(char letter);
+
+// Writes the whole board, border included, from a diagram; other state is left alone.
+void SetBoard(std::string_view diagram);
+
+// The board as a diagram in the form SetBoard reads, one rank a line, rank 8 first.
+std::string Diagram();
+
+}  // namespace ostrand::test
