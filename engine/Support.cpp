@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "Display.h"
+#include "Evaluation.h"
 #include "MoveGenerator.h"
 #include "Variables.h"
 
@@ -209,6 +211,124 @@ void UpdateCastling() {
     if (BlackAttacks(4, 1) || BlackAttacks(3, 1) || BlackAttacks(5, 1)) f[WhiteQueenNow] = No;
     if (WhiteAttacks(7, 8) || WhiteAttacks(6, 8) || WhiteAttacks(5, 8)) f[BlackKingNow] = No;
     if (BlackAttacks(7, 1) || BlackAttacks(6, 1) || BlackAttacks(5, 1)) f[WhiteKingNow] = No;
+}
+
+void PlayMove(int x1, int y1, int x2, int y2) {
+    ++MoveCount;
+    int16_t moved, captured;
+    MakeMove(x1, y1, x2, y2, moved, captured);
+    PositionHistory.push_back(PositionKey());
+    UpdateCastling();
+    TheDisplay().RedrawBoard();
+}
+
+std::string PositionKey() {
+    std::string key;
+    key.reserve(64);
+    for (int y = 8; y >= 1; --y)
+        for (int x = 1; x <= 8; ++x) {
+            switch (Board(x, y)) {
+                case EmptyCell:
+                    key += '0';
+                    break;
+                case Piece::Pawn:
+                    key += 'p';
+                    break;
+                case Piece::Knight:
+                    key += 'n';
+                    break;
+                case Piece::Bishop:
+                    key += 'b';
+                    break;
+                case Piece::Rook:
+                    key += 'r';
+                    break;
+                case Piece::Queen:
+                    key += 'q';
+                    break;
+                case Piece::King:
+                    key += 'k';
+                    break;
+                case -Piece::Pawn:
+                    key += 'P';
+                    break;
+                case -Piece::Knight:
+                    key += 'N';
+                    break;
+                case -Piece::Bishop:
+                    key += 'B';
+                    break;
+                case -Piece::Rook:
+                    key += 'R';
+                    break;
+                case -Piece::Queen:
+                    key += 'Q';
+                    break;
+                case -Piece::King:
+                    key += 'K';
+                    break;
+                default:
+                    break;
+            }
+        }
+    return key;
+}
+
+int16_t IsRepetition() {
+    if (MaterialSum() < Piece::Pawn) return No;
+    const std::string key = PositionKey();
+    int count = 0;
+    for (size_t i = 1; i < PositionHistory.size(); ++i)
+        if (PositionHistory[i] == key) ++count;
+    return count >= 2 ? Yes : No;
+}
+
+int16_t ComputeStage(int16_t moveCount) {
+    int16_t stage = moveCount < 12 ? 1 : 2;
+    if (moveCount > 35) stage = 3;
+    int black = 0, white = 0;
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            const int v = Board(x, y);
+            if (v > 0 && v != Piece::Pawn) ++black;
+            if (v < 0 && v != -Piece::Pawn) ++white;
+        }
+    return black < 4 || white < 4 ? 4 : stage;
+}
+
+void InitNewGame() {
+    Board.cells.fill(BorderCell);
+    constexpr int16_t backRank[8] = {Piece::Rook, Piece::Knight, Piece::Bishop, Piece::Queen,
+                                     Piece::King, Piece::Bishop, Piece::Knight, Piece::Rook};
+    for (int x = 1; x <= 8; ++x) {
+        Board(x, 1) = static_cast<int16_t>(-backRank[x - 1]);
+        Board(x, 2) = -Piece::Pawn;
+        for (int y = 3; y <= 6; ++y)
+            Board(x, y) = EmptyCell;
+        Board(x, 7) = Piece::Pawn;
+        Board(x, 8) = backRank[x - 1];
+    }
+    for (int i = Castle::WhiteQueenRight; i <= Castle::BlackKingRight; ++i)
+        CastleFlags[i] = Yes;
+    for (int i = Castle::WhiteQueenNow; i <= Castle::BlackKingNow; ++i)
+        CastleFlags[i] = No;
+    MoveCount = 0;
+    PositionHistory.assign(1, std::string());
+
+    TableFaults.clear();
+    LoadStage1Tables();
+    LoadStage2Tables();
+    LoadStage3Tables();
+    LoadStage4Tables();
+    if (!TableFaults.empty()) {
+        std::string text =
+            "The piece-square tables are incomplete, the engine plays without the "
+            "missing values: ";
+        for (size_t i = 0; i < TableFaults.size(); ++i)
+            text += (i == 0 ? "" : "; ") + TableFaults[i];
+        TheDisplay().ShowMessage(text);
+    }
+    UpdateCastling();
 }
 
 }  // namespace ostrand

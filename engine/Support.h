@@ -38,4 +38,20 @@ int16_t IsBlackStalemated(int x1, int y1, int x2, int y2);
 // Brings the castling rights (flags 1..4) and the castle-now flags (5..8) up to date.
 void UpdateCastling();
 
+// Commits a move to the game: counts it, records the new position's key, updates the
+// castling flags and has the board redrawn. A committed move is never taken back.
+void PlayMove(int x1, int y1, int x2, int y2);
+// The board as 64 characters, rank 8 first and file 1 first within a rank: "0" for an
+// empty square, "pnbrqk" for Black's pieces, "PNBRQK" for White's.
+std::string PositionKey();
+// -1 when Black is at least a pawn ahead and the position on the board already occurred
+// twice in the game; the search uses it to avoid repeating while winning.
+int16_t IsRepetition();
+// The game stage for a move count: 1 before ply 12, 2 before ply 36, then 3; 4 as soon as
+// either side has fewer than four pieces besides its pawns (the king counts).
+int16_t ComputeStage(int16_t moveCount);
+// The initial position, fresh castling rights, an empty game record, and the piece-square
+// tables read again. Faults in the table files are shown in one message.
+void InitNewGame();
+
 }  // namespace ostrand

@@ -25,6 +25,10 @@ struct MoveCase {
     int x1, y1, x2, y2;
 };
 
+void PrintTo(const MoveCase& m, std::ostream* os) {
+    *os << m.name;
+}
+
 class MakeUnmake : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(MakeUnmake, RestoresAll144Cells) {

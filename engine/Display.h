@@ -1,0 +1,52 @@
+// What the engine needs from the program around it: a display to report to, and a clock.
+//
+// The engine only reports to the display; no engine result depends on it. Until a window
+// registers itself the display is silent, so the engine runs headless in the console
+// program and the tests.
+#pragma once
+
+#include <string>
+
+namespace ostrand {
+
+// The five statistics lines the search writes while it thinks.
+enum class StatusLabel {
+    Nodes,      // "Nodes: "
+    BestValue,  // "Best Value: "
+    Time,       // "Time: "
+    Speed,      // "Nodes/Sec: "
+    State,      // "State: " and the stage, then " / " and the evaluation
+};
+
+class Display {
+  public:
+    virtual ~Display() = default;
+
+    // Off while a command runs, so that no click reaches the engine mid-search.
+    virtual void SetEnabled(bool enabled) = 0;
+    // Draws the board and repaints at once, so a move shows while the engine goes on.
+    virtual void RedrawBoard() = 0;
+    // A modal message box with an OK button; returns when the user has closed it.
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void SetLabel(StatusLabel label, const std::string& text) = 0;
+    virtual std::string LabelText(StatusLabel label) const = 0;
+    virtual void SetProgressMaximum(int maximum) = 0;
+    virtual void SetProgressValue(int value) = 0;
+    // Lets the window handle its pending events (repaints) during a search.
+    virtual void ProcessEvents() = 0;
+};
+
+// The display the engine reports to.
+Display& TheDisplay();
+// Registers the one display; nullptr goes back to the silent default.
+void SetDisplay(Display* display);
+
+// Seconds since midnight, from the registered clock.
+double SecondsSinceMidnight();
+// Replaces the clock (tests); nullptr goes back to the system's local time.
+void SetClock(double (*clock)());
+
+// The folder of the running executable, without a trailing separator.
+std::string ProgramFolder();
+
+}  // namespace ostrand

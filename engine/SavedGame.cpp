@@ -1,0 +1,163 @@
+#include "SavedGame.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "Support.h"
+#include "Variables.h"
+
+namespace ostrand {
+
+namespace {
+
+constexpr int FlagLines = 9;
+constexpr int ValueCount = 1 + FlagLines + Grid::CellCount;  // 154 lines
+// A saved game is a few hundred bytes; anything far larger is not one.
+constexpr std::uintmax_t MaxFileSize = 1 << 20;
+
+// A value as the old line printer wrote it: a blank where a plus sign would go, the
+// digits, one trailing blank, then CR LF.
+void WriteValue(std::string& text, int value) {
+    text += value < 0 ? '-' : ' ';
+    text += std::to_string(value < 0 ? -value : value);
+    text += " \r\n";
+}
+
+// The board cells in file order: file by file from -1 to 10, each from rank -1 to 10.
+template <typename Visit>
+void ForEachCellInFileOrder(Visit&& visit) {
+    for (int x = -1; x <= 10; ++x)
+        for (int y = -1; y <= 10; ++y)
+            visit(x, y);
+}
+
+bool IsInner(int x, int y) {
+    return x >= 1 && x <= 8 && y >= 1 && y <= 8;
+}
+
+bool IsPieceOrEmpty(int v) {
+    const int magnitude = v < 0 ? -v : v;
+    return v == EmptyCell || magnitude == Piece::Pawn || magnitude == Piece::Knight ||
+           magnitude == Piece::Bishop || magnitude == Piece::Rook || magnitude == Piece::Queen ||
+           magnitude == Piece::King;
+}
+
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+bool SaveGame(const std::string& path, std::string& error) {
+    std::string text;
+    text.reserve(ValueCount * 9);
+    WriteValue(text, MoveCount);
+    for (int16_t flag : CastleFlags)
+        WriteValue(text, flag == Yes ? 1 : 0);
+    ForEachCellInFileOrder([&](int x, int y) { WriteValue(text, Board(x, y)); });
+
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            out.close();
+        }
+        if (!out) {
+            std::remove(temporary.c_str());
+            error = "Cannot save the game to " + path + ": the file cannot be written.";
+            return false;
+        }
+    }
+    std::error_code renameError;
+    std::filesystem::rename(temporary, path, renameError);
+    if (renameError) {
+        std::remove(temporary.c_str());
+        error = "Cannot save the game to " + path + ": " + renameError.message() + ".";
+        return false;
+    }
+    return true;
+}
+
+bool LoadGame(const std::string& path, std::string& error) {
+    auto refuse = [&](int line, const std::string& problem) {
+        error = "Cannot load " + path + (line > 0 ? ", line " + std::to_string(line) : "") + ": " +
+                problem + ". The game is unchanged.";
+        return false;
+    };
+
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (sizeError) return refuse(0, "the file cannot be read");
+    if (size > MaxFileSize) return refuse(0, "the file is far too large for a saved game");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return refuse(0, "the file cannot be read");
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::string text = buffer.str();
+
+    // Read every value with the line it stands on; numbers end at a blank, comma or line end.
+    std::array<int16_t, ValueCount> values{};
+    std::array<int, ValueCount> lines{};
+    int count = 0, line = 1;
+    for (size_t i = 0; i < text.size();) {
+        if (IsSeparator(text[i])) {
+            if (text[i] == '\n') ++line;
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && !IsSeparator(text[end]))
+            ++end;
+        const std::string_view token(text.data() + i, end - i);
+        if (count == ValueCount) return refuse(line, "unexpected data after the last value");
+        int value = 0;
+        const auto [ptr, status] =
+            std::from_chars(token.data(), token.data() + token.size(), value);
+        if (status == std::errc::result_out_of_range ||
+            (status == std::errc() && ptr == token.data() + token.size() &&
+             (value < INT16_MIN || value > INT16_MAX)))
+            return refuse(line, "'" + std::string(token) + "' does not fit 16 bits");
+        if (status != std::errc() || ptr != token.data() + token.size())
+            return refuse(line, "'" + std::string(token) + "' is not a whole number");
+        values[count] = static_cast<int16_t>(value);
+        lines[count++] = line;
+        i = end;
+    }
+    if (count < ValueCount)
+        return refuse(0, "the file ends after " + std::to_string(count) + " of " +
+                             std::to_string(ValueCount) + " values");
+
+    if (values[0] < 0) return refuse(lines[0], "the move count is negative");
+    int k = 1 + FlagLines;
+    bool valid = true;
+    ForEachCellInFileOrder([&](int x, int y) {
+        if (!valid) return;
+        const int v = values[k];
+        if (!IsInner(x, y) && v != BorderCell) {
+            valid =
+                refuse(lines[k], "the border cell (" + std::to_string(x) + "," + std::to_string(y) +
+                                     ") holds " + std::to_string(v) + " instead of 2");
+        } else if (IsInner(x, y) && !IsPieceOrEmpty(v)) {
+            valid = refuse(lines[k], "the square (" + std::to_string(x) + "," + std::to_string(y) +
+                                         ") holds " + std::to_string(v) + ", which is no piece");
+        }
+        ++k;
+    });
+    if (!valid) return false;
+
+    MoveCount = values[0];
+    for (int i = 0; i < FlagLines; ++i)
+        CastleFlags[i] = values[1 + i] == 1 ? Yes : No;
+    k = 1 + FlagLines;
+    ForEachCellInFileOrder([&](int x, int y) { Board(x, y) = values[k++]; });
+    UpdateCastling();
+    return true;
+}
+
+}  // namespace ostrand

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "Evaluation.h"
+#include "Support.h"
+#include "TestBoard.h"
+
+namespace ostrand {
+namespace {
+
+using test::SetBoard;
+
+constexpr std::string_view Empty =
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........";
+
+class EvaluationTest : public testing::Test {
+  protected:
+    void SetUp() override { InitNewGame(); }  // loads the shipped tables
+};
+
+TEST_F(EvaluationTest, InitialPositionIsBalancedInStagesOneToThree) {
+    for (int16_t stage : {1, 2, 3}) {
+        Stage = stage;
+        EXPECT_EQ(Evaluate(), 0) << "stage " << stage;
+    }
+}
+
+TEST_F(EvaluationTest, StageOutsideOneToFourGivesZero) {
+    Board(4, 4) = Piece::Queen;
+    for (int16_t stage : {0, 5, -1}) {
+        Stage = stage;
+        EXPECT_EQ(Evaluate(), 0);
+    }
+}
+
+TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
+    SetBoard(
+        "r..qk..r"
+        "pp...ppp"
+        "..n.b..."
+        "..bpP..."
+        ".n.P.B.."
+        "..N..N.."
+        "PP..QPPP"
+        "R...KB.R");
+    Grid original = Board;
+    for (int16_t stage : {1, 2, 3, 4}) {
+        Board = original;
+        Stage = stage;
+        const int16_t score = Evaluate();
+        for (int x = 1; x <= 8; ++x)
+            for (int y = 1; y <= 8; ++y)
+                Board(x, y) = static_cast<int16_t>(-original(x, 9 - y));
+        // The king term of stage 4 is not symmetric (its distance sign follows the score).
+        if (stage != 4) {
+            EXPECT_EQ(Evaluate(), -score) << "stage " << stage;
+        }
+    }
+}
+
+TEST(PawnStructure, IsolatedAndDoubledPawns) {
+    SetBoard(Empty);
+    Board(1, 5) = Piece::Pawn;
+    EXPECT_EQ(PawnStructure(), -25);
+    Board(1, 6) = Piece::Pawn;
+    EXPECT_EQ(PawnStructure(), -75);
+    Board(2, 4) = Piece::Pawn;
+    EXPECT_EQ(PawnStructure(), -50);
+    SetBoard(Empty);
+    Board(4, 4) = Piece::Pawn;
+    Board(5, 4) = Piece::Pawn;
+    EXPECT_EQ(PawnStructure(), 0);
+    // White mirrors Black; three on a file cost what two do.
+    SetBoard(Empty);
+    Board(3, 2) = Board(3, 3) = Board(3, 4) = -Piece::Pawn;
+    EXPECT_EQ(PawnStructure(), 25 * 3 + 25);
+}
+
+TEST(Stage4, TwoKingsAlone) {
+    InitNewGame();
+    SetBoard(Empty);
+    Board(5, 8) = Piece::King;
+    Board(5, 1) = -Piece::King;
+    Stage = 4;
+    EXPECT_EQ(Evaluate(), -210);
+    ComputeControlMaps();
+    EXPECT_EQ(KingSafety(-1), 210);
+}
+
+TEST(Stage4, KingDistanceIsFloored) {
+    SetBoard(Empty);
+    Board(1, 1) = Piece::King;
+    Board(2, 3) = -Piece::King;
+    ComputeControlMaps();
+    // The White king covers (1,2) and (2,2) beside the Black king; floor(sqrt(5)) = 2.
+    EXPECT_EQ(KingSafety(1), -25 * 2 - 2 * 30);
+}
+
+TEST(Stage4, AttacksAndShields) {
+    SetBoard(
+        "....k..."
+        "...pp..."
+        "........"
+        ".......B"
+        "........"
+        "........"
+        "........"
+        "K.......");
+    ComputeControlMaps();
+    // The bishop hits the king's square (-2 x 25) and (6,7) beside it (-25); the pawns on
+    // (5,7) and (4,7) shield the king (+40, +30); the kings stand floor(sqrt(65)) = 8 apart.
+    EXPECT_EQ(KingSafety(1), -50 - 25 + 40 + 30 - 8 * 30);
+    EXPECT_EQ(KingSafety(-1), -50 - 25 + 40 + 30 + 8 * 30);
+    // White's shield counts against Black.
+    Board(1, 2) = -Piece::Pawn;
+    Board(2, 2) = -Piece::Pawn;
+    ComputeControlMaps();
+    EXPECT_EQ(KingSafety(1), -50 - 25 + 40 + 30 - 40 - 30 - 8 * 30);
+}
+
+TEST(Stage4, MissingKingsStandOnTheCorner) {
+    SetBoard(Empty);
+    ComputeControlMaps();
+    EXPECT_EQ(KingSafety(1), 0);
+}
+
+TEST(MaterialSum, KingsCancelAndPiecesCount) {
+    SetBoard(Empty);
+    Board(5, 8) = Piece::King;
+    Board(5, 1) = -Piece::King;
+    EXPECT_EQ(MaterialSum(), 0);
+    Board(4, 4) = Piece::Queen;
+    EXPECT_EQ(MaterialSum(), 990);
+    Board(3, 3) = -Piece::Rook;
+    EXPECT_EQ(MaterialSum(), 440);
+    Board(5, 1) = EmptyCell;  // without its king White is 10000 behind
+    EXPECT_EQ(MaterialSum(), 10440);
+}
+
+TEST(MaterialSum, WrapsInSixteenBits) {
+    SetBoard(Empty);
+    for (int x = 1; x <= 4; ++x)
+        Board(x, 4) = Piece::King;  // 40000 wraps to -25536
+    EXPECT_EQ(MaterialSum(), static_cast<int16_t>(40000));
+}
+
+}  // namespace
+}  // namespace ostrand
