@@ -179,20 +179,11 @@ int16_t KingSafety(int16_t sign) {
 int16_t Evaluate() {
     const StageTable* table = nullptr;
     switch (Stage) {
-        case 1:
-            table = &StageTable1;
-            break;
-        case 2:
-            table = &StageTable2;
-            break;
-        case 3:
-            table = &StageTable3;
-            break;
-        case 4:
-            table = &StageTable4;
-            break;
-        default:
-            return 0;
+        case 1: table = &StageTable1; break;
+        case 2: table = &StageTable2; break;
+        case 3: table = &StageTable3; break;
+        case 4: table = &StageTable4; break;
+        default: return 0;
     }
     int sum = 0;
     for (int x = 1; x <= 8; ++x)

@@ -35,4 +35,24 @@ void MarkWhiteRay(int x, int y, int dx, int dy);
 void MarkWhitePieceTargets(int x, int y);
 void MarkWhiteRayTargets(int x, int y, int dx, int dy);
 
+// The search's generators: each move of the piece on (x, y) goes straight to TryBlackMove
+// or TryWhiteMove. The full generators hand over exactly what the list generators would
+// list, in the same order; the capture generators only captures and a pawn's step onto the
+// last two ranks. None looks at the cut-off flag: a piece once started gives all its moves.
+void SearchBlackPieceMoves(int x, int y);
+void SearchWhitePieceMoves(int x, int y);
+void SearchBlackPieceCaptures(int x, int y);
+void SearchWhitePieceCaptures(int x, int y);
+void SearchBlackRay(int x, int y, int dx, int dy);
+void SearchWhiteRay(int x, int y, int dx, int dy);
+void SearchBlackCaptureRay(int x, int y, int dx, int dy);
+void SearchWhiteCaptureRay(int x, int y, int dx, int dy);
+
+// The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
+// the engine play a Black move and answers it; four digits 1..8 are a White move of the
+// player, answered by "Error", "CheckMate", "StaleMate" or the engine's move. The engine's
+// own castling is answered as 9191 (king-side) or 9898 (queen-side). Any other text
+// answers "Error" and changes nothing.
+std::string EngineCommand(const std::string& command);
+
 }  // namespace ostrand

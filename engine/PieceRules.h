@@ -108,11 +108,8 @@ inline void WalkPieceMoves(int x, int y, Sink&& sink, Ray&& ray) {
             return;
         case Piece::Bishop:
         case Piece::Rook:
-        case Piece::Queen:
-            WalkSliderRays(S::Sign * Board(x, y), ray);
-            return;
-        default:
-            return;
+        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
+        default: return;
     }
 }
 
@@ -139,11 +136,8 @@ inline void WalkPieceCaptures(int x, int y, Sink&& sink, Ray&& ray) {
             return;
         case Piece::Bishop:
         case Piece::Rook:
-        case Piece::Queen:
-            WalkSliderRays(S::Sign * Board(x, y), ray);
-            return;
-        default:
-            return;
+        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
+        default: return;
     }
 }
 
@@ -184,11 +178,8 @@ inline void MarkPiece(Grid& map, int x, int y, Ray&& ray) {
             return;
         case Piece::Bishop:
         case Piece::Rook:
-        case Piece::Queen:
-            WalkSliderRays(S::Sign * Board(x, y), ray);
-            return;
-        default:
-            return;
+        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
+        default: return;
     }
 }
 

@@ -222,56 +222,54 @@ void PlayMove(int x1, int y1, int x2, int y2) {
     TheDisplay().RedrawBoard();
 }
 
+namespace {
+
+// The key's letters and the codes they stand for.
+constexpr std::string_view KeyLetters = "0pnbrqkPNBRQK";
+constexpr int16_t KeyCodes[] = {EmptyCell,      Piece::Pawn,    Piece::Knight, Piece::Bishop,
+                                Piece::Rook,    Piece::Queen,   Piece::King,   -Piece::Pawn,
+                                -Piece::Knight, -Piece::Bishop, -Piece::Rook,  -Piece::Queen,
+                                -Piece::King};
+
+// The key letter of a cell, or 0 for a value that is neither a piece nor empty.
+char KeyLetter(int16_t v) {
+    for (size_t i = 0; i < KeyLetters.size(); ++i)
+        if (KeyCodes[i] == v) return KeyLetters[i];
+    return 0;
+}
+
+}  // namespace
+
 std::string PositionKey() {
     std::string key;
     key.reserve(64);
     for (int y = 8; y >= 1; --y)
-        for (int x = 1; x <= 8; ++x) {
-            switch (Board(x, y)) {
-                case EmptyCell:
-                    key += '0';
-                    break;
-                case Piece::Pawn:
-                    key += 'p';
-                    break;
-                case Piece::Knight:
-                    key += 'n';
-                    break;
-                case Piece::Bishop:
-                    key += 'b';
-                    break;
-                case Piece::Rook:
-                    key += 'r';
-                    break;
-                case Piece::Queen:
-                    key += 'q';
-                    break;
-                case Piece::King:
-                    key += 'k';
-                    break;
-                case -Piece::Pawn:
-                    key += 'P';
-                    break;
-                case -Piece::Knight:
-                    key += 'N';
-                    break;
-                case -Piece::Bishop:
-                    key += 'B';
-                    break;
-                case -Piece::Rook:
-                    key += 'R';
-                    break;
-                case -Piece::Queen:
-                    key += 'Q';
-                    break;
-                case -Piece::King:
-                    key += 'K';
-                    break;
-                default:
-                    break;
-            }
-        }
+        for (int x = 1; x <= 8; ++x)
+            if (const char letter = KeyLetter(Board(x, y))) key += letter;
     return key;
+}
+
+bool SetBoardFromKey(std::string_view key) {
+    if (key.size() != 64 || key.find_first_not_of(KeyLetters) != std::string_view::npos)
+        return false;
+    Board.cells.fill(BorderCell);
+    for (int i = 0; i < 64; ++i)
+        for (size_t k = 0; k < KeyLetters.size(); ++k)
+            if (key[static_cast<size_t>(i)] == KeyLetters[k])
+                Board(1 + i % 8, 8 - i / 8) = KeyCodes[k];
+    return true;
+}
+
+std::string BoardDiagram() {
+    std::string text;
+    for (int y = 8; y >= 1; --y) {
+        for (int x = 1; x <= 8; ++x) {
+            const char letter = KeyLetter(Board(x, y));
+            text += letter == '0' || letter == 0 ? '.' : letter;
+        }
+        text += '\n';
+    }
+    return text;
 }
 
 int16_t IsRepetition() {

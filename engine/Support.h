@@ -44,6 +44,12 @@ void PlayMove(int x1, int y1, int x2, int y2);
 // The board as 64 characters, rank 8 first and file 1 first within a rank: "0" for an
 // empty square, "pnbrqk" for Black's pieces, "PNBRQK" for White's.
 std::string PositionKey();
+// Sets the 64 squares from a position key (the border is set too); false, with the board
+// unchanged, for a text that is not 64 key characters.
+bool SetBoardFromKey(std::string_view key);
+// The board as eight lines of eight characters, rank 8 first, with the key's letters and
+// '.' for an empty square.
+std::string BoardDiagram();
 // -1 when Black is at least a pawn ahead and the position on the board already occurred
 // twice in the game; the search uses it to avoid repeating while winning.
 int16_t IsRepetition();

@@ -2,8 +2,22 @@
 
 namespace ostrand {
 
-// All zero until the first new game, border cells included.
-Grid Board;
+namespace {
+
+// An empty board inside its border: the generators may never walk off the array, even
+// when a command arrives before the first new game.
+Grid EmptyBoard() {
+    Grid grid;
+    grid.cells.fill(BorderCell);
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y)
+            grid(x, y) = EmptyCell;
+    return grid;
+}
+
+}  // namespace
+
+Grid Board = EmptyBoard();
 Grid BlackAttacks;
 Grid WhiteAttacks;
 

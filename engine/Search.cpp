@@ -1,0 +1,398 @@
+#include "Search.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "Display.h"
+#include "Evaluation.h"
+#include "MoveGenerator.h"
+#include "PieceRules.h"
+#include "Support.h"
+#include "Variables.h"
+
+namespace ostrand {
+
+std::string RootMoves;
+std::vector<int16_t> RootScores;
+double SearchStart = 0;
+int16_t SearchDepth = 0;
+int16_t Ply = 0;
+uint8_t MaxPly = 0;
+std::array<int16_t, 22> PlyValues{};
+int16_t CutoffFlag = No;
+int32_t NodeCount = 0;
+int16_t Material = 0;
+int16_t DepthLimit = 0;
+void (*IterationDone)() = nullptr;
+
+namespace {
+
+using rules::Colour;
+
+// RootScores has room for this many entries; a longer root list grows it.
+constexpr size_t RootCapacity = 150;
+// Elapsed times before deeper iterations, and the cap on long iterations.
+constexpr double DepthSixBefore = 2.0;
+constexpr double DepthEightBefore = 0.25;
+constexpr double CapAfter = 15.0;
+constexpr double SecondsPerDay = 86400.0;
+
+// The progress bar's value during the running FindBestMove.
+int progress = 0;
+
+// One iteration at the given depth over list, which becomes the iteration's sorted list.
+void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
+    SearchDepth = depth;
+    MaxPly = maxPly;
+    SearchRoot(list);
+    if (IterationDone) IterationDone();
+    list = SortRootMoves(RootMoves);
+}
+
+// The timer as the statistics read it: held in single precision.
+double Timer() {
+    return static_cast<float>(SecondsSinceMidnight());
+}
+
+// Seconds since SearchStart; the timer restarts at midnight.
+double Elapsed() {
+    const double elapsed = Timer() - SearchStart;
+    return elapsed < 0 ? elapsed + SecondsPerDay : elapsed;
+}
+
+// The root list's index of the last entry of RootMoves, with room for its score.
+int16_t& LastRootScore() {
+    const size_t index = RootMoves.size() / 4;
+    if (index >= RootScores.size()) RootScores.resize(index + 1, 0);
+    return RootScores[index];
+}
+
+// A move of the ordered expanders, and the buffers they reuse at each ply so that the
+// shallow plies allocate only while the buffers grow.
+struct OrderedMove {
+    int8_t x1, y1, x2, y2;
+};
+struct OrderedBuffer {
+    std::vector<OrderedMove> moves;
+    std::vector<int16_t> scores;
+};
+std::array<OrderedBuffer, 22> orderedBuffers;
+
+template <Colour C>
+void ExpandOrdered() {
+    using S = rules::Side<C>;
+    constexpr int sign = S::Sign;
+    OrderedBuffer& buffer = orderedBuffers[static_cast<size_t>(Ply)];
+    auto& moves = buffer.moves;
+    auto& scores = buffer.scores;
+    moves.clear();
+    auto keep = [&](int x1, int y1, int x2, int y2) {
+        moves.push_back({static_cast<int8_t>(x1), static_cast<int8_t>(y1), static_cast<int8_t>(x2),
+                         static_cast<int8_t>(y2)});
+    };
+    for (int y = 1; y <= 8; ++y)
+        for (int x = 1; x <= 8; ++x)
+            if (sign * Board(x, y) > 0)
+                rules::WalkPieceMoves<C>(x, y, keep, [&](int dx, int dy) {
+                    rules::WalkRayMoves<C>(x, y, dx, dy, keep);
+                });
+
+    // A static pre-score per move; a promotion counts only 80 here, not a queen's worth.
+    constexpr int promotionRank = S::IsBlack ? 1 : 8;
+    constexpr int16_t promotionBonus = sign * 80;
+    scores.resize(moves.size());
+    for (size_t k = 0; k < moves.size(); ++k) {
+        const OrderedMove m = moves[k];
+        const int16_t captured = Board(m.x2, m.y2);
+        const int16_t moved = Board(m.x1, m.y1);
+        Board(m.x2, m.y2) = moved;
+        Board(m.x1, m.y1) = EmptyCell;
+        const bool promotes = m.y2 == promotionRank && moved == sign * Piece::Pawn;
+        if (promotes) {
+            Board(m.x2, m.y2) = static_cast<int16_t>(sign * Piece::Queen);
+            Material += promotionBonus;
+        }
+        Material -= captured;
+        scores[k] = static_cast<int16_t>(Evaluate() + Material);
+        Board(m.x1, m.y1) = moved;
+        Board(m.x2, m.y2) = captured;
+        if (promotes) Material -= promotionBonus;
+        Material += captured;
+    }
+
+    // Best first: Black the highest pre-score, White the lowest, the earliest of equals.
+    for (size_t tried = 0; tried < moves.size(); ++tried) {
+        int16_t best = static_cast<int16_t>(-sign * Infinity);
+        size_t pick = moves.size();
+        for (size_t k = 0; k < moves.size(); ++k)
+            if (S::IsBlack ? scores[k] > best : scores[k] < best) {
+                best = scores[k];
+                pick = k;
+            }
+        if (pick == moves.size()) return;  // only scores at the infinity are left
+        scores[pick] = static_cast<int16_t>(-sign * Infinity);
+        const OrderedMove m = moves[pick];
+        if constexpr (S::IsBlack)
+            TryBlackMove(m.x1, m.y1, m.x2, m.y2);
+        else
+            TryWhiteMove(m.x1, m.y1, m.x2, m.y2);
+        if (CutoffFlag == Yes) {
+            CutoffFlag = No;
+            return;
+        }
+    }
+}
+
+template <Colour C, void (*Generator)(int, int)>
+void Expand() {
+    constexpr int sign = rules::Side<C>::Sign;
+    for (int y = 1; y <= 8; ++y)
+        for (int x = 1; x <= 8; ++x)
+            if (sign * Board(x, y) > 0) {
+                Generator(x, y);
+                if (CutoffFlag == Yes) {
+                    CutoffFlag = No;
+                    return;
+                }
+            }
+}
+
+// Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
+std::string FormatSeconds(double rounded) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", rounded);
+    std::string s = text;
+    s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+    return s;
+}
+
+double RoundToFourPlaces(double seconds) {
+    return std::nearbyint(seconds * 10000.0) / 10000.0;
+}
+
+}  // namespace
+
+void TryBlackMove(int x1, int y1, int x2, int y2) {
+    ++NodeCount;
+    ++Ply;
+    const int16_t captured = Board(x2, y2);
+    const int16_t moved = Board(x1, y1);
+    Board(x2, y2) = moved;
+    Board(x1, y1) = EmptyCell;
+    const bool promotes = y2 == 1 && moved == Piece::Pawn;
+    if (promotes) {
+        Board(x2, y2) = Piece::Queen;
+        Material += PromotionGain;
+    }
+    Material -= captured;
+
+    if (captured == -Piece::King) {
+        PlyValue(Ply) = Material;
+    } else {
+        PlyValue(Ply) = PlyValue(Ply - 2);
+        if (Ply < SearchDepth - 2) {
+            ExpandWhiteOrdered();
+        } else if (Ply > SearchDepth) {
+            PlyValue(Ply) = Material;  // White may decline to capture
+            ExpandWhiteCaptures();
+        } else {
+            ExpandWhite();
+        }
+    }
+    if (PlyValue(Ply) > PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
+    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
+
+    if (Ply == 1) {
+        // The depth-2 iteration keeps out repetitions while ahead, stalemates of White and
+        // moves that leave Black's king attacked; the later ones search what it kept.
+        const bool keep = SearchDepth != 2 ||
+                          (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
+                           BlackInCheckAfter(10, 10, 10, 10) != Yes);
+        if (keep) {
+            AppendMove(RootMoves, x1, y1, x2, y2);
+            LastRootScore() = PlyValue(1);
+        }
+    }
+
+    Board(x1, y1) = moved;
+    Board(x2, y2) = captured;
+    if (promotes) Material -= PromotionGain;
+    Material += captured;
+    --Ply;
+}
+
+void TryWhiteMove(int x1, int y1, int x2, int y2) {
+    ++Ply;
+    ++NodeCount;
+    const int16_t captured = Board(x2, y2);
+    const int16_t moved = Board(x1, y1);
+    Board(x2, y2) = moved;
+    Board(x1, y1) = EmptyCell;
+    const bool promotes = y2 == 8 && moved == -Piece::Pawn;
+    if (promotes) {
+        Board(x2, y2) = -Piece::Queen;
+        Material -= PromotionGain;
+    }
+    Material -= captured;
+
+    if ((Ply >= SearchDepth && captured == EmptyCell) || Ply >= MaxPly || captured == Piece::King) {
+        PlyValue(Ply) = static_cast<int16_t>(Evaluate() + Material);
+    } else {
+        PlyValue(Ply) = PlyValue(Ply - 2);
+        if (Ply < SearchDepth - 3) {
+            ExpandBlackOrdered();
+        } else if (Ply >= SearchDepth) {
+            PlyValue(Ply) = Material;  // Black may decline to capture
+            ExpandBlackCaptures();
+        } else {
+            ExpandBlack();
+        }
+    }
+    if (PlyValue(Ply) < PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
+    if (PlyValue(Ply - 1) <= PlyValue(Ply - 2)) CutoffFlag = Yes;
+
+    Board(x1, y1) = moved;
+    Board(x2, y2) = captured;
+    if (promotes) Material += PromotionGain;
+    Material += captured;
+    --Ply;
+}
+
+void ExpandBlack() {
+    Expand<Colour::Black, SearchBlackPieceMoves>();
+}
+void ExpandBlackCaptures() {
+    Expand<Colour::Black, SearchBlackPieceCaptures>();
+}
+void ExpandWhite() {
+    Expand<Colour::White, SearchWhitePieceMoves>();
+}
+void ExpandWhiteCaptures() {
+    Expand<Colour::White, SearchWhitePieceCaptures>();
+}
+void ExpandBlackOrdered() {
+    ExpandOrdered<Colour::Black>();
+}
+void ExpandWhiteOrdered() {
+    ExpandOrdered<Colour::White>();
+}
+
+void SearchRoot(const std::string& list) {
+    for (int p = -1; p <= 20; ++p)
+        PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
+    Ply = 0;
+    RootMoves.clear();
+    RootScores.assign(RootCapacity + 1, 0);
+    Material = MaterialSum();
+    if (list.empty()) {
+        ExpandBlackOrdered();
+        return;
+    }
+    if (SearchDepth == 6) {
+        if (CastleFlags[Castle::BlackQueenNow] == Yes) SearchRootCastling("98");
+        if (CastleFlags[Castle::BlackKingNow] == Yes) SearchRootCastling("91");
+        ShowSearchStatus();
+    }
+    for (size_t i = 0; i + 4 <= list.size(); i += 4) {
+        TheDisplay().SetProgressValue(++progress);
+        ShowSearchStatus();
+        CutoffFlag = No;
+        const int x1 = list[i] - '0', y1 = list[i + 1] - '0';
+        const int x2 = list[i + 2] - '0', y2 = list[i + 3] - '0';
+        // A castling kept from the depth-6 iteration is searched again at its place.
+        if (x1 == 9)
+            SearchRootCastling(list.substr(i, 2));
+        else
+            TryBlackMove(x1, y1, x2, y2);
+    }
+}
+
+void SearchRootCastling(const std::string& key) {
+    ++Ply;
+    MakeCastling(key);
+    PlyValue(1) = PlyValue(-1);
+    ExpandWhiteOrdered();
+    RootMoves += key;
+    RootMoves += key;
+    LastRootScore() = PlyValue(1);
+    if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
+    UnmakeCastling(key);
+    --Ply;
+}
+
+std::string SortRootMoves(const std::string& list) {
+    const size_t n = list.size() / 4;
+    if (RootScores.size() <= n) RootScores.resize(n + 1, 0);
+    std::vector<bool> taken(n + 1, false);
+    std::string sorted;
+    sorted.reserve(list.size());
+    for (size_t round = 0; round < n; ++round) {
+        int16_t best = -Infinity;
+        size_t pick = 0;
+        for (size_t i = 1; i <= n; ++i)
+            if (RootScores[i] > best) {
+                best = RootScores[i];
+                pick = i;
+            }
+        // Scores at the infinity itself do not occur in play; keep such entries in order.
+        if (pick == 0)
+            for (size_t i = 1; i <= n && pick == 0; ++i)
+                if (!taken[i]) pick = i;
+        sorted.append(list, 4 * (pick - 1), 4);
+        RootScores[pick] = -Infinity;
+        taken[pick] = true;
+    }
+    return sorted;
+}
+
+void ShowSearchStatus() {
+    Display& display = TheDisplay();
+    display.SetLabel(StatusLabel::Time, "Time: " + FormatSeconds(RoundToFourPlaces(Elapsed())));
+    display.SetLabel(StatusLabel::Nodes, "Nodes: " + std::to_string(NodeCount));
+    if (PlyValue(0) != -Infinity)
+        display.SetLabel(StatusLabel::BestValue, "Best Value: " + std::to_string(PlyValue(0)));
+    const double seconds = RoundToFourPlaces(Elapsed());
+    if (seconds != 0)  // a zero time keeps the previous speed on show
+        display.SetLabel(
+            StatusLabel::Speed,
+            "Nodes/Sec: " + std::to_string(static_cast<int64_t>(std::floor(NodeCount / seconds))));
+    display.SetLabel(StatusLabel::State, "State: " + std::to_string(Stage));
+    if (DepthLimit == 0 && Elapsed() > CapAfter) {
+        if (SearchDepth == 6) MaxPly = 6;
+        if (SearchDepth == 8) MaxPly = 8;
+    }
+    display.ProcessEvents();
+}
+
+std::string FindBestMove() {
+    Display& display = TheDisplay();
+    Stage = ComputeStage(MoveCount);
+    SearchStart = Timer();
+    NodeCount = 0;
+    progress = 0;
+    display.SetProgressValue(0);
+
+    std::string list;
+    SearchDepth = 2;
+    MaxPly = 2;
+    SearchRoot(list);
+    display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
+    if (IterationDone) IterationDone();
+    list = SortRootMoves(RootMoves);
+
+    if (DepthLimit == 0 || DepthLimit >= 4) RunIteration(4, 4, list);
+    if (DepthLimit == 0 ? Elapsed() < DepthSixBefore : DepthLimit >= 6) RunIteration(6, 10, list);
+    if ((DepthLimit == 0 ? Elapsed() < DepthEightBefore : DepthLimit >= 8) && Stage > 1) {
+        display.SetProgressMaximum(static_cast<int>(3 * (RootMoves.size() / 4)));
+        RunIteration(8, 10, list);
+    }
+
+    display.SetProgressValue(0);
+    display.SetLabel(StatusLabel::State,
+                     display.LabelText(StatusLabel::State) + " / " + std::to_string(Evaluate()));
+    return list.substr(0, 4);
+}
+
+}  // namespace ostrand

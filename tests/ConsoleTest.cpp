@@ -1,0 +1,158 @@
+// The console program's output formats are read by other tools; these tests run the real
+// executable and read what it prints.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "SavedGame.h"
+#include "Support.h"
+#include "TestBoard.h"
+
+namespace ostrand {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode;
+    std::string output;  // standard output and standard error together
+};
+
+// Runs the console program with arguments, feeding input on its standard input.
+Outcome RunEngine(const std::string& arguments, const std::string& input = "") {
+    const fs::path inputFile = fs::temp_directory_path() / "ostrand-console-input.txt";
+    std::ofstream(inputFile, std::ios::binary) << input;
+    const std::string command =
+        std::string(OSTRAND_ENGINE_PATH) + " " + arguments + " < " + inputFile.string() + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Saves a position of the test's own to a file for the console program to load.
+std::string SavedPosition(const std::string& name, std::string_view diagram, int16_t count) {
+    InitNewGame();
+    test::SetBoard(diagram);
+    MoveCount = count;
+    UpdateCastling();
+    const std::string path = (fs::temp_directory_path() / name).string();
+    std::string error;
+    EXPECT_TRUE(SaveGame(path, error)) << error;
+    return path;
+}
+
+TEST(Console, PlaySession) {
+    const Outcome run =
+        RunEngine("play --depth 2", "NewGame\n5254\ncount\nkey\nflags\nboard\nsomething\n5254\r\n");
+    EXPECT_EQ(run.exitCode, 0);
+    const auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 16u) << run.output;
+    EXPECT_EQ(lines[0], "OK");
+    EXPECT_TRUE(std::regex_match(lines[1], std::regex("[1-8]{4}"))) << lines[1];
+    EXPECT_EQ(lines[2], "2");
+    EXPECT_EQ(lines[3].size(), 64u);
+    EXPECT_EQ(lines[3].substr(32), "0000P00000000000PPPP0PPPRNBQKBNR");
+    EXPECT_EQ(lines[4], "0 -1 -1 -1 -1 0 0 0 0");
+    EXPECT_EQ(lines[5].size(), 8u);
+    EXPECT_EQ(lines[9], "....P...");
+    EXPECT_EQ(lines[12], "RNBQKBNR");
+    EXPECT_EQ(lines[13], "OK");
+    EXPECT_EQ(lines[14], "Error");
+    EXPECT_EQ(lines[15], "Error");  // (5,2) is empty now
+}
+
+TEST(Console, MessagesComeBeforeTheReply) {
+    const std::string path = SavedPosition("ostrand-console-mate.txt",
+                                           "rnbqkbnr"
+                                           "pppp.ppp"
+                                           "........"
+                                           "....p..."
+                                           "..B.P..."
+                                           ".....Q.."
+                                           "PPPP.PPP"
+                                           "RNB.K.NR",
+                                           20);
+    const Outcome run = RunEngine("play --depth 2", "load " + path + "\n6367\n1213\n");
+    EXPECT_EQ(Lines(run.output),
+              (std::vector<std::string>{"OK", "message: Check Mate!", "CheckMate",
+                                        "message: Check Mate!", "CheckMate"}));
+    fs::remove(path);
+}
+
+TEST(Console, SaveAndLoadReportErrors) {
+    const fs::path folder = fs::temp_directory_path() / "ostrand-console-files";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "damaged.txt") << "1\n2\n";
+    const Outcome run =
+        RunEngine("play --depth 2", "NewGame\nsave " + (folder / "game.txt").string() + "\nsave " +
+                                        (folder / "damaged.txt" / "x").string() + "\nload " +
+                                        (folder / "damaged.txt").string() + "\nload " +
+                                        (folder / "game.txt").string() + "\n");
+    const auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 5u) << run.output;
+    EXPECT_EQ(lines[1], "OK");
+    EXPECT_EQ(lines[2].rfind("Error: Cannot save the game to ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("Error: Cannot load ", 0), 0u) << lines[3];
+    EXPECT_EQ(lines[4], "OK");
+    fs::remove_all(folder);
+}
+
+TEST(Console, SearchTracesEveryIteration) {
+    const std::string path = SavedPosition("ostrand-console-search.txt",
+                                           "rnbqkbnr"
+                                           "pppp.ppp"
+                                           "........"
+                                           "....p..."
+                                           "......P."
+                                           ".....P.."
+                                           "PPPPP..P"
+                                           "RNBQKBNR",
+                                           4);
+    const Outcome run = RunEngine("search " + path + " --depth 4");
+    EXPECT_EQ(run.exitCode, 0);
+    const auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 3u) << run.output;
+    const std::regex iteration(
+        "iteration ([0-9]+) nodes [0-9]+ best -?[0-9]+ list( [0-9]{4}:-?[0-9]+)+");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(lines[0], match, iteration)) << lines[0];
+    EXPECT_EQ(match[1], "2");
+    ASSERT_TRUE(std::regex_match(lines[1], match, iteration)) << lines[1];
+    EXPECT_EQ(match[1], "4");
+    EXPECT_EQ(lines[2], "bestmove 4884");
+    fs::remove(path);
+}
+
+TEST(Console, WrongCommandLinesFailClearly) {
+    for (const char* arguments :
+         {"", "fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "search",
+          "search file", "bench --depth 5", "bench 6"}) {
+        const Outcome run = RunEngine(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments;
+        EXPECT_NE(run.output.find("usage: ostrand-engine"), std::string::npos) << arguments;
+    }
+    const Outcome missing = RunEngine("search /nonexistent/Board.txt --depth 2");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find("Cannot load /nonexistent/Board.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ostrand

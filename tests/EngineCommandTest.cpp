@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include "Evaluation.h"
+#include "MoveGenerator.h"
+#include "RecordingDisplay.h"
+#include "Search.h"
+#include "Support.h"
+#include "TestBoard.h"
+
+namespace ostrand {
+namespace {
+
+// Everything a command may change.
+struct GameState {
+    Grid board = Board;
+    std::array<int16_t, 9> flags = CastleFlags;
+    int16_t moveCount = MoveCount;
+    std::vector<std::string> history = PositionHistory;
+    bool operator==(const GameState&) const = default;
+};
+
+class EngineCommandTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        DepthLimit = 4;
+        ASSERT_EQ(EngineCommand("NewGame"), "OK");
+        display.enabledChanges.clear();
+    }
+    void TearDown() override { DepthLimit = 0; }
+
+    // A position of the test's own, with a fresh game record and castling rights.
+    void Position(std::string_view diagram, int16_t moveCount = 20) {
+        test::SetBoard(diagram);
+        MoveCount = moveCount;
+        PositionHistory.assign(1, "");
+        for (int i = Castle::WhiteQueenRight; i <= Castle::BlackKingRight; ++i)
+            CastleFlags[i] = Yes;
+        UpdateCastling();
+    }
+
+    test::RecordingDisplay display;
+};
+
+bool IsEngineMove(const std::string& reply) {
+    return reply.size() == 4 && reply.find_first_not_of("123456789") == std::string::npos;
+}
+
+TEST_F(EngineCommandTest, NewGameSetsUpTheInitialPosition) {
+    EXPECT_EQ(EngineCommand("5254").size(), 4u);
+    EXPECT_EQ(EngineCommand("NewGame"), "OK");
+    EXPECT_EQ(PositionKey(), "rnbqkbnrpppppppp00000000000000000000000000000000PPPPPPPPRNBQKBNR");
+    EXPECT_EQ(MoveCount, 0);
+    EXPECT_EQ(display.enabledChanges, (std::vector<bool>{false, true, false, true}));
+}
+
+TEST_F(EngineCommandTest, PlayerMoveIsAnsweredByTheEngine) {
+    const std::string reply = EngineCommand("5254");
+    EXPECT_TRUE(IsEngineMove(reply)) << reply;
+    EXPECT_EQ(MoveCount, 2);
+    ASSERT_EQ(PositionHistory.size(), 3u);
+    EXPECT_EQ(PositionHistory[2], PositionKey());
+    EXPECT_EQ(Board(5, 4), -Piece::Pawn);
+    EXPECT_EQ(display.redraws, 2);  // the player's move, then the engine's
+    // The engine's move is one of Black's.
+    EXPECT_GT(Board(reply[2] - '0', reply[3] - '0'), 0);
+    EXPECT_EQ(display.enabledChanges, (std::vector<bool>{false, true}));
+}
+
+TEST_F(EngineCommandTest, ForcePlaysABlackMoveWhateverCameBefore) {
+    const std::string reply = EngineCommand("Force");
+    EXPECT_TRUE(IsEngineMove(reply)) << reply;
+    EXPECT_EQ(MoveCount, 1);
+    EXPECT_TRUE(IsEngineMove(EngineCommand("Force")));
+    EXPECT_EQ(MoveCount, 2);
+}
+
+TEST_F(EngineCommandTest, IllegalMovesChangeNothing) {
+    EngineCommand("5254");
+    for (const char* move : {"3334",   // from an empty square
+                             "2726",   // a Black piece
+                             "1113",   // a rook through its own pawn
+                             "5263",   // a pawn sideways onto an empty square
+                             "5171",   // castling while the path is blocked
+                             "5254"})  // the square is empty now
+    {
+        const GameState before;
+        display.redraws = 0;
+        EXPECT_EQ(EngineCommand(move), "Error") << move;
+        EXPECT_EQ(GameState(), before) << move;
+        EXPECT_EQ(display.redraws, 0);
+    }
+}
+
+TEST_F(EngineCommandTest, TextsThatAreNoMoveAnswerErrorAndChangeNothing) {
+    EngineCommand("5254");
+    for (const char* text : {"", "525", "abcd", "newgame", "force", "0101", "0808", "9191", "9898",
+                             "5250", "5290", "-525", "+525", "52 4", "5\n54", "\xff\xfe\xfd\xfc"}) {
+        const GameState before;
+        EXPECT_EQ(EngineCommand(text), "Error") << text;
+        EXPECT_EQ(GameState(), before) << text;
+    }
+    // Characters after the fourth are ignored.
+    EXPECT_TRUE(IsEngineMove(EngineCommand("2133 and more")));
+}
+
+TEST_F(EngineCommandTest, MoveThatLeavesTheKingAttackedIsRefused) {
+    Position(
+        "....k..."
+        "........"
+        "........"
+        "........"
+        "........"
+        "........"
+        "...r...."
+        "....K...");
+    EXPECT_EQ(EngineCommand("5152"), "Error");
+    EXPECT_EQ(EngineCommand("5141"), "Error");
+    EXPECT_TRUE(IsEngineMove(EngineCommand("5142")));  // takes the rook
+}
+
+TEST_F(EngineCommandTest, PlayerCastlesKingSide) {
+    Position(
+        "r...k..r"
+        "pppppppp"
+        "........"
+        "........"
+        "........"
+        "........"
+        "PPPPPPPP"
+        "R...K..R");
+    EXPECT_TRUE(IsEngineMove(EngineCommand("5171")));
+    EXPECT_EQ(Board(7, 1), -Piece::King);
+    EXPECT_EQ(Board(6, 1), -Piece::Rook);
+    EXPECT_EQ(Board(5, 1), EmptyCell);
+    EXPECT_EQ(Board(8, 1), EmptyCell);
+    EXPECT_EQ(CastleFlags[Castle::WhiteKingRight], No);
+    EXPECT_EQ(CastleFlags[Castle::WhiteQueenRight], No);
+}
+
+TEST_F(EngineCommandTest, PlayerCastlesQueenSide) {
+    Position(
+        "r...k..r"
+        "pppppppp"
+        "........"
+        "........"
+        "........"
+        "........"
+        "PPPPPPPP"
+        "R...K..R");
+    EXPECT_TRUE(IsEngineMove(EngineCommand("5131")));
+    EXPECT_EQ(Board(3, 1), -Piece::King);
+    EXPECT_EQ(Board(4, 1), -Piece::Rook);
+    EXPECT_EQ(Board(1, 1), EmptyCell);
+}
+
+TEST_F(EngineCommandTest, CastlingNeedsItsFlag) {
+    Position(
+        "r...k..r"
+        "pppppppp"
+        "........"
+        "........"
+        "........"
+        "........"
+        "PPPPPPPP"
+        "R...K..R");
+    CastleFlags[Castle::WhiteKingNow] = No;  // e.g. the king has moved and come back
+    const GameState before;
+    EXPECT_EQ(EngineCommand("5171"), "Error");
+    EXPECT_EQ(GameState(), before);
+    // Through an attacked square: refused as well.
+    Position(
+        "r...k..r"
+        "ppppp.pp"
+        "........"
+        "........"
+        "..b....."
+        "........"
+        "PPPP.PPP"
+        "R...K..R");
+    EXPECT_EQ(CastleFlags[Castle::WhiteKingNow], No);
+    EXPECT_EQ(EngineCommand("5171"), "Error");
+}
+
+TEST_F(EngineCommandTest, PlayersMatingMoveEndsTheGame) {
+    // Black's king is boxed in by its own pieces; the queen mates on (6,7).
+    Position(
+        "rnb.kbnr"
+        "pppp.ppp"
+        "........"
+        "....p..."
+        "..B.P..."
+        ".....Q.."
+        "PPPP.PPP"
+        "RNB.K.NR");
+    Board(4, 8) = Piece::Queen;
+    EXPECT_EQ(EngineCommand("6367"), "CheckMate");
+    EXPECT_EQ(display.messages, std::vector<std::string>{"Check Mate!"});
+    EXPECT_EQ(MoveCount, 21);  // the engine made no move
+    const GameState before;
+    EXPECT_EQ(EngineCommand("2133"), "CheckMate");
+    EXPECT_EQ(display.messages.size(), 2u);
+    EXPECT_EQ(GameState(), before);
+}
+
+TEST_F(EngineCommandTest, PlayersStalematingMove) {
+    Position(
+        "k......."
+        "........"
+        ".K......"
+        "........"
+        "........"
+        "........"
+        "..Q....."
+        "........");
+    EXPECT_EQ(EngineCommand("3237"), "StaleMate");
+    EXPECT_EQ(display.messages, std::vector<std::string>{"Stale Mate!"});
+}
+
+TEST_F(EngineCommandTest, EngineMatesThePlayer) {
+    Position(
+        "rnbqkbnr"
+        "pppp.ppp"
+        "........"
+        "....p..."
+        "........"
+        ".....P.."
+        "PPPPP.PP"
+        "RNBQKBNR",
+        3);
+    const std::string reply = EngineCommand("7274");  // g2-g4 allows Qh4 mate
+    EXPECT_EQ(reply, "4884");
+    EXPECT_EQ(display.messages, std::vector<std::string>{"Check Mate!"});
+    // Every further move leaves the king attacked.
+    EXPECT_EQ(EngineCommand("1213"), "Error");
+}
+
+TEST_F(EngineCommandTest, ForceWithoutALegalBlackMovePlaysNothing) {
+    Position(
+        "k......."
+        "..Q....."
+        ".K......"
+        "........"
+        "........"
+        "........"
+        "........"
+        "........");
+    const GameState stalemate;
+    EXPECT_EQ(EngineCommand("Force"), "StaleMate");
+    EXPECT_EQ(GameState(), stalemate);
+    Position(
+        "k......."
+        ".Q......"
+        ".K......"
+        "........"
+        "........"
+        "........"
+        "........"
+        "........");
+    EXPECT_EQ(EngineCommand("Force"), "CheckMate");
+    EXPECT_EQ(display.messages, (std::vector<std::string>{"Stale Mate!", "Check Mate!"}));
+}
+
+TEST_F(EngineCommandTest, EngineCastles) {
+    // Black may castle queen-side only; with castling the best way to activate the rook.
+    Position(
+        "r...k..."
+        "pppq.ppp"
+        "..n....."
+        "........"
+        "........"
+        "........"
+        "PPPPPPPP"
+        "RNBQKBNR",
+        14);
+    DepthLimit = 6;
+    IterationDone = [] {
+        if (SearchDepth == 6) {
+            ASSERT_EQ(RootMoves.substr(0, 4), "9898");
+        }
+    };
+    EngineCommand("2133");
+    IterationDone = nullptr;
+}
+
+}  // namespace
+}  // namespace ostrand

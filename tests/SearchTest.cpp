@@ -1,0 +1,382 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Evaluation.h"
+#include "MoveGenerator.h"
+#include "RecordingDisplay.h"
+#include "Search.h"
+#include "Support.h"
+#include "TestBoard.h"
+
+namespace ostrand {
+namespace {
+
+// A clock that only moves when a test moves it.
+double fakeNow = 1000.0;
+double FakeClock() {
+    return fakeNow;
+}
+
+// What each iteration of a FindBestMove left behind, before its list was sorted.
+struct Iteration {
+    int16_t depth;
+    uint8_t maxPly;
+    std::string rootMoves;
+    std::vector<int16_t> rootScores;
+};
+std::vector<Iteration> iterations;
+// Seconds the fake clock advances after each iteration, by depth.
+double advanceAfter[9] = {};
+
+void RecordIteration() {
+    iterations.push_back({SearchDepth, MaxPly, RootMoves, RootScores});
+    fakeNow += advanceAfter[SearchDepth];
+}
+
+// The root state that SearchRoot sets up, without searching: for driving generators alone.
+void ResetRoot(int16_t depth, uint8_t maxPly) {
+    for (int p = -1; p <= 20; ++p)
+        PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
+    Ply = 0;
+    RootMoves.clear();
+    RootScores.assign(151, 0);
+    Material = MaterialSum();
+    SearchDepth = depth;
+    MaxPly = maxPly;
+}
+
+class SearchTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        InitNewGame();
+        fakeNow = 1000.0;
+        SetClock(FakeClock);
+        iterations.clear();
+        std::fill(std::begin(advanceAfter), std::end(advanceAfter), 0.0);
+        IterationDone = RecordIteration;
+    }
+    void TearDown() override {
+        SetClock(nullptr);
+        IterationDone = nullptr;
+        DepthLimit = 0;
+    }
+    std::vector<int> Depths() const {
+        std::vector<int> depths;
+        for (const Iteration& i : iterations)
+            depths.push_back(i.depth);
+        return depths;
+    }
+    void Position(std::string_view diagram, int16_t moveCount) {
+        test::SetBoard(diagram);
+        MoveCount = moveCount;
+        UpdateCastling();
+    }
+};
+
+constexpr std::string_view Endgame =
+    "........"
+    ".....pk."
+    "......p."
+    "........"
+    "...R...."
+    "......P."
+    ".....PKP"
+    "....r...";
+
+TEST_F(SearchTest, StageOneStopsAtDepthSix) {
+    EXPECT_EQ(FindBestMove().size(), 4u);
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+    EXPECT_EQ(Stage, 1);
+}
+
+TEST_F(SearchTest, QuickSearchesGoOnToDepthEightAfterTheOpening) {
+    Position(Endgame, 60);
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    EXPECT_EQ(iterations[2].maxPly, 10);
+    EXPECT_EQ(iterations[3].maxPly, 10);
+}
+
+TEST_F(SearchTest, DepthEightOnlyUnderAQuarterSecond) {
+    Position(Endgame, 60);
+    advanceAfter[6] = 0.25;
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+}
+
+TEST_F(SearchTest, DepthSixSkippedAfterTwoSeconds) {
+    Position(Endgame, 60);
+    advanceAfter[4] = 2.0;
+    const std::string move = FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4}));
+    // The move is the first of the depth-4 iteration's best scores.
+    const Iteration& last = iterations[1];
+    size_t best = 1;
+    for (size_t i = 1; i <= last.rootMoves.size() / 4; ++i)
+        if (last.rootScores[i] > last.rootScores[best]) best = i;
+    EXPECT_EQ(move, last.rootMoves.substr(4 * (best - 1), 4));
+    advanceAfter[4] = 1.99;
+    iterations.clear();
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+}
+
+TEST_F(SearchTest, DepthLimitReplacesTheClock) {
+    Position(Endgame, 60);
+    advanceAfter[4] = 100;  // would skip depth 6 under the time rules
+    DepthLimit = 8;
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    iterations.clear();
+    DepthLimit = 2;
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2}));
+    iterations.clear();
+    DepthLimit = 8;
+    InitNewGame();  // stage 1: never deeper than 6
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+}
+
+TEST_F(SearchTest, FifteenSecondCapLowersMaxPlyAtDepthsSixAndEightOnly) {
+    SearchStart = 1000.0;
+    for (int16_t depth : {4, 6, 8}) {
+        SearchDepth = depth;
+        MaxPly = 10;
+        if (depth == 4) MaxPly = 4;
+        fakeNow = 1015.0;  // exactly 15 s: not yet
+        ShowSearchStatus();
+        EXPECT_EQ(MaxPly, depth == 4 ? 4 : 10);
+        fakeNow = 1015.5;
+        ShowSearchStatus();
+        EXPECT_EQ(MaxPly, depth == 4 ? 4 : depth);
+    }
+}
+
+TEST_F(SearchTest, StatisticsLabels) {
+    test::RecordingDisplay display;
+    SearchStart = 1000.0;
+    fakeNow = 1000.0;
+    Stage = 2;
+    NodeCount = 1234;
+    PlyValue(0) = -Infinity;
+    display.labels[static_cast<int>(StatusLabel::BestValue)] = "Best Value: 7";
+    display.labels[static_cast<int>(StatusLabel::Speed)] = "Nodes/Sec: 99";
+    ShowSearchStatus();
+    EXPECT_EQ(display.LabelText(StatusLabel::Time), "Time: 0");
+    EXPECT_EQ(display.LabelText(StatusLabel::Nodes), "Nodes: 1234");
+    EXPECT_EQ(display.LabelText(StatusLabel::BestValue), "Best Value: 7");  // still -32000
+    EXPECT_EQ(display.LabelText(StatusLabel::Speed), "Nodes/Sec: 99");      // time rounds to 0
+    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 2");
+    EXPECT_EQ(display.eventRounds, 1);
+
+    fakeNow = 1000.5;
+    PlyValue(0) = -35;
+    ShowSearchStatus();
+    EXPECT_EQ(display.LabelText(StatusLabel::Time), "Time: 0.5");
+    EXPECT_EQ(display.LabelText(StatusLabel::BestValue), "Best Value: -35");
+    EXPECT_EQ(display.LabelText(StatusLabel::Speed), "Nodes/Sec: 2468");
+    fakeNow = 1003.0;
+    ShowSearchStatus();
+    EXPECT_EQ(display.LabelText(StatusLabel::Time), "Time: 3");
+    EXPECT_EQ(display.LabelText(StatusLabel::Speed), "Nodes/Sec: 411");
+}
+
+TEST_F(SearchTest, StateLabelEndsWithTheEvaluation) {
+    test::RecordingDisplay display;
+    Position(Endgame, 20);
+    DepthLimit = 4;
+    FindBestMove();
+    EXPECT_EQ(Stage, 4);
+    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 4 / " + std::to_string(Evaluate()));
+    EXPECT_EQ(display.progressValue, 0);
+    EXPECT_EQ(display.progressMaximum, 2 * static_cast<int>(iterations[0].rootMoves.size() / 4));
+}
+
+TEST_F(SearchTest, StateLabelInTheMiddlegame) {
+    test::RecordingDisplay display;
+    MoveCount = 12;
+    DepthLimit = 4;
+    FindBestMove();
+    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 2 / " + std::to_string(Evaluate()));
+    // The labels are first written before the depth-4 iteration's root moves; a depth-2
+    // search only appends the evaluation to what the label held.
+    display.labels[static_cast<int>(StatusLabel::State)] = "State: 1";
+    DepthLimit = 2;
+    FindBestMove();
+    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 1 / " + std::to_string(Evaluate()));
+}
+
+TEST_F(SearchTest, SortKeepsTheOrderOfEqualScores) {
+    RootScores.assign(151, 0);
+    RootScores[1] = 5;
+    RootScores[2] = 9;
+    RootScores[3] = 5;
+    RootScores[4] = 9;
+    EXPECT_EQ(SortRootMoves("1111222233334444"), "2222444411113333");
+    EXPECT_EQ(RootScores[1], -Infinity);
+    EXPECT_EQ(SortRootMoves(""), "");
+}
+
+TEST_F(SearchTest, StalematingMoveIsKeptOutOfTheDepthTwoList) {
+    // The queen's move to (4,3) would leave White's king on (1,1) without a move.
+    Position(
+        "...q...."
+        "........"
+        "........"
+        "........"
+        "........"
+        ".k......"
+        "........"
+        "K.......",
+        40);
+    DepthLimit = 4;
+    FindBestMove();
+    ASSERT_EQ(iterations.size(), 2u);
+    const std::string& depthTwo = iterations[0].rootMoves;
+    EXPECT_EQ(depthTwo.size() % 4, 0u);
+    EXPECT_GT(depthTwo.size(), 0u);
+    for (size_t i = 0; i < depthTwo.size(); i += 4)
+        EXPECT_NE(depthTwo.substr(i, 4), "4843");
+    // The later iterations search the kept moves only.
+    EXPECT_EQ(iterations[1].rootMoves.size(), depthTwo.size());
+}
+
+TEST_F(SearchTest, WithoutALegalRootMoveDepthFourListsThemAll) {
+    // Black is mated: every pseudo-legal move leaves its king attacked.
+    Position(
+        "k......."
+        ".Q......"
+        ".K......"
+        "........"
+        "........"
+        "........"
+        "........"
+        "........",
+        40);
+    DepthLimit = 4;
+    FindBestMove();
+    ASSERT_EQ(iterations.size(), 2u);
+    EXPECT_EQ(iterations[0].rootMoves, "");
+    EXPECT_EQ(iterations[1].rootMoves.size(), 3u * 4);
+}
+
+TEST_F(SearchTest, TriesLeaveBoardMaterialAndPlyAsFound) {
+    test::SetBoard(
+        "r..qk..r"
+        "pP...ppp"
+        "..n.b..."
+        "..bpP..."
+        ".n.P.B.."
+        "..N..N.."
+        "Pp..QPPP"
+        "R...KB.R");
+    Stage = 2;
+    const Grid board = Board;
+    for (int16_t depth : {2, 4, 6}) {
+        SearchDepth = depth;
+        MaxPly = depth == 6 ? 10 : static_cast<uint8_t>(depth);
+        SearchRoot("");
+        EXPECT_EQ(Board, board);
+        EXPECT_EQ(Ply, 0);
+        EXPECT_EQ(Material, MaterialSum());
+        EXPECT_GT(RootMoves.size(), 0u);
+    }
+}
+
+TEST_F(SearchTest, FullGeneratorTriesWhatTheListGeneratorLists) {
+    test::SetBoard(
+        "r..qk..r"
+        "pP...ppp"
+        "..n.b..."
+        "..bpP..."
+        ".n.P.B.."
+        "..N..N.."
+        "Pp..QPPP"
+        "R...KB.R");
+    Stage = 2;
+    // At depth 3 every Black move at ply 1 enters RootMoves in the order it was tried.
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            ResetRoot(3, 2);
+            SearchBlackPieceMoves(x, y);
+            std::string listed;
+            ListBlackPieceMoves(x, y, listed);
+            EXPECT_EQ(RootMoves, listed) << "square " << x << y;
+        }
+}
+
+TEST_F(SearchTest, CaptureGenerator) {
+    Position(
+        "....k..."
+        "........"
+        "........"
+        ".....Np."
+        "...n...."
+        "........"
+        "..N....."
+        "r....N.K",
+        30);
+    Stage = 2;
+    auto captures = [](int x, int y) {
+        ResetRoot(3, 2);
+        SearchBlackPieceCaptures(x, y);
+        return RootMoves;
+    };
+    EXPECT_EQ(captures(4, 4), "44654432");
+    EXPECT_EQ(captures(1, 1), "1161");
+    EXPECT_EQ(captures(7, 5), "");  // a pawn step from rank 5 is no capture move
+    Board(7, 5) = EmptyCell;
+    Board(7, 3) = Piece::Pawn;
+    EXPECT_EQ(captures(7, 3), "7372");
+}
+
+TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
+    Position(
+        "rnbqkbnr"
+        "pppp.ppp"
+        "........"
+        "....p..."
+        "......P."
+        ".....P.."
+        "PPPPP..P"
+        "RNBQKBNR",
+        4);
+    DepthLimit = 4;
+    EXPECT_EQ(FindBestMove(), "4884");
+}
+
+TEST_F(SearchTest, LongRootListsDoNotOverflow) {
+    Position(
+        "q.q.k.q."
+        "........"
+        ".q.q.q.q"
+        "........"
+        "q.q.q.q."
+        "........"
+        "PPPPPPPP"
+        "....K...",
+        30);
+    DepthLimit = 2;
+    const std::string move = FindBestMove();
+    EXPECT_GT(iterations[0].rootMoves.size() / 4, 150u);
+    EXPECT_EQ(move.size(), 4u);
+}
+
+TEST_F(SearchTest, BlackWithoutMovesGivesNoMove) {
+    Position(
+        "........"
+        "........"
+        "........"
+        "........"
+        "........"
+        "........"
+        "........"
+        "....K...",
+        30);
+    EXPECT_EQ(FindBestMove(), "");
+}
+
+}  // namespace
+}  // namespace ostrand
