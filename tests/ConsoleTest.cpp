@@ -2,6 +2,7 @@
 // executable and read what it prints.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -25,7 +26,9 @@ struct Outcome {
 
 // Runs the console program with arguments, feeding input on its standard input.
 Outcome RunEngine(const std::string& arguments, const std::string& input = "") {
-    const fs::path inputFile = fs::temp_directory_path() / "ostrand-console-input.txt";
+    // CTest runs the tests in parallel processes: each needs its own input file.
+    const fs::path inputFile =
+        fs::temp_directory_path() / ("ostrand-console-input-" + std::to_string(getpid()));
     std::ofstream(inputFile, std::ios::binary) << input;
     const std::string command =
         std::string(OSTRAND_ENGINE_PATH) + " " + arguments + " < " + inputFile.string() + " 2>&1";
@@ -35,6 +38,7 @@ Outcome RunEngine(const std::string& arguments, const std::string& input = "") {
     while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
         output.append(buffer, n);
     const int status = pclose(pipe);
+    fs::remove(inputFile);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
