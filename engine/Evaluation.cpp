@@ -17,6 +17,7 @@ StageTable StageTable3;
 StageTable StageTable4;
 std::string TableFolder;
 std::vector<std::string> TableFaults;
+RunningEvaluation Running{};
 
 namespace {
 
@@ -176,23 +177,112 @@ int16_t KingSafety(int16_t sign) {
     return static_cast<int16_t>(static_cast<int16_t>(term) - distance * 30 * sign);
 }
 
-int16_t Evaluate() {
-    const StageTable* table = nullptr;
+namespace {
+
+const StageTable* TableOfStage() {
     switch (Stage) {
-        case 1: table = &StageTable1; break;
-        case 2: table = &StageTable2; break;
-        case 3: table = &StageTable3; break;
-        case 4: table = &StageTable4; break;
-        default: return 0;
+        case 1: return &StageTable1;
+        case 2: return &StageTable2;
+        case 3: return &StageTable3;
+        case 4: return &StageTable4;
+        default: return nullptr;
     }
+}
+
+int16_t TableSum(const StageTable& table) {
     int sum = 0;
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y)
-            sum += (*table)(Board(x, y), x, y);
-    if (Stage != 4) return static_cast<int16_t>(sum + PawnStructure());
-    sum += ComputeControlMaps();
-    const auto partial = static_cast<int16_t>(sum + PawnStructure());
+            sum += table(Board(x, y), x, y);
+    return static_cast<int16_t>(sum);
+}
+
+// The rest of Evaluate once the table and pawn terms are known.
+int16_t EvaluateWith(int16_t tableSum, int16_t pawns) {
+    if (Stage != 4) return static_cast<int16_t>(tableSum + pawns);
+    const auto partial = static_cast<int16_t>(tableSum + ComputeControlMaps() + pawns);
     return static_cast<int16_t>(partial + KingSafety(partial > 0 ? -1 : 1));
+}
+
+uint64_t SquareBit(int x, int y) {
+    return uint64_t{1} << ((y - 1) * 8 + (x - 1));
+}
+
+// The isolated pawns and the files with two or more pawns of one colour's pawn set.
+int PawnFaults(uint64_t pawns) {
+    constexpr uint64_t FileA = 0x0101010101010101ULL;
+    constexpr uint64_t FileH = FileA << 7;
+    // Every square beside a pawn, widened by a rank up and down: a pawn has a neighbour
+    // exactly when it stands on such a square of another pawn.
+    const uint64_t beside = ((pawns << 1) & ~FileA) | ((pawns >> 1) & ~FileH);
+    const uint64_t near = beside | (beside << 8) | (beside >> 8);
+    int faults = 0;
+    for (uint64_t isolated = pawns & ~near; isolated; isolated &= isolated - 1)
+        ++faults;
+    // A pawn with another below it on its file marks a doubled file; fold them onto a rank.
+    uint64_t below = pawns << 8;
+    below |= below << 8;
+    below |= below << 16;
+    below |= below << 32;
+    uint64_t doubled = pawns & below;
+    doubled |= doubled >> 32;
+    doubled |= doubled >> 16;
+    doubled |= doubled >> 8;
+    for (uint64_t files = doubled & 0xFF; files; files &= files - 1)
+        ++faults;
+    return faults;
+}
+
+}  // namespace
+
+int16_t Evaluate() {
+    const StageTable* table = TableOfStage();
+    if (!table) return 0;
+    return EvaluateWith(TableSum(*table), PawnStructure());
+}
+
+int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns) {
+    return static_cast<int16_t>(25 * (PawnFaults(whitePawns) - PawnFaults(blackPawns)));
+}
+
+void StartRunningEvaluation() {
+    Running.table = TableOfStage();
+    Running.tableSum = Running.table ? TableSum(*Running.table) : 0;
+    Running.blackPawns = Running.whitePawns = 0;
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            if (Board(x, y) == Piece::Pawn) Running.blackPawns |= SquareBit(x, y);
+            if (Board(x, y) == -Piece::Pawn) Running.whitePawns |= SquareBit(x, y);
+        }
+    Running.pawnTerm = PawnStructureOf(Running.blackPawns, Running.whitePawns);
+}
+
+void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
+                             int16_t placed) {
+    if (Running.table) {
+        const StageTable& t = *Running.table;
+        Running.tableSum = static_cast<int16_t>(Running.tableSum + t(placed, x2, y2) -
+                                                t(moved, x1, y1) - t(captured, x2, y2));
+    }
+    auto pawnSet = [](int16_t code) -> uint64_t* {
+        if (code == Piece::Pawn) return &Running.blackPawns;
+        if (code == -Piece::Pawn) return &Running.whitePawns;
+        return nullptr;
+    };
+    uint64_t* captures = pawnSet(captured);
+    uint64_t* leaves = pawnSet(moved);
+    uint64_t* arrives = pawnSet(placed);
+    // Most moves are no pawn's business; the pawn term stays as it was.
+    if (!captures && !leaves && !arrives) return;
+    if (captures) *captures &= ~SquareBit(x2, y2);
+    if (leaves) *leaves &= ~SquareBit(x1, y1);
+    if (arrives) *arrives |= SquareBit(x2, y2);
+    Running.pawnTerm = PawnStructureOf(Running.blackPawns, Running.whitePawns);
+}
+
+int16_t EvaluateRunning() {
+    if (!Running.table) return 0;
+    return EvaluateWith(Running.tableSum, Running.pawnTerm);
 }
 
 }  // namespace ostrand

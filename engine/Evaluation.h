@@ -56,6 +56,28 @@ extern std::vector<std::string> TableFaults;
 
 // The score of the position on Board for the current Stage; 0 for a Stage outside 1..4.
 int16_t Evaluate();
+
+// The search scores millions of positions that differ from the last by one move. It keeps
+// the table term and the pawn sets up to date move by move instead of sweeping the board:
+// a 16-bit wrapped sum comes out the same in any order, so the result equals Evaluate().
+struct RunningEvaluation {
+    const StageTable* table;  // the current Stage's table; null outside stages 1..4
+    int16_t tableSum;         // the table term over the 64 squares
+    uint64_t blackPawns;      // bit (y - 1) * 8 + (x - 1) for every Black pawn on (x, y)
+    uint64_t whitePawns;      // the same for White's pawns
+    int16_t pawnTerm;         // PawnStructure() of the two sets
+};
+extern RunningEvaluation Running;
+// Sets Running from the board and Stage.
+void StartRunningEvaluation();
+// Brings Running up to date after a move that took moved from (x1, y1) and put placed on
+// (x2, y2), where captured stood. Restoring a saved copy undoes it.
+void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
+                             int16_t placed);
+// Evaluate() of the board that Running describes.
+int16_t EvaluateRunning();
+// PawnStructure() of two pawn sets.
+int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns);
 // The sum of the 64 cells: Black's material lead (the kings cancel).
 int16_t MaterialSum();
 // Isolated and doubled pawns: -25 for Black's, +25 for White's.

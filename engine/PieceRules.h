@@ -60,12 +60,16 @@ inline void WalkRayMoves(int x, int y, int dx, int dy, Sink&& sink) {
 // A slider's capture along one ray: empty squares are passed over, the first piece ends it.
 template <Colour C, typename Sink>
 inline void WalkRayCapture(int x, int y, int dx, int dy, Sink&& sink) {
-    int tx = x + dx, ty = y + dy;
-    while (Board(tx, ty) == EmptyCell) {
-        tx += dx;
-        ty += dy;
+    // Walks the array itself: the border stops every ray inside it.
+    const int step = Grid::Index(dx, dy) - Grid::Index(0, 0);
+    int cell = Grid::Index(x, y) + step;
+    int k = 1;
+    while (Board.cells[static_cast<size_t>(cell)] == EmptyCell) {
+        cell += step;
+        ++k;
     }
-    if (Side<C>::IsEnemy(Board(tx, ty))) sink(x, y, tx, ty);
+    if (Side<C>::IsEnemy(Board.cells[static_cast<size_t>(cell)]))
+        sink(x, y, x + k * dx, y + k * dy);
 }
 
 // Runs a slider's rays in their order: the diagonals of bishops and queens, then the

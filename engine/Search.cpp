@@ -114,7 +114,10 @@ void ExpandOrdered() {
             Material += promotionBonus;
         }
         Material -= captured;
-        scores[k] = static_cast<int16_t>(Evaluate() + Material);
+        const RunningEvaluation saved = Running;
+        UpdateRunningEvaluation(m.x1, m.y1, m.x2, m.y2, moved, captured, Board(m.x2, m.y2));
+        scores[k] = static_cast<int16_t>(EvaluateRunning() + Material);
+        Running = saved;
         Board(m.x1, m.y1) = moved;
         Board(m.x2, m.y2) = captured;
         if (promotes) Material -= promotionBonus;
@@ -187,6 +190,8 @@ void TryBlackMove(int x1, int y1, int x2, int y2) {
         Material += PromotionGain;
     }
     Material -= captured;
+    const RunningEvaluation saved = Running;
+    UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, Board(x2, y2));
 
     if (captured == -Piece::King) {
         PlyValue(Ply) = Material;
@@ -218,6 +223,7 @@ void TryBlackMove(int x1, int y1, int x2, int y2) {
 
     Board(x1, y1) = moved;
     Board(x2, y2) = captured;
+    Running = saved;
     if (promotes) Material -= PromotionGain;
     Material += captured;
     --Ply;
@@ -236,9 +242,11 @@ void TryWhiteMove(int x1, int y1, int x2, int y2) {
         Material -= PromotionGain;
     }
     Material -= captured;
+    const RunningEvaluation saved = Running;
+    UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, Board(x2, y2));
 
     if ((Ply >= SearchDepth && captured == EmptyCell) || Ply >= MaxPly || captured == Piece::King) {
-        PlyValue(Ply) = static_cast<int16_t>(Evaluate() + Material);
+        PlyValue(Ply) = static_cast<int16_t>(EvaluateRunning() + Material);
     } else {
         PlyValue(Ply) = PlyValue(Ply - 2);
         if (Ply < SearchDepth - 3) {
@@ -255,6 +263,7 @@ void TryWhiteMove(int x1, int y1, int x2, int y2) {
 
     Board(x1, y1) = moved;
     Board(x2, y2) = captured;
+    Running = saved;
     if (promotes) Material += PromotionGain;
     Material += captured;
     --Ply;
@@ -279,13 +288,18 @@ void ExpandWhiteOrdered() {
     ExpandOrdered<Colour::White>();
 }
 
-void SearchRoot(const std::string& list) {
+void StartIteration() {
     for (int p = -1; p <= 20; ++p)
         PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
     Ply = 0;
     RootMoves.clear();
     RootScores.assign(RootCapacity + 1, 0);
     Material = MaterialSum();
+    StartRunningEvaluation();
+}
+
+void SearchRoot(const std::string& list) {
+    StartIteration();
     if (list.empty()) {
         ExpandBlackOrdered();
         return;
@@ -312,6 +326,8 @@ void SearchRoot(const std::string& list) {
 void SearchRootCastling(const std::string& key) {
     ++Ply;
     MakeCastling(key);
+    const RunningEvaluation saved = Running;
+    StartRunningEvaluation();
     PlyValue(1) = PlyValue(-1);
     ExpandWhiteOrdered();
     RootMoves += key;
@@ -319,6 +335,7 @@ void SearchRootCastling(const std::string& key) {
     LastRootScore() = PlyValue(1);
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
     UnmakeCastling(key);
+    Running = saved;
     --Ply;
 }
 

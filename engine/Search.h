@@ -54,6 +54,9 @@ inline int16_t& PlyValue(int p) {
 
 // Chooses the engine's move as four characters; empty when Black has no move.
 std::string FindBestMove();
+// The start of every iteration: the bounds at their infinities, empty root lists, Ply 0,
+// and Material and the running evaluation taken from the board.
+void StartIteration();
 // One iteration over the previous iteration's ordered list (empty: all of Black's moves).
 void SearchRoot(const std::string& list);
 // Searches the engine's castling "98" or "91" as a root entry.

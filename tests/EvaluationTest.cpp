@@ -152,3 +152,67 @@ TEST(MaterialSum, WrapsInSixteenBits) {
 
 }  // namespace
 }  // namespace ostrand
+
+namespace ostrand {
+namespace {
+
+// A small deterministic generator, so that a failure names a reproducible board.
+struct Lcg {
+    uint32_t state;
+    uint32_t Next(uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    }
+};
+
+// Random boards with the twelve piece codes scattered, pawns on every rank.
+void RandomBoard(Lcg& random) {
+    constexpr int16_t codes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
+                                 Piece::Rook, Piece::Queen,  Piece::King};
+    test::SetBoard(Empty);
+    for (int n = random.Next(40); n > 0; --n) {
+        const int16_t code = codes[random.Next(6)];
+        Board(1 + random.Next(8), 1 + random.Next(8)) =
+            random.Next(2) ? code : static_cast<int16_t>(-code);
+    }
+}
+
+TEST(RunningEvaluation, PawnSetsScoreLikeTheBoardSweep) {
+    Lcg random{7};
+    for (int i = 0; i < 2000; ++i) {
+        RandomBoard(random);
+        StartRunningEvaluation();
+        ASSERT_EQ(PawnStructureOf(Running.blackPawns, Running.whitePawns), PawnStructure())
+            << test::Diagram();
+    }
+}
+
+TEST(RunningEvaluation, FollowsMovesExactlyInEveryStage) {
+    InitNewGame();
+    Lcg random{11};
+    for (int16_t stage : {1, 2, 3, 4}) {
+        Stage = stage;
+        for (int i = 0; i < 300; ++i) {
+            RandomBoard(random);
+            StartRunningEvaluation();
+            // A chain of arbitrary moves, promotions and captures of pawns included.
+            for (int m = 0; m < 6; ++m) {
+                const int x1 = 1 + random.Next(8), y1 = 1 + random.Next(8);
+                const int x2 = 1 + random.Next(8), y2 = 1 + random.Next(8);
+                if (x1 == x2 && y1 == y2) continue;
+                const int16_t moved = Board(x1, y1), captured = Board(x2, y2);
+                int16_t placed = moved;
+                if (moved == Piece::Pawn && y2 == 1) placed = Piece::Queen;
+                if (moved == -Piece::Pawn && y2 == 8) placed = -Piece::Queen;
+                Board(x1, y1) = EmptyCell;
+                Board(x2, y2) = placed;
+                UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, placed);
+                ASSERT_EQ(EvaluateRunning(), Evaluate()) << "stage " << stage << "\n"
+                                                         << test::Diagram();
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ostrand

@@ -36,12 +36,7 @@ void RecordIteration() {
 
 // The root state that SearchRoot sets up, without searching: for driving generators alone.
 void ResetRoot(int16_t depth, uint8_t maxPly) {
-    for (int p = -1; p <= 20; ++p)
-        PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
-    Ply = 0;
-    RootMoves.clear();
-    RootScores.assign(151, 0);
-    Material = MaterialSum();
+    StartIteration();
     SearchDepth = depth;
     MaxPly = maxPly;
 }
@@ -76,13 +71,13 @@ class SearchTest : public testing::Test {
 
 constexpr std::string_view Endgame =
     "........"
-    ".....pk."
-    "......p."
     "........"
-    "...R...."
-    "......P."
-    ".....PKP"
-    "....r...";
+    "....k..."
+    "...p...."
+    "...P.K.."
+    "........"
+    "........"
+    "........";
 
 TEST_F(SearchTest, StageOneStopsAtDepthSix) {
     EXPECT_EQ(FindBestMove().size(), 4u);
