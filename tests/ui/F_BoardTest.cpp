@@ -1,0 +1,411 @@
+// The window driven by clicks, with the engine searching at a fixed depth so that every game
+// is the same and fast.
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "F_Board.h"
+#include "LinkLabel.h"
+#include "PictureBox.h"
+#include "Search.h"
+#include "Variables.h"
+
+namespace {
+
+// A window whose message boxes the test answers, and which notes whether it was enabled
+// each time the engine had it redraw the board.
+class TestWindow : public F_Board {
+  public:
+    bool playWhite = true;
+    QStringList questions;
+    std::vector<std::string> messages;
+    std::vector<bool> enabledAtRedraw;
+    std::vector<bool> enabledAtEvents;
+
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void RedrawBoard() override {
+        enabledAtRedraw.push_back(isEnabled());
+        F_Board::RedrawBoard();
+    }
+    void ProcessEvents() override {
+        enabledAtEvents.push_back(isEnabled());
+        F_Board::ProcessEvents();
+    }
+
+  protected:
+    bool AskYesNo(const QString& title, const QString& text) override {
+        questions << title + "|" + text;
+        return playWhite;
+    }
+};
+
+constexpr QRgb Grey = 0x808080;
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Red = 0xFF0000;
+constexpr QRgb Blue = 0x0000FF;
+
+int Index(int file, int rank) {
+    return file + 8 * (rank - 1);
+}
+
+QRgb Pixel(const F_Board& window, int file, int rank, int x, int y) {
+    return window.c(Index(file, rank)).Image().pixel(x, y) & 0xFFFFFF;
+}
+
+// A frame runs round pixels 0 to 22 of the square's image.
+bool Framed(const F_Board& window, int file, int rank, QRgb colour) {
+    for (int k = 0; k <= 22; ++k) {
+        if (Pixel(window, file, rank, k, 0) != colour ||
+            Pixel(window, file, rank, k, 22) != colour ||
+            Pixel(window, file, rank, 0, k) != colour || Pixel(window, file, rank, 22, k) != colour)
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::pair<int, int>> FramedSquares(const F_Board& window, QRgb colour) {
+    std::vector<std::pair<int, int>> squares;
+    for (int rank = 1; rank <= 8; ++rank) {
+        for (int file = 1; file <= 8; ++file) {
+            if (Framed(window, file, rank, colour)) squares.emplace_back(file, rank);
+        }
+    }
+    return squares;
+}
+
+// The square must hold its shade ANDed with the mask and then ORed with the picture.
+void VerifyPiece(const F_Board& window, int file, int rank, QRgb shade, const QString& mask,
+                 const QString& picture) {
+    const QImage maskImage(":/images/" + mask + ".png");
+    const QImage pictureImage(":/images/" + picture + ".png");
+    int body = 0;
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 23; ++x) {
+            const QRgb expected =
+                ((shade & maskImage.pixel(x, y)) | pictureImage.pixel(x, y)) & 0xFFFFFF;
+            QCOMPARE(Pixel(window, file, rank, x, y), expected);
+            if ((maskImage.pixel(x, y) & 0xFFFFFF) == 0) ++body;
+        }
+    }
+    QVERIFY(body > 20);
+}
+
+void VerifyPlain(const F_Board& window, int file, int rank, QRgb shade) {
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 23; ++x)
+            QCOMPARE(Pixel(window, file, rank, x, y), shade);
+    }
+}
+
+}  // namespace
+
+// Stands in for the desktop's browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+class F_BoardTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<TestWindow> Open() {
+        auto window = std::make_unique<TestWindow>();
+        window->Form_Load();
+        window->show();
+        return window;
+    }
+
+    static void Click(F_Board& window, int file, int rank) {
+        QTest::mouseClick(&window.c(Index(file, rank)), Qt::LeftButton);
+    }
+
+    static QPoint Place(const F_Board& window, int file, int rank) {
+        return window.c(Index(file, rank)).pos();
+    }
+
+  private slots:
+    void init() { ostrand::DepthLimit = 2; }
+
+    void startsWithThePlayerOnWhiteAtTheBottom() {
+        auto window = Open();
+        QCOMPARE(window->windowTitle(), QString("Ostrand Chess 6.0"));
+        QCOMPARE(window->LastReply, std::string("OK"));
+        QCOMPARE(window->PlayerSide, int16_t{0});
+        QCOMPARE(window->ClickState, int16_t{1});
+        QCOMPARE(Place(*window, 1, 1), QPoint(9, 201));
+        QCOMPARE(Place(*window, 8, 1), QPoint(177, 201));
+        QCOMPARE(Place(*window, 1, 8), QPoint(9, 33));
+        QCOMPARE(Place(*window, 8, 8), QPoint(177, 33));
+        QCOMPARE(window->c(Index(1, 1)).size(), QSize(25, 25));
+        QCOMPARE(window->c(Index(1, 1)).Background().rgb() & 0xFFFFFF, Grey);
+        QCOMPARE(window->c(Index(2, 1)).Background().rgb() & 0xFFFFFF, White);
+        QCOMPARE(window->c(Index(1, 2)).Background().rgb() & 0xFFFFFF, White);
+        QCOMPARE(window->c(Index(8, 8)).Background().rgb() & 0xFFFFFF, Grey);
+        QCOMPARE(window->PicCompColor->Background(), QColor(Qt::black));
+        QCOMPARE(window->PicHumanColor->Background(), QColor(Qt::white));
+        QVERIFY(!window->CkEdit->isChecked());
+    }
+
+    void showsTheToolColumnAndNothingBeyondIt() {
+        auto window = Open();
+        QCOMPARE(window->size(), QSize(393, 326));
+        QCOMPARE(window->BtnForce->geometry(), QRect(333, 234, 52, 22));
+        QCOMPARE(window->BtnRotate->text(), QString("<"));
+        QCOMPARE(window->PicHumanColor->geometry(), QRect(333, 303, 52, 19));
+        QCOMPARE(window->KKW->geometry(), QRect(357, 183, 25, 25));
+        for (const QWidget* child : window->findChildren<QWidget*>()) {
+            if (child->isWindow()) continue;
+            QVERIFY2(child->geometry().right() < window->width(),
+                     qPrintable(child->metaObject()->className()));
+        }
+    }
+
+    void answeringNoMirrorsTheBoardAndTheEngineOpens() {
+        auto window = Open();
+        window->playWhite = false;
+        QTest::mouseClick(window->Btn_NewGame, Qt::LeftButton);
+        QCOMPARE(window->questions, QStringList{"New Game|Would you like to play whites?"});
+        QCOMPARE(window->PlayerSide, int16_t{1});
+        QCOMPARE(Place(*window, 1, 1), QPoint(177, 201));
+        QCOMPARE(Place(*window, 8, 1), QPoint(9, 201));
+        QCOMPARE(Place(*window, 1, 8), QPoint(177, 33));
+        QCOMPARE(window->c(Index(1, 1)).Background().rgb() & 0xFFFFFF, White);
+        QCOMPARE(window->c(Index(8, 1)).Background().rgb() & 0xFFFFFF, Grey);
+        QCOMPARE(window->PicCompColor->Background(), QColor(Qt::white));
+        QCOMPARE(window->PicHumanColor->Background(), QColor(Qt::black));
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(ostrand::MoveCount, int16_t{1});
+        QCOMPARE(window->ClickState, int16_t{1});
+        // The player's pieces are drawn black now, the engine's white; no frames.
+        VerifyPiece(*window, 5, 1, White, "KKM", "KKB");
+        VerifyPiece(*window, 5, 8, Grey, "KKM", "KKW");
+        QVERIFY(FramedSquares(*window, Blue).empty());
+    }
+
+    void twoTurnsRestoreTheLayoutAndANewGameUndoesOne() {
+        auto window = Open();
+        std::vector<QPoint> before;
+        for (int i = 1; i <= 64; ++i)
+            before.push_back(window->c(i).pos());
+        QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
+        QCOMPARE(Place(*window, 1, 1), QPoint(177, 33));
+        QCOMPARE(Place(*window, 8, 8), QPoint(9, 201));
+        QCOMPARE(Place(*window, 2, 1), QPoint(153, 33));
+        QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
+        for (int i = 1; i <= 64; ++i)
+            QCOMPARE(window->c(i).pos(), before[static_cast<size_t>(i - 1)]);
+
+        QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
+        QTest::mouseClick(window->Btn_NewGame, Qt::LeftButton);
+        for (int i = 1; i <= 64; ++i)
+            QCOMPARE(window->c(i).pos(), before[static_cast<size_t>(i - 1)]);
+    }
+
+    void drawsPiecesThroughTheirMasksAndPlainSquares() {
+        auto window = Open();
+        VerifyPlain(*window, 1, 3, Grey);
+        VerifyPlain(*window, 2, 3, White);
+        VerifyPiece(*window, 1, 1, Grey, "RM", "RW");
+        VerifyPiece(*window, 5, 1, Grey, "KKM", "KKW");
+        VerifyPiece(*window, 2, 8, Grey, "KM", "KB");
+        VerifyPiece(*window, 5, 8, White, "KKM", "KKB");
+        // The white piece shows white inside its black outline, the shade around it.
+        QCOMPARE(Pixel(*window, 1, 1, 0, 0), Grey);
+        bool whiteBody = false;
+        for (int y = 0; y < 23; ++y) {
+            for (int x = 0; x < 23; ++x)
+                whiteBody = whiteBody || Pixel(*window, 1, 1, x, y) == White;
+        }
+        QVERIFY(whiteBody);
+    }
+
+    void aPickIsFramedRedAndMovesToAnotherOwnPiece() {
+        auto window = Open();
+        Click(*window, 4, 4);  // empty
+        Click(*window, 4, 7);  // the engine's pawn
+        QCOMPARE(window->ClickState, int16_t{1});
+        QVERIFY(FramedSquares(*window, Red).empty());
+
+        Click(*window, 5, 2);
+        QCOMPARE(window->ClickState, int16_t{2});
+        QCOMPARE(window->FromFile, int16_t{5});
+        QCOMPARE(window->FromRank, int16_t{2});
+        QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{5, 2}}));
+
+        Click(*window, 7, 1);
+        QCOMPARE(window->ClickState, int16_t{2});
+        QCOMPARE(window->FromFile, int16_t{7});
+        QCOMPARE(window->FromRank, int16_t{1});
+        QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
+
+        Click(*window, 7, 1);
+        QCOMPARE(window->ClickState, int16_t{2});
+        QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
+        QCOMPARE(ostrand::MoveCount, int16_t{0});
+    }
+
+    void anAcceptedMoveLeavesTheEngineMoveFramedBlue() {
+        auto window = Open();
+        Click(*window, 5, 2);
+        Click(*window, 5, 4);
+        QCOMPARE(window->ToFile, int16_t{5});
+        QCOMPARE(window->ToRank, int16_t{4});
+        QCOMPARE(window->ClickState, int16_t{1});
+        const std::string reply = window->LastReply;
+        QCOMPARE(reply.size(), size_t{4});
+        QCOMPARE(ostrand::MoveCount, int16_t{2});
+        QCOMPARE(ostrand::Board(5, 4), int16_t{-ostrand::Piece::Pawn});
+        const std::vector<std::pair<int, int>> engineSquares{{reply[0] - '0', reply[1] - '0'},
+                                                             {reply[2] - '0', reply[3] - '0'}};
+        auto framed = FramedSquares(*window, Blue);
+        std::sort(framed.begin(), framed.end());
+        auto expected = engineSquares;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(framed, expected);
+        QVERIFY(FramedSquares(*window, Red).empty());
+
+        // The next pick adds a red frame; the blue ones stay until the destination click.
+        Click(*window, 4, 2);
+        QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{4, 2}}));
+        QCOMPARE(FramedSquares(*window, Blue).size(), size_t{2});
+    }
+
+    // The engine castles only from its depth-6 iteration on; these games lead it there.
+    void theEngineCastlingIsFramedWhereKingAndRookLand_data() {
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<QString>("castling");
+        QTest::addColumn<int>("kingFile");
+        QTest::addColumn<int>("rookFile");
+        QTest::newRow("king-side")
+            << QStringList{"3234", "8284", "1214", "7183", "4123"} << "9191" << 7 << 6;
+        QTest::newRow("queen-side")
+            << QStringList{"7163", "2113", "6344", "5253", "7273", "4243", "7374", "6172",
+                           "5162", "6261", "4163", "6366", "8284", "4344", "3142", "1121"}
+            << "9898" << 3 << 4;
+    }
+
+    void theEngineCastlingIsFramedWhereKingAndRookLand() {
+        QFETCH(QStringList, moves);
+        QFETCH(QString, castling);
+        QFETCH(int, kingFile);
+        QFETCH(int, rookFile);
+        auto window = Open();
+        ostrand::DepthLimit = 6;
+        for (const QString& move : moves) {
+            Click(*window, move[0].digitValue(), move[1].digitValue());
+            Click(*window, move[2].digitValue(), move[3].digitValue());
+            QCOMPARE(window->LastReply.size(), size_t{4});
+        }
+        QCOMPARE(QString::fromStdString(window->LastReply), castling);
+        QCOMPARE(ostrand::Board(kingFile, 8), ostrand::Piece::King);
+        QCOMPARE(ostrand::Board(rookFile, 8), ostrand::Piece::Rook);
+        auto framed = FramedSquares(*window, Blue);
+        std::sort(framed.begin(), framed.end());
+        auto expected = std::vector<std::pair<int, int>>{{kingFile, 8}, {rookFile, 8}};
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(framed, expected);
+    }
+
+    void anIllegalMoveIsRefusedWithoutFrames() {
+        auto window = Open();
+        Click(*window, 5, 2);
+        Click(*window, 5, 5);
+        QCOMPARE(window->LastReply, std::string("Error"));
+        QCOMPARE(window->ClickState, int16_t{1});
+        QCOMPARE(ostrand::MoveCount, int16_t{0});
+        QVERIFY(FramedSquares(*window, Red).empty());
+        QVERIFY(FramedSquares(*window, Blue).empty());
+        QVERIFY(window->messages.empty());
+        QVERIFY(window->isEnabled());
+    }
+
+    void theWindowIsDisabledWhileTheEngineWorks() {
+        auto window = Open();
+        Click(*window, 7, 1);
+        Click(*window, 6, 3);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        // One redraw for the player's move, one for the engine's.
+        QCOMPARE(window->enabledAtRedraw, (std::vector<bool>{false, false}));
+        QVERIFY(window->isEnabled());
+
+        window->enabledAtRedraw.clear();
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(window->enabledAtRedraw, std::vector<bool>{false});
+        QCOMPARE(ostrand::MoveCount, int16_t{3});
+        QVERIFY(window->isEnabled());
+    }
+
+    void showsTheSearchStatisticsAndProgress() {
+        auto window = Open();
+        ostrand::DepthLimit = 4;
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        // Pending events run once per root move, with the window still disabled.
+        QVERIFY(!window->enabledAtEvents.empty());
+        QCOMPARE(std::count(window->enabledAtEvents.begin(), window->enabledAtEvents.end(), true),
+                 0);
+        QVERIFY(window->Label1->text().startsWith("Nodes: "));
+        QVERIFY(window->Label3->text().startsWith("Time: "));
+        QVERIFY(window->Label18->text().startsWith("State: "));
+        QCOMPARE(window->LabelText(ostrand::StatusLabel::Nodes),
+                 window->Label1->text().toStdString());
+
+        window->SetProgressMaximum(10);
+        window->SetProgressValue(4);
+        QCOMPARE(window->ProgressBar->value(), 4);
+        window->SetProgressValue(12);
+        QCOMPARE(window->ProgressBar->maximum(), 12);
+        QCOMPARE(window->ProgressBar->value(), 12);
+    }
+
+    void theLinkOpensTheProjectPage() {
+        auto window = Open();
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("https", &catcher, "Open");
+        QTest::mouseClick(window->Label4, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(window->Label4->text(), QString(F_Board::WebAddress));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(F_Board::WebAddress)});
+    }
+
+    // The player weakens the king with f3 and g4, and the engine, searching four plies deep,
+    // mates with its queen.
+    void aGameClickedThroughToMate() {
+        auto window = Open();
+        ostrand::DepthLimit = 4;
+        const std::vector<std::array<int, 4>> moves = {{6, 2, 6, 3}, {7, 2, 7, 4}, {1, 2, 1, 3}};
+        for (const auto& move : moves) {
+            QVERIFY(window->messages.empty());
+            Click(*window, move[0], move[1]);
+            Click(*window, move[2], move[3]);
+            QCOMPARE(window->LastReply.size(), size_t{4});
+        }
+        QCOMPARE(window->messages, std::vector<std::string>{"Check Mate!"});
+        QCOMPARE(FramedSquares(*window, Blue).size(), size_t{2});
+        QVERIFY(window->isEnabled());
+
+        // The game stays over: the next move is refused.
+        Click(*window, 8, 2);
+        Click(*window, 8, 3);
+        QCOMPARE(window->LastReply, std::string("Error"));
+        QCOMPARE(window->ClickState, int16_t{1});
+    }
+};
+
+QTEST_MAIN(F_BoardTest)
+#include "F_BoardTest.moc"

@@ -1,0 +1,402 @@
+#include "F_Board.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "LinkLabel.h"
+#include "MoveGenerator.h"
+#include "PictureBox.h"
+#include "Variables.h"
+
+namespace {
+
+// The layout is designed in twips, 15 to the pixel at 96 dots per inch.
+int Px(double twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+const QColor Grey(0x80, 0x80, 0x80);
+const QColor White(0xFF, 0xFF, 0xFF);
+const QColor Black(0, 0, 0);
+
+// The design font is missing outside Windows. The narrow sans faces after it keep the
+// statistics within their labels; the system's own sans is the last resort.
+QFont DesignFont(qreal points) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
+                      "Nimbus Sans", "Helvetica", font.family()});
+    font.setPointSizeF(points);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// Raster operations work on 32-bit images only.
+QImage Artwork(const QString& name) {
+    return QImage(":/images/" + name + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+F_Board::F_Board(QWidget* parent) : QWidget(parent) {
+    Q_INIT_RESOURCE(images);
+
+    setWindowTitle("Ostrand Chess 6.0");
+    setWindowIcon(QIcon(":/images/icon.png"));
+    // The design's client area ends at 4830 twips, short of the tool column; the window is
+    // widened to show it, since "Force" and the editor are unreachable otherwise.
+    setFixedSize(Px(5895), Px(4890));
+    setFont(DesignFont(8.25));
+
+    Label16 = new QLabel("Ostrand Chess", this);
+    Label16->setGeometry(Twips(1440, 45, 1995, 330));
+    QFont titleFont = DesignFont(12);
+    titleFont.setBold(true);
+    Label16->setFont(titleFont);
+    SetTextColour(Label16, QColor(0, 0, 192));
+
+    for (int16_t i = 1; i <= 64; ++i) {
+        auto* square = new PictureBox(Twips(0, 0, 375, 375), this);
+        connect(square, &PictureBox::clicked, this, [this, i] { c_Click(i); });
+        squares_[static_cast<size_t>(i - 1)] = square;
+    }
+
+    Picture1 = new PictureBox(Twips(3105, 495, 1575, 1965), this);
+    Picture1->SetPicture(Artwork("logo"));
+
+    const auto addLabel = [this](const QString& text, const QRect& geometry) {
+        auto* label = new QLabel(text, this);
+        label->setGeometry(geometry);
+        return label;
+    };
+    Label5 = addLabel("Engine progress:", Twips(3105, 2520, 1500, 195));
+    // The statistics run on to the tool column (the design's 1590 twips end at the logo's
+    // edge): a speed of eight digits would not fit otherwise.
+    Label1 = addLabel(QString(), Twips(3105, 2745, 1845, 240));
+    Label2 = addLabel(QString(), Twips(3105, 3015, 1845, 240));
+    Label3 = addLabel(QString(), Twips(3105, 3285, 1845, 240));
+    Label17 = addLabel(QString(), Twips(3105, 3555, 1845, 240));
+    Label18 = addLabel(QString(), Twips(3105, 3825, 1845, 240));
+
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setGeometry(Twips(135, 3465, 2895, 240));
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+
+    const auto addButton = [this](const QString& caption, const QRect& geometry) {
+        auto* button = new QPushButton(caption, this);
+        button->setGeometry(geometry);
+        return button;
+    };
+    Btn_NewGame = addButton("New", Twips(135, 3735, 960, 330));
+    Btn_Save = addButton("Save", Twips(1080, 3735, 1005, 330));
+    Btn_Load = addButton("Load", Twips(2070, 3735, 960, 330));
+    connect(Btn_NewGame, &QPushButton::clicked, this, &F_Board::Btn_NewGame_Click);
+
+    // Both lines span the client area, so they are centred in it.
+    Label14 = addLabel("Ostrand Chess by the Ostrand developers", Twips(-90, 4320, 4875, 240));
+    Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = new LinkLabel(WebAddress, this);
+    Label4->setGeometry(Twips(-90, 4545, 4875, 240));
+    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont linkFont = DesignFont(8.25);
+    linkFont.setUnderline(true);
+    Label4->setFont(linkFont);
+    SetTextColour(Label4, QColor(0, 0, 255));
+    Label4->setCursor(Qt::PointingHandCursor);
+    connect(Label4, &LinkLabel::clicked, this, &F_Board::Label4_Click);
+
+    // The frame comes first so that the check box lies on top of it.
+    Shape1 = new QFrame(this);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setGeometry(Twips(4995, 540, 735, 375));
+    CkEdit = new QCheckBox("Edit", this);
+    CkEdit->setGeometry(Twips(5085, 585, 600, 285));
+
+    const QColor windowColour = palette().color(QPalette::Base);
+    const auto addPicture = [this, &windowColour](const QString& picture, const QRect& geometry) {
+        auto* box = new PictureBox(geometry, this);
+        box->SetBackground(windowColour);
+        if (!picture.isEmpty()) box->SetPicture(Artwork(picture));
+        return box;
+    };
+    PB = addPicture("PB", Twips(4995, 945, 375, 375));
+    KB = addPicture("KB", Twips(4995, 1305, 375, 375));
+    BB = addPicture("BB", Twips(4995, 1665, 375, 375));
+    RB = addPicture("RB", Twips(4995, 2025, 375, 375));
+    QB = addPicture("QB", Twips(4995, 2385, 375, 375));
+    KKB = addPicture("KKB", Twips(4995, 2745, 375, 375));
+    PW = addPicture("PW", Twips(5355, 945, 375, 375));
+    KW = addPicture("KW", Twips(5355, 1305, 375, 375));
+    BW = addPicture("BW", Twips(5355, 1665, 375, 375));
+    RW = addPicture("RW", Twips(5355, 2025, 375, 375));
+    QW = addPicture("QW", Twips(5355, 2385, 375, 375));
+    KKW = addPicture("KKW", Twips(5355, 2745, 375, 375));
+    MM = addPicture(QString(), Twips(4995, 3150, 735, 330));
+
+    BtnForce = addButton("Force", Twips(4995, 3510, 780, 330));
+    BtnRotate = addButton("<", Twips(4995, 3870, 780, 330));
+    connect(BtnForce, &QPushButton::clicked, this, &F_Board::BtnForce_Click);
+    connect(BtnRotate, &QPushButton::clicked, this, &F_Board::BtnRotate_Click);
+
+    PicCompColor = addPicture(QString(), Twips(4995, 4230, 780, 285));
+    PicHumanColor = addPicture(QString(), Twips(4995, 4545, 780, 285));
+
+    PM = Artwork("PM");
+    KM = Artwork("KM");
+    BM = Artwork("BM");
+    RM = Artwork("RM");
+    QM = Artwork("QM");
+    KKM = Artwork("KKM");
+
+    ostrand::SetDisplay(this);
+}
+
+F_Board::~F_Board() {
+    ostrand::SetDisplay(nullptr);
+}
+
+void F_Board::Form_Load() {
+    LastReply = ostrand::EngineCommand("NewGame");
+    PlayerSide = 0;
+    ClickState = 1;
+    PicCompColor->SetBackground(Black);
+    PicHumanColor->SetBackground(White);
+    LayoutSquares();
+    PrintBoard();
+}
+
+void F_Board::Btn_NewGame_Click() {
+    ClickState = 1;
+    if (AskYesNo("New Game", "Would you like to play whites?")) {
+        LastReply = ostrand::EngineCommand("NewGame");
+        PlayerSide = 0;
+        PicCompColor->SetBackground(Black);
+        PicHumanColor->SetBackground(White);
+        LayoutSquares();
+        PrintBoard();
+    } else {
+        LastReply = ostrand::EngineCommand("NewGame");
+        PicCompColor->SetBackground(White);
+        PicHumanColor->SetBackground(Black);
+        PlayerSide = 1;
+        LayoutSquares();
+        PrintBoard();
+        // The engine's pieces are drawn white now, so it opens; it draws its move itself.
+        LastReply = ostrand::EngineCommand("Force");
+    }
+}
+
+void F_Board::BtnForce_Click() {
+    LastReply = ostrand::EngineCommand("Force");
+}
+
+// Moves every square to its point-symmetric place; a second turn restores the layout.
+void F_Board::BtnRotate_Click() {
+    for (int16_t i = 1; i <= 64; ++i) {
+        PictureBox& square = c(i);
+        const double left = square.x() * 15.0;
+        const double top = square.y() * 15.0;
+        const long column = std::lround((left - 135) / 360 + 1);
+        const long row = std::lround(std::abs((top - 3015) / 360 - 1));
+        square.move(Px(3015.0 - 360.0 * column), Px(360.0 * row + 135));
+    }
+}
+
+void F_Board::Label4_Click() {
+    QDesktopServices::openUrl(QUrl(WebAddress));
+}
+
+// Rank 1 is always at the bottom; playing black mirrors the files and swaps the shades, so
+// that the player's bottom-left square is grey either way.
+void F_Board::LayoutSquares() {
+    if (PlayerSide != 0 && PlayerSide != 1) return;
+    QColor a = PlayerSide == 0 ? Grey : White;
+    QColor b = PlayerSide == 0 ? White : Grey;
+    for (int16_t i = 1; i <= 64; ++i) {
+        if ((i - 1) % 8 == 0) std::swap(a, b);
+        int16_t file, rank;
+        SquareOfIndex(file, rank, i);
+        const int left = PlayerSide == 0 ? 360 * file - 225 : 3015 - 360 * file;
+        const int top = 3375 - 360 * rank;
+        c(i).move(Px(left), Px(top));
+        c(i).SetBackground(i % 2 == 0 ? a : b);
+    }
+}
+
+void F_Board::PrintBoard() {
+    if (PlayerSide != 0 && PlayerSide != 1) return;
+    for (int16_t rank = 1; rank <= 8; ++rank) {
+        for (int16_t file = 1; file <= 8; ++file) {
+            PictureBox& square = c(SquareIndex(file, rank));
+            square.Clear();
+            const int16_t value = ostrand::Board(file, rank);
+            const QImage* mask = nullptr;
+            const PictureBox* whitePicture = nullptr;
+            const PictureBox* blackPicture = nullptr;
+            switch (std::abs(value)) {
+                case ostrand::Piece::Pawn: mask = &PM, whitePicture = PW, blackPicture = PB; break;
+                case ostrand::Piece::Knight:
+                    mask = &KM, whitePicture = KW, blackPicture = KB;
+                    break;
+                case ostrand::Piece::Bishop:
+                    mask = &BM, whitePicture = BW, blackPicture = BB;
+                    break;
+                case ostrand::Piece::Rook: mask = &RM, whitePicture = RW, blackPicture = RB; break;
+                case ostrand::Piece::Queen: mask = &QM, whitePicture = QW, blackPicture = QB; break;
+                case ostrand::Piece::King:
+                    mask = &KKM, whitePicture = KKW, blackPicture = KKB;
+                    break;
+                default: continue;
+            }
+            // The player's pieces are the negative ones, drawn in the player's colour.
+            const bool drawnWhite = (value < 0) == (PlayerSide == 0);
+            // AND leaves the shade around a black silhouette; OR then fills it in, the
+            // picture's grey 808080 leaving either shade as it is.
+            QPainter painter(&square.Image());
+            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            painter.drawImage(0, 0, *mask);
+            painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            painter.drawImage(0, 0, (drawnWhite ? whitePicture : blackPicture)->Picture());
+        }
+    }
+}
+
+int16_t F_Board::SquareIndex(int16_t file, int16_t rank) {
+    const int index = file + 8 * (rank - 1);
+    return static_cast<int16_t>(std::clamp(index, 1, 64));
+}
+
+void F_Board::SquareOfIndex(int16_t& file, int16_t& rank, int16_t index) {
+    rank = static_cast<int16_t>(std::floor((index - 1) / 8.0) + 1);
+    file = static_cast<int16_t>(index - 8 * rank + 8);
+}
+
+void F_Board::c_Click(int16_t index) {
+    int16_t file, rank;
+    SquareOfIndex(file, rank, index);
+    if (ClickState == 1) {
+        // Only the player's own (negative) pieces can be picked.
+        if (ostrand::Board(file, rank) < 0) {
+            FrameSquare(index, Qt::red);
+            FromFile = file;
+            FromRank = rank;
+            ClickState = 2;
+        }
+        return;
+    }
+
+    ToFile = file;
+    ToRank = rank;
+    PrintBoard();
+    if (ostrand::Board(ToFile, ToRank) < 0) {
+        // Another own piece (or the same one): pick it instead.
+        ClickState = 1;
+        c_Click(SquareIndex(ToFile, ToRank));
+        return;
+    }
+
+    std::string move;
+    ostrand::AppendMove(move, FromFile, FromRank, ToFile, ToRank);
+    LastReply = ostrand::EngineCommand(move);
+    ClickState = 1;
+    if (LastReply.size() != 4) return;
+    // The engine's castling comes as a code, not as squares: frame where king and rook land.
+    if (LastReply == "9191") {
+        FrameSquare(SquareIndex(7, 8), Qt::blue);
+        FrameSquare(SquareIndex(6, 8), Qt::blue);
+    } else if (LastReply == "9898") {
+        FrameSquare(SquareIndex(3, 8), Qt::blue);
+        FrameSquare(SquareIndex(4, 8), Qt::blue);
+    } else {
+        FrameSquare(SquareIndex(LastReply[0] - '0', LastReply[1] - '0'), Qt::blue);
+        FrameSquare(SquareIndex(LastReply[2] - '0', LastReply[3] - '0'), Qt::blue);
+    }
+}
+
+// A one-pixel outline round the square's 23-pixel drawing area, gone at the next clear.
+void F_Board::FrameSquare(int16_t index, const QColor& colour) {
+    PictureBox& square = c(index);
+    QPainter painter(&square.Image());
+    painter.setPen(colour);
+    painter.drawRect(0, 0, 22, 22);
+    square.update();
+}
+
+void F_Board::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+// The engine goes on working after this, so the window is painted now, not later.
+void F_Board::RedrawBoard() {
+    PrintBoard();
+    repaint();
+}
+
+void F_Board::ShowMessage(const std::string& text) {
+    QMessageBox::information(this, QCoreApplication::applicationName(),
+                             QString::fromStdString(text));
+}
+
+QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
+    switch (label) {
+        case ostrand::StatusLabel::Nodes: return Label1;
+        case ostrand::StatusLabel::BestValue: return Label2;
+        case ostrand::StatusLabel::Time: return Label3;
+        case ostrand::StatusLabel::Speed: return Label17;
+        case ostrand::StatusLabel::State: return Label18;
+    }
+    return Label18;
+}
+
+void F_Board::SetLabel(ostrand::StatusLabel label, const std::string& text) {
+    StatusLabelOf(label)->setText(QString::fromStdString(text));
+}
+
+std::string F_Board::LabelText(ostrand::StatusLabel label) const {
+    return StatusLabelOf(label)->text().toStdString();
+}
+
+// An empty range would turn the bar into a busy indicator.
+void F_Board::SetProgressMaximum(int maximum) {
+    ProgressBar->setMaximum(std::max(maximum, 1));
+}
+
+// A value past the end raises the end, so the bar shows full rather than ignoring it.
+void F_Board::SetProgressValue(int value) {
+    if (value > ProgressBar->maximum()) ProgressBar->setMaximum(value);
+    ProgressBar->setValue(value);
+}
+
+void F_Board::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+bool F_Board::AskYesNo(const QString& title, const QString& text) {
+    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}

@@ -1,0 +1,115 @@
+// The program's one window: the board, the search statistics, the game buttons and the tool
+// column. It is also the display the engine reports to while it works.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "Display.h"
+
+class LinkLabel;
+class PictureBox;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class F_Board : public QWidget, public ostrand::Display {
+    Q_OBJECT
+
+  public:
+    // The project's page behind the link label.
+    static constexpr const char* WebAddress = "https://ostrand-chess.example.org";
+
+    explicit F_Board(QWidget* parent = nullptr);
+    ~F_Board() override;
+
+    // Start-up: a new game with the player on white. Called once by the owner after
+    // construction, so that a derived window's message hooks are already in place.
+    void Form_Load();
+    // Redraws all 64 squares from the engine's board.
+    void PrintBoard();
+    // The square control of index 1..64 (index = file + 8 * (rank - 1)).
+    PictureBox& c(int index) const { return *squares_.at(static_cast<size_t>(index - 1)); }
+
+    // What the engine reports.
+    void SetEnabled(bool enabled) override;
+    void RedrawBoard() override;
+    void ShowMessage(const std::string& text) override;
+    void SetLabel(ostrand::StatusLabel label, const std::string& text) override;
+    std::string LabelText(ostrand::StatusLabel label) const override;
+    void SetProgressMaximum(int maximum) override;
+    void SetProgressValue(int value) override;
+    void ProcessEvents() override;
+
+    // Window state.
+    int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
+    int16_t ClickState = 0;  // 1: waiting for a pick, 2: a piece is picked
+    int16_t FromFile = 0;
+    int16_t FromRank = 0;
+    int16_t ToFile = 0;
+    int16_t ToRank = 0;
+    std::string LastReply;
+
+    // Controls.
+    QLabel* Label16;
+    PictureBox* Picture1;
+    QLabel* Label5;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label17;
+    QLabel* Label18;
+    QProgressBar* ProgressBar;
+    QPushButton* Btn_NewGame;
+    QPushButton* Btn_Save;
+    QPushButton* Btn_Load;
+    QLabel* Label14;
+    LinkLabel* Label4;
+    QFrame* Shape1;
+    QCheckBox* CkEdit;
+    PictureBox* PB;
+    PictureBox* KB;
+    PictureBox* BB;
+    PictureBox* RB;
+    PictureBox* QB;
+    PictureBox* KKB;
+    PictureBox* PW;
+    PictureBox* KW;
+    PictureBox* BW;
+    PictureBox* RW;
+    PictureBox* QW;
+    PictureBox* KKW;
+    PictureBox* MM;
+    QPushButton* BtnForce;
+    QPushButton* BtnRotate;
+    PictureBox* PicCompColor;
+    PictureBox* PicHumanColor;
+
+  public slots:
+    void Btn_NewGame_Click();
+    void BtnForce_Click();
+    void BtnRotate_Click();
+    void Label4_Click();
+    void c_Click(int16_t index);
+
+  protected:
+    // The Yes/No question; a test answers it instead of a user.
+    virtual bool AskYesNo(const QString& title, const QString& text);
+
+  private:
+    void LayoutSquares();
+    static int16_t SquareIndex(int16_t file, int16_t rank);
+    static void SquareOfIndex(int16_t& file, int16_t& rank, int16_t index);
+    void FrameSquare(int16_t index, const QColor& colour);
+    QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
+
+    std::array<PictureBox*, 64> squares_{};
+    // The drawing masks: the piece's silhouette black on white, never shown.
+    QImage PM, KM, BM, RM, QM, KKM;
+};

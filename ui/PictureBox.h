@@ -1,0 +1,41 @@
+// A picture box: a background colour, a flat one-pixel border and an image inside it that
+// keeps what is drawn on it until the next clear, so drawings survive being covered.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The box keeps the size it is made with; its image is the area inside the border.
+    PictureBox(const QRect& geometry, QWidget* parent);
+
+    QColor Background() const { return background_; }
+    // Also clears the image to the new colour.
+    void SetBackground(const QColor& colour);
+    // The box's own picture, shown at its top left and kept through every clear.
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& picture);
+    // Restores the background and the picture, dropping everything drawn since.
+    void Clear();
+    // The persistent image (the area inside the border); call update() after drawing.
+    QImage& Image() { return image_; }
+    const QImage& Image() const { return image_; }
+
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QColor background_{Qt::white};
+    QImage picture_;
+    QImage image_;
+    bool pressed_ = false;
+};
