@@ -29,6 +29,11 @@ configure_and_build() {  # folder, build type, extra options...
 }
 
 case "${1:-}" in
+    run)
+        install_missing
+        configure_and_build build/release Release -DOSTRAND_BUILD_UI=ON -DOSTRAND_BUILD_TESTS=OFF
+        exec build/release/ui/ostrand-chess
+        ;;
     test)
         install_missing
         configure_and_build build/check RelWithDebInfo -DOSTRAND_WERROR=ON
@@ -36,7 +41,7 @@ case "${1:-}" in
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
         ;;
     *)
-        echo "usage: $0 test" >&2
+        echo "usage: $0 run|test" >&2
         exit 2
         ;;
 esac
