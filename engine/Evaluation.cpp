@@ -208,6 +208,14 @@ uint64_t SquareBit(int x, int y) {
     return uint64_t{1} << ((y - 1) * 8 + (x - 1));
 }
 
+// The number of set bits; the sets counted here hold only a few.
+int BitCount(uint64_t v) {
+    int n = 0;
+    for (; v; v &= v - 1)
+        ++n;
+    return n;
+}
+
 // The isolated pawns and the files with two or more pawns of one colour's pawn set.
 int PawnFaults(uint64_t pawns) {
     constexpr uint64_t FileA = 0x0101010101010101ULL;
@@ -216,9 +224,6 @@ int PawnFaults(uint64_t pawns) {
     // exactly when it stands on such a square of another pawn.
     const uint64_t beside = ((pawns << 1) & ~FileA) | ((pawns >> 1) & ~FileH);
     const uint64_t near = beside | (beside << 8) | (beside >> 8);
-    int faults = 0;
-    for (uint64_t isolated = pawns & ~near; isolated; isolated &= isolated - 1)
-        ++faults;
     // A pawn with another below it on its file marks a doubled file; fold them onto a rank.
     uint64_t below = pawns << 8;
     below |= below << 8;
@@ -228,9 +233,7 @@ int PawnFaults(uint64_t pawns) {
     doubled |= doubled >> 32;
     doubled |= doubled >> 16;
     doubled |= doubled >> 8;
-    for (uint64_t files = doubled & 0xFF; files; files &= files - 1)
-        ++faults;
-    return faults;
+    return BitCount(pawns & ~near) + BitCount(doubled & 0xFF);
 }
 
 }  // namespace
@@ -254,34 +257,32 @@ void StartRunningEvaluation() {
             if (Board(x, y) == Piece::Pawn) Running.blackPawns |= SquareBit(x, y);
             if (Board(x, y) == -Piece::Pawn) Running.whitePawns |= SquareBit(x, y);
         }
-    Running.pawnTerm = PawnStructureOf(Running.blackPawns, Running.whitePawns);
+    Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
+    Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
+    Running.pawnTerm =
+        static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
 }
 
-void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
-                             int16_t placed) {
-    if (Running.table) {
-        const StageTable& t = *Running.table;
-        Running.tableSum = static_cast<int16_t>(Running.tableSum + t(placed, x2, y2) -
-                                                t(moved, x1, y1) - t(captured, x2, y2));
-    }
-    auto pawnSet = [](int16_t code) -> uint64_t* {
-        if (code == Piece::Pawn) return &Running.blackPawns;
-        if (code == -Piece::Pawn) return &Running.whitePawns;
-        return nullptr;
+void UpdatePawnSets(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
+                    int16_t placed) {
+    bool black = false, white = false;
+    auto change = [&](int16_t code, int x, int y, bool arrives) {
+        uint64_t* set = nullptr;
+        if (code == Piece::Pawn) set = &Running.blackPawns, black = true;
+        if (code == -Piece::Pawn) set = &Running.whitePawns, white = true;
+        if (set) *set = arrives ? *set | SquareBit(x, y) : *set & ~SquareBit(x, y);
     };
-    uint64_t* captures = pawnSet(captured);
-    uint64_t* leaves = pawnSet(moved);
-    uint64_t* arrives = pawnSet(placed);
-    // Most moves are no pawn's business; the pawn term stays as it was.
-    if (!captures && !leaves && !arrives) return;
-    if (captures) *captures &= ~SquareBit(x2, y2);
-    if (leaves) *leaves &= ~SquareBit(x1, y1);
-    if (arrives) *arrives |= SquareBit(x2, y2);
-    Running.pawnTerm = PawnStructureOf(Running.blackPawns, Running.whitePawns);
+    change(captured, x2, y2, false);
+    change(moved, x1, y1, false);
+    change(placed, x2, y2, true);
+    // Only the side whose pawns changed needs counting again.
+    if (black) Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
+    if (white) Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
+    Running.pawnTerm =
+        static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
 }
 
-int16_t EvaluateRunning() {
-    if (!Running.table) return 0;
+int16_t EvaluateRunningEndgame() {
     return EvaluateWith(Running.tableSum, Running.pawnTerm);
 }
 

@@ -65,17 +65,40 @@ struct RunningEvaluation {
     int16_t tableSum;         // the table term over the 64 squares
     uint64_t blackPawns;      // bit (y - 1) * 8 + (x - 1) for every Black pawn on (x, y)
     uint64_t whitePawns;      // the same for White's pawns
+    int16_t blackPawnFaults;  // Black's isolated pawns and doubled files
+    int16_t whitePawnFaults;  // White's
     int16_t pawnTerm;         // PawnStructure() of the two sets
 };
 extern RunningEvaluation Running;
 // Sets Running from the board and Stage.
 void StartRunningEvaluation();
+// The slow paths of the two below: a move that concerns a pawn, and stage 4.
+void UpdatePawnSets(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
+                    int16_t placed);
+int16_t EvaluateRunningEndgame();
+
 // Brings Running up to date after a move that took moved from (x1, y1) and put placed on
 // (x2, y2), where captured stood. Restoring a saved copy undoes it.
-void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
-                             int16_t placed);
+inline void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
+                                    int16_t placed) {
+    if (Running.table) {
+        const StageTable& t = *Running.table;
+        Running.tableSum = static_cast<int16_t>(Running.tableSum + t(placed, x2, y2) -
+                                                t(moved, x1, y1) - t(captured, x2, y2));
+    }
+    // Most moves are no pawn's business; the pawn term stays as it was.
+    if (moved == Piece::Pawn || moved == -Piece::Pawn || captured == Piece::Pawn ||
+        captured == -Piece::Pawn)
+        UpdatePawnSets(x1, y1, x2, y2, moved, captured, placed);
+}
+
 // Evaluate() of the board that Running describes.
-int16_t EvaluateRunning();
+inline int16_t EvaluateRunning() {
+    if (!Running.table) return 0;
+    if (Stage != 4) return static_cast<int16_t>(Running.tableSum + Running.pawnTerm);
+    return EvaluateRunningEndgame();
+}
+
 // PawnStructure() of two pawn sets.
 int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns);
 // The sum of the 64 cells: Black's material lead (the kings cancel).

@@ -150,15 +150,17 @@ void ExpandOrdered() {
 template <Colour C, void (*Generator)(int, int)>
 void Expand() {
     constexpr int sign = rules::Side<C>::Sign;
-    for (int y = 1; y <= 8; ++y)
+    for (int y = 1; y <= 8; ++y) {
+        const int16_t* rank = &Board.cells[Grid::Index(1, y)];
         for (int x = 1; x <= 8; ++x)
-            if (sign * Board(x, y) > 0) {
+            if (sign * rank[x - 1] > 0) {
                 Generator(x, y);
                 if (CutoffFlag == Yes) {
                     CutoffFlag = No;
                     return;
                 }
             }
+    }
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
