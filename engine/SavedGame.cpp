@@ -47,6 +47,13 @@ bool IsPieceOrEmpty(int v) {
            magnitude == Piece::King;
 }
 
+std::string Quoted(std::string_view text) {
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
 bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
 }
@@ -122,9 +129,9 @@ bool LoadGame(const std::string& path, std::string& error) {
         if (status == std::errc::result_out_of_range ||
             (status == std::errc() && ptr == token.data() + token.size() &&
              (value < INT16_MIN || value > INT16_MAX)))
-            return refuse(line, "'" + std::string(token) + "' does not fit 16 bits");
+            return refuse(line, Quoted(token) + " does not fit 16 bits");
         if (status != std::errc() || ptr != token.data() + token.size())
-            return refuse(line, "'" + std::string(token) + "' is not a whole number");
+            return refuse(line, Quoted(token) + " is not a whole number");
         values[count] = static_cast<int16_t>(value);
         lines[count++] = line;
         i = end;

@@ -21,7 +21,7 @@ int16_t Ply = 0;
 uint8_t MaxPly = 0;
 std::array<int16_t, 22> PlyValues{};
 int16_t CutoffFlag = No;
-int32_t NodeCount = 0;
+int64_t NodeCount = 0;
 int16_t Material = 0;
 int16_t DepthLimit = 0;
 void (*IterationDone)() = nullptr;
@@ -171,6 +171,13 @@ std::string FormatSeconds(double rounded) {
     s.erase(s.find_last_not_of('0') + 1);
     if (s.back() == '.') s.pop_back();
     return s;
+}
+
+// A statistics caption: its fixed text, then the value.
+std::string Caption(std::string_view text, const std::string& value) {
+    std::string caption(text);
+    caption += value;
+    return caption;
 }
 
 double RoundToFourPlaces(double seconds) {
@@ -368,16 +375,18 @@ std::string SortRootMoves(const std::string& list) {
 
 void ShowSearchStatus() {
     Display& display = TheDisplay();
-    display.SetLabel(StatusLabel::Time, "Time: " + FormatSeconds(RoundToFourPlaces(Elapsed())));
-    display.SetLabel(StatusLabel::Nodes, "Nodes: " + std::to_string(NodeCount));
+    display.SetLabel(StatusLabel::Time,
+                     Caption("Time: ", FormatSeconds(RoundToFourPlaces(Elapsed()))));
+    display.SetLabel(StatusLabel::Nodes, Caption("Nodes: ", std::to_string(NodeCount)));
     if (PlyValue(0) != -Infinity)
-        display.SetLabel(StatusLabel::BestValue, "Best Value: " + std::to_string(PlyValue(0)));
+        display.SetLabel(StatusLabel::BestValue,
+                         Caption("Best Value: ", std::to_string(PlyValue(0))));
     const double seconds = RoundToFourPlaces(Elapsed());
-    if (seconds != 0)  // a zero time keeps the previous speed on show
-        display.SetLabel(
-            StatusLabel::Speed,
-            "Nodes/Sec: " + std::to_string(static_cast<int64_t>(std::floor(NodeCount / seconds))));
-    display.SetLabel(StatusLabel::State, "State: " + std::to_string(Stage));
+    if (seconds != 0) {  // a zero time keeps the previous speed on show
+        const auto speed = static_cast<int64_t>(std::floor(NodeCount / seconds));
+        display.SetLabel(StatusLabel::Speed, Caption("Nodes/Sec: ", std::to_string(speed)));
+    }
+    display.SetLabel(StatusLabel::State, Caption("State: ", std::to_string(Stage)));
     if (DepthLimit == 0 && Elapsed() > CapAfter) {
         if (SearchDepth == 6) MaxPly = 6;
         if (SearchDepth == 8) MaxPly = 8;
@@ -409,8 +418,9 @@ std::string FindBestMove() {
     }
 
     display.SetProgressValue(0);
-    display.SetLabel(StatusLabel::State,
-                     display.LabelText(StatusLabel::State) + " / " + std::to_string(Evaluate()));
+    // The caption holds "State: " and the stage by now; the static evaluation follows.
+    display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
+                                                 " / " + std::to_string(Evaluate())));
     return list.substr(0, 4);
 }
 

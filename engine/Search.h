@@ -33,8 +33,9 @@ extern uint8_t MaxPly;
 extern std::array<int16_t, 22> PlyValues;
 // Set by a try procedure when the node above it is refuted; the expanders clear it.
 extern int16_t CutoffFlag;
-// Moves made by the try procedures since the engine started thinking.
-extern int32_t NodeCount;
+// Moves made by the try procedures since the engine started thinking; 64 bits, so that
+// no search is long enough to overflow it.
+extern int64_t NodeCount;
 // Black's material lead on the board, kept in step with every make and take-back.
 extern int16_t Material;
 

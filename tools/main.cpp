@@ -61,8 +61,10 @@ std::optional<int> ReadDepth(const std::vector<std::string>& args, size_t at) {
 
 std::string FlagsText() {
     std::string text;
-    for (int16_t flag : CastleFlags)
-        text += (text.empty() ? "" : " ") + std::to_string(flag);
+    for (int16_t flag : CastleFlags) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(flag);
+    }
     return text;
 }
 
