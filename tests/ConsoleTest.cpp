@@ -158,5 +158,52 @@ TEST(Console, WrongCommandLinesFailClearly) {
     EXPECT_NE(missing.output.find("Cannot load /nonexistent/Board.txt"), std::string::npos);
 }
 
+TEST(Console, UciSessionFromHelloToBestMove) {
+    const Outcome run = RunEngine("uci",
+                                  "uci\nisready\nucinewgame\nposition startpos moves e2e4 e7e5 "
+                                  "g1f3\ngo depth 4\nquit\n");
+    EXPECT_EQ(run.exitCode, 0);
+    const auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 7u) << run.output;
+    EXPECT_EQ(lines[0], "id name Ostrand Chess 6.0");
+    EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
+    EXPECT_EQ(lines[2], "uciok");
+    EXPECT_EQ(lines[3], "readyok");
+    const std::regex info(
+        "info depth ([0-9]+) score cp -?[0-9]+ nodes [0-9]+ nps [0-9]+ pv [a-h][1-8][a-h][1-8]");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(lines[4], match, info)) << lines[4];
+    EXPECT_EQ(match[1], "2");
+    ASSERT_TRUE(std::regex_match(lines[5], match, info)) << lines[5];
+    EXPECT_EQ(match[1], "4");
+    EXPECT_TRUE(std::regex_match(lines[6], std::regex("bestmove [a-h][1-8][a-h][1-8]")))
+        << lines[6];
+}
+
+TEST(Console, UciInfiniteSearchAnswersAfterStop) {
+    const Outcome run = RunEngine("uci", "position startpos\ngo infinite\nisready\nstop\nquit\n");
+    const auto lines = Lines(run.output);
+    ASSERT_GE(lines.size(), 2u) << run.output;
+    EXPECT_EQ(lines.front(), "readyok");  // answered while the engine thinks
+    EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove [a-h][1-8][a-h][1-8]")));
+}
+
+TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {
+    const Outcome run =
+        RunEngine("uci",
+                  "position startpos moves e2e5\nposition fen 8/8/8 w - - 0 1\nposition sideways\n"
+                  "fly\ngo depth x\nposition fen 7k/8/8/8/8/8/8/K7 w - - 0 1 moves a1b2 h8h7\n"
+                  "go depth 2\nquit\n");
+    const auto lines = Lines(run.output);
+    ASSERT_GE(lines.size(), 6u) << run.output;
+    EXPECT_EQ(lines[0], "info string position refused: 'e2e5' is not a legal move here");
+    EXPECT_EQ(lines[1].rfind("info string position refused: ", 0), 0u);
+    EXPECT_EQ(lines[2], "info string position refused: expected startpos or fen");
+    EXPECT_EQ(lines[3], "info string unknown command 'fly'");
+    EXPECT_EQ(lines[4].rfind("info string go depth needs a positive number", 0), 0u);
+    // The session went on: the last position is searched, White's king to move.
+    EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove b2[a-c][1-3]"))) << run.output;
+}
+
 }  // namespace
 }  // namespace ostrand

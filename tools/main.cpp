@@ -3,6 +3,7 @@
 //   ostrand-engine play [--depth N]      commands on standard input, one per line
 //   ostrand-engine search FILE --depth N  one fixed-depth search of a saved game, traced
 //   ostrand-engine bench [--depth N]     the benchmark (N = 4, 6 or 8; default 6)
+//   ostrand-engine uci                   the UCI protocol, for other chess programs
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "SavedGame.h"
 #include "Search.h"
 #include "Support.h"
+#include "Uci.h"
 #include "Variables.h"
 
 namespace {
@@ -43,7 +45,8 @@ int Usage(const std::string& problem) {
     std::cerr << "ostrand-engine: " << problem << "\n"
               << "usage: ostrand-engine play [--depth N]\n"
               << "       ostrand-engine search FILE --depth N\n"
-              << "       ostrand-engine bench [--depth 4|6|8]\n";
+              << "       ostrand-engine bench [--depth 4|6|8]\n"
+              << "       ostrand-engine uci\n";
     return 2;
 }
 
@@ -148,6 +151,10 @@ int main(int argc, char** argv) {
         }
         ConsoleDisplay display(std::cerr);
         tools::RunBench(depth, std::cout);
+        return 0;
+    }
+    if (command == "uci" && args.size() == 1) {
+        uci::Run(std::cin, std::cout);
         return 0;
     }
     return Usage("unknown command '" + command + "'");

@@ -1,0 +1,329 @@
+#include "StandardChess.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <string_view>
+
+namespace ostrand::chess {
+
+namespace {
+
+struct Step {
+    int df;
+    int dr;
+};
+constexpr Step KnightSteps[] = {{1, 2},   {2, 1},   {2, -1}, {1, -2},
+                                {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
+constexpr Step KingSteps[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+constexpr Step BishopSteps[] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+constexpr Step RookSteps[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+
+bool OnBoard(int file, int rank) {
+    return file >= 1 && file <= 8 && rank >= 1 && rank <= 8;
+}
+
+bool IsWhitePiece(char c) {
+    return std::isupper(static_cast<unsigned char>(c)) != 0;
+}
+bool IsBlackPiece(char c) {
+    return std::islower(static_cast<unsigned char>(c)) != 0;
+}
+bool Owns(Colour side, char c) {
+    return side == Colour::White ? IsWhitePiece(c) : IsBlackPiece(c);
+}
+char Kind(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+Colour Other(Colour side) {
+    return side == Colour::White ? Colour::Black : Colour::White;
+}
+
+// Piece letter of the colour: 'p' becomes 'P' for White.
+char Of(Colour side, char kind) {
+    return side == Colour::White ? static_cast<char>(std::toupper(static_cast<unsigned char>(kind)))
+                                 : kind;
+}
+
+// Moves that follow the pieces' steps, without the test for a king left in check.
+std::vector<Move> PseudoLegalMoves(const Position& p) {
+    std::vector<Move> moves;
+    const Colour side = p.toMove;
+    const int ahead = side == Colour::White ? 1 : -1;
+    const int startRank = side == Colour::White ? 2 : 7;
+    const int lastRank = side == Colour::White ? 8 : 1;
+    auto add = [&](int from, int to) {
+        if (Kind(p.squares[from]) == 'p' && RankOf(to) == lastRank) {
+            for (char piece : {'q', 'r', 'b', 'n'})
+                moves.push_back({from, to, piece});
+        } else {
+            moves.push_back({from, to, 0});
+        }
+    };
+    for (int from = 0; from < 64; ++from) {
+        const char piece = p.squares[from];
+        if (!Owns(side, piece)) continue;
+        const int f = FileOf(from), r = RankOf(from);
+        auto steps = [&](const auto& table, bool slide) {
+            for (const Step& s : table)
+                for (int tf = f + s.df, tr = r + s.dr; OnBoard(tf, tr); tf += s.df, tr += s.dr) {
+                    const char target = p.squares[SquareOf(tf, tr)];
+                    if (Owns(side, target)) break;
+                    add(from, SquareOf(tf, tr));
+                    if (target != '.' || !slide) break;
+                }
+        };
+        switch (Kind(piece)) {
+            case 'p': {
+                const int one = SquareOf(f, r + ahead);
+                if (p.squares[one] == '.') {
+                    add(from, one);
+                    const int two = SquareOf(f, r + 2 * ahead);
+                    if (r == startRank && p.squares[two] == '.') add(from, two);
+                }
+                for (int df : {-1, 1}) {
+                    if (!OnBoard(f + df, r + ahead)) continue;
+                    const int to = SquareOf(f + df, r + ahead);
+                    if (Owns(Other(side), p.squares[to]) || to == p.enPassant) add(from, to);
+                }
+                break;
+            }
+            case 'n': steps(KnightSteps, false); break;
+            case 'b': steps(BishopSteps, true); break;
+            case 'r': steps(RookSteps, true); break;
+            case 'q':
+                steps(BishopSteps, true);
+                steps(RookSteps, true);
+                break;
+            case 'k': {
+                steps(KingSteps, false);
+                // Castling: the right, an empty path, and no attack on the king's way.
+                const int home = side == Colour::White ? 1 : 8;
+                const int rights = side == Colour::White ? 0 : 2;
+                const Colour enemy = Other(side);
+                if (from != SquareOf(5, home) || InCheck(p, side)) break;
+                auto empty = [&](int file) { return p.squares[SquareOf(file, home)] == '.'; };
+                auto safe = [&](int file) { return !IsAttacked(p, SquareOf(file, home), enemy); };
+                if (p.castling[rights] && p.squares[SquareOf(8, home)] == Of(side, 'r') &&
+                    empty(6) && empty(7) && safe(6) && safe(7))
+                    moves.push_back({from, SquareOf(7, home), 0});
+                if (p.castling[rights + 1] && p.squares[SquareOf(1, home)] == Of(side, 'r') &&
+                    empty(2) && empty(3) && empty(4) && safe(4) && safe(3))
+                    moves.push_back({from, SquareOf(3, home), 0});
+                break;
+            }
+            default: break;
+        }
+    }
+    return moves;
+}
+
+}  // namespace
+
+Position StartPosition() {
+    Position p;
+    std::string error;
+    ParseFen("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", p, error);
+    return p;
+}
+
+bool ParseFen(const std::string& fen, Position& position, std::string& error) {
+    std::istringstream in(fen);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;)
+        fields.push_back(field);
+    if (fields.size() < 2 || fields.size() > 6) {
+        error = "a FEN has the placement, the side to move and up to four more fields";
+        return false;
+    }
+    fields.resize(6);
+    const std::string& placement = fields[0];
+    const std::string& side = fields[1];
+    const std::string castling = fields[2].empty() ? "-" : fields[2];
+    const std::string enPassant = fields[3].empty() ? "-" : fields[3];
+    Position p;
+    p.squares.fill('.');
+    auto number = [](const std::string& text, int fallback, int& out) {
+        if (text.empty()) return out = fallback, true;
+        if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        out = std::stoi(text);
+        return true;
+    };
+    if (!number(fields[4], 0, p.halfmoveClock) || !number(fields[5], 1, p.fullmove)) {
+        error = "the FEN's move counters are not numbers";
+        return false;
+    }
+    // Eight ranks from the eighth down, each of eight squares.
+    int rank = 8, file = 1;
+    for (char c : placement) {
+        if (c == '/') {
+            if (file != 9 || rank == 1) break;
+            file = 1;
+            --rank;
+            continue;
+        }
+        const int count = c >= '1' && c <= '8' ? c - '0' : 1;
+        if (file + count > 9) break;
+        if (count == 1 && !(c >= '1' && c <= '8')) {
+            if (std::string_view("pnbrqkPNBRQK").find(c) == std::string_view::npos) {
+                error = std::string("the FEN's placement has an unexpected '") + c + "'";
+                return false;
+            }
+            p.squares[SquareOf(file, rank)] = c;
+        }
+        file += count;
+    }
+    if (rank != 1 || file != 9) {
+        error = "the FEN's placement does not describe 8 ranks of 8 squares";
+        return false;
+    }
+    int whiteKings = 0, blackKings = 0;
+    for (char c : p.squares) {
+        whiteKings += c == 'K';
+        blackKings += c == 'k';
+    }
+    if (whiteKings != 1 || blackKings != 1) {
+        error = "the FEN must have one king of each colour";
+        return false;
+    }
+    for (int f = 1; f <= 8; ++f)
+        if (Kind(p.squares[SquareOf(f, 1)]) == 'p' || Kind(p.squares[SquareOf(f, 8)]) == 'p') {
+            error = "the FEN has a pawn on the first or last rank";
+            return false;
+        }
+    if (side != "w" && side != "b") {
+        error = "the FEN's side to move must be w or b";
+        return false;
+    }
+    p.toMove = side == "w" ? Colour::White : Colour::Black;
+    if (castling != "-") {
+        for (char c : castling) {
+            const auto at = std::string_view("KQkq").find(c);
+            if (at == std::string_view::npos) {
+                error = "the FEN's castling field '" + castling + "' is not of KQkq or -";
+                return false;
+            }
+            p.castling[at] = true;
+        }
+    }
+    if (enPassant != "-") {
+        if (enPassant.size() != 2 || enPassant[0] < 'a' || enPassant[0] > 'h' ||
+            (enPassant[1] != '3' && enPassant[1] != '6')) {
+            error = "the FEN's en-passant square '" + enPassant + "' is not valid";
+            return false;
+        }
+        p.enPassant = SquareOf(enPassant[0] - 'a' + 1, enPassant[1] - '0');
+    }
+    if (p.fullmove < 1 || p.halfmoveClock < 0) {
+        error = "the FEN's move counters are out of range";
+        return false;
+    }
+    if (InCheck(p, Other(p.toMove))) {
+        error = "the side not to move is in check";
+        return false;
+    }
+    position = p;
+    return true;
+}
+
+bool ParseMove(const std::string& text, Move& move) {
+    if (text.size() != 4 && text.size() != 5) return false;
+    auto square = [&](size_t at, int& out) {
+        if (text[at] < 'a' || text[at] > 'h' || text[at + 1] < '1' || text[at + 1] > '8')
+            return false;
+        out = SquareOf(text[at] - 'a' + 1, text[at + 1] - '0');
+        return true;
+    };
+    Move m;
+    if (!square(0, m.from) || !square(2, m.to)) return false;
+    if (text.size() == 5) {
+        if (std::string_view("qrbn").find(text[4]) == std::string_view::npos) return false;
+        m.promotion = text[4];
+    }
+    move = m;
+    return true;
+}
+
+std::string MoveText(const Move& move) {
+    std::string text;
+    for (int square : {move.from, move.to}) {
+        text += static_cast<char>('a' + FileOf(square) - 1);
+        text += static_cast<char>('0' + RankOf(square));
+    }
+    if (move.promotion) text += move.promotion;
+    return text;
+}
+
+bool IsAttacked(const Position& p, int square, Colour by) {
+    const int f = FileOf(square), r = RankOf(square);
+    auto holds = [&](int tf, int tr, char kind) {
+        return OnBoard(tf, tr) && p.squares[SquareOf(tf, tr)] == Of(by, kind);
+    };
+    const int pawnRank = by == Colour::White ? r - 1 : r + 1;
+    if (holds(f - 1, pawnRank, 'p') || holds(f + 1, pawnRank, 'p')) return true;
+    for (const Step& s : KnightSteps)
+        if (holds(f + s.df, r + s.dr, 'n')) return true;
+    for (const Step& s : KingSteps)
+        if (holds(f + s.df, r + s.dr, 'k')) return true;
+    auto slides = [&](const auto& table, char kind) {
+        for (const Step& s : table)
+            for (int tf = f + s.df, tr = r + s.dr; OnBoard(tf, tr); tf += s.df, tr += s.dr) {
+                const char c = p.squares[SquareOf(tf, tr)];
+                if (c == '.') continue;
+                if (c == Of(by, kind) || c == Of(by, 'q')) return true;
+                break;
+            }
+        return false;
+    };
+    return slides(BishopSteps, 'b') || slides(RookSteps, 'r');
+}
+
+bool InCheck(const Position& p, Colour side) {
+    for (int square = 0; square < 64; ++square)
+        if (p.squares[square] == Of(side, 'k')) return IsAttacked(p, square, Other(side));
+    return false;
+}
+
+std::vector<Move> LegalMoves(const Position& position) {
+    std::vector<Move> legal;
+    for (const Move& m : PseudoLegalMoves(position)) {
+        Position after = position;
+        Play(after, m);
+        if (!InCheck(after, position.toMove)) legal.push_back(m);
+    }
+    return legal;
+}
+
+void Play(Position& p, const Move& m) {
+    const char piece = p.squares[m.from];
+    const Colour side = p.toMove;
+    const bool pawn = Kind(piece) == 'p';
+    const bool capture = p.squares[m.to] != '.';
+    if (pawn && m.to == p.enPassant && !capture)
+        p.squares[SquareOf(FileOf(m.to), RankOf(m.from))] = '.';
+    if (Kind(piece) == 'k' && std::abs(FileOf(m.to) - FileOf(m.from)) == 2) {
+        const int home = RankOf(m.from);
+        const bool kingSide = FileOf(m.to) == 7;
+        p.squares[SquareOf(kingSide ? 6 : 4, home)] = p.squares[SquareOf(kingSide ? 8 : 1, home)];
+        p.squares[SquareOf(kingSide ? 8 : 1, home)] = '.';
+    }
+    p.squares[m.to] = m.promotion ? Of(side, m.promotion) : piece;
+    p.squares[m.from] = '.';
+
+    // A right goes when its king or rook leaves home or the rook is taken there.
+    constexpr int corners[4] = {SquareOf(8, 1), SquareOf(1, 1), SquareOf(8, 8), SquareOf(1, 8)};
+    for (int i = 0; i < 4; ++i) {
+        const int kingHome = i < 2 ? SquareOf(5, 1) : SquareOf(5, 8);
+        if (m.from == kingHome || m.from == corners[i] || m.to == corners[i])
+            p.castling[static_cast<size_t>(i)] = false;
+    }
+    p.enPassant = pawn && std::abs(RankOf(m.to) - RankOf(m.from)) == 2
+                      ? SquareOf(FileOf(m.from), (RankOf(m.from) + RankOf(m.to)) / 2)
+                      : -1;
+    p.halfmoveClock = pawn || capture ? 0 : p.halfmoveClock + 1;
+    if (side == Colour::Black) ++p.fullmove;
+    p.toMove = Other(side);
+}
+
+}  // namespace ostrand::chess

@@ -1,0 +1,60 @@
+// Standard chess as other programs speak it: positions from FEN, moves in long algebraic
+// notation, and the full rules (en passant, under-promotion, castling through check).
+// The engine knows a smaller game; the UCI mode uses this to set up what the opponent
+// played and to make sure that every move it sends is legal.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace ostrand::chess {
+
+enum class Colour { White, Black };
+
+// Square index: (rank - 1) * 8 + (file - 1), so a1 is 0 and h8 is 63.
+constexpr int SquareOf(int file, int rank) {
+    return (rank - 1) * 8 + (file - 1);
+}
+constexpr int FileOf(int square) {
+    return square % 8 + 1;
+}
+constexpr int RankOf(int square) {
+    return square / 8 + 1;
+}
+
+struct Position {
+    // FEN letters, upper case White; '.' for an empty square.
+    std::array<char, 64> squares{};
+    Colour toMove = Colour::White;
+    // Castling rights in FEN order: White king-side, White queen-side, Black's two.
+    std::array<bool, 4> castling{};
+    // The square a pawn may be taken on en passant, or -1.
+    int enPassant = -1;
+    int halfmoveClock = 0;
+    int fullmove = 1;
+};
+
+struct Move {
+    int from = 0;
+    int to = 0;
+    char promotion = 0;  // 'q', 'r', 'b' or 'n'; 0 for none
+    bool operator==(const Move&) const = default;
+};
+
+Position StartPosition();
+// Reads a FEN; false with a message saying what is wrong.
+bool ParseFen(const std::string& fen, Position& position, std::string& error);
+// Reads "e2e4", "e7e8q"; false for anything else.
+bool ParseMove(const std::string& text, Move& move);
+std::string MoveText(const Move& move);
+
+bool IsAttacked(const Position& position, int square, Colour by);
+bool InCheck(const Position& position, Colour side);
+// The legal moves of the side to move; a promotion appears once per piece.
+std::vector<Move> LegalMoves(const Position& position);
+// Plays a legal move: castling moves the rook, en passant takes the passed pawn, the
+// rights and the en-passant square follow.
+void Play(Position& position, const Move& move);
+
+}  // namespace ostrand::chess

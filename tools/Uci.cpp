@@ -1,0 +1,352 @@
+#include "Uci.h"
+
+#include <algorithm>
+#include <chrono>
+#include <istream>
+#include <mutex>
+#include <ostream>
+#include <sstream>
+#include <thread>
+
+#include "Display.h"
+#include "Search.h"
+#include "Support.h"
+#include "Variables.h"
+
+namespace ostrand::uci {
+
+namespace {
+
+using chess::Colour;
+
+// The engine's code of a FEN letter, White negative as on the engine's own board.
+int16_t CodeOf(char letter) {
+    int16_t magnitude = 0;
+    switch (letter | 0x20) {
+        case 'p': magnitude = Piece::Pawn; break;
+        case 'n': magnitude = Piece::Knight; break;
+        case 'b': magnitude = Piece::Bishop; break;
+        case 'r': magnitude = Piece::Rook; break;
+        case 'q': magnitude = Piece::Queen; break;
+        case 'k': magnitude = Piece::King; break;
+        default: return EmptyCell;
+    }
+    return letter >= 'a' ? magnitude : static_cast<int16_t>(-magnitude);
+}
+
+// Writes a standard position onto the engine's board.
+void PlaceOnBoard(const chess::Position& position, bool mirrored) {
+    Board.cells.fill(BorderCell);
+    for (int square = 0; square < 64; ++square) {
+        const int x = chess::FileOf(square), y = chess::RankOf(square);
+        const int16_t code = CodeOf(position.squares[static_cast<size_t>(square)]);
+        if (mirrored)
+            Board(x, 9 - y) = static_cast<int16_t>(-code);
+        else
+            Board(x, y) = code;
+    }
+}
+
+// Standard castlings of the side to move that the rules allow now.
+bool CanCastle(const chess::Position& position, int toFile) {
+    const int home = position.toMove == Colour::White ? 1 : 8;
+    const chess::Move castling{chess::SquareOf(5, home), chess::SquareOf(toFile, home), 0};
+    const auto legal = chess::LegalMoves(position);
+    return position.squares[static_cast<size_t>(castling.from)] == (home == 1 ? 'K' : 'k') &&
+           std::find(legal.begin(), legal.end(), castling) != legal.end();
+}
+
+// Messages from the engine arrive as information lines.
+class UciDisplay final : public Display {
+  public:
+    explicit UciDisplay(std::ostream& out) : out_(out) { SetDisplay(this); }
+    ~UciDisplay() override { SetDisplay(nullptr); }
+    void SetEnabled(bool) override {}
+    void RedrawBoard() override {}
+    void ShowMessage(const std::string& text) override {
+        out_ << "info string " << text << std::endl;
+    }
+    void SetLabel(StatusLabel, const std::string&) override {}
+    std::string LabelText(StatusLabel) const override { return {}; }
+    void SetProgressMaximum(int) override {}
+    void SetProgressValue(int) override {}
+    void ProcessEvents() override {}
+
+  private:
+    std::ostream& out_;
+};
+
+class Session {
+  public:
+    explicit Session(std::ostream& out) : out_(out) {}
+    ~Session() { WaitForSearch(); }
+
+    // Handles one command line; false after "quit".
+    bool Handle(const std::string& line);
+    void WaitForSearch() {
+        if (search_.joinable()) search_.join();
+    }
+
+  private:
+    void Say(const std::string& line) {
+        std::lock_guard lock(mutex_);
+        out_ << line << std::endl;
+    }
+    void SetPosition(std::istringstream& args);
+    void Go(std::istringstream& args);
+    void Stop();
+    void Search(int16_t depth);
+    static void ReportIteration();
+
+    std::ostream& out_;
+    std::mutex mutex_;
+    std::thread search_;
+    bool infinite_ = false;
+    bool stopped_ = false;
+    std::string pendingBestMove_;  // an infinite search's answer, held until "stop"
+    std::chrono::steady_clock::time_point searchStart_;
+    chess::Position start_ = chess::StartPosition();
+    std::vector<chess::Position> played_;
+
+    static Session* searching_;
+};
+
+Session* Session::searching_ = nullptr;
+
+bool Session::Handle(const std::string& line) {
+    std::istringstream args(line);
+    std::string command;
+    if (!(args >> command)) return true;
+    if (command == "uci") {
+        Say("id name Ostrand Chess 6.0");
+        Say("id author The Ostrand developers");
+        Say("uciok");
+    } else if (command == "isready") {
+        Say("readyok");
+    } else if (command == "ucinewgame") {
+        WaitForSearch();
+        InitNewGame();
+        start_ = chess::StartPosition();
+        played_.clear();
+    } else if (command == "position") {
+        WaitForSearch();
+        SetPosition(args);
+    } else if (command == "go") {
+        WaitForSearch();
+        Go(args);
+    } else if (command == "stop") {
+        Stop();
+    } else if (command == "quit") {
+        // A search cannot be interrupted, but it ends by itself within seconds.
+        WaitForSearch();
+        return false;
+    } else if (command == "debug" || command == "setoption" || command == "register") {
+        // No options to set and nothing to register.
+    } else {
+        Say("info string unknown command '" + command + "'");
+    }
+    return true;
+}
+
+void Session::SetPosition(std::istringstream& args) {
+    std::string word;
+    args >> word;
+    chess::Position start;
+    if (word == "startpos") {
+        start = chess::StartPosition();
+        if (!(args >> word)) word.clear();
+    } else if (word == "fen") {
+        std::string fen;
+        while (args >> word && word != "moves") {
+            if (!fen.empty()) fen += ' ';
+            fen += word;
+        }
+        std::string error;
+        if (!chess::ParseFen(fen, start, error)) {
+            Say("info string position refused: " + error);
+            return;
+        }
+        if (word != "moves") word.clear();
+    } else {
+        Say("info string position refused: expected startpos or fen");
+        return;
+    }
+    if (!word.empty() && word != "moves") {
+        Say("info string position refused: unexpected '" + word + "'");
+        return;
+    }
+
+    std::vector<chess::Position> played;
+    chess::Position position = start;
+    while (args >> word) {
+        chess::Move move;
+        const auto legal = chess::LegalMoves(position);
+        if (!chess::ParseMove(word, move) ||
+            std::find(legal.begin(), legal.end(), move) == legal.end()) {
+            Say("info string position refused: '" + word + "' is not a legal move here");
+            return;
+        }
+        chess::Play(position, move);
+        played.push_back(position);
+    }
+    start_ = start;
+    played_ = std::move(played);
+}
+
+void Session::Go(std::istringstream& args) {
+    int16_t depth = 0;
+    infinite_ = stopped_ = false;
+    pendingBestMove_.clear();
+    std::string word;
+    while (args >> word) {
+        if (word == "depth") {
+            int n = 0;
+            if (!(args >> n) || n < 1) {
+                Say("info string go depth needs a positive number; searching by time");
+                args.clear();
+                continue;
+            }
+            depth = static_cast<int16_t>(std::min(n, 10));
+        } else if (word == "infinite") {
+            infinite_ = true;
+        } else if (word == "wtime" || word == "btime" || word == "winc" || word == "binc" ||
+                   word == "movetime" || word == "movestogo" || word == "nodes" || word == "mate") {
+            args >> word;  // the engine keeps its own time rules
+        } else if (word != "ponder") {
+            Say("info string go: ignoring '" + word + "'");
+        }
+    }
+    const chess::Position& now = played_.empty() ? start_ : played_.back();
+    if (chess::LegalMoves(now).empty()) {
+        Say("info string no legal move in this position");
+        Say("bestmove 0000");
+        return;
+    }
+    SetUpEngine(start_, played_);
+    searchStart_ = std::chrono::steady_clock::now();
+    search_ = std::thread([this, depth] { Search(depth); });
+}
+
+void Session::Search(int16_t depth) {
+    const chess::Position& now = played_.empty() ? start_ : played_.back();
+    searching_ = this;
+    DepthLimit = depth;
+    IterationDone = ReportIteration;
+    const std::string found = FindBestMove();
+    IterationDone = nullptr;
+    DepthLimit = 0;
+    searching_ = nullptr;
+
+    chess::Move move = StandardMove(found, now);
+    const auto legal = chess::LegalMoves(now);
+    if (found.size() != 4 || std::find(legal.begin(), legal.end(), move) == legal.end()) {
+        Say("info string the engine's move '" + found + "' is not legal here; playing " +
+            chess::MoveText(legal.front()) + " instead");
+        move = legal.front();
+    }
+    const std::string answer = "bestmove " + chess::MoveText(move);
+    std::lock_guard lock(mutex_);
+    if (infinite_ && !stopped_) {
+        pendingBestMove_ = answer;
+        return;
+    }
+    out_ << answer << std::endl;
+}
+
+void Session::Stop() {
+    std::lock_guard lock(mutex_);
+    stopped_ = true;
+    if (!pendingBestMove_.empty()) {
+        out_ << pendingBestMove_ << std::endl;
+        pendingBestMove_.clear();
+    }
+}
+
+// After every iteration: its depth, best value (the engine's, which is the side to move's
+// view), nodes, speed and best move so far.
+void Session::ReportIteration() {
+    Session& session = *searching_;
+    size_t best = 0;
+    for (size_t i = 1; i <= RootMoves.size() / 4; ++i)
+        if (best == 0 || RootScores[i] > RootScores[best]) best = i;
+    if (best == 0) return;
+    const chess::Position& now = session.played_.empty() ? session.start_ : session.played_.back();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - session.searchStart_)
+            .count();
+    const auto nps = seconds > 0 ? static_cast<int64_t>(NodeCount / seconds) : 0;
+    std::ostringstream line;
+    line << "info depth " << SearchDepth << " score cp " << PlyValue(0) << " nodes " << NodeCount
+         << " nps " << nps << " pv "
+         << chess::MoveText(StandardMove(RootMoves.substr(4 * (best - 1), 4), now));
+    session.Say(line.str());
+}
+
+}  // namespace
+
+bool Mirrored(const chess::Position& position) {
+    return position.toMove == Colour::White;
+}
+
+std::string EngineKey(const chess::Position& position, bool mirrored) {
+    const Grid saved = Board;
+    PlaceOnBoard(position, mirrored);
+    std::string key = PositionKey();
+    Board = saved;
+    return key;
+}
+
+void SetUpEngine(const chess::Position& start, const std::vector<chess::Position>& played) {
+    const chess::Position& now = played.empty() ? start : played.back();
+    const bool mirrored = Mirrored(now);
+    PositionHistory.assign(1, std::string());
+    for (const chess::Position& p : played)
+        PositionHistory.push_back(EngineKey(p, mirrored));
+    PlaceOnBoard(now, mirrored);
+
+    // The engine's own side is Black on its board: its rights are flags 3 and 4.
+    const auto& c = now.castling;  // K, Q, k, q
+    const bool engineIsWhite = mirrored;
+    CastleFlags.fill(No);
+    CastleFlags[Castle::WhiteKingRight] = (engineIsWhite ? c[2] : c[0]) ? Yes : No;
+    CastleFlags[Castle::WhiteQueenRight] = (engineIsWhite ? c[3] : c[1]) ? Yes : No;
+    CastleFlags[Castle::BlackKingRight] = (engineIsWhite ? c[0] : c[2]) ? Yes : No;
+    CastleFlags[Castle::BlackQueenRight] = (engineIsWhite ? c[1] : c[3]) ? Yes : No;
+    UpdateCastling();
+    // The engine does not count a pawn's attack on an empty square; the rules do.
+    if (!CanCastle(now, 7)) CastleFlags[Castle::BlackKingNow] = No;
+    if (!CanCastle(now, 3)) CastleFlags[Castle::BlackQueenNow] = No;
+
+    const int plies = 2 * (start.fullmove - 1) + (start.toMove == Colour::Black ? 1 : 0) +
+                      static_cast<int>(played.size());
+    MoveCount = static_cast<int16_t>(std::min(plies, 32767));
+}
+
+chess::Move StandardMove(const std::string& engineMove, const chess::Position& position) {
+    const bool mirrored = Mirrored(position);
+    const int home = mirrored ? 1 : 8;
+    if (engineMove == "9191") return {chess::SquareOf(5, home), chess::SquareOf(7, home), 0};
+    if (engineMove == "9898") return {chess::SquareOf(5, home), chess::SquareOf(3, home), 0};
+    if (engineMove.size() != 4) return {};
+    auto rank = [&](char digit) { return mirrored ? 9 - (digit - '0') : digit - '0'; };
+    chess::Move move{chess::SquareOf(engineMove[0] - '0', rank(engineMove[1])),
+                     chess::SquareOf(engineMove[2] - '0', rank(engineMove[3])), 0};
+    const char piece = position.squares[static_cast<size_t>(move.from)];
+    const int toRank = chess::RankOf(move.to);
+    if ((piece == 'P' && toRank == 8) || (piece == 'p' && toRank == 1)) move.promotion = 'q';
+    return move;
+}
+
+void Run(std::istream& in, std::ostream& out) {
+    UciDisplay display(out);
+    InitNewGame();
+    Session session(out);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!session.Handle(line)) break;
+    }
+    session.WaitForSearch();
+}
+
+}  // namespace ostrand::uci

@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Plays games between two UCI engines, with a third engine process as the arbiter.
+
+The arbiter (by default Debian's stockfish) lists the legal moves of every position
+('go perft 1'), so that an illegal move ends the game and is reported, and it tells
+mate from stalemate. Games are drawn by threefold repetition, the fifty-move rule or
+a ply limit. Standard library only.
+
+  tools/match.py --games 6 build/release/tools/ostrand-engine uci -- /usr/games/stockfish
+"""
+import argparse
+import subprocess
+import sys
+
+
+class Engine:
+    def __init__(self, command, name):
+        self.name = name
+        self.process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        text=True, bufsize=1)
+        self.send("uci")
+        self.read_until("uciok")
+
+    def send(self, line):
+        self.process.stdin.write(line + "\n")
+        self.process.stdin.flush()
+
+    def read_until(self, prefix):
+        lines = []
+        while True:
+            line = self.process.stdout.readline()
+            if not line:
+                raise RuntimeError(f"{self.name} ended unexpectedly")
+            line = line.strip()
+            lines.append(line)
+            if line.startswith(prefix):
+                return lines
+
+    def ready(self):
+        self.send("isready")
+        self.read_until("readyok")
+
+    def quit(self):
+        try:
+            self.send("quit")
+            self.process.wait(timeout=30)
+        except (OSError, subprocess.TimeoutExpired):
+            self.process.kill()
+
+
+def position_command(moves):
+    return "position startpos" + (" moves " + " ".join(moves) if moves else "")
+
+
+def legal_moves(arbiter, moves):
+    arbiter.send(position_command(moves))
+    arbiter.send("go perft 1")
+    lines = arbiter.read_until("Nodes searched")
+    return {line.split(":")[0] for line in lines if ":" in line and not line.startswith("Nodes")}
+
+
+def board_state(arbiter, moves):
+    """The FEN and whether the side to move is in check."""
+    arbiter.send(position_command(moves))
+    arbiter.send("d")
+    lines = arbiter.read_until("Checkers")
+    fen = next(line[len("Fen: "):] for line in lines if line.startswith("Fen: "))
+    in_check = lines[-1].strip() != "Checkers:"
+    return fen, in_check
+
+
+def play_game(white, black, arbiter, go, max_plies):
+    moves, seen, illegal = [], {}, None
+    for engine in (white, black):
+        engine.send("ucinewgame")
+        engine.ready()
+    while True:
+        fen, in_check = board_state(arbiter, moves)
+        key = " ".join(fen.split()[:4])
+        seen[key] = seen.get(key, 0) + 1
+        legal = legal_moves(arbiter, moves)
+        if not legal:
+            return ("0-1" if len(moves) % 2 == 0 else "1-0") if in_check else "1/2-1/2", moves, \
+                "checkmate" if in_check else "stalemate", illegal
+        if seen[key] >= 3:
+            return "1/2-1/2", moves, "threefold repetition", illegal
+        if int(fen.split()[4]) >= 100:
+            return "1/2-1/2", moves, "fifty-move rule", illegal
+        if len(moves) >= max_plies:
+            return "1/2-1/2", moves, f"{max_plies} plies", illegal
+        mover = white if len(moves) % 2 == 0 else black
+        mover.send(position_command(moves))
+        mover.send(go[mover.name])
+        answer = mover.read_until("bestmove")[-1].split()[1]
+        if answer not in legal:
+            illegal = f"{mover.name} played the illegal move {answer} after {' '.join(moves)}"
+            return ("0-1" if mover is white else "1-0"), moves, "illegal move", illegal
+        moves.append(answer)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--games", type=int, default=4)
+    parser.add_argument("--max-plies", type=int, default=300)
+    parser.add_argument("--skill", type=int, default=0, help="the opponent's Skill Level")
+    parser.add_argument("--opponent-movetime", type=int, default=100)
+    parser.add_argument("--arbiter", default="/usr/games/stockfish")
+    parser.add_argument("commands", nargs=argparse.REMAINDER,
+                        help="ENGINE ARGS... -- OPPONENT ARGS...")
+    args = parser.parse_args()
+    if "--" not in args.commands:
+        parser.error("give both engines' command lines, separated by --")
+    split = args.commands.index("--")
+    ours = Engine(args.commands[:split], "ostrand")
+    theirs = Engine(args.commands[split + 1:], "opponent")
+    theirs.send(f"setoption name Skill Level value {args.skill}")
+    theirs.ready()
+    arbiter = Engine([args.arbiter], "arbiter")
+    go = {"ostrand": "go wtime 60000 btime 60000",
+          "opponent": f"go movetime {args.opponent_movetime}"}
+
+    score, illegal_moves = 0.0, 0
+    for game in range(args.games):
+        white, black = (ours, theirs) if game % 2 == 0 else (theirs, ours)
+        result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies)
+        if illegal:
+            illegal_moves += 1
+            print(illegal)
+        points = {"1-0": 1.0, "0-1": 0.0}.get(result, 0.5)
+        score += points if white is ours else 1.0 - points
+        print(f"game {game + 1}: {white.name} - {black.name} {result} ({reason}, "
+              f"{len(moves)} plies): {' '.join(moves)}", flush=True)
+    print(f"ostrand scored {score} of {args.games}; illegal moves: {illegal_moves}")
+    for engine in (ours, theirs, arbiter):
+        engine.quit()
+    return 1 if illegal_moves else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
