@@ -21,6 +21,7 @@
 #include "LinkLabel.h"
 #include "MoveGenerator.h"
 #include "PictureBox.h"
+#include "SavedGame.h"
 #include "Variables.h"
 
 namespace {
@@ -61,7 +62,8 @@ QImage Artwork(const QString& name) {
 
 }  // namespace
 
-F_Board::F_Board(QWidget* parent) : QWidget(parent) {
+F_Board::F_Board(QWidget* parent)
+    : QWidget(parent), SavedGamePath(ostrand::ProgramFolder() + "/" + ostrand::SavedGameName) {
     Q_INIT_RESOURCE(images);
 
     setWindowTitle("Ostrand Chess 6.0");
@@ -116,6 +118,8 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent) {
     Btn_Save = addButton("Save", Twips(1080, 3735, 1005, 330));
     Btn_Load = addButton("Load", Twips(2070, 3735, 960, 330));
     connect(Btn_NewGame, &QPushButton::clicked, this, &F_Board::Btn_NewGame_Click);
+    connect(Btn_Save, &QPushButton::clicked, this, &F_Board::Btn_Save_Click);
+    connect(Btn_Load, &QPushButton::clicked, this, &F_Board::Btn_Load_Click);
 
     // Both lines span the client area, so they are centred in it.
     Label14 = addLabel("Ostrand Chess by the Ostrand developers", Twips(-90, 4320, 4875, 240));
@@ -157,6 +161,19 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent) {
     QW = addPicture("QW", Twips(5355, 2385, 375, 375));
     KKW = addPicture("KKW", Twips(5355, 2745, 375, 375));
     MM = addPicture(QString(), Twips(4995, 3150, 735, 330));
+    connect(PB, &PictureBox::clicked, this, &F_Board::PB_Click);
+    connect(KB, &PictureBox::clicked, this, &F_Board::KB_Click);
+    connect(BB, &PictureBox::clicked, this, &F_Board::BB_Click);
+    connect(RB, &PictureBox::clicked, this, &F_Board::RB_Click);
+    connect(QB, &PictureBox::clicked, this, &F_Board::QB_Click);
+    connect(KKB, &PictureBox::clicked, this, &F_Board::KKB_Click);
+    connect(PW, &PictureBox::clicked, this, &F_Board::PW_Click);
+    connect(KW, &PictureBox::clicked, this, &F_Board::KW_Click);
+    connect(BW, &PictureBox::clicked, this, &F_Board::BW_Click);
+    connect(RW, &PictureBox::clicked, this, &F_Board::RW_Click);
+    connect(QW, &PictureBox::clicked, this, &F_Board::QW_Click);
+    connect(KKW, &PictureBox::clicked, this, &F_Board::KKW_Click);
+    connect(MM, &PictureBox::clicked, this, &F_Board::MM_Click);
 
     BtnForce = addButton("Force", Twips(4995, 3510, 780, 330));
     BtnRotate = addButton("<", Twips(4995, 3870, 780, 330));
@@ -209,6 +226,23 @@ void F_Board::Btn_NewGame_Click() {
         // The engine's pieces are drawn white now, so it opens; it draws its move itself.
         LastReply = ostrand::EngineCommand("Force");
     }
+}
+
+// A failed save keeps the last good file, and a refused load leaves the game as it was; either
+// way the player is told why and plays on.
+void F_Board::Btn_Save_Click() {
+    std::string error;
+    if (!ostrand::SaveGame(SavedGamePath, error)) ShowMessage(error);
+}
+
+// The side, the click state and a half-entered move are the window's and stay as they were.
+void F_Board::Btn_Load_Click() {
+    std::string error;
+    if (!ostrand::LoadGame(SavedGamePath, error)) {
+        ShowMessage(error);
+        return;
+    }
+    PrintBoard();
 }
 
 void F_Board::BtnForce_Click() {
@@ -299,6 +333,15 @@ void F_Board::SquareOfIndex(int16_t& file, int16_t& rank, int16_t index) {
 void F_Board::c_Click(int16_t index) {
     int16_t file, rank;
     SquareOfIndex(file, rank, index);
+    if (CkEdit->checkState() == Qt::Checked) {
+        // No validation: any position may be set up, kings or not, and the engine plays on it
+        // as it stands.
+        int16_t& square = ostrand::Board(file, rank);
+        square = EditPiece;
+        if (square == 1) square = ostrand::EmptyCell;
+        PrintBoard();
+        return;
+    }
     if (ClickState == 1) {
         // Only the player's own (negative) pieces can be picked.
         if (ostrand::Board(file, rank) < 0) {
@@ -336,6 +379,74 @@ void F_Board::c_Click(int16_t index) {
         FrameSquare(SquareIndex(LastReply[0] - '0', LastReply[1] - '0'), Qt::blue);
         FrameSquare(SquareIndex(LastReply[2] - '0', LastReply[3] - '0'), Qt::blue);
     }
+}
+
+void F_Board::PB_Click() {
+    PickFromPalette(PB, ostrand::Piece::Pawn);
+}
+
+void F_Board::KB_Click() {
+    PickFromPalette(KB, ostrand::Piece::Knight);
+}
+
+void F_Board::BB_Click() {
+    PickFromPalette(BB, ostrand::Piece::Bishop);
+}
+
+void F_Board::RB_Click() {
+    PickFromPalette(RB, ostrand::Piece::Rook);
+}
+
+void F_Board::QB_Click() {
+    PickFromPalette(QB, ostrand::Piece::Queen);
+}
+
+void F_Board::KKB_Click() {
+    PickFromPalette(KKB, ostrand::Piece::King);
+}
+
+void F_Board::PW_Click() {
+    PickFromPalette(PW, -ostrand::Piece::Pawn);
+}
+
+void F_Board::KW_Click() {
+    PickFromPalette(KW, -ostrand::Piece::Knight);
+}
+
+void F_Board::BW_Click() {
+    PickFromPalette(BW, -ostrand::Piece::Bishop);
+}
+
+void F_Board::RW_Click() {
+    PickFromPalette(RW, -ostrand::Piece::Rook);
+}
+
+void F_Board::QW_Click() {
+    PickFromPalette(QW, -ostrand::Piece::Queen);
+}
+
+void F_Board::KKW_Click() {
+    PickFromPalette(KKW, -ostrand::Piece::King);
+}
+
+void F_Board::MM_Click() {
+    PickFromPalette(MM, 1);
+}
+
+// The palette's columns follow the sign, not the colour the player sees: the B column places
+// the engine's pieces, which are drawn white when the player plays black.
+void F_Board::PickFromPalette(PictureBox* control, int16_t piece) {
+    EditPiece = piece;
+    ResetPalette();
+    control->SetAppearance(PictureBox::Look::ThreeD);
+    // Neighbours overlap by a pixel; on top, the whole bevel shows.
+    control->raise();
+}
+
+void F_Board::ResetPalette() {
+    for (PictureBox* control : {KB, KKB, KKW, KW, MM, PB, PW, QB, QW, RB, RW, BB, BW})
+        control->SetAppearance(PictureBox::Look::Flat);
+    CkEdit->setChecked(true);
 }
 
 // A one-pixel outline round the square's 23-pixel drawing area, gone at the next clear.

@@ -55,6 +55,9 @@ class F_Board : public QWidget, public ostrand::Display {
     int16_t ToFile = 0;
     int16_t ToRank = 0;
     std::string LastReply;
+    int16_t EditPiece = 0;  // the code a placement writes; 1 erases
+    // The one saved-game file, in the program's folder; tests point it elsewhere.
+    std::string SavedGamePath;
 
     // Controls.
     QLabel* Label16;
@@ -93,10 +96,25 @@ class F_Board : public QWidget, public ostrand::Display {
 
   public slots:
     void Btn_NewGame_Click();
+    void Btn_Save_Click();
+    void Btn_Load_Click();
     void BtnForce_Click();
     void BtnRotate_Click();
     void Label4_Click();
     void c_Click(int16_t index);
+    void PB_Click();
+    void KB_Click();
+    void BB_Click();
+    void RB_Click();
+    void QB_Click();
+    void KKB_Click();
+    void PW_Click();
+    void KW_Click();
+    void BW_Click();
+    void RW_Click();
+    void QW_Click();
+    void KKW_Click();
+    void MM_Click();
 
   protected:
     // The Yes/No question; a test answers it instead of a user.
@@ -104,6 +122,8 @@ class F_Board : public QWidget, public ostrand::Display {
 
   private:
     void LayoutSquares();
+    void ResetPalette();
+    void PickFromPalette(PictureBox* control, int16_t piece);
     static int16_t SquareIndex(int16_t file, int16_t rank);
     static void SquareOfIndex(int16_t& file, int16_t& rank, int16_t index);
     void FrameSquare(int16_t index, const QColor& colour);

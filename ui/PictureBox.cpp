@@ -28,11 +28,35 @@ void PictureBox::Clear() {
     update();
 }
 
+void PictureBox::SetAppearance(Look look) {
+    appearance_ = look;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
     painter.drawImage(1, 1, image_);
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    if (appearance_ == Look::Flat) {
+        painter.setPen(Qt::black);
+        painter.drawRect(0, 0, right, bottom);
+        return;
+    }
+    // A raised edge, lit from the top left, two rings deep: it stands out against the grey of
+    // the piece pictures and the black borders of flat neighbours alike.
+    const auto ring = [&](int inset, const QColor& lit, const QColor& shadow) {
+        const int r = right - inset;
+        const int b = bottom - inset;
+        painter.setPen(lit);
+        painter.drawLine(inset, inset, r, inset);
+        painter.drawLine(inset, inset, inset, b);
+        painter.setPen(shadow);
+        painter.drawLine(inset + 1, b, r, b);
+        painter.drawLine(r, inset + 1, r, b);
+    };
+    ring(0, QColor(0xFF, 0xFF, 0xFF), QColor(0, 0, 0));
+    ring(1, QColor(0xFF, 0xFF, 0xFF), QColor(0x40, 0x40, 0x40));
 }
 
 // A click is a press and a release of the left button on the box, as with a button.

@@ -1,5 +1,5 @@
-// A picture box: a background colour, a flat one-pixel border and an image inside it that
-// keeps what is drawn on it until the next clear, so drawings survive being covered.
+// A picture box: a background colour, a one-pixel border and an image inside it that keeps
+// what is drawn on it until the next clear, so drawings survive being covered.
 #pragma once
 
 #include <QColor>
@@ -10,6 +10,10 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
   public:
+    // Flat: a plain black border. ThreeD: a raised bevel two pixels deep, whose inner ring
+    // covers the image's edge.
+    enum class Look { Flat, ThreeD };
+
     // The box keeps the size it is made with; its image is the area inside the border.
     PictureBox(const QRect& geometry, QWidget* parent);
 
@@ -24,6 +28,8 @@ class PictureBox : public QWidget {
     // The persistent image (the area inside the border); call update() after drawing.
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
+    Look Appearance() const { return appearance_; }
+    void SetAppearance(Look look);
 
   signals:
     void clicked();
@@ -37,5 +43,6 @@ class PictureBox : public QWidget {
     QColor background_{Qt::white};
     QImage picture_;
     QImage image_;
+    Look appearance_ = Look::Flat;
     bool pressed_ = false;
 };

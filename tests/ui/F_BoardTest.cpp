@@ -2,9 +2,12 @@
 // is the same and fast.
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
@@ -106,6 +109,53 @@ void VerifyPlain(const F_Board& window, int file, int rank, QRgb shade) {
     }
 }
 
+QRgb Shade(const F_Board& window, int file, int rank) {
+    return window.c(Index(file, rank)).Background().rgb() & 0xFFFFFF;
+}
+
+std::vector<QImage> SquareImages(const F_Board& window) {
+    std::vector<QImage> images;
+    for (int i = 1; i <= 64; ++i)
+        images.push_back(window.c(i).Image());
+    return images;
+}
+
+// The engine's whole saved state, to tell whether anything of it changed.
+struct GameState {
+    ostrand::Grid board = ostrand::Board;
+    int16_t moveCount = ostrand::MoveCount;
+    std::array<int16_t, 9> castleFlags = ostrand::CastleFlags;
+
+    bool operator==(const GameState&) const = default;
+};
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), content.size());
+}
+
+// The palette in its two columns, then the eraser, with the code each control places.
+const std::vector<std::pair<PictureBox * F_Board::*, int16_t>> Palette = {
+    {&F_Board::PB, 100},  {&F_Board::KB, 320},    {&F_Board::BB, 350},  {&F_Board::RB, 550},
+    {&F_Board::QB, 990},  {&F_Board::KKB, 10000}, {&F_Board::PW, -100}, {&F_Board::KW, -320},
+    {&F_Board::BW, -350}, {&F_Board::RW, -550},   {&F_Board::QW, -990}, {&F_Board::KKW, -10000},
+    {&F_Board::MM, 1}};
+
+std::vector<PictureBox*> ThreeDimensional(const F_Board& window) {
+    std::vector<PictureBox*> raised;
+    for (const auto& [control, code] : Palette) {
+        if ((window.*control)->Appearance() == PictureBox::Look::ThreeD)
+            raised.push_back(window.*control);
+    }
+    return raised;
+}
+
 }  // namespace
 
 // Stands in for the desktop's browser.
@@ -132,6 +182,15 @@ class F_BoardTest : public QObject {
 
     static void Click(F_Board& window, int file, int rank) {
         QTest::mouseClick(&window.c(Index(file, rank)), Qt::LeftButton);
+    }
+
+    static void Play(F_Board& window, int fromFile, int fromRank, int toFile, int toRank) {
+        Click(window, fromFile, fromRank);
+        Click(window, toFile, toRank);
+    }
+
+    static void Pick(F_Board& window, PictureBox* F_Board::*control) {
+        QTest::mouseClick(window.*control, Qt::LeftButton);
     }
 
     static QPoint Place(const F_Board& window, int file, int rank) {
@@ -404,6 +463,277 @@ class F_BoardTest : public QObject {
         Click(*window, 8, 3);
         QCOMPARE(window->LastReply, std::string("Error"));
         QCOMPARE(window->ClickState, int16_t{1});
+    }
+
+    void savesInTheProgramFolder() {
+        auto window = Open();
+        QCOMPARE(window->SavedGamePath, ostrand::ProgramFolder() + "/Board.txt");
+    }
+
+    void loadGivesBackTheSavedPositionAndRedrawsIt() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        auto window = Open();
+        window->SavedGamePath = folder.filePath("Board.txt").toStdString();
+        Play(*window, 5, 2, 5, 4);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        const GameState saved;
+        QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
+        QVERIFY(QFile::exists(folder.filePath("Board.txt")));
+
+        Play(*window, 4, 2, 4, 4);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(!(GameState() == saved));
+        Click(*window, 7, 1);
+        QCOMPARE(window->ClickState, int16_t{2});
+
+        QTest::mouseClick(window->Btn_Load, Qt::LeftButton);
+        QVERIFY(window->messages.empty());
+        QVERIFY(GameState() == saved);
+        QCOMPARE(window->PlayerSide, int16_t{0});
+        QCOMPARE(window->ClickState, int16_t{2});
+        QCOMPARE(window->FromFile, int16_t{7});
+        QCOMPARE(window->FromRank, int16_t{1});
+        // The squares show the loaded position, without the frames of the game played on.
+        VerifyPiece(*window, 4, 2, Shade(*window, 4, 2), "PM", "PW");
+        VerifyPlain(*window, 4, 4, Shade(*window, 4, 4));
+        QVERIFY(FramedSquares(*window, Blue).empty());
+        QVERIFY(FramedSquares(*window, Red).empty());
+        const auto shown = SquareImages(*window);
+        window->PrintBoard();
+        QCOMPARE(SquareImages(*window), shown);
+
+        // The pick made before the load is still the move's origin.
+        Click(*window, 6, 3);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(ostrand::Board(6, 3), int16_t{-ostrand::Piece::Knight});
+        QVERIFY(window->messages.empty());
+    }
+
+    void aDamagedFileIsRefusedAndChangesNothing_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("line");  // the line spoilt, or 0
+        QTest::newRow("missing") << "missing" << 0;
+        QTest::newRow("cut short") << "cut short" << 0;
+        QTest::newRow("not a number") << "x" << 20;
+        QTest::newRow("border cell") << "7" << 11;  // file -1, rank -1
+        QTest::newRow("no piece") << "7" << 37;     // file 1, rank 1
+    }
+
+    void aDamagedFileIsRefusedAndChangesNothing() {
+        QFETCH(QString, damage);
+        QFETCH(int, line);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("Board.txt");
+        auto window = Open();
+        window->SavedGamePath = path.toStdString();
+        QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
+        QList<QByteArray> lines = ReadFile(path).split('\n');
+        QCOMPARE(lines.size(), 155);  // the last line end is followed by nothing
+
+        if (damage == "missing") {
+            QVERIFY(QFile::remove(path));
+        } else if (damage == "cut short") {
+            WriteFile(path, lines.mid(0, 60).join('\n') + '\n');
+        } else {
+            lines[line - 1] = " " + damage.toLatin1() + " \r";
+            WriteFile(path, lines.join('\n'));
+        }
+
+        Play(*window, 5, 2, 5, 4);
+        Click(*window, 4, 2);
+        const GameState before;
+        const auto shown = SquareImages(*window);
+        QTest::mouseClick(window->Btn_Load, Qt::LeftButton);
+        QCOMPARE(window->messages.size(), size_t{1});
+        const std::string& message = window->messages[0];
+        QVERIFY2(message.find(path.toStdString()) != std::string::npos, message.c_str());
+        if (line > 0) {
+            const std::string where = "line " + std::to_string(line) + ":";
+            QVERIFY2(message.find(where) != std::string::npos, message.c_str());
+        }
+        QVERIFY(GameState() == before);
+        QCOMPARE(SquareImages(*window), shown);
+        QCOMPARE(window->ClickState, int16_t{2});
+
+        // The game goes on.
+        Click(*window, 4, 4);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+    }
+
+    // The tests run as root, so the failure comes from the folder's contents, not from its
+    // permissions: a folder stands where the new file is written before it replaces the old.
+    void aFailedSaveIsReportedAndKeepsTheOldSave() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("Board.txt");
+        auto window = Open();
+        window->SavedGamePath = path.toStdString();
+        QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
+        const QByteArray oldSave = ReadFile(path);
+        QVERIFY(!oldSave.isEmpty());
+
+        Play(*window, 5, 2, 5, 4);
+        const GameState played;
+        QVERIFY(QDir(folder.path()).mkpath("Board.txt.new/in the way"));
+        QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
+        QCOMPARE(window->messages.size(), size_t{1});
+        QVERIFY2(window->messages[0].find(path.toStdString()) != std::string::npos,
+                 window->messages[0].c_str());
+        QCOMPARE(ReadFile(path), oldSave);
+        QVERIFY(GameState() == played);
+
+        // The old save still loads: the game is back at its start.
+        QTest::mouseClick(window->Btn_Load, Qt::LeftButton);
+        QCOMPARE(window->messages.size(), size_t{1});
+        QCOMPARE(ostrand::MoveCount, int16_t{0});
+        QCOMPARE(ostrand::Board(5, 2), int16_t{-ostrand::Piece::Pawn});
+        QCOMPARE(ostrand::Board(5, 4), int16_t{0});
+    }
+
+    void aSaveThatCannotBeWrittenIsReported_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("a folder in the file's place") << "folder";
+        QTest::newRow("a path through a file") << "file";
+    }
+
+    void aSaveThatCannotBeWrittenIsReported() {
+        QFETCH(QString, obstacle);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QString path = folder.filePath("Board.txt");
+        if (obstacle == "folder") {
+            QVERIFY(QDir(folder.path()).mkpath("Board.txt/in the way"));
+        } else {
+            WriteFile(folder.filePath("plain"), "not a folder\n");
+            path = folder.filePath("plain/Board.txt");
+        }
+        auto window = Open();
+        window->SavedGamePath = path.toStdString();
+        const GameState before;
+        QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
+        QCOMPARE(window->messages.size(), size_t{1});
+        QVERIFY(GameState() == before);
+        QVERIFY(!QFile::exists(path + ".new"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{obstacle == "folder" ? "Board.txt" : "plain"});
+    }
+
+    void eachPaletteControlPlacesItsPieceAndAloneLooksThreeDimensional() {
+        auto window = Open();
+        QVERIFY(ThreeDimensional(*window).empty());
+        for (const auto& [control, code] : Palette) {
+            Pick(*window, control);
+            QCOMPARE(window->EditPiece, code);
+            QVERIFY(window->CkEdit->isChecked());
+            QCOMPARE(ThreeDimensional(*window), std::vector<PictureBox*>{window.get()->*control});
+            Click(*window, 4, 4);
+            QCOMPARE(ostrand::Board(4, 4), code == 1 ? int16_t{0} : code);
+        }
+        QCOMPARE(window->ClickState, int16_t{1});
+        QCOMPARE(ostrand::MoveCount, int16_t{0});
+
+        // The look shows: a lit edge at the top left instead of the flat black line, and the
+        // raised control lies over its neighbours.
+        const QImage raised = window->MM->grab().toImage();
+        const QImage flat = window->PB->grab().toImage();
+        QCOMPARE(raised.pixel(0, 0) & 0xFFFFFF, QRgb{0xFFFFFF});
+        QCOMPARE(raised.pixel(1, 1) & 0xFFFFFF, QRgb{0xFFFFFF});
+        QCOMPARE(raised.pixel(raised.width() - 1, raised.height() - 1) & 0xFFFFFF, QRgb{0});
+        QCOMPARE(flat.pixel(0, 0) & 0xFFFFFF, QRgb{0});
+        Pick(*window, &F_Board::QB);
+        QCOMPARE(window->childAt(window->QB->geometry().bottomRight()), window->QB);
+    }
+
+    void placedPiecesAreDrawnBySign() {
+        auto window = Open();
+        Pick(*window, &F_Board::QB);
+        Click(*window, 4, 4);
+        Click(*window, 4, 4);  // the same piece again
+        Pick(*window, &F_Board::RW);
+        Click(*window, 5, 8);  // over the engine's king
+        Click(*window, 1, 8);
+        QCOMPARE(ostrand::Board(4, 4), int16_t{990});
+        QCOMPARE(ostrand::Board(5, 8), int16_t{-550});
+        QCOMPARE(ostrand::Board(1, 8), int16_t{-550});
+        VerifyPiece(*window, 4, 4, Shade(*window, 4, 4), "QM", "QB");
+        VerifyPiece(*window, 5, 8, Shade(*window, 5, 8), "RM", "RW");
+        VerifyPiece(*window, 1, 8, Shade(*window, 1, 8), "RM", "RW");
+        QVERIFY(window->messages.empty());
+    }
+
+    void theEraserNeverLeavesAOne() {
+        auto window = Open();
+        Pick(*window, &F_Board::MM);
+        QCOMPARE(window->EditPiece, int16_t{1});
+        for (const auto& square : std::vector<std::pair<int, int>>{{5, 2}, {4, 4}, {5, 8}, {1, 1}})
+            Click(*window, square.first, square.second);
+        for (int x = -1; x <= 10; ++x) {
+            for (int y = -1; y <= 10; ++y)
+                QVERIFY(ostrand::Board(x, y) != 1);
+        }
+        for (const auto& square :
+             std::vector<std::pair<int, int>>{{5, 2}, {4, 4}, {5, 8}, {1, 1}}) {
+            QCOMPARE(ostrand::Board(square.first, square.second), int16_t{0});
+            VerifyPlain(*window, square.first, square.second,
+                        Shade(*window, square.first, square.second));
+        }
+    }
+
+    void tickingEditBeforeAnyPaletteClickEmptiesSquares() {
+        auto window = Open();
+        QCOMPARE(window->EditPiece, int16_t{0});
+        QTest::mouseClick(window->CkEdit, Qt::LeftButton);
+        QVERIFY(window->CkEdit->isChecked());
+        Click(*window, 1, 1);
+        Click(*window, 5, 7);
+        QCOMPARE(ostrand::Board(1, 1), int16_t{0});
+        QCOMPARE(ostrand::Board(5, 7), int16_t{0});
+        VerifyPlain(*window, 1, 1, Grey);
+        QVERIFY(ThreeDimensional(*window).empty());
+        QCOMPARE(window->ClickState, int16_t{1});
+    }
+
+    void playingBlackTheWhiteColumnsKingIsTheBlackKing() {
+        auto window = Open();
+        window->playWhite = false;
+        QTest::mouseClick(window->Btn_NewGame, Qt::LeftButton);
+        QCOMPARE(window->PlayerSide, int16_t{1});
+        Pick(*window, &F_Board::KKW);
+        Click(*window, 4, 3);
+        QCOMPARE(ostrand::Board(4, 3), int16_t{-ostrand::Piece::King});
+        VerifyPiece(*window, 4, 3, Shade(*window, 4, 3), "KKM", "KKB");
+    }
+
+    void theGameGoesOnInAnEditedPosition() {
+        auto window = Open();
+        // Half a move entered before editing is finished after it.
+        Click(*window, 2, 1);
+        Pick(*window, &F_Board::QW);
+        Click(*window, 4, 6);  // where two of the engine's pawns take it
+        QCOMPARE(window->ClickState, int16_t{2});
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(ostrand::Board(4, 6), int16_t{ostrand::Piece::Pawn});
+        QCOMPARE(ostrand::MoveCount, int16_t{1});
+
+        QTest::mouseClick(window->CkEdit, Qt::LeftButton);
+        QVERIFY(!window->CkEdit->isChecked());
+        QCOMPARE(ThreeDimensional(*window), std::vector<PictureBox*>{window->QW});
+        Click(*window, 3, 3);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(ostrand::Board(3, 3), int16_t{-ostrand::Piece::Knight});
+        QCOMPARE(ostrand::MoveCount, int16_t{3});
+
+        // A click picks one of the player's pieces as usual.
+        Click(*window, 7, 1);
+        QCOMPARE(window->ClickState, int16_t{2});
+        QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
+        Click(*window, 6, 3);
+        QCOMPARE(window->LastReply.size(), size_t{4});
+        QCOMPARE(ostrand::Board(6, 3), int16_t{-ostrand::Piece::Knight});
+        QVERIFY(window->messages.empty());
     }
 };
 
