@@ -29,18 +29,8 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace ostrand {
 namespace {
 
-constexpr std::string_view Middlegame =
-    "r..qk..r"
-    "pp...ppp"
-    "..n.b..."
-    "..bpP..."
-    ".n.P.B.."
-    "..N..N.."
-    "PP..QPPP"
-    "R...KB.R";
-
 TEST(Allocation, ListingAndMarkingAllocateNothingBeyondTheText) {
-    test::SetBoard(Middlegame);
+    test::SetBoard(test::MiddlegameDiagram);
     std::string moves;
     moves.reserve(1024);
     const std::size_t before = allocations;
@@ -60,7 +50,7 @@ TEST(Allocation, ListingAndMarkingAllocateNothingBeyondTheText) {
 }
 
 TEST(Allocation, GameEndTestsAllocateOneMoveListPerCall) {
-    test::SetBoard(Middlegame);
+    test::SetBoard(test::MiddlegameDiagram);
     const std::size_t before = allocations;
     EXPECT_EQ(IsWhiteCheckmated(10, 10, 10, 10), No);
     EXPECT_EQ(IsBlackStalemated(10, 10, 10, 10), No);

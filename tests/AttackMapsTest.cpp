@@ -13,16 +13,6 @@ namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
 
-constexpr std::string_view Empty =
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........";
-
 // The cells of a map that are not 0, in array order, with any count above 1 repeated.
 Cells Marked(const Grid& map) {
     Cells marked;
@@ -41,7 +31,7 @@ Cells Sorted(Cells cells) {
 }
 
 TEST(AttackMaps, BlackPawnThreatensOnlyPiecesButControlsThreeSquares) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(4, 5) = Piece::Pawn;
     ClearAttackMaps();
     MarkBlackPieceThreats(4, 5);
@@ -51,7 +41,7 @@ TEST(AttackMaps, BlackPawnThreatensOnlyPiecesButControlsThreeSquares) {
 }
 
 TEST(AttackMaps, WhitePawnThreatensTheEnemyOnly) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(2, 7) = -Piece::Pawn;
     Board(1, 8) = Piece::Rook;
     ClearAttackMaps();
@@ -60,7 +50,7 @@ TEST(AttackMaps, WhitePawnThreatensTheEnemyOnly) {
 }
 
 TEST(AttackMaps, KnightControlCountsBorderCells) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(1, 1) = -Piece::Knight;
     ClearAttackMaps();
     MarkWhitePieceThreats(1, 1);
@@ -72,7 +62,7 @@ TEST(AttackMaps, KnightControlCountsBorderCells) {
 }
 
 TEST(AttackMaps, KingThreatSkipsOwnPiecesControlCountsThem) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(5, 8) = Piece::King;
     Board(6, 8) = Piece::Rook;
     ClearAttackMaps();
@@ -84,7 +74,7 @@ TEST(AttackMaps, KingThreatSkipsOwnPiecesControlCountsThem) {
 }
 
 TEST(AttackMaps, SlidersCountTheirOwnBlockerInBothKinds) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(1, 1) = -Piece::Rook;
     Board(1, 2) = -Piece::Pawn;
     Board(2, 1) = -Piece::Knight;
@@ -101,7 +91,7 @@ TEST(AttackMaps, SlidersCountTheirOwnBlockerInBothKinds) {
 }
 
 TEST(AttackMaps, BishopRayEndsAtTheBoardEdge) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(1, 1) = Piece::Bishop;
     ClearAttackMaps();
     MarkBlackPieceThreats(1, 1);
@@ -110,7 +100,7 @@ TEST(AttackMaps, BishopRayEndsAtTheBoardEdge) {
 }
 
 TEST(AttackMaps, CountsAddUp) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(1, 2) = -Piece::Knight;
     Board(2, 1) = -Piece::Knight;
     ComputeAttackMaps();
@@ -118,7 +108,7 @@ TEST(AttackMaps, CountsAddUp) {
 }
 
 TEST(AttackMaps, WrongSquareMarksNothing) {
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     Board(4, 4) = Piece::Queen;
     ClearAttackMaps();
     MarkWhitePieceThreats(4, 4);

@@ -10,15 +10,6 @@
 namespace ostrand {
 namespace {
 
-// Everything a command may change.
-struct GameState {
-    Grid board = Board;
-    std::array<int16_t, 9> flags = CastleFlags;
-    int16_t moveCount = MoveCount;
-    std::vector<std::string> history = PositionHistory;
-    bool operator==(const GameState&) const = default;
-};
-
 class EngineCommandTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -83,10 +74,10 @@ TEST_F(EngineCommandTest, IllegalMovesChangeNothing) {
                              "5171",   // castling while the path is blocked
                              "5254"})  // the square is empty now
     {
-        const GameState before;
+        const test::GameState before;
         display.redraws = 0;
         EXPECT_EQ(EngineCommand(move), "Error") << move;
-        EXPECT_EQ(GameState(), before) << move;
+        EXPECT_EQ(test::GameState(), before) << move;
         EXPECT_EQ(display.redraws, 0);
     }
 }
@@ -95,9 +86,9 @@ TEST_F(EngineCommandTest, TextsThatAreNoMoveAnswerErrorAndChangeNothing) {
     EngineCommand("5254");
     for (const char* text : {"", "525", "abcd", "newgame", "force", "0101", "0808", "9191", "9898",
                              "5250", "5290", "-525", "+525", "52 4", "5\n54", "\xff\xfe\xfd\xfc"}) {
-        const GameState before;
+        const test::GameState before;
         EXPECT_EQ(EngineCommand(text), "Error") << text;
-        EXPECT_EQ(GameState(), before) << text;
+        EXPECT_EQ(test::GameState(), before) << text;
     }
     // Characters after the fourth are ignored.
     EXPECT_TRUE(IsEngineMove(EngineCommand("2133 and more")));
@@ -164,9 +155,9 @@ TEST_F(EngineCommandTest, CastlingNeedsItsFlag) {
         "PPPPPPPP"
         "R...K..R");
     CastleFlags[Castle::WhiteKingNow] = No;  // e.g. the king has moved and come back
-    const GameState before;
+    const test::GameState before;
     EXPECT_EQ(EngineCommand("5171"), "Error");
-    EXPECT_EQ(GameState(), before);
+    EXPECT_EQ(test::GameState(), before);
     // Through an attacked square: refused as well.
     Position(
         "r...k..r"
@@ -196,10 +187,10 @@ TEST_F(EngineCommandTest, PlayersMatingMoveEndsTheGame) {
     EXPECT_EQ(EngineCommand("6367"), "CheckMate");
     EXPECT_EQ(display.messages, std::vector<std::string>{"Check Mate!"});
     EXPECT_EQ(MoveCount, 21);  // the engine made no move
-    const GameState before;
+    const test::GameState before;
     EXPECT_EQ(EngineCommand("2133"), "CheckMate");
     EXPECT_EQ(display.messages.size(), 2u);
-    EXPECT_EQ(GameState(), before);
+    EXPECT_EQ(test::GameState(), before);
 }
 
 TEST_F(EngineCommandTest, PlayersStalematingMove) {
@@ -244,9 +235,9 @@ TEST_F(EngineCommandTest, ForceWithoutALegalBlackMovePlaysNothing) {
         "........"
         "........"
         "........");
-    const GameState stalemate;
+    const test::GameState stalemate;
     EXPECT_EQ(EngineCommand("Force"), "StaleMate");
-    EXPECT_EQ(GameState(), stalemate);
+    EXPECT_EQ(test::GameState(), stalemate);
     Position(
         "k......."
         ".Q......"

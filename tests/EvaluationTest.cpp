@@ -9,16 +9,6 @@ namespace {
 
 using test::SetBoard;
 
-constexpr std::string_view Empty =
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........";
-
 class EvaluationTest : public testing::Test {
   protected:
     void SetUp() override { InitNewGame(); }  // loads the shipped tables
@@ -40,15 +30,7 @@ TEST_F(EvaluationTest, StageOutsideOneToFourGivesZero) {
 }
 
 TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
-    SetBoard(
-        "r..qk..r"
-        "pp...ppp"
-        "..n.b..."
-        "..bpP..."
-        ".n.P.B.."
-        "..N..N.."
-        "PP..QPPP"
-        "R...KB.R");
+    SetBoard(test::MiddlegameDiagram);
     Grid original = Board;
     for (int16_t stage : {1, 2, 3, 4}) {
         Board = original;
@@ -65,26 +47,26 @@ TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
 }
 
 TEST(PawnStructure, IsolatedAndDoubledPawns) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(1, 5) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -25);
     Board(1, 6) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -75);
     Board(2, 4) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -50);
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(4, 4) = Piece::Pawn;
     Board(5, 4) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), 0);
     // White mirrors Black; three on a file cost what two do.
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(3, 2) = Board(3, 3) = Board(3, 4) = -Piece::Pawn;
     EXPECT_EQ(PawnStructure(), 25 * 3 + 25);
 }
 
 TEST(Stage4, TwoKingsAlone) {
     InitNewGame();
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(5, 8) = Piece::King;
     Board(5, 1) = -Piece::King;
     Stage = 4;
@@ -94,7 +76,7 @@ TEST(Stage4, TwoKingsAlone) {
 }
 
 TEST(Stage4, KingDistanceIsFloored) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(1, 1) = Piece::King;
     Board(2, 3) = -Piece::King;
     ComputeControlMaps();
@@ -125,13 +107,13 @@ TEST(Stage4, AttacksAndShields) {
 }
 
 TEST(Stage4, MissingKingsStandOnTheCorner) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     ComputeControlMaps();
     EXPECT_EQ(KingSafety(1), 0);
 }
 
 TEST(MaterialSum, KingsCancelAndPiecesCount) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(5, 8) = Piece::King;
     Board(5, 1) = -Piece::King;
     EXPECT_EQ(MaterialSum(), 0);
@@ -144,7 +126,7 @@ TEST(MaterialSum, KingsCancelAndPiecesCount) {
 }
 
 TEST(MaterialSum, WrapsInSixteenBits) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     for (int x = 1; x <= 4; ++x)
         Board(x, 4) = Piece::King;  // 40000 wraps to -25536
     EXPECT_EQ(MaterialSum(), static_cast<int16_t>(40000));
@@ -169,7 +151,7 @@ struct Lcg {
 void RandomBoard(Lcg& random) {
     constexpr int16_t codes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
                                  Piece::Rook, Piece::Queen,  Piece::King};
-    test::SetBoard(Empty);
+    test::SetBoard(test::EmptyDiagram);
     for (int n = random.Next(40); n > 0; --n) {
         const int16_t code = codes[random.Next(6)];
         Board(1 + random.Next(8), 1 + random.Next(8)) =

@@ -10,19 +10,9 @@ namespace {
 
 using test::SetBoard;
 
-constexpr std::string_view Empty =
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........";
-
 // Places one piece, given by its diagram letter, on an otherwise empty board.
 void Alone(char letter, int x, int y) {
-    SetBoard(Empty);
+    SetBoard(test::EmptyDiagram);
     Board(x, y) = test::CodeOfLetter(letter);
 }
 

@@ -20,15 +20,6 @@ std::string ReadAll(const fs::path& path) {
     return buffer.str();
 }
 
-// Everything a load may change, to compare before and after.
-struct GameState {
-    Grid board = Board;
-    std::array<int16_t, 9> flags = CastleFlags;
-    int16_t moveCount = MoveCount;
-    std::vector<std::string> history = PositionHistory;
-    bool operator==(const GameState&) const = default;
-};
-
 class SavedGameTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -59,12 +50,12 @@ class SavedGameTest : public testing::Test {
         Write(text);
         InitNewGame();
         PlayMove(5, 2, 5, 4);
-        const GameState before;
+        const test::GameState before;
         std::string error;
         EXPECT_FALSE(LoadGame(path, error));
         EXPECT_NE(error.find(path), std::string::npos) << error;
         EXPECT_NE(error.find(problem), std::string::npos) << error;
-        EXPECT_EQ(GameState(), before);
+        EXPECT_EQ(test::GameState(), before);
     }
 
     fs::path folder;
@@ -100,7 +91,7 @@ TEST_F(SavedGameTest, RoundTripAfterPlay) {
     PlayMove(4, 7, 4, 5);
     PlayMove(5, 4, 4, 5);
     CastleFlags[Castle::Spare] = Yes;
-    const GameState saved;
+    const test::GameState saved;
     std::string error;
     ASSERT_TRUE(SaveGame(path, error)) << error;
     InitNewGame();
@@ -178,11 +169,11 @@ TEST_F(SavedGameTest, DamagedFilesAreRefusedWithNothingChanged) {
     ExpectRefused("", "ends after 0 of 154 values");
     fs::remove(path);
     InitNewGame();
-    const GameState before;
+    const test::GameState before;
     std::string error;
     EXPECT_FALSE(LoadGame(path, error));
     EXPECT_NE(error.find("cannot be read"), std::string::npos);
-    EXPECT_EQ(GameState(), before);
+    EXPECT_EQ(test::GameState(), before);
 }
 
 TEST_F(SavedGameTest, FailedSaveKeepsTheOldFile) {

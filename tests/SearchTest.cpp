@@ -41,6 +41,17 @@ void ResetRoot(int16_t depth, uint8_t maxPly) {
     MaxPly = maxPly;
 }
 
+// The middlegame with a pawn of each side one step from promotion, and captures to promote.
+constexpr std::string_view PromotionsBothWays =
+    "r..qk..r"
+    "pP...ppp"
+    "..n.b..."
+    "..bpP..."
+    ".n.P.B.."
+    "..N..N.."
+    "Pp..QPPP"
+    "R...KB.R";
+
 class SearchTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -258,15 +269,7 @@ TEST_F(SearchTest, WithoutALegalRootMoveDepthFourListsThemAll) {
 }
 
 TEST_F(SearchTest, TriesLeaveBoardMaterialAndPlyAsFound) {
-    test::SetBoard(
-        "r..qk..r"
-        "pP...ppp"
-        "..n.b..."
-        "..bpP..."
-        ".n.P.B.."
-        "..N..N.."
-        "Pp..QPPP"
-        "R...KB.R");
+    test::SetBoard(PromotionsBothWays);
     Stage = 2;
     const Grid board = Board;
     for (int16_t depth : {2, 4, 6}) {
@@ -281,15 +284,7 @@ TEST_F(SearchTest, TriesLeaveBoardMaterialAndPlyAsFound) {
 }
 
 TEST_F(SearchTest, FullGeneratorTriesWhatTheListGeneratorLists) {
-    test::SetBoard(
-        "r..qk..r"
-        "pP...ppp"
-        "..n.b..."
-        "..bpP..."
-        ".n.P.B.."
-        "..N..N.."
-        "Pp..QPPP"
-        "R...KB.R");
+    test::SetBoard(PromotionsBothWays);
     Stage = 2;
     // At depth 3 every Black move at ply 1 enters RootMoves in the order it was tried.
     for (int x = 1; x <= 8; ++x)

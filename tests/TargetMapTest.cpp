@@ -99,15 +99,7 @@ TEST(TargetMap, BlackPieceOrEmptySquareMarksNothing) {
 }
 
 TEST(TargetMap, MarksExactlyTheListedTargets) {
-    test::SetBoard(
-        "r..qk..r"
-        "pp...ppp"
-        "..n.b..."
-        "..bpP..."
-        ".n.P.B.."
-        "..N..N.."
-        "PP..QPPP"
-        "R...KB.R");
+    test::SetBoard(test::MiddlegameDiagram);
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
             std::string moves;

@@ -3,8 +3,10 @@
 // pieces) and '.' for an empty square. Blanks and line breaks are ignored.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Variables.h"
 
@@ -19,6 +21,36 @@ constexpr std::string_view InitialDiagram =
     "........"
     "PPPPPPPP"
     "RNBQKBNR";
+
+constexpr std::string_view EmptyDiagram =
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........";
+
+// A middlegame with every kind of piece on both sides, pieces en prise, open lines.
+constexpr std::string_view MiddlegameDiagram =
+    "r..qk..r"
+    "pp...ppp"
+    "..n.b..."
+    "..bpP..."
+    ".n.P.B.."
+    "..N..N.."
+    "PP..QPPP"
+    "R...KB.R";
+
+// Everything of the game that a command or a load may change, to compare before and after.
+struct GameState {
+    Grid board = Board;
+    std::array<int16_t, 9> flags = CastleFlags;
+    int16_t moveCount = MoveCount;
+    std::vector<std::string> history = PositionHistory;
+    bool operator==(const GameState&) const = default;
+};
 
 // The piece code of a diagram letter, or 0 for anything else.
 int16_t CodeOfLetter(char letter);
