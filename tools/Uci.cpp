@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-#include "Display.h"
+#include "MessageDisplay.h"
 #include "Search.h"
 #include "Support.h"
 #include "Variables.h"
@@ -55,26 +55,6 @@ bool CanCastle(const chess::Position& position, int toFile) {
     return position.squares[static_cast<size_t>(castling.from)] == (home == 1 ? 'K' : 'k') &&
            std::find(legal.begin(), legal.end(), castling) != legal.end();
 }
-
-// Messages from the engine arrive as information lines.
-class UciDisplay final : public Display {
-  public:
-    explicit UciDisplay(std::ostream& out) : out_(out) { SetDisplay(this); }
-    ~UciDisplay() override { SetDisplay(nullptr); }
-    void SetEnabled(bool) override {}
-    void RedrawBoard() override {}
-    void ShowMessage(const std::string& text) override {
-        out_ << "info string " << text << std::endl;
-    }
-    void SetLabel(StatusLabel, const std::string&) override {}
-    std::string LabelText(StatusLabel) const override { return {}; }
-    void SetProgressMaximum(int) override {}
-    void SetProgressValue(int) override {}
-    void ProcessEvents() override {}
-
-  private:
-    std::ostream& out_;
-};
 
 class Session {
   public:
@@ -338,7 +318,7 @@ chess::Move StandardMove(const std::string& engineMove, const chess::Position& p
 }
 
 void Run(std::istream& in, std::ostream& out) {
-    UciDisplay display(out);
+    tools::MessageDisplay display(out, "info string ");  // messages as information lines
     InitNewGame();
     Session session(out);
     std::string line;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Bench.h"
-#include "Display.h"
+#include "MessageDisplay.h"
 #include "MoveGenerator.h"
 #include "SavedGame.h"
 #include "Search.h"
@@ -21,25 +21,6 @@
 namespace {
 
 using namespace ostrand;
-
-// Message boxes become "message: TEXT" lines; nothing else is shown on the console.
-class ConsoleDisplay final : public Display {
-  public:
-    explicit ConsoleDisplay(std::ostream& out) : out_(out) { SetDisplay(this); }
-    ~ConsoleDisplay() override { SetDisplay(nullptr); }
-
-    void SetEnabled(bool) override {}
-    void RedrawBoard() override {}
-    void ShowMessage(const std::string& text) override { out_ << "message: " << text << '\n'; }
-    void SetLabel(StatusLabel, const std::string&) override {}
-    std::string LabelText(StatusLabel) const override { return {}; }
-    void SetProgressMaximum(int) override {}
-    void SetProgressValue(int) override {}
-    void ProcessEvents() override {}
-
-  private:
-    std::ostream& out_;
-};
 
 int Usage(const std::string& problem) {
     std::cerr << "ostrand-engine: " << problem << "\n"
@@ -72,7 +53,7 @@ std::string FlagsText() {
 }
 
 int Play(int depth) {
-    ConsoleDisplay display(std::cout);
+    tools::MessageDisplay display(std::cout, "message: ");
     DepthLimit = static_cast<int16_t>(depth);
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -109,7 +90,7 @@ void PrintIteration() {
 }
 
 int Search(const std::string& file, int depth) {
-    ConsoleDisplay display(std::cerr);
+    tools::MessageDisplay display(std::cerr, "message: ");
     InitNewGame();
     std::string error;
     if (!LoadGame(file, error)) {
@@ -149,7 +130,7 @@ int main(int argc, char** argv) {
                 return Usage("bench takes only --depth 4, 6 or 8");
             depth = *given;
         }
-        ConsoleDisplay display(std::cerr);
+        tools::MessageDisplay display(std::cerr, "message: ");
         tools::RunBench(depth, std::cout);
         return 0;
     }
