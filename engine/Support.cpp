@@ -108,26 +108,31 @@ void UnmakeCastling(std::string_view key) {
     }
 }
 
-int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2) {
+namespace {
+
+enum class King { Black, White };
+
+// Makes the move, asks whether the king stands on a square the other side threatens, and
+// unmakes it. A missing king reads as (0, 0), a border cell no threat ever marks.
+int16_t KingAttackedAfter(King king, int x1, int y1, int x2, int y2) {
     int16_t moved, captured;
     MakeMove(x1, y1, x2, y2, moved, captured);
     ComputeAttackMaps();
     int16_t bx = 0, by = 0, wx = 0, wy = 0;
     FindKings(bx, by, wx, wy);
-    const int16_t result = BlackAttacks(wx, wy) >= 1 ? Yes : No;
+    const int16_t attacks = king == King::White ? BlackAttacks(wx, wy) : WhiteAttacks(bx, by);
     UnmakeMove(x1, y1, x2, y2, moved, captured);
-    return result;
+    return attacks >= 1 ? Yes : No;
+}
+
+}  // namespace
+
+int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2) {
+    return KingAttackedAfter(King::White, x1, y1, x2, y2);
 }
 
 int16_t BlackInCheckAfter(int x1, int y1, int x2, int y2) {
-    int16_t moved, captured;
-    MakeMove(x1, y1, x2, y2, moved, captured);
-    ComputeAttackMaps();
-    int16_t bx = 0, by = 0, wx = 0, wy = 0;
-    FindKings(bx, by, wx, wy);
-    const int16_t result = WhiteAttacks(bx, by) >= 1 ? Yes : No;
-    UnmakeMove(x1, y1, x2, y2, moved, captured);
-    return result;
+    return KingAttackedAfter(King::Black, x1, y1, x2, y2);
 }
 
 namespace {

@@ -32,6 +32,17 @@ class EngineCommandTest : public testing::Test {
     test::RecordingDisplay display;
 };
 
+// Both sides' kings and rooks at home, nothing between them.
+constexpr std::string_view CastlingReady =
+    "r...k..r"
+    "pppppppp"
+    "........"
+    "........"
+    "........"
+    "........"
+    "PPPPPPPP"
+    "R...K..R";
+
 bool IsEngineMove(const std::string& reply) {
     return reply.size() == 4 && reply.find_first_not_of("123456789") == std::string::npos;
 }
@@ -110,15 +121,7 @@ TEST_F(EngineCommandTest, MoveThatLeavesTheKingAttackedIsRefused) {
 }
 
 TEST_F(EngineCommandTest, PlayerCastlesKingSide) {
-    Position(
-        "r...k..r"
-        "pppppppp"
-        "........"
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "R...K..R");
+    Position(CastlingReady);
     EXPECT_TRUE(IsEngineMove(EngineCommand("5171")));
     EXPECT_EQ(Board(7, 1), -Piece::King);
     EXPECT_EQ(Board(6, 1), -Piece::Rook);
@@ -129,15 +132,7 @@ TEST_F(EngineCommandTest, PlayerCastlesKingSide) {
 }
 
 TEST_F(EngineCommandTest, PlayerCastlesQueenSide) {
-    Position(
-        "r...k..r"
-        "pppppppp"
-        "........"
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "R...K..R");
+    Position(CastlingReady);
     EXPECT_TRUE(IsEngineMove(EngineCommand("5131")));
     EXPECT_EQ(Board(3, 1), -Piece::King);
     EXPECT_EQ(Board(4, 1), -Piece::Rook);
@@ -145,15 +140,7 @@ TEST_F(EngineCommandTest, PlayerCastlesQueenSide) {
 }
 
 TEST_F(EngineCommandTest, CastlingNeedsItsFlag) {
-    Position(
-        "r...k..r"
-        "pppppppp"
-        "........"
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "R...K..R");
+    Position(CastlingReady);
     CastleFlags[Castle::WhiteKingNow] = No;  // e.g. the king has moved and come back
     const test::GameState before;
     EXPECT_EQ(EngineCommand("5171"), "Error");
