@@ -2,23 +2,47 @@
 # Builds, tests and runs Ostrand Chess. Installs what is missing on Debian or Ubuntu first.
 #   ./build.sh run     build in Release and start the game
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
+#   ./build.sh check   run the engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                      then each fuzz target for OSTRAND_FUZZ_SECONDS (60) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ libgtest-dev qt6-base-dev)
 jobs=$(nproc 2>/dev/null || echo 2)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
-install_missing() {
+install_missing() {  # packages...
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
     echo "Installing missing packages: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# The sanitizer and libFuzzer runtimes of the installed clang; releases that have no package
+# of their own for them keep them in the common one.
+install_compiler_rt() {
+    local version package
+    version=$(clang -dumpversion)
+    package=libclang-rt-${version%%.*}-dev
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" && return
+    $sudo apt-get update
+    apt-cache show "$package" >/dev/null 2>&1 || package=libclang-common-${version%%.*}-dev
+    install_missing "$package"
+}
+
+# Runs one fuzz target from the seed corpus; the corpus it grows stays in the build folder.
+run_fuzzer() {  # name
+    local name=$1 work=build/fuzz/corpus/$1
+    mkdir -p "$work" build/fuzz/artifacts
+    echo "Fuzzing $name for ${OSTRAND_FUZZ_SECONDS:-60} seconds"
+    "build/fuzz/fuzz/fuzz_$name" "$work" "fuzz/corpus/$name" \
+        -max_total_time="${OSTRAND_FUZZ_SECONDS:-60}" -timeout=60 -print_final_stats=1 \
+        -artifact_prefix="build/fuzz/artifacts/$name-"
 }
 
 configure_and_build() {  # folder, build type, extra options...
@@ -30,18 +54,31 @@ configure_and_build() {  # folder, build type, extra options...
 
 case "${1:-}" in
     run)
-        install_missing
+        install_missing "${packages[@]}"
         configure_and_build build/release Release -DOSTRAND_BUILD_UI=ON -DOSTRAND_BUILD_TESTS=OFF
         exec build/release/ui/ostrand-chess
         ;;
     test)
-        install_missing
+        install_missing "${packages[@]}"
         configure_and_build build/check RelWithDebInfo -DOSTRAND_WERROR=ON
         cd build/check
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
         ;;
+    check)
+        install_missing cmake make libgtest-dev clang
+        install_compiler_rt
+        export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
+        export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+        clang=(-DCMAKE_CXX_COMPILER=clang++ -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON)
+        configure_and_build build/sanitize RelWithDebInfo "${clang[@]}" -DOSTRAND_SANITIZE=ON
+        (cd build/sanitize && ctest --output-on-failure -j "$jobs")
+        configure_and_build build/fuzz RelWithDebInfo "${clang[@]}" -DOSTRAND_FUZZ=ON \
+            -DOSTRAND_BUILD_TESTS=OFF
+        run_fuzzer command
+        run_fuzzer savedgame
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|check" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,89 @@
+// What the fuzz targets check of the engine's state after every input, and how they fail.
+#pragma once
+
+#include <unistd.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "Variables.h"
+
+namespace ostrand::fuzz {
+
+// libFuzzer takes an abort for a crash and keeps the input that caused it.
+inline void Require(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "check failed: %s\n", what);
+    std::abort();
+}
+
+// Everything that a refused command or file must leave as it was.
+struct GameState {
+    Grid board = Board;
+    std::array<int16_t, 9> flags = CastleFlags;
+    int16_t moveCount = MoveCount;
+    std::vector<std::string> history = PositionHistory;
+
+    bool operator==(const GameState&) const = default;
+    void Restore() const {
+        Board = board;
+        CastleFlags = flags;
+        MoveCount = moveCount;
+        PositionHistory = history;
+    }
+};
+
+inline bool IsInner(int x, int y) {
+    return x >= 1 && x <= 8 && y >= 1 && y <= 8;
+}
+
+inline bool BorderIntact() {
+    for (int x = -1; x <= 10; ++x)
+        for (int y = -1; y <= 10; ++y)
+            if (!IsInner(x, y) && Board(x, y) != BorderCell) return false;
+    return true;
+}
+
+// Every square empty or holding one of the twelve piece codes.
+inline bool SquaresHoldPieces() {
+    constexpr int16_t magnitudes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
+                                      Piece::Rook, Piece::Queen,  Piece::King};
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            const int v = Board(x, y);
+            bool known = v == EmptyCell;
+            for (int16_t m : magnitudes)
+                known = known || v == m || v == -m;
+            if (!known) return false;
+        }
+    return true;
+}
+
+// A file of this process's own in the temporary folder, removed at exit, so that
+// parallel fuzzing jobs do not share it.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(const std::string& name)
+        : path_((std::filesystem::temp_directory_path() /
+                 ("ostrand-fuzz-" + name + "-" + std::to_string(getpid()) + ".txt"))
+                    .string()) {}
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace ostrand::fuzz
