@@ -112,7 +112,9 @@ bool LoadGame(const std::string& path, std::string& error) {
     std::array<int16_t, ValueCount> values{};
     std::array<int, ValueCount> lines{};
     int count = 0, line = 1;
-    for (size_t i = 0; i < text.size();) {
+    // Like the reader the format comes from, stop after the last value: whatever follows it
+    // is not read.
+    for (size_t i = 0; i < text.size() && count < ValueCount;) {
         if (IsSeparator(text[i])) {
             if (text[i] == '\n') ++line;
             ++i;
@@ -122,7 +124,6 @@ bool LoadGame(const std::string& path, std::string& error) {
         while (end < text.size() && !IsSeparator(text[end]))
             ++end;
         const std::string_view token(text.data() + i, end - i);
-        if (count == ValueCount) return refuse(line, "unexpected data after the last value");
         int value = 0;
         const auto [ptr, status] =
             std::from_chars(token.data(), token.data() + token.size(), value);
