@@ -66,13 +66,17 @@ inline bool SquaresHoldPieces() {
 }
 
 // A file of this process's own in the temporary folder, removed at exit, so that
-// parallel fuzzing jobs do not share it.
+// parallel fuzzing jobs do not share it. The process id is padded: a path of the same length
+// in every process keeps the fuzzer's coverage, and so a seeded run, the same.
 class TemporaryFile {
   public:
-    explicit TemporaryFile(const std::string& name)
-        : path_((std::filesystem::temp_directory_path() /
-                 ("ostrand-fuzz-" + name + "-" + std::to_string(getpid()) + ".txt"))
-                    .string()) {}
+    explicit TemporaryFile(const std::string& name) {
+        char id[16];
+        std::snprintf(id, sizeof id, "%010d", static_cast<int>(getpid()));
+        path_ =
+            (std::filesystem::temp_directory_path() / ("ostrand-fuzz-" + name + "-" + id + ".txt"))
+                .string();
+    }
     ~TemporaryFile() {
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
