@@ -410,7 +410,9 @@ std::string FindBestMove() {
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
-    if (DepthLimit == 0 || DepthLimit >= 4) RunIteration(4, 4, list);
+    // Without a move kept at depth 2 the depth-4 iteration lists all of Black's moves: it
+    // runs then whatever the depth limit, so that an engine with a move always moves.
+    if (DepthLimit == 0 || DepthLimit >= 4 || list.empty()) RunIteration(4, 4, list);
     if (DepthLimit == 0 ? Elapsed() < DepthSixBefore : DepthLimit >= 6) RunIteration(6, 10, list);
     if ((DepthLimit == 0 ? Elapsed() < DepthEightBefore : DepthLimit >= 8) && Stage > 1) {
         display.SetProgressMaximum(static_cast<int>(3 * (RootMoves.size() / 4)));

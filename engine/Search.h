@@ -40,8 +40,9 @@ extern int64_t NodeCount;
 extern int16_t Material;
 
 // 0: the time rules decide how deep the engine searches. N: the depth-2 iteration always
-// runs, depth 4 if N >= 4, depth 6 if N >= 6, depth 8 if N >= 8 and Stage > 1, and the
-// 15-second cap never fires. For the console program, the benchmark and the tests.
+// runs, depth 4 if N >= 4 or the depth-2 iteration kept no move, depth 6 if N >= 6, depth 8
+// if N >= 8 and Stage > 1, and the 15-second cap never fires. For the console program, the
+// benchmark and the tests.
 extern int16_t DepthLimit;
 
 // When set, called after each iteration of FindBestMove, before its list is sorted, so

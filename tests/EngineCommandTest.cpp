@@ -238,6 +238,23 @@ TEST_F(EngineCommandTest, ForceWithoutALegalBlackMovePlaysNothing) {
     EXPECT_EQ(display.messages, (std::vector<std::string>{"Stale Mate!", "Check Mate!"}));
 }
 
+TEST_F(EngineCommandTest, AtDepthTwoTheOnlyMoveIsPlayedEvenIfItStalemates) {
+    // Black's king must take the queen, which leaves White's king without a move: the
+    // depth-2 iteration keeps no move, and the engine must still play it.
+    Position(
+        ".......k"
+        "......Q."
+        "........"
+        "........"
+        "........"
+        ".q......"
+        "........"
+        "K.......");
+    DepthLimit = 2;
+    EXPECT_EQ(EngineCommand("Force"), "8877");
+    EXPECT_EQ(display.messages, std::vector<std::string>{"Stale Mate!"});
+}
+
 TEST_F(EngineCommandTest, EngineCastles) {
     // Black may castle queen-side only; with castling the best way to activate the rook.
     Position(
