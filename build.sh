@@ -81,6 +81,8 @@ case "${1:-}" in
             -DOSTRAND_BUILD_TESTS=OFF
         run_fuzzer command 20000
         run_fuzzer savedgame 500000
+        # Any failure above has stopped the script; both fuzz targets ran clean.
+        echo "fuzz: 2 passed, 0 failed"
         ;;
     *)
         echo "usage: $0 run|test|check" >&2
