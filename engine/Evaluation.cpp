@@ -1,12 +1,10 @@
 #include "Evaluation.h"
 
-#include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "Display.h"
 #include "MoveGenerator.h"
+#include "NumberText.h"
 #include "Support.h"
 
 namespace ostrand {
@@ -29,54 +27,33 @@ struct TableFile {
 constexpr TableFile TableFiles[] = {{'P', Piece::Pawn}, {'K', Piece::Knight}, {'B', Piece::Bishop},
                                     {'R', Piece::Rook}, {'X', Piece::King},   {'Q', Piece::Queen}};
 
-bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
-}
-
-// Reads up to 64 values separated by blanks, commas or line ends into values. Returns how
-// many were read; fault describes why reading stopped before 64, if it did.
+// Reads up to 64 values into values. Returns how many were read; fault describes why
+// reading stopped before 64, if it did.
 int ReadTableValues(const std::string& path, std::array<int16_t, 64>& values, std::string& fault) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!numbers::ReadFile(path, text)) {
         fault = path + " cannot be opened";
         return 0;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
-    int count = 0;
-    size_t i = 0;
-    while (count < 64) {
-        while (i < text.size() && IsSeparator(text[i]))
-            ++i;
-        if (i == text.size()) {
-            fault = path + " holds only " + std::to_string(count) + " of 64 values";
-            return count;
+    size_t at = 0;
+    int line = 1;
+    for (int count = 0; count < 64; ++count) {
+        std::string_view token;
+        const std::string value = "value " + std::to_string(count + 1);
+        switch (numbers::NextNumber(text, at, line, values[static_cast<size_t>(count)], token)) {
+            case numbers::Next::Read: break;
+            case numbers::Next::End:
+                fault = path + " holds only " + std::to_string(count) + " of 64 values";
+                return count;
+            case numbers::Next::TooLarge:
+                fault = path + ": " + value + " (" + std::string(token) + ") does not fit 16 bits";
+                return count;
+            case numbers::Next::NotWhole:
+                fault = path + ": " + value + " (" + std::string(token) + ") is not a whole number";
+                return count;
         }
-        size_t end = i;
-        while (end < text.size() && !IsSeparator(text[end]))
-            ++end;
-        const std::string_view token(text.data() + i, end - i);
-        int16_t value = 0;
-        const char* first = token.data();
-        if (token.size() > 1 && token[0] == '+') ++first;
-        const auto [ptr, error] = std::from_chars(first, token.data() + token.size(), value);
-        if (error == std::errc::result_out_of_range ||
-            (error == std::errc() && ptr != token.data() + token.size() &&
-             std::isdigit(static_cast<unsigned char>(*ptr)))) {
-            fault = path + ": value " + std::to_string(count + 1) + " (" + std::string(token) +
-                    ") does not fit 16 bits";
-            return count;
-        }
-        if (error != std::errc() || ptr != token.data() + token.size()) {
-            fault = path + ": value " + std::to_string(count + 1) + " (" + std::string(token) +
-                    ") is not a whole number";
-            return count;
-        }
-        values[count++] = value;
-        i = end;
     }
-    return count;
+    return 64;
 }
 
 void LoadStageTables(StageTable& table, char stage) {

@@ -1,13 +1,12 @@
 #include "SavedGame.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
+#include "NumberText.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -54,10 +53,6 @@ std::string Quoted(std::string_view text) {
     return quoted;
 }
 
-bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 bool SaveGame(const std::string& path, std::string& error) {
@@ -102,40 +97,24 @@ bool LoadGame(const std::string& path, std::string& error) {
     const auto size = std::filesystem::file_size(path, sizeError);
     if (sizeError) return refuse(0, "the file cannot be read");
     if (size > MaxFileSize) return refuse(0, "the file is far too large for a saved game");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return refuse(0, "the file cannot be read");
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
+    std::string text;
+    if (!numbers::ReadFile(path, text)) return refuse(0, "the file cannot be read");
 
-    // Read every value with the line it stands on; numbers end at a blank, comma or line end.
+    // Every value with the line it stands on. Like the reader the format comes from, stop
+    // after the last value: whatever follows it is not read.
     std::array<int16_t, ValueCount> values{};
     std::array<int, ValueCount> lines{};
     int count = 0, line = 1;
-    // Like the reader the format comes from, stop after the last value: whatever follows it
-    // is not read.
-    for (size_t i = 0; i < text.size() && count < ValueCount;) {
-        if (IsSeparator(text[i])) {
-            if (text[i] == '\n') ++line;
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < text.size() && !IsSeparator(text[end]))
-            ++end;
-        const std::string_view token(text.data() + i, end - i);
-        int value = 0;
-        const auto [ptr, status] =
-            std::from_chars(token.data(), token.data() + token.size(), value);
-        if (status == std::errc::result_out_of_range ||
-            (status == std::errc() && ptr == token.data() + token.size() &&
-             (value < INT16_MIN || value > INT16_MAX)))
+    for (size_t at = 0; count < ValueCount; ++count) {
+        std::string_view token;
+        const auto next =
+            numbers::NextNumber(text, at, line, values[static_cast<size_t>(count)], token);
+        if (next == numbers::Next::End) break;
+        if (next == numbers::Next::TooLarge)
             return refuse(line, Quoted(token) + " does not fit 16 bits");
-        if (status != std::errc() || ptr != token.data() + token.size())
+        if (next == numbers::Next::NotWhole)
             return refuse(line, Quoted(token) + " is not a whole number");
-        values[count] = static_cast<int16_t>(value);
-        lines[count++] = line;
-        i = end;
+        lines[static_cast<size_t>(count)] = line;
     }
     if (count < ValueCount)
         return refuse(0, "the file ends after " + std::to_string(count) + " of " +
