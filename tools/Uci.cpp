@@ -1,6 +1,7 @@
 #include "Uci.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <istream>
 #include <mutex>
@@ -18,34 +19,6 @@ namespace ostrand::uci {
 namespace {
 
 using chess::Colour;
-
-// The engine's code of a FEN letter, White negative as on the engine's own board.
-int16_t CodeOf(char letter) {
-    int16_t magnitude = 0;
-    switch (letter | 0x20) {
-        case 'p': magnitude = Piece::Pawn; break;
-        case 'n': magnitude = Piece::Knight; break;
-        case 'b': magnitude = Piece::Bishop; break;
-        case 'r': magnitude = Piece::Rook; break;
-        case 'q': magnitude = Piece::Queen; break;
-        case 'k': magnitude = Piece::King; break;
-        default: return EmptyCell;
-    }
-    return letter >= 'a' ? magnitude : static_cast<int16_t>(-magnitude);
-}
-
-// Writes a standard position onto the engine's board.
-void PlaceOnBoard(const chess::Position& position, bool mirrored) {
-    Board.cells.fill(BorderCell);
-    for (int square = 0; square < 64; ++square) {
-        const int x = chess::FileOf(square), y = chess::RankOf(square);
-        const int16_t code = CodeOf(position.squares[static_cast<size_t>(square)]);
-        if (mirrored)
-            Board(x, 9 - y) = static_cast<int16_t>(-code);
-        else
-            Board(x, y) = code;
-    }
-}
 
 // Standard castlings of the side to move that the rules allow now.
 bool CanCastle(const chess::Position& position, int toFile) {
@@ -269,10 +242,21 @@ bool Mirrored(const chess::Position& position) {
 }
 
 std::string EngineKey(const chess::Position& position, bool mirrored) {
-    const Grid saved = Board;
-    PlaceOnBoard(position, mirrored);
-    std::string key = PositionKey();
-    Board = saved;
+    // The key's letters are the FEN's, upper case White; mirrored, the colours swap.
+    std::string key;
+    for (int y = 8; y >= 1; --y)
+        for (int x = 1; x <= 8; ++x) {
+            const char c =
+                position.squares[static_cast<size_t>(chess::SquareOf(x, mirrored ? 9 - y : y))];
+            if (c == '.')
+                key += '0';
+            else if (mirrored)
+                key += static_cast<char>(std::isupper(static_cast<unsigned char>(c))
+                                             ? std::tolower(static_cast<unsigned char>(c))
+                                             : std::toupper(static_cast<unsigned char>(c)));
+            else
+                key += c;
+        }
     return key;
 }
 
@@ -282,7 +266,7 @@ void SetUpEngine(const chess::Position& start, const std::vector<chess::Position
     PositionHistory.assign(1, std::string());
     for (const chess::Position& p : played)
         PositionHistory.push_back(EngineKey(p, mirrored));
-    PlaceOnBoard(now, mirrored);
+    SetBoardFromKey(EngineKey(now, mirrored));
 
     // The engine's own side is Black on its board: its rights are flags 3 and 4.
     const auto& c = now.castling;  // K, Q, k, q
