@@ -12,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "GameState.h"
 #include "Variables.h"
 
 namespace ostrand::fuzz {
@@ -23,21 +24,7 @@ inline void Require(bool condition, const char* what) {
     std::abort();
 }
 
-// Everything that a refused command or file must leave as it was.
-struct GameState {
-    Grid board = Board;
-    std::array<int16_t, 9> flags = CastleFlags;
-    int16_t moveCount = MoveCount;
-    std::vector<std::string> history = PositionHistory;
-
-    bool operator==(const GameState&) const = default;
-    void Restore() const {
-        Board = board;
-        CastleFlags = flags;
-        MoveCount = moveCount;
-        PositionHistory = history;
-    }
-};
+using test::GameState;
 
 inline bool IsInner(int x, int y) {
     return x >= 1 && x <= 8 && y >= 1 && y <= 8;

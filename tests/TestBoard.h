@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "GameState.h"
 #include "Variables.h"
 
 namespace ostrand::test {
@@ -42,15 +43,6 @@ constexpr std::string_view MiddlegameDiagram =
     "..N..N.."
     "PP..QPPP"
     "R...KB.R";
-
-// Everything of the game that a command or a load may change, to compare before and after.
-struct GameState {
-    Grid board = Board;
-    std::array<int16_t, 9> flags = CastleFlags;
-    int16_t moveCount = MoveCount;
-    std::vector<std::string> history = PositionHistory;
-    bool operator==(const GameState&) const = default;
-};
 
 // The piece code of a diagram letter, or 0 for anything else.
 int16_t CodeOfLetter(char letter);
