@@ -121,16 +121,7 @@ TEST(Console, SaveAndLoadReportErrors) {
 }
 
 TEST(Console, SearchTracesEveryIteration) {
-    const std::string path = SavedPosition("ostrand-console-search.txt",
-                                           "rnbqkbnr"
-                                           "pppp.ppp"
-                                           "........"
-                                           "....p..."
-                                           "......P."
-                                           ".....P.."
-                                           "PPPPP..P"
-                                           "RNBQKBNR",
-                                           4);
+    const std::string path = SavedPosition("ostrand-console-search.txt", test::MateInOneDiagram, 4);
     const Outcome run = RunEngine("search " + path + " --depth 4");
     EXPECT_EQ(run.exitCode, 0);
     const auto lines = Lines(run.output);

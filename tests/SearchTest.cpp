@@ -323,16 +323,7 @@ TEST_F(SearchTest, CaptureGenerator) {
 }
 
 TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
-    Position(
-        "rnbqkbnr"
-        "pppp.ppp"
-        "........"
-        "....p..."
-        "......P."
-        ".....P.."
-        "PPPPP..P"
-        "RNBQKBNR",
-        4);
+    Position(test::MateInOneDiagram, 4);
     DepthLimit = 4;
     EXPECT_EQ(FindBestMove(), "4884");
 }

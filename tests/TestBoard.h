@@ -44,6 +44,17 @@ constexpr std::string_view MiddlegameDiagram =
     "PP..QPPP"
     "R...KB.R";
 
+// White has played f3 and g4: Black mates at once with the queen from (4,8) to (8,4).
+constexpr std::string_view MateInOneDiagram =
+    "rnbqkbnr"
+    "pppp.ppp"
+    "........"
+    "....p..."
+    "......P."
+    ".....P.."
+    "PPPPP..P"
+    "RNBQKBNR";
+
 // The piece code of a diagram letter, or 0 for anything else.
 int16_t CodeOfLetter(char letter);
 
