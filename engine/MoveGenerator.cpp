@@ -1,8 +1,10 @@
 #include "MoveGenerator.h"
 
 #include "Display.h"
+#include "MoveGeneratorInternal.h"
 #include "PieceRules.h"
 #include "Search.h"
+#include "SearchInternal.h"
 #include "Support.h"
 #include "Variables.h"
 

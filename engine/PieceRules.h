@@ -3,7 +3,8 @@
 // generators and the target map all walk a piece through these templates, so that they
 // produce the same moves in the same order; only what they do with a move differs.
 //
-// Internal to the engine; the named per-colour procedures are in MoveGenerator.h.
+// Internal to the engine; the named per-colour procedures are in MoveGenerator.h and
+// MoveGeneratorInternal.h.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include "Evaluation.h"
 #include "MoveGenerator.h"
 #include "PieceRules.h"
+#include "SearchInternal.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -40,6 +41,15 @@ constexpr double SecondsPerDay = 86400.0;
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
+
+// Hand every piece of the side to move to its generator, rank by rank.
+void ExpandBlack();
+void ExpandBlackCaptures();
+void ExpandWhite();
+void ExpandWhiteCaptures();
+// List all moves, pre-score each statically and try them best first.
+void ExpandBlackOrdered();
+void ExpandWhiteOrdered();
 
 // One iteration at the given depth over list, which becomes the iteration's sorted list.
 void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
@@ -278,6 +288,8 @@ void TryWhiteMove(int x1, int y1, int x2, int y2) {
     --Ply;
 }
 
+namespace {
+
 void ExpandBlack() {
     Expand<Colour::Black, SearchBlackPieceMoves>();
 }
@@ -296,6 +308,8 @@ void ExpandBlackOrdered() {
 void ExpandWhiteOrdered() {
     ExpandOrdered<Colour::White>();
 }
+
+}  // namespace
 
 void StartIteration() {
     for (int p = -1; p <= 20; ++p)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MoveGenerator.h"
+#include "MoveGeneratorInternal.h"
 #include "Support.h"
 #include "TestBoard.h"
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MoveGenerator.h"
+#include "MoveGeneratorInternal.h"
 #include "TestBoard.h"
 
 namespace ostrand {

@@ -6,6 +6,7 @@
 #include "MoveGenerator.h"
 #include "RecordingDisplay.h"
 #include "Search.h"
+#include "SearchInternal.h"
 #include "Support.h"
 #include "TestBoard.h"
 

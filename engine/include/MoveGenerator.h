@@ -13,10 +13,6 @@ namespace ostrand {
 void ListBlackPieceMoves(int x, int y, std::string& moves);
 // Appends the pseudo-legal moves of the White piece on (x, y) to moves.
 void ListWhitePieceMoves(int x, int y, std::string& moves);
-// Appends a Black slider's moves along one ray: empty squares nearest first, then a capture.
-void ListBlackRay(int x, int y, int dx, int dy, std::string& moves);
-// Appends a White slider's moves along one ray.
-void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves);
 
 // Threat marking: adds to BlackAttacks (WhiteAttacks) the squares the piece could capture
 // on now. Filled for the check tests and the castling flags.
@@ -26,14 +22,10 @@ void MarkWhitePieceThreats(int x, int y);
 // the end-game king term of the evaluation.
 void MarkBlackPieceControl(int x, int y);
 void MarkWhitePieceControl(int x, int y);
-// A slider's ray count: the empty squares and the first piece of either colour.
-void MarkBlackRay(int x, int y, int dx, int dy);
-void MarkWhiteRay(int x, int y, int dx, int dy);
 
 // The player's target map: adds 1 in WhiteAttacks on every square the White piece on
 // (x, y) may move to (exactly the targets of ListWhitePieceMoves; no castling).
 void MarkWhitePieceTargets(int x, int y);
-void MarkWhiteRayTargets(int x, int y, int dx, int dy);
 
 // The search's generators: each move of the piece on (x, y) goes straight to TryBlackMove
 // or TryWhiteMove. The full generators hand over exactly what the list generators would
@@ -43,10 +35,6 @@ void SearchBlackPieceMoves(int x, int y);
 void SearchWhitePieceMoves(int x, int y);
 void SearchBlackPieceCaptures(int x, int y);
 void SearchWhitePieceCaptures(int x, int y);
-void SearchBlackRay(int x, int y, int dx, int dy);
-void SearchWhiteRay(int x, int y, int dx, int dy);
-void SearchBlackCaptureRay(int x, int y, int dx, int dy);
-void SearchWhiteCaptureRay(int x, int y, int dx, int dy);
 
 // The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
 // the engine play a Black move and answers it; four digits 1..8 are a White move of the
