@@ -1,7 +1,6 @@
 #include "Display.h"
 
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -24,17 +23,12 @@ class SilentDisplay final : public Display {
 SilentDisplay silent;
 Display* current = &silent;
 
-double SystemClock() {
+double SystemSteadyClock() {
     using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t t = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    const double fraction = duration<double>(now - system_clock::from_time_t(t)).count();
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-double (*clock)() = SystemClock;
+double (*clock)() = SystemSteadyClock;
 
 }  // namespace
 
@@ -46,12 +40,12 @@ void SetDisplay(Display* display) {
     current = display ? display : &silent;
 }
 
-double SecondsSinceMidnight() {
+double SteadySeconds() {
     return clock();
 }
 
 void SetClock(double (*replacement)()) {
-    clock = replacement ? replacement : SystemClock;
+    clock = replacement ? replacement : SystemSteadyClock;
 }
 
 std::string ProgramFolder() {

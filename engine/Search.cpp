@@ -37,7 +37,6 @@ constexpr size_t RootCapacity = 150;
 constexpr double DepthSixBefore = 2.0;
 constexpr double DepthEightBefore = 0.25;
 constexpr double CapAfter = 15.0;
-constexpr double SecondsPerDay = 86400.0;
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
@@ -60,15 +59,9 @@ void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
     list = SortRootMoves(RootMoves);
 }
 
-// The timer as the statistics read it: held in single precision.
-double Timer() {
-    return static_cast<float>(SecondsSinceMidnight());
-}
-
-// Seconds since SearchStart; the timer restarts at midnight.
+// Seconds since SearchStart.
 double Elapsed() {
-    const double elapsed = Timer() - SearchStart;
-    return elapsed < 0 ? elapsed + SecondsPerDay : elapsed;
+    return SteadySeconds() - SearchStart;
 }
 
 // The root list's index of the last entry of RootMoves, with room for its score.
@@ -411,7 +404,7 @@ void ShowSearchStatus() {
 std::string FindBestMove() {
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);
-    SearchStart = Timer();
+    SearchStart = SteadySeconds();
     NodeCount = 0;
     progress = 0;
     display.SetProgressValue(0);

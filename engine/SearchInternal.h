@@ -9,7 +9,7 @@
 
 namespace ostrand {
 
-// The clock reading when the engine started thinking, in seconds since midnight.
+// The steady clock's reading when the engine started thinking, in seconds.
 extern double SearchStart;
 // The number of moves made below the root; 0 at the root.
 extern int16_t Ply;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include "Evaluation.h"
@@ -144,6 +146,39 @@ TEST_F(SearchTest, DepthLimitReplacesTheClock) {
     InitNewGame();  // stage 1: never deeper than 6
     FindBestMove();
     EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+}
+
+// Daylight saving moves the local time an hour back or forward; here the time zone changes
+// after the depth-4 iteration, with the system's own clock. Measured on the local time, the
+// search would skip depth 6 (2 seconds gone) or cap it (15 seconds gone).
+const char* zoneAfterDepthFour = nullptr;
+void ChangeZoneAfterDepthFour() {
+    RecordIteration();
+    if (SearchDepth == 4) setenv("TZ", zoneAfterDepthFour, 1);
+    tzset();
+}
+
+TEST_F(SearchTest, LocalTimeJumpingAnHourDoesNotReachTheSearch) {
+    SetClock(nullptr);
+    IterationDone = ChangeZoneAfterDepthFour;
+    const char* zone = std::getenv("TZ");
+    const bool hadZone = zone != nullptr;
+    const std::string saved = hadZone ? zone : "";
+    for (const char* jumped : {"XXX1", "XXX-1"}) {  // an hour back, an hour forward
+        setenv("TZ", "UTC0", 1);
+        zoneAfterDepthFour = jumped;
+        Position(Endgame, 60);
+        iterations.clear();
+        FindBestMove();
+        ASSERT_GE(iterations.size(), 3u) << jumped;
+        EXPECT_EQ(iterations[2].depth, 6) << jumped;
+        EXPECT_EQ(iterations[2].maxPly, 10) << jumped;
+    }
+    if (hadZone)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
 }
 
 TEST_F(SearchTest, FifteenSecondCapLowersMaxPlyAtDepthsSixAndEightOnly) {

@@ -41,9 +41,11 @@ Display& TheDisplay();
 // Registers the one display; nullptr goes back to the silent default.
 void SetDisplay(Display* display);
 
-// Seconds since midnight, from the registered clock.
-double SecondsSinceMidnight();
-// Replaces the clock (tests); nullptr goes back to the system's local time.
+// Seconds on a steady clock, from an arbitrary start: only differences of two readings
+// mean anything, and no change of the wall clock (daylight saving, the user setting the
+// time) reaches them.
+double SteadySeconds();
+// Replaces the clock (tests); nullptr goes back to the system's steady clock.
 void SetClock(double (*clock)());
 
 // The folder of the running executable, without a trailing separator.
