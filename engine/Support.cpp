@@ -1,5 +1,7 @@
 #include "Support.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "Display.h"
@@ -254,14 +256,23 @@ std::string PositionKey() {
     return key;
 }
 
-bool SetBoardFromKey(std::string_view key) {
-    if (key.size() != 64 || key.find_first_not_of(KeyLetters) != std::string_view::npos)
-        return false;
+bool SetBoardFromText(std::string_view text) {
+    std::array<int16_t, 64> squares{};
+    size_t filled = 0;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '/') continue;
+        const size_t letter = KeyLetters.find(c == '.' ? '0' : c);
+        const int empties = c >= '1' && c <= '8' ? c - '0' : 0;
+        if (letter == std::string_view::npos && empties == 0) return false;
+        for (int n = std::max(empties, 1); n > 0; --n) {
+            if (filled == squares.size()) return false;
+            squares[filled++] = empties > 0 ? EmptyCell : KeyCodes[letter];
+        }
+    }
+    if (filled != squares.size()) return false;
     Board.cells.fill(BorderCell);
     for (int i = 0; i < 64; ++i)
-        for (size_t k = 0; k < KeyLetters.size(); ++k)
-            if (key[static_cast<size_t>(i)] == KeyLetters[k])
-                Board(1 + i % 8, 8 - i / 8) = KeyCodes[k];
+        Board(1 + i % 8, 8 - i / 8) = squares[static_cast<size_t>(i)];
     return true;
 }
 
@@ -332,6 +343,17 @@ void InitNewGame() {
         TheDisplay().ShowMessage(text);
     }
     UpdateCastling();
+}
+
+bool SetUpPosition(std::string_view board, int16_t moveCount, CastlingRights rights) {
+    if (!SetBoardFromText(board)) return false;
+    CastleFlags.fill(No);
+    for (size_t i = 0; i < rights.size(); ++i)
+        CastleFlags[Castle::WhiteQueenRight + i] = rights[i] ? Yes : No;
+    MoveCount = moveCount;
+    PositionHistory.assign(1, std::string());
+    UpdateCastling();
+    return true;
 }
 
 }  // namespace ostrand

@@ -20,6 +20,7 @@
 #include "SavedGame.h"
 #include "Search.h"
 #include "Support.h"
+#include "TestBoard.h"
 #include "Variables.h"
 
 namespace ostrand::fuzz {
@@ -99,17 +100,9 @@ void StartNewGame() {
 // by the next byte, and the engine answers it.
 void PlayOpening(ByteReader& in) {
     for (unsigned moves = in.Next() % (OpeningMoves + 1); moves > 0; --moves) {
-        std::string pseudo, legal;
-        for (int x = 1; x <= 8; ++x)
-            for (int y = 1; y <= 8; ++y)
-                if (Board(x, y) < 0) ListWhitePieceMoves(x, y, pseudo);
-        for (size_t i = 0; i + 4 <= pseudo.size(); i += 4)
-            if (WhiteInCheckAfter(pseudo[i] - '0', pseudo[i + 1] - '0', pseudo[i + 2] - '0',
-                                  pseudo[i + 3] - '0') == No)
-                legal.append(pseudo, i, 4);
+        const std::vector<std::string> legal = test::LegalWhiteMoves();
         if (legal.empty()) return;
-        const size_t pick = in.Next() % (legal.size() / 4);
-        if (!IsEngineMove(Run(legal.substr(4 * pick, 4)))) return;
+        if (!IsEngineMove(Run(legal[in.Next() % legal.size()]))) return;
     }
 }
 
@@ -122,7 +115,7 @@ void EditPosition(ByteReader& in) {
         const unsigned square = in.Next() % 64;
         key[square] = letters[in.Next() % letters.size()];
     }
-    Require(SetBoardFromKey(key), "an edited key is a position");
+    Require(SetBoardFromText(key), "an edited key is a position");
 }
 
 // Finished games, rank 8 first: Black mated, Black stalemated, White mated, White
@@ -187,9 +180,8 @@ void SetUpGame(std::string_view header) {
         case 1: PlayOpening(in); break;
         case 2: EditPosition(in); break;
         case 3:
-            Require(SetBoardFromKey(EndedGames[in.Next() % std::size(EndedGames)]),
+            Require(SetUpPosition(EndedGames[in.Next() % std::size(EndedGames)], 0),
                     "a finished game is a position");
-            UpdateCastling();
             break;
         case 4: LoadSavedGame(in); break;
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "GameState.h"
+#include "TestBoard.h"
 #include "Variables.h"
 
 namespace ostrand::fuzz {
@@ -26,16 +27,7 @@ inline void Require(bool condition, const char* what) {
 
 using test::GameState;
 
-inline bool IsInner(int x, int y) {
-    return x >= 1 && x <= 8 && y >= 1 && y <= 8;
-}
-
-inline bool BorderIntact() {
-    for (int x = -1; x <= 10; ++x)
-        for (int y = -1; y <= 10; ++y)
-            if (!IsInner(x, y) && Board(x, y) != BorderCell) return false;
-    return true;
-}
+using test::BorderIntact;
 
 // Every square empty or holding one of the twelve piece codes.
 inline bool SquaresHoldPieces() {

@@ -53,10 +53,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // Saves a position of the test's own to a file for the console program to load.
 std::string SavedPosition(const std::string& name, std::string_view diagram, int16_t count) {
-    InitNewGame();
-    test::SetBoard(diagram);
-    MoveCount = count;
-    UpdateCastling();
+    EXPECT_TRUE(SetUpPosition(diagram, count));
     const std::string path = (fs::temp_directory_path() / name).string();
     std::string error;
     EXPECT_TRUE(SaveGame(path, error)) << error;

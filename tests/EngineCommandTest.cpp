@@ -19,14 +19,8 @@ class EngineCommandTest : public testing::Test {
     }
     void TearDown() override { DepthLimit = 0; }
 
-    // A position of the test's own, with a fresh game record and castling rights.
     void Position(std::string_view diagram, int16_t moveCount = 20) {
-        test::SetBoard(diagram);
-        MoveCount = moveCount;
-        PositionHistory.assign(1, "");
-        for (int i = Castle::WhiteQueenRight; i <= Castle::BlackKingRight; ++i)
-            CastleFlags[i] = Yes;
-        UpdateCastling();
+        ASSERT_TRUE(SetUpPosition(diagram, moveCount));
     }
 
     test::RecordingDisplay display;

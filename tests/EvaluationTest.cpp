@@ -165,7 +165,7 @@ TEST(RunningEvaluation, PawnSetsScoreLikeTheBoardSweep) {
         RandomBoard(random);
         StartRunningEvaluation();
         ASSERT_EQ(PawnStructureOf(Running.blackPawns, Running.whitePawns), PawnStructure())
-            << test::Diagram();
+            << BoardDiagram();
     }
 }
 
@@ -190,7 +190,7 @@ TEST(RunningEvaluation, FollowsMovesExactlyInEveryStage) {
                 Board(x2, y2) = placed;
                 UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, placed);
                 ASSERT_EQ(EvaluateRunning(), Evaluate()) << "stage " << stage << "\n"
-                                                         << test::Diagram();
+                                                         << BoardDiagram();
             }
         }
     }

@@ -17,7 +17,7 @@ TEST(NewGame, SetsUpTheWholeState) {
     MoveCount = 40;
     PositionHistory = {"", "a", "b"};
     InitNewGame();
-    EXPECT_EQ(test::Diagram(),
+    EXPECT_EQ(BoardDiagram(),
               "rnbqkbnr\npppppppp\n........\n........\n........\n........\nPPPPPPPP\nRNBQKBNR\n");
     for (int i = -1; i <= 10; ++i) {
         for (int edge : {-1, 0, 9, 10}) {
@@ -32,6 +32,28 @@ TEST(NewGame, SetsUpTheWholeState) {
     EXPECT_EQ(IsRepetition(), No);
     EXPECT_EQ(ComputeStage(0), 1);
     EXPECT_EQ(PositionKey(), InitialKey);
+}
+
+TEST(SetUpPosition, ReadsKeysDiagramsAndFenBoardsAndRefusesTheRest) {
+    for (std::string_view board :
+         {std::string_view(InitialKey), test::InitialDiagram,
+          std::string_view("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR")}) {
+        Board.cells.fill(0);
+        ASSERT_TRUE(SetUpPosition(board, 3, {true, false, false, true})) << board;
+        EXPECT_EQ(PositionKey(), InitialKey);
+        EXPECT_TRUE(test::BorderIntact());
+        EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{No, Yes, No, No, Yes, No, No, No, No}));
+        EXPECT_EQ(MoveCount, 3);
+        EXPECT_EQ(PositionHistory, std::vector<std::string>{""});
+    }
+    PlayMove(5, 2, 5, 4);
+    const test::GameState before;
+    for (const char* wrong : {"", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBN",
+                              "rnbqkbnr/pppppppp/9/7/8/8/PPPPPPPP/RNBQKBNR",
+                              "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNRR"}) {
+        EXPECT_FALSE(SetUpPosition(wrong, 5)) << wrong;
+        EXPECT_EQ(test::GameState(), before) << wrong;
+    }
 }
 
 TEST(PlayMove, CommitsCountsRecordsAndRedraws) {

@@ -30,6 +30,8 @@ namespace ostrand {
 namespace {
 
 using test::GameState;
+using test::LegalBlackMoves;
+using test::LegalWhiteMoves;
 
 constexpr int PlyLimit = 200;
 constexpr int NullMove = NullSquare;
@@ -37,13 +39,6 @@ constexpr int NullMove = NullSquare;
 long EnvironmentNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
-}
-
-bool BorderIntact() {
-    for (int x = -1; x <= 10; ++x)
-        for (int y = -1; y <= 10; ++y)
-            if ((x < 1 || x > 8 || y < 1 || y > 8) && Board(x, y) != BorderCell) return false;
-    return true;
 }
 
 bool IsMoveText(const std::string& text) {
@@ -71,30 +66,6 @@ std::string Printable(const std::string& text) {
 
 bool Contains(const std::vector<std::string>& moves, const std::string& move) {
     return std::find(moves.begin(), moves.end(), move) != moves.end();
-}
-
-// The pseudo-legal moves of one side that do not leave its own king attacked.
-std::vector<std::string> LegalMoves(int sign, void (*list)(int, int, std::string&),
-                                    int16_t (*inCheckAfter)(int, int, int, int)) {
-    std::string moves;
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y)
-            if (sign * Board(x, y) > 0) list(x, y, moves);
-    std::vector<std::string> legal;
-    for (size_t i = 0; i + 4 <= moves.size(); i += 4) {
-        const std::string move = moves.substr(i, 4);
-        if (inCheckAfter(Digit(move, 0), Digit(move, 1), Digit(move, 2), Digit(move, 3)) == No)
-            legal.push_back(move);
-    }
-    return legal;
-}
-
-std::vector<std::string> LegalWhiteMoves() {
-    return LegalMoves(-1, ListWhitePieceMoves, WhiteInCheckAfter);
-}
-
-std::vector<std::string> LegalBlackMoves() {
-    return LegalMoves(1, ListBlackPieceMoves, BlackInCheckAfter);
 }
 
 // The squares a move starts from and lands on; a castling of the engine starts from its
@@ -147,7 +118,7 @@ class RandomGame {
         ++tally_.commands;
         const std::string reply = EngineCommand(command);
         record_ += " [" + Printable(command) + "]" + reply;
-        EXPECT_TRUE(BorderIntact()) << Where();
+        EXPECT_TRUE(test::BorderIntact()) << Where();
         EXPECT_EQ(PositionHistory.size(), static_cast<size_t>(MoveCount) + 1) << Where();
         EXPECT_EQ(PositionKey().size(), 64u) << Where();
         EXPECT_EQ(PositionHistory.back(), MoveCount == 0 ? "" : PositionKey()) << Where();

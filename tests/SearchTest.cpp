@@ -77,9 +77,7 @@ class SearchTest : public testing::Test {
         return depths;
     }
     void Position(std::string_view diagram, int16_t moveCount) {
-        test::SetBoard(diagram);
-        MoveCount = moveCount;
-        UpdateCastling();
+        ASSERT_TRUE(SetUpPosition(diagram, moveCount));
     }
 };
 

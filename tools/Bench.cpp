@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "Search.h"
 #include "Support.h"
@@ -39,19 +38,6 @@ constexpr BenchPosition Positions[] = {
     {"minor pieces", "8/3b1k2/4p3/1p1pP3/1P1P4/3B1K2/8/8", 56},
 };
 
-// The engine's position key of a FEN board field.
-std::string KeyOfFenBoard(std::string_view board) {
-    std::string key;
-    for (char c : board) {
-        if (c == '/') continue;
-        if (c >= '1' && c <= '8')
-            key.append(static_cast<size_t>(c - '0'), '0');
-        else
-            key += c;
-    }
-    return key;
-}
-
 }  // namespace
 
 long long RunBench(int depth, std::ostream& out) {
@@ -60,12 +46,7 @@ long long RunBench(int depth, std::ostream& out) {
     long long totalNodes = 0;
     double totalSeconds = 0;
     for (const BenchPosition& p : Positions) {
-        SetBoardFromKey(KeyOfFenBoard(p.board));
-        MoveCount = p.moveCount;
-        PositionHistory.assign(1, std::string());
-        for (int i = Castle::WhiteQueenRight; i <= Castle::BlackKingRight; ++i)
-            CastleFlags[i] = Yes;
-        UpdateCastling();
+        SetUpPosition(p.board, p.moveCount);
 
         const auto start = std::chrono::steady_clock::now();
         const std::string best = FindBestMove();

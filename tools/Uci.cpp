@@ -263,27 +263,18 @@ std::string EngineKey(const chess::Position& position, bool mirrored) {
 void SetUpEngine(const chess::Position& start, const std::vector<chess::Position>& played) {
     const chess::Position& now = played.empty() ? start : played.back();
     const bool mirrored = Mirrored(now);
-    PositionHistory.assign(1, std::string());
+    // The engine's own side is Black on its board. FEN rights: K, Q, k, q.
+    const auto& c = now.castling;
+    const CastlingRights rights =
+        mirrored ? CastlingRights{c[3], c[2], c[1], c[0]} : CastlingRights{c[1], c[0], c[3], c[2]};
+    const int plies = 2 * (start.fullmove - 1) + (start.toMove == Colour::Black ? 1 : 0) +
+                      static_cast<int>(played.size());
+    SetUpPosition(EngineKey(now, mirrored), static_cast<int16_t>(std::min(plies, 32767)), rights);
     for (const chess::Position& p : played)
         PositionHistory.push_back(EngineKey(p, mirrored));
-    SetBoardFromKey(EngineKey(now, mirrored));
-
-    // The engine's own side is Black on its board: its rights are flags 3 and 4.
-    const auto& c = now.castling;  // K, Q, k, q
-    const bool engineIsWhite = mirrored;
-    CastleFlags.fill(No);
-    CastleFlags[Castle::WhiteKingRight] = (engineIsWhite ? c[2] : c[0]) ? Yes : No;
-    CastleFlags[Castle::WhiteQueenRight] = (engineIsWhite ? c[3] : c[1]) ? Yes : No;
-    CastleFlags[Castle::BlackKingRight] = (engineIsWhite ? c[0] : c[2]) ? Yes : No;
-    CastleFlags[Castle::BlackQueenRight] = (engineIsWhite ? c[1] : c[3]) ? Yes : No;
-    UpdateCastling();
     // The engine does not count a pawn's attack on an empty square; the rules do.
     if (!CanCastle(now, 7)) CastleFlags[Castle::BlackKingNow] = No;
     if (!CanCastle(now, 3)) CastleFlags[Castle::BlackQueenNow] = No;
-
-    const int plies = 2 * (start.fullmove - 1) + (start.toMove == Colour::Black ? 1 : 0) +
-                      static_cast<int>(played.size());
-    MoveCount = static_cast<int16_t>(std::min(plies, 32767));
 }
 
 chess::Move StandardMove(const std::string& engineMove, const chess::Position& position) {

@@ -2,6 +2,7 @@
 // game-end tests, the castling flags, committing moves, the position keys and new games.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,9 +45,11 @@ void PlayMove(int x1, int y1, int x2, int y2);
 // The board as 64 characters, rank 8 first and file 1 first within a rank: "0" for an
 // empty square, "pnbrqk" for Black's pieces, "PNBRQK" for White's.
 std::string PositionKey();
-// Sets the 64 squares from a position key (the border is set too); false, with the board
-// unchanged, for a text that is not 64 key characters.
-bool SetBoardFromKey(std::string_view key);
+// Sets the 64 squares, and the border, from a board text, rank 8 first and file 1 first:
+// a position key; a diagram in the key's letters with '.' for an empty square; or a FEN
+// board field, where a digit stands for that many empty squares. Blanks, line breaks and
+// '/' are passed over. False, with the board unchanged, for a text that is not 64 squares.
+bool SetBoardFromText(std::string_view text);
 // The board as eight lines of eight characters, rank 8 first, with the key's letters and
 // '.' for an empty square.
 std::string BoardDiagram();
@@ -59,5 +62,18 @@ int16_t ComputeStage(int16_t moveCount);
 // The initial position, fresh castling rights, an empty game record, and the piece-square
 // tables read again. Faults in the table files are shown in one message.
 void InitNewGame();
+
+// The castling rights of a game set up at a position, in the order of CastleFlags 1 to 4:
+// White's queen-side and king-side, then Black's.
+using CastlingRights = std::array<bool, 4>;
+constexpr CastlingRights AllCastlingRights = {true, true, true, true};
+
+// Starts a game at a position instead of the initial one: the board from a board text (as
+// SetBoardFromText reads it), the castling rights where king and rook still stand at home,
+// the plies played (with the material they decide the stage) and a game record that begins
+// here; the castle-now flags follow from the board. The tables are not read again. False,
+// with nothing changed, for a text that is no board.
+bool SetUpPosition(std::string_view board, int16_t moveCount,
+                   CastlingRights rights = AllCastlingRights);
 
 }  // namespace ostrand

@@ -1,6 +1,6 @@
-// Sets up positions for the tests from 8-line diagrams, rank 8 first, with the letters of
-// the position key (upper case the player's White pieces, lower case the engine's Black
-// pieces) and '.' for an empty square. Blanks and line breaks are ignored.
+// Positions for the tests and the fuzz targets, as 8-line diagrams, rank 8 first, with the
+// letters of the position key (upper case the player's White pieces, lower case the
+// engine's Black pieces) and '.' for an empty square, and what they check of a board.
 #pragma once
 
 #include <array>
@@ -61,7 +61,12 @@ int16_t CodeOfLetter(char letter);
 // Writes the whole board, border included, from a diagram; other state is left alone.
 void SetBoard(std::string_view diagram);
 
-// The board as a diagram in the form SetBoard reads, one rank a line, rank 8 first.
-std::string Diagram();
+// Every cell outside files and ranks 1 to 8 holds the border code.
+bool BorderIntact();
+
+// The moves of a side that pass the engine's own legality test: its pseudo-legal moves,
+// squares file by file, that do not leave its king attacked. No castling.
+std::vector<std::string> LegalWhiteMoves();
+std::vector<std::string> LegalBlackMoves();
 
 }  // namespace ostrand::test
