@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Bench.h"
+#include "Display.h"
 #include "MessageDisplay.h"
 #include "MoveGenerator.h"
 #include "SavedGame.h"
@@ -109,6 +110,7 @@ int Search(const std::string& file, int depth) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetProgramArgument(argc > 0 ? argv[0] : nullptr);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];

@@ -48,6 +48,9 @@ double SteadySeconds();
 // Replaces the clock (tests); nullptr goes back to the system's steady clock.
 void SetClock(double (*clock)());
 
+// Keeps the program's first argument (argv[0]): where the system cannot name the running
+// executable, ProgramFolder works it out from there.
+void SetProgramArgument(const char* argument);
 // The folder of the running executable, without a trailing separator.
 std::string ProgramFolder();
 
