@@ -1,8 +1,12 @@
 #include "Evaluation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "Display.h"
+#include "InstallLayout.h"
 #include "MoveGenerator.h"
 #include "NumberText.h"
 #include "Support.h"
@@ -56,10 +60,34 @@ int ReadTableValues(const std::string& path, std::array<int16_t, 64>& values, st
     return 64;
 }
 
+// "P1.txt" for the letter P and stage 1.
+std::string TableFileName(char letter, char stage) {
+    return std::string(1, letter) + stage + ".txt";
+}
+
+// The four stages' loaders all miss the same folder; the player is told once.
+void AddFault(const std::string& fault) {
+    if (std::find(TableFaults.begin(), TableFaults.end(), fault) == TableFaults.end())
+        TableFaults.push_back(fault);
+}
+
+// Names every folder looked in, so that the player knows where the tables belong.
+std::string NoTablesFault() {
+    const std::vector<std::string> folders = TableFolders();
+    std::string fault = "no table file (P1.txt to Q4.txt) was found in ";
+    for (size_t i = 0; i < folders.size(); ++i)
+        fault += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + folders[i];
+    return fault;
+}
+
 void LoadStageTables(StageTable& table, char stage) {
-    const std::string folder = TableFolder.empty() ? ProgramFolder() : TableFolder;
+    const std::string folder = TableFolder.empty() ? FindTableFolder() : TableFolder;
+    if (folder.empty()) {
+        AddFault(NoTablesFault());
+        return;
+    }
     for (const TableFile& file : TableFiles) {
-        const std::string path = folder + "/" + file.letter + stage + ".txt";
+        const std::string path = folder + "/" + TableFileName(file.letter, stage);
         std::array<int16_t, 64> values{};
         std::string fault;
         const int count = ReadTableValues(path, values, fault);
@@ -70,11 +98,28 @@ void LoadStageTables(StageTable& table, char stage) {
             table(file.code, x, y) = values[k];
             table(-file.code, x, 9 - y) = static_cast<int16_t>(-values[k]);
         }
-        if (!fault.empty()) TableFaults.push_back(fault);
+        if (!fault.empty()) AddFault(fault);
     }
 }
 
 }  // namespace
+
+std::vector<std::string> TableFolders() {
+    const std::filesystem::path program(ProgramFolder());
+    return {program.string(), (program / SharedTablesFromPrograms).lexically_normal().string()};
+}
+
+std::string FindTableFolder() {
+    for (const std::string& folder : TableFolders())
+        for (const char stage : {'1', '2', '3', '4'})
+            for (const TableFile& file : TableFiles) {
+                std::error_code error;
+                if (std::filesystem::exists(folder + "/" + TableFileName(file.letter, stage),
+                                            error))
+                    return folder;
+            }
+    return {};
+}
 
 void LoadStage1Tables() {
     LoadStageTables(StageTable1, '1');

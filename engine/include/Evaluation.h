@@ -40,18 +40,24 @@ extern StageTable StageTable2;  // the middlegame
 extern StageTable StageTable3;  // the late middlegame: from ply 36
 extern StageTable StageTable4;  // the endgame: a side has fewer than four pieces besides pawns
 
-// The folder the table files are read from; empty means the program's own folder.
+// The folder the table files are read from; empty means the one FindTableFolder() finds.
 extern std::string TableFolder;
+// Where the table files are looked for, in order: the program's own folder (a build folder or
+// a portable copy), then the shared data folder of an installed copy.
+std::vector<std::string> TableFolders();
+// The first of TableFolders() that holds any of the 24 files; empty when none does.
+std::string FindTableFolder();
 
 // Each loader reads the six files of its stage ("/P1.txt", "/K1.txt" for the knight,
 // "/B1.txt", "/R1.txt", "/X1.txt" for the king, "/Q1.txt") into Black's entries and their
 // rank-mirrored negatives into White's. A fault (missing file, too few values, a value that
-// is no 16-bit number) keeps the entries read before it and is added to TableFaults.
+// is no 16-bit number) keeps the entries read before it and is added to TableFaults, as is
+// finding no table file anywhere.
 void LoadStage1Tables();
 void LoadStage2Tables();
 void LoadStage3Tables();
 void LoadStage4Tables();
-// The faults met by the loaders since the list was last cleared, one text per file.
+// The faults met by the loaders since the list was last cleared, each named once.
 extern std::vector<std::string> TableFaults;
 
 // The score of the position on Board for the current Stage; 0 for a Stage outside 1..4.
