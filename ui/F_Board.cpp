@@ -12,12 +12,16 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
+#include "Evaluation.h"
 #include "LinkLabel.h"
 #include "MoveGenerator.h"
 #include "PictureBox.h"
@@ -55,6 +59,21 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+// The title of the engine's message boxes.
+constexpr const char* MessageTitle = "Ostrand Chess";
+
+// A copy that finds its tables beside itself (a build folder or a portable copy) keeps the
+// game there too. An installed copy may not write its own folder, so it keeps the game in the
+// player's data folder.
+std::string DefaultSavedGamePath() {
+    std::string folder = ostrand::ProgramFolder();
+    if (ostrand::FindTableFolder() != folder) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!data.isEmpty()) folder = data.toStdString();
+    }
+    return folder + "/" + ostrand::SavedGameName;
+}
+
 // Raster operations work on 32-bit images only.
 QImage Artwork(const QString& name) {
     return QImage(":/images/" + name + ".png").convertToFormat(QImage::Format_RGB32);
@@ -62,8 +81,7 @@ QImage Artwork(const QString& name) {
 
 }  // namespace
 
-F_Board::F_Board(QWidget* parent)
-    : QWidget(parent), SavedGamePath(ostrand::ProgramFolder() + "/" + ostrand::SavedGameName) {
+F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedGamePath()) {
     Q_INIT_RESOURCE(images);
 
     setWindowTitle("Ostrand Chess 6.0");
@@ -231,6 +249,10 @@ void F_Board::Btn_NewGame_Click() {
 // A failed save keeps the last good file, and a refused load leaves the game as it was; either
 // way the player is told why and plays on.
 void F_Board::Btn_Save_Click() {
+    // The data folder is made on the first save; if it cannot be, the save says so.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(SavedGamePath).parent_path(),
+                                        ignored);
     std::string error;
     if (!ostrand::SaveGame(SavedGamePath, error)) ShowMessage(error);
 }
@@ -469,8 +491,7 @@ void F_Board::RedrawBoard() {
 }
 
 void F_Board::ShowMessage(const std::string& text) {
-    QMessageBox::information(this, QCoreApplication::applicationName(),
-                             QString::fromStdString(text));
+    QMessageBox::information(this, MessageTitle, QString::fromStdString(text));
 }
 
 QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {

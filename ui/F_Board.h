@@ -56,7 +56,8 @@ class F_Board : public QWidget, public ostrand::Display {
     int16_t ToRank = 0;
     std::string LastReply;
     int16_t EditPiece = 0;  // the code a placement writes; 1 erases
-    // The one saved-game file, in the program's folder; tests point it elsewhere.
+    // The one saved-game file: beside a portable copy, in the player's data folder for an
+    // installed one; tests point it elsewhere.
     std::string SavedGamePath;
 
     // Controls.

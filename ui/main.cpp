@@ -1,11 +1,15 @@
 #include <QApplication>
 
+#include "Display.h"
 #include "F_Board.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The title of the engine's message boxes.
-    QApplication::setApplicationName("Ostrand Chess");
+    ostrand::SetProgramArgument(argc > 0 ? argv[0] : nullptr);
+    // Names the player's data folder (an installed copy's saved game) and the window class.
+    QApplication::setApplicationName("ostrand-chess");
+    // Ties the window to its desktop entry and icons.
+    QGuiApplication::setDesktopFileName("org.example.OstrandChess");
 
     F_Board window;
     window.Form_Load();
