@@ -26,10 +26,17 @@ The outline is not drawn by hand: every body pixel that touches the outside
 
 The logo (103 x 129) and the window icon (32 x 32) draw a knight head from one
 polygon; the logo words use the free DejaVu Serif font.
+
+The desktop icons in desktop/ (16, 32, 48, 64, 128 and 256 pixels, and a
+scalable SVG) draw the same knight on a blue tile with rounded corners.  Each
+size is drawn for itself, eight times larger and then averaged down, with
+lines never thinner than a pixel and the small details left out where they
+would only blur, so every size is sharp rather than a scaled copy of another.
 """
 
 import os
 import sys
+from xml.etree import ElementTree
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -310,6 +317,80 @@ def icon():
     return small.quantize(colors=16, method=Image.MEDIANCUT, dither=Image.NONE).convert("RGB")
 
 
+# ---------------------------------------------------------------- desktop icons
+
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+DESKTOP = os.path.join(HERE, "desktop")
+
+
+def icon_layout(size):
+    """The icon's shapes on a size x size canvas: the tile box and corner radius, the
+    knight's origin and scale, the line width, and whether the small details show."""
+    margin = size // 32  # the tile fills small icons to the edge
+    tile = (margin, margin, size - margin, size - margin)
+    inner = size - 2 * margin
+    scale = inner * 0.0074  # the knight (100 units high) fills three quarters of the tile
+    x0 = margin + (inner - 100 * scale) / 2 + 1.5 * scale
+    y0 = margin + inner - 100 * scale - inner * 0.08
+    line = max(1.0, size / 22)
+    return tile, inner * 0.2, x0, y0, scale, line, size >= 32
+
+
+def desktop_icon(size):
+    k = 8
+    tile, radius, x0, y0, scale, line, details = icon_layout(size)
+    img = Image.new("RGBA", (size * k, size * k), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([v * k for v in tile], radius=radius * k, fill=BLUE + (255,))
+    knight = scaled(KNIGHT_OUTLINE, x0 * k, y0 * k, scale * k)
+    d.polygon(knight, fill=WHITE + (255,))
+    d.line(knight + knight[:1], fill=BLACK + (255,), width=round(line * k), joint="curve")
+    # The eye stays a visible dot at every size.
+    cx, cy, r = KNIGHT_EYE
+    r = max(r * scale, 0.75 * line)
+    cx, cy = x0 + cx * scale, y0 + cy * scale
+    d.ellipse([v * k for v in (cx - r, cy - r, cx + r, cy + r)], fill=BLACK + (255,))
+    if details:
+        cx, cy, r = KNIGHT_NOSTRIL
+        cx, cy, r = x0 + cx * scale, y0 + cy * scale, r * scale
+        d.ellipse([v * k for v in (cx - r, cy - r, cx + r, cy + r)], fill=BLACK + (255,))
+        d.line(scaled(KNIGHT_MANE, x0 * k, y0 * k, scale * k), fill=BLACK + (255,),
+               width=round(line * k), joint="curve")
+    # Averaging the 8 x 8 blocks gives exact edge coverage, without the halo of a
+    # sharpening filter.
+    return img.resize((size, size), Image.BOX)
+
+
+def desktop_svg():
+    """The 256-pixel design as an SVG, for scalable/ and any size not drawn above."""
+    size = 256
+    tile, radius, x0, y0, scale, line, _ = icon_layout(size)
+
+    def points(pts):
+        return " ".join(f"{x:.2f},{y:.2f}" for x, y in scaled(pts, x0, y0, scale))
+
+    def circle(spec):
+        cx, cy, r = spec
+        return (f'<circle cx="{x0 + cx * scale:.2f}" cy="{y0 + cy * scale:.2f}" '
+                f'r="{r * scale:.2f}" fill="#000000"/>')
+
+    stroke = f'stroke="#000000" stroke-width="{line:.2f}" stroke-linejoin="round"'
+    return "\n".join([
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+        f'viewBox="0 0 {size} {size}">',
+        f'  <rect x="{tile[0]}" y="{tile[1]}" width="{tile[2] - tile[0]}" '
+        f'height="{tile[3] - tile[1]}" rx="{radius:.2f}" fill="#0000c0"/>',
+        f'  <polygon points="{points(KNIGHT_OUTLINE)}" fill="#ffffff" {stroke}/>',
+        f'  <polyline points="{points(KNIGHT_MANE)}" fill="none" {stroke} '
+        'stroke-linecap="round"/>',
+        "  " + circle(KNIGHT_EYE),
+        "  " + circle(KNIGHT_NOSTRIL),
+        "</svg>",
+        "",
+    ])
+
+
 # ---------------------------------------------------------------- main
 
 KINDS = {"M": "mask", "W": "white", "B": "black"}
@@ -323,6 +404,11 @@ def write_all():
             render(rows, kind).save(os.path.join(HERE, f"{name}{suffix}.png"))
     logo().save(os.path.join(HERE, "logo.png"))
     icon().save(os.path.join(HERE, "icon.png"))
+    os.makedirs(DESKTOP, exist_ok=True)
+    for size in ICON_SIZES:
+        desktop_icon(size).save(os.path.join(DESKTOP, f"{size}.png"))
+    with open(os.path.join(DESKTOP, "scalable.svg"), "w", encoding="utf-8") as svg:
+        svg.write(desktop_svg())
 
 
 def load(name, size):
@@ -363,6 +449,17 @@ def check():
         # (c) holds by construction: one map gives the mask and both pictures.
     load("logo.png", (103, 129))
     load("icon.png", (32, 32))
+    for size in ICON_SIZES:
+        img = Image.open(os.path.join(DESKTOP, f"{size}.png"))
+        where = f"desktop/{size}.png"
+        assert img.mode == "RGBA" and img.size == (size, size), f"{where}: {img.mode} {img.size}"
+        # The tile is opaque blue at its edge's middle; the knight sits on it.
+        alpha = img.getchannel("A")
+        assert alpha.getpixel((size // 2, size - 1 - size // 32)) == 255, f"{where}: no tile"
+        assert WHITE in [px[:3] for px in img.getdata()], f"{where}: no knight"
+        if size >= 32:  # rounded corners, and a margin round the tile
+            assert alpha.getpixel((0, 0)) == 0, f"{where}: square corner"
+    ElementTree.parse(os.path.join(DESKTOP, "scalable.svg"))
     print("all pictures pass the checks")
 
 
