@@ -3,7 +3,8 @@
 #   ./build.sh run     build in Release and start the game
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
 #   ./build.sh check   run the engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      then each fuzz target for about a minute
+#                      then each fuzz target for about a minute, then build and check the package
+#   ./build.sh package build the Debian package in build/package, list it and validate it
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -50,6 +51,36 @@ run_fuzzer() {  # name, the most inputs to run
         -artifact_prefix="build/fuzz/artifacts/$name-"
 }
 
+# The Debian package, built with Debian's hardening flags (CMake reads CXXFLAGS and LDFLAGS, not
+# CPPFLAGS) and laid out as Debian keeps games: the programs in /usr/games, the rest under
+# /usr/share. Then its contents and the verdicts of the validators; any error fails.
+build_package() {
+    install_missing "${packages[@]}" dpkg-dev file desktop-file-utils appstream lintian
+    local dir=build/package
+    rm -f "$dir"/ostrand-chess_*.deb
+    (
+        export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+        eval "$(dpkg-buildflags --export=sh)"
+        export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+        configure_and_build "$dir" Release -DOSTRAND_BUILD_UI=ON -DOSTRAND_BUILD_TESTS=OFF \
+            -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games
+    )
+    (cd "$dir" && cpack)
+    local deb
+    deb=$(echo "$dir"/ostrand-chess_*.deb)
+    dpkg-deb --info "$deb"
+    dpkg-deb --contents "$deb"
+    rm -rf "$dir/contents"
+    dpkg-deb --extract "$deb" "$dir/contents"
+    echo "desktop-file-validate:"
+    desktop-file-validate "$dir"/contents/usr/share/applications/*.desktop
+    echo "appstreamcli validate:"
+    appstreamcli validate --no-net --pedantic "$dir"/contents/usr/share/metainfo/*.metainfo.xml
+    echo "lintian:"
+    lintian --display-info --pedantic "$deb"
+    echo "package: $deb built and validated"
+}
+
 configure_and_build() {  # folder, build type, extra options...
     local dir=$1 type=$2
     shift 2
@@ -83,9 +114,13 @@ case "${1:-}" in
         run_fuzzer savedgame 500000
         # Any failure above has stopped the script; both fuzz targets ran clean.
         echo "fuzz: 2 passed, 0 failed"
+        build_package
+        ;;
+    package)
+        build_package
         ;;
     *)
-        echo "usage: $0 run|test|check" >&2
+        echo "usage: $0 run|test|check|package" >&2
         exit 2
         ;;
 esac
