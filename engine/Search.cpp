@@ -25,6 +25,7 @@ int16_t CutoffFlag = No;
 int64_t NodeCount = 0;
 int16_t Material = 0;
 int16_t DepthLimit = 0;
+std::atomic<bool> StopRequested{false};
 void (*IterationDone)() = nullptr;
 
 namespace {
@@ -50,11 +51,37 @@ void ExpandWhiteCaptures();
 void ExpandBlackOrdered();
 void ExpandWhiteOrdered();
 
-// One iteration at the given depth over list, which becomes the iteration's sorted list.
+// The host may handle its input once in this many nodes (a power of two).
+constexpr int64_t PollInterval = 4096;
+// Whether a stop request may end the running iteration: only when an earlier iteration has
+// left a move to play.
+bool stoppable = false;
+// Set when a stop request has cut the running iteration short; its results are void.
+bool abandoned = false;
+
+// The start of every try: false, with nothing counted or made, once a stop request has cut
+// the iteration short, so that the search unwinds within a few microseconds. The request
+// is a single relaxed load, and the host's turn comes once in PollInterval nodes.
+inline bool EnterNode() {
+    if (StopRequested.load(std::memory_order_relaxed) && stoppable) [[unlikely]] {
+        abandoned = true;
+        return false;
+    }
+    if ((++NodeCount & (PollInterval - 1)) == 0) [[unlikely]]
+        TheDisplay().PollInput();
+    return true;
+}
+
+// One iteration at the given depth over list, which becomes the iteration's sorted list;
+// a stopped iteration leaves list as the last finished one left it.
 void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
+    stoppable = !list.empty();
+    if (stoppable && StopRequested.load(std::memory_order_relaxed)) return;
+    TheDisplay().ReportDepth(depth);
     SearchDepth = depth;
     MaxPly = maxPly;
     SearchRoot(list);
+    if (abandoned) return;
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 }
@@ -190,7 +217,7 @@ double RoundToFourPlaces(double seconds) {
 }  // namespace
 
 void TryBlackMove(int x1, int y1, int x2, int y2) {
-    ++NodeCount;
+    if (!EnterNode()) return;
     ++Ply;
     const int16_t captured = Board(x2, y2);
     const int16_t moved = Board(x1, y1);
@@ -242,8 +269,8 @@ void TryBlackMove(int x1, int y1, int x2, int y2) {
 }
 
 void TryWhiteMove(int x1, int y1, int x2, int y2) {
+    if (!EnterNode()) return;
     ++Ply;
-    ++NodeCount;
     const int16_t captured = Board(x2, y2);
     const int16_t moved = Board(x1, y1);
     Board(x2, y2) = moved;
@@ -325,7 +352,7 @@ void SearchRoot(const std::string& list) {
         if (CastleFlags[Castle::BlackKingNow] == Yes) SearchRootCastling("91");
         ShowSearchStatus();
     }
-    for (size_t i = 0; i + 4 <= list.size(); i += 4) {
+    for (size_t i = 0; i + 4 <= list.size() && !abandoned; i += 4) {
         TheDisplay().SetProgressValue(++progress);
         ShowSearchStatus();
         CutoffFlag = No;
@@ -407,9 +434,12 @@ std::string FindBestMove() {
     SearchStart = SteadySeconds();
     NodeCount = 0;
     progress = 0;
+    abandoned = false;
+    stoppable = false;
     display.SetProgressValue(0);
 
     std::string list;
+    display.ReportDepth(2);
     SearchDepth = 2;
     MaxPly = 2;
     SearchRoot(list);
@@ -426,6 +456,7 @@ std::string FindBestMove() {
         RunIteration(8, 10, list);
     }
 
+    StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),

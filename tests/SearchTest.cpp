@@ -283,18 +283,11 @@ TEST_F(SearchTest, StalematingMoveIsKeptOutOfTheDepthTwoList) {
     EXPECT_EQ(iterations[1].rootMoves.size(), depthTwo.size());
 }
 
+// Black is mated: every pseudo-legal move leaves its king attacked.
+constexpr std::string_view BlackMated = "k7/1Q6/1K6/8/8/8/8/8";
+
 TEST_F(SearchTest, WithoutALegalRootMoveDepthFourListsThemAll) {
-    // Black is mated: every pseudo-legal move leaves its king attacked.
-    Position(
-        "k......."
-        ".Q......"
-        ".K......"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........",
-        40);
+    Position(BlackMated, 40);
     DepthLimit = 4;
     FindBestMove();
     ASSERT_EQ(iterations.size(), 2u);
@@ -391,6 +384,58 @@ TEST_F(SearchTest, BlackWithoutMovesGivesNoMove) {
         "....K...",
         30);
     EXPECT_EQ(FindBestMove(), "");
+}
+
+// Asks the search to stop at its n-th turn to handle input; notes the node count then and
+// the depths reported.
+class StoppingDisplay : public test::RecordingDisplay {
+  public:
+    int stopAtPoll = 0;  // 0: never
+    int polls = 0;
+    int64_t nodesAtStop = -1;
+    std::vector<int> depths;
+
+    void ReportDepth(int depth) override { depths.push_back(depth); }
+    void PollInput() override {
+        if (++polls != stopAtPoll) return;
+        nodesAtStop = NodeCount;
+        StopRequested = true;
+    }
+};
+
+TEST_F(SearchTest, AStopInsideAnIterationPlaysTheLastFinishedOneWithoutAnotherNode) {
+    StoppingDisplay display;
+    DepthLimit = 4;
+    const std::string depthFour = FindBestMove();
+    const int64_t depthFourNodes = NodeCount;
+    EXPECT_EQ(display.polls, depthFourNodes / 4096);
+
+    display.polls = 0;
+    display.depths.clear();
+    iterations.clear();
+    DepthLimit = 6;
+    display.stopAtPoll = static_cast<int>(depthFourNodes / 4096) + 3;
+    EXPECT_EQ(FindBestMove(), depthFour);
+    EXPECT_EQ(display.depths, (std::vector<int>{2, 4, 6}));
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4}));
+    EXPECT_EQ(NodeCount, display.nodesAtStop);
+    EXPECT_FALSE(StopRequested);
+}
+
+TEST_F(SearchTest, AStopBeforeTheSearchStillFinishesTheFirstIterationThatListsMoves) {
+    for (const std::string_view diagram : {test::InitialDiagram, BlackMated}) {
+        Position(diagram, 40);
+        DepthLimit = 2;
+        const std::string quickest = FindBestMove();
+        const std::vector<int> depths = Depths();
+        iterations.clear();
+        DepthLimit = 0;
+        StopRequested = true;
+        EXPECT_EQ(FindBestMove(), quickest);
+        EXPECT_EQ(Depths(), depths);
+        EXPECT_FALSE(StopRequested);
+        iterations.clear();
+    }
 }
 
 }  // namespace

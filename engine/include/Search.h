@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +35,13 @@ extern int64_t NodeCount;
 // if N >= 8 and Stage > 1, and the 15-second cap never fires. For the console program, the
 // benchmark and the tests.
 extern int16_t DepthLimit;
+
+// A request to end the running search at once, which may come from any thread. The search
+// looks at it in every node; FindBestMove then returns the best move of its last finished
+// iteration, and clears the request before it returns. The first iteration that lists a
+// move always runs to its end, so a stopped engine still moves. A request made while no
+// search runs holds for the next one.
+extern std::atomic<bool> StopRequested;
 
 // When set, called after each iteration of FindBestMove, before its list is sorted, so
 // that a trace can read RootMoves, RootScores and NodeCount.
