@@ -201,6 +201,32 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     PicCompColor = addPicture(QString(), Twips(4995, 4230, 780, 285));
     PicHumanColor = addPicture(QString(), Twips(4995, 4545, 780, 285));
 
+    Btn_NewGame->setToolTip("Start a new game; you choose your colour");
+    Btn_Save->setToolTip("Save the game, replacing the last save");
+    Btn_Load->setToolTip("Go back to the game last saved");
+    BtnForce->setToolTip("Make the engine play a move for its side now");
+    BtnRotate->setToolTip("Turn the board display upside down, or back");
+    CkEdit->setToolTip("Set up a position: clicks on the board place the palette's piece");
+    const QString pieceNames[] = {"pawn", "knight", "bishop", "rook", "queen", "king"};
+    PictureBox* const engineColumn[] = {PB, KB, BB, RB, QB, KKB};
+    PictureBox* const playerColumn[] = {PW, KW, BW, RW, QW, KKW};
+    for (size_t i = 0; i < 6; ++i) {
+        engineColumn[i]->setToolTip("Place the engine's " + pieceNames[i] + ", then click squares");
+        playerColumn[i]->setToolTip("Place your " + pieceNames[i] + ", then click squares");
+    }
+    MM->setToolTip("Eraser: empty the squares you click");
+    PicCompColor->setToolTip("The engine's colour");
+    PicHumanColor->setToolTip("Your colour");
+    Label4->setToolTip("Open the project's web page");
+    Label5->setToolTip("What the engine's search has done for its last move");
+    Label1->setToolTip("Positions the engine has looked at for its move");
+    Label2->setToolTip("The best score found so far, in hundredths of a pawn for the engine");
+    Label3->setToolTip("Seconds the engine has been thinking");
+    Label17->setToolTip("Positions looked at per second");
+    Label18->setToolTip(
+        "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position");
+    ProgressBar->setToolTip("How far the engine's deeper searches have come");
+
     PM = Artwork("PM");
     KM = Artwork("KM");
     BM = Artwork("BM");
@@ -223,11 +249,15 @@ void F_Board::Form_Load() {
     PicHumanColor->SetBackground(White);
     LayoutSquares();
     PrintBoard();
+    emit GameStarted();
 }
 
 void F_Board::Btn_NewGame_Click() {
+    const std::optional<bool> playWhites = AskYesNo("New Game", "Would you like to play whites?");
+    // Escape or closing the question keeps the game in progress, a picked piece included.
+    if (!playWhites) return;
     ClickState = 1;
-    if (AskYesNo("New Game", "Would you like to play whites?")) {
+    if (*playWhites) {
         LastReply = ostrand::EngineCommand("NewGame");
         PlayerSide = 0;
         PicCompColor->SetBackground(Black);
@@ -244,6 +274,7 @@ void F_Board::Btn_NewGame_Click() {
         // The engine's pieces are drawn white now, so it opens; it draws its move itself.
         LastReply = ostrand::EngineCommand("Force");
     }
+    emit GameStarted();
 }
 
 // A failed save keeps the last good file, and a refused load leaves the game as it was; either
@@ -265,10 +296,12 @@ void F_Board::Btn_Load_Click() {
         return;
     }
     PrintBoard();
+    emit GameChanged(QString());
 }
 
 void F_Board::BtnForce_Click() {
     LastReply = ostrand::EngineCommand("Force");
+    emit GameChanged("Force");
 }
 
 // Moves every square to its point-symmetric place; a second turn restores the layout.
@@ -301,6 +334,18 @@ void F_Board::LayoutSquares() {
         const int top = 3375 - 360 * rank;
         c(i).move(Px(left), Px(top));
         c(i).SetBackground(i % 2 == 0 ? a : b);
+    }
+    NameSquares();
+}
+
+// Each square's tooltip is its name as the player sees the board: playing black, the
+// engine's rank 1 is the eighth.
+void F_Board::NameSquares() {
+    for (int16_t i = 1; i <= 64; ++i) {
+        int16_t file, rank;
+        SquareOfIndex(file, rank, i);
+        const int shownRank = PlayerSide == 0 ? rank : 9 - rank;
+        c(i).setToolTip(QString("%1%2").arg(QChar('a' + file - 1)).arg(shownRank));
     }
 }
 
@@ -362,6 +407,7 @@ void F_Board::c_Click(int16_t index) {
         square = EditPiece;
         if (square == 1) square = ostrand::EmptyCell;
         PrintBoard();
+        emit GameChanged(QString());
         return;
     }
     if (ClickState == 1) {
@@ -389,6 +435,7 @@ void F_Board::c_Click(int16_t index) {
     ostrand::AppendMove(move, FromFile, FromRank, ToFile, ToRank);
     LastReply = ostrand::EngineCommand(move);
     ClickState = 1;
+    emit GameChanged(QString::fromStdString(move));
     if (LastReply.size() != 4) return;
     // The engine's castling comes as a code, not as squares: frame where king and rook land.
     if (LastReply == "9191") {
@@ -480,8 +527,33 @@ void F_Board::FrameSquare(int16_t index, const QColor& colour) {
     square.update();
 }
 
+// The form keeps its look while the engine works, so that the statistics stay readable as
+// they change; the player's input is refused by a filter on the whole application instead.
 void F_Board::SetEnabled(bool enabled) {
-    setEnabled(enabled);
+    if (engineBusy_ == !enabled) return;
+    engineBusy_ = !enabled;
+    if (engineBusy_)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+    emit EngineBusyChanged(engineBusy_);
+}
+
+// Message boxes are windows of their own and keep working; so does everything around the
+// form, which its owner keeps safe.
+bool F_Board::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel: {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            return widget && (widget == this || isAncestorOf(widget));
+        }
+        default: return false;
+    }
 }
 
 // The engine goes on working after this, so the window is painted now, not later.
@@ -506,11 +578,21 @@ QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
 }
 
 void F_Board::SetLabel(ostrand::StatusLabel label, const std::string& text) {
-    StatusLabelOf(label)->setText(QString::fromStdString(text));
+    QString& written = statistics_[static_cast<size_t>(label)];
+    written = QString::fromStdString(text);
+    if (statisticsShown_) StatusLabelOf(label)->setText(written);
 }
 
 std::string F_Board::LabelText(ostrand::StatusLabel label) const {
-    return StatusLabelOf(label)->text().toStdString();
+    return statistics_[static_cast<size_t>(label)].toStdString();
+}
+
+void F_Board::SetStatisticsShown(bool shown) {
+    statisticsShown_ = shown;
+    for (size_t i = 0; i < statistics_.size(); ++i)
+        StatusLabelOf(static_cast<ostrand::StatusLabel>(i))
+            ->setText(shown ? statistics_[i] : QString());
+    ProgressBar->setValue(shown ? progressValue_ : ProgressBar->minimum());
 }
 
 // An empty range would turn the bar into a busy indicator.
@@ -521,14 +603,36 @@ void F_Board::SetProgressMaximum(int maximum) {
 // A value past the end raises the end, so the bar shows full rather than ignoring it.
 void F_Board::SetProgressValue(int value) {
     if (value > ProgressBar->maximum()) ProgressBar->setMaximum(value);
-    ProgressBar->setValue(value);
+    progressValue_ = value;
+    if (statisticsShown_) ProgressBar->setValue(value);
 }
 
 void F_Board::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-bool F_Board::AskYesNo(const QString& title, const QString& text) {
-    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+void F_Board::ReportDepth(int depth) {
+    emit DepthReported(depth);
+}
+
+// Called every few thousand nodes: the window handles its input about every 10 ms, often
+// enough for a key to stop the search at once, and too seldom to slow it down.
+void F_Board::PollInput() {
+    if (sincePoll_.isValid() && sincePoll_.elapsed() < 10) return;
+    sincePoll_.start();
+    QCoreApplication::processEvents();
+}
+
+// Escape and the window's close button answer neither Yes nor No: a hidden third button
+// takes them, so that Escape no longer counts as No.
+std::optional<bool> F_Board::AskYesNo(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->hide();
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes)) return true;
+    if (box.clickedButton() == box.button(QMessageBox::No)) return false;
+    return std::nullopt;
 }

@@ -2,11 +2,13 @@
 // column. It is also the display the engine reports to while it works.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Display.h"
@@ -46,6 +48,14 @@ class F_Board : public QWidget, public ostrand::Display {
     void SetProgressMaximum(int maximum) override;
     void SetProgressValue(int value) override;
     void ProcessEvents() override;
+    void ReportDepth(int depth) override;
+    void PollInput() override;
+
+    // Unshown, the five statistics lines and the progress bar stay in place but blank; the
+    // engine goes on writing and reading them as before.
+    void SetStatisticsShown(bool shown);
+    // True while the engine works on a command: the form refuses the player's input then.
+    bool EngineBusy() const { return engineBusy_; }
 
     // Window state.
     int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
@@ -95,6 +105,17 @@ class F_Board : public QWidget, public ostrand::Display {
     PictureBox* PicCompColor;
     PictureBox* PicHumanColor;
 
+  signals:
+    // A new game stands on the board (start-up, or "New" answered Yes or No).
+    void GameStarted();
+    // A handler has sent command to the engine ("Force" or a move text), or has changed the
+    // board itself (command empty: a load or a placement); the game may have changed.
+    void GameChanged(const QString& command);
+    // The engine starts (true) or ends (false) work on a command.
+    void EngineBusyChanged(bool busy);
+    // The engine begins an iteration of this nominal depth.
+    void DepthReported(int depth);
+
   public slots:
     void Btn_NewGame_Click();
     void Btn_Save_Click();
@@ -118,11 +139,15 @@ class F_Board : public QWidget, public ostrand::Display {
     void MM_Click();
 
   protected:
-    // The Yes/No question; a test answers it instead of a user.
-    virtual bool AskYesNo(const QString& title, const QString& text);
+    // The Yes/No question: true for Yes, false for No, nothing when the user closed it or
+    // pressed Escape. A test answers it instead of a user.
+    virtual std::optional<bool> AskYesNo(const QString& title, const QString& text);
+    // While the engine works, refuses the mouse and keys on the form and its controls.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void LayoutSquares();
+    void NameSquares();
     void ResetPalette();
     void PickFromPalette(PictureBox* control, int16_t piece);
     static int16_t SquareIndex(int16_t file, int16_t rank);
@@ -131,6 +156,13 @@ class F_Board : public QWidget, public ostrand::Display {
     QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
 
     std::array<PictureBox*, 64> squares_{};
+    // What the engine last wrote to the five statistics lines and the bar, shown or not.
+    std::array<QString, 5> statistics_;
+    int progressValue_ = 0;
+    bool statisticsShown_ = true;
+    bool engineBusy_ = false;
+    // Time since the search last let the window handle its input.
+    QElapsedTimer sincePoll_;
     // The drawing masks: the piece's silhouette black on white, never shown.
     QImage PM, KM, BM, RM, QM, KKM;
 };

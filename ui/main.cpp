@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "Display.h"
-#include "F_Board.h"
+#include "MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
     // Ties the window to its desktop entry and icons.
     QGuiApplication::setDesktopFileName("org.example.OstrandChess");
 
-    F_Board window;
-    window.Form_Load();
+    MainWindow window;
+    window.Start();
     window.show();
     return app.exec();
 }

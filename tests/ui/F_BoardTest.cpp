@@ -12,7 +12,9 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,9 @@
 
 namespace {
 
-// A window whose message boxes the test answers, and which notes whether it was enabled
-// each time the engine had it redraw the board.
+// A window whose message boxes the test answers, which notes whether it was enabled each
+// time the engine had it redraw the board, and which runs a test's clicks while the engine
+// works.
 class TestWindow : public F_Board {
   public:
     bool playWhite = true;
@@ -33,6 +36,7 @@ class TestWindow : public F_Board {
     std::vector<std::string> messages;
     std::vector<bool> enabledAtRedraw;
     std::vector<bool> enabledAtEvents;
+    std::function<void()> whileSearching;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void RedrawBoard() override {
@@ -41,11 +45,12 @@ class TestWindow : public F_Board {
     }
     void ProcessEvents() override {
         enabledAtEvents.push_back(isEnabled());
+        if (whileSearching) whileSearching();
         F_Board::ProcessEvents();
     }
 
   protected:
-    bool AskYesNo(const QString& title, const QString& text) override {
+    std::optional<bool> AskYesNo(const QString& title, const QString& text) override {
         questions << title + "|" + text;
         return playWhite;
     }
@@ -393,31 +398,42 @@ class F_BoardTest : public QObject {
         QVERIFY(window->isEnabled());
     }
 
-    void theWindowIsDisabledWhileTheEngineWorks() {
+    // Nothing greys while the engine works, but clicks on the board and the controls are
+    // refused: no pick, no second command, no question.
+    void clicksAreRefusedWhileTheEngineWorksAndNothingGreys() {
         auto window = Open();
-        Click(*window, 7, 1);
-        Click(*window, 6, 3);
+        ostrand::DepthLimit = 4;
+        window->whileSearching = [&window] {
+            QVERIFY(window->EngineBusy());
+            Click(*window, 5, 2);
+            QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+            QTest::mouseClick(window->Btn_NewGame, Qt::LeftButton);
+            QTest::mouseClick(window->CkEdit, Qt::LeftButton);
+        };
+        Play(*window, 7, 1, 6, 3);
         QCOMPARE(window->LastReply.size(), size_t{4});
-        // One redraw for the player's move, one for the engine's.
-        QCOMPARE(window->enabledAtRedraw, (std::vector<bool>{false, false}));
-        QVERIFY(window->isEnabled());
+        QVERIFY(!window->enabledAtEvents.empty());
+        QVERIFY(std::all_of(window->enabledAtEvents.begin(), window->enabledAtEvents.end(),
+                            [](bool enabled) { return enabled; }));
+        QCOMPARE(window->enabledAtRedraw, (std::vector<bool>{true, true}));
+        QCOMPARE(ostrand::MoveCount, int16_t{2});
+        QCOMPARE(window->ClickState, int16_t{1});
+        QVERIFY(window->questions.isEmpty());
+        QVERIFY(!window->CkEdit->isChecked());
+        QVERIFY(!window->EngineBusy());
 
-        window->enabledAtRedraw.clear();
-        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
-        QCOMPARE(window->LastReply.size(), size_t{4});
-        QCOMPARE(window->enabledAtRedraw, std::vector<bool>{false});
-        QCOMPARE(ostrand::MoveCount, int16_t{3});
-        QVERIFY(window->isEnabled());
+        // Afterwards the form takes clicks again.
+        window->whileSearching = nullptr;
+        Click(*window, 5, 2);
+        QCOMPARE(window->ClickState, int16_t{2});
     }
 
     void showsTheSearchStatisticsAndProgress() {
         auto window = Open();
         ostrand::DepthLimit = 4;
         QTest::mouseClick(window->BtnForce, Qt::LeftButton);
-        // Pending events run once per root move, with the window still disabled.
+        // Pending events run once per root move.
         QVERIFY(!window->enabledAtEvents.empty());
-        QCOMPARE(std::count(window->enabledAtEvents.begin(), window->enabledAtEvents.end(), true),
-                 0);
         QVERIFY(window->Label1->text().startsWith("Nodes: "));
         QVERIFY(window->Label3->text().startsWith("Time: "));
         QVERIFY(window->Label18->text().startsWith("State: "));

@@ -1,0 +1,45 @@
+#include "GameStatus.h"
+
+#include "MoveGenerator.h"
+#include "Support.h"
+#include "Variables.h"
+
+namespace status {
+
+namespace {
+constexpr int Null = ostrand::NullSquare;
+}  // namespace
+
+// The engine's order: a game it would answer with "CheckMate" or "StaleMate" is over for
+// the player; one in which every move leaves the player's king attacked, too.
+std::string GameResult() {
+    using namespace ostrand;
+    if (IsBlackCheckmated(Null, Null, Null, Null) == Yes) return "Checkmate — you win";
+    if (IsBlackStalemated(Null, Null, Null, Null) == Yes) return "Stalemate — draw";
+    if (IsWhiteCheckmated(Null, Null, Null, Null) == Yes) return "Checkmate — Ostrand wins";
+    if (IsWhiteStalemated(Null, Null, Null, Null) == Yes) return "Stalemate — draw";
+    return {};
+}
+
+std::string GameStatus() {
+    if (std::string result = GameResult(); !result.empty()) return result;
+    if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes) return "Check!";
+    return "Your move";
+}
+
+// A move the piece can make (a castling the flags allow included) was refused for the king;
+// anything else the piece cannot do.
+std::string RefusalReason(const std::string& move) {
+    using namespace ostrand;
+    if (move.size() < 4) return "That piece cannot move there";
+    const int fx = move[0] - '0', fy = move[1] - '0', tx = move[2] - '0', ty = move[3] - '0';
+    const bool kingAtHome = fx == 5 && fy == 1 && Board(5, 1) == -Piece::King && ty == 1;
+    const bool castling = kingAtHome && ((tx == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
+                                         (tx == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
+    ClearAttackMaps();
+    MarkWhitePieceTargets(fx, fy);
+    if (!castling && WhiteAttacks(tx, ty) == 0) return "That piece cannot move there";
+    return "Your king would be in check";
+}
+
+}  // namespace status

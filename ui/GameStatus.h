@@ -1,0 +1,18 @@
+// What the status line says about the game, read from the engine's state with its own
+// tests, the way the engine itself judges the player's next command.
+#pragma once
+
+#include <string>
+
+namespace status {
+
+// The result when the game is over ("Checkmate — you win", "Checkmate — Ostrand wins",
+// "Stalemate — draw"), else empty.
+std::string GameResult();
+// The result, else "Check!" when the player's king is attacked, else "Your move".
+std::string GameStatus();
+// Why the engine refused the player's move text ("Error"): the piece cannot reach the
+// square, or the move would leave the player's king attacked.
+std::string RefusalReason(const std::string& move);
+
+}  // namespace status

@@ -1,0 +1,241 @@
+#include "MainWindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
+
+#include "F_Board.h"
+#include "GameStatus.h"
+#include "Search.h"
+#include "Version.h"
+
+namespace {
+
+// Where the preferences are kept (QSettings).
+QSettings Settings() {
+    return QSettings("Ostrand", "Ostrand Chess");
+}
+constexpr const char* LevelKey = "level";
+constexpr const char* StatisticsKey = "showStatistics";
+
+constexpr const char* Licence = "LICENCE-TBD";
+
+QString LevelName(int depth) {
+    return depth == 0 ? QString("Full strength") : QString("Depth %1").arg(depth);
+}
+
+const char* const HowToPlayText =
+    "<p><b>Moving:</b> click one of your pieces (it is framed in red), then the square it goes "
+    "to. The engine answers at once and its move is framed in blue. Castle by moving the king "
+    "two squares. A refused move is explained in the status line.</p>"
+    "<p><b>New</b> starts a game and asks for your colour; <b>Save</b> and <b>Load</b> keep one "
+    "game. <b>Force</b> makes the engine move for its side now, and <b>&lt;</b> turns the board "
+    "round. The two swatches show the engine's colour (upper) and yours (lower).</p>"
+    "<p><b>Edit</b> and the palette set up any position: click a palette piece (the left "
+    "column places the engine's pieces, the right one yours), then squares; the blank box "
+    "erases. Untick Edit to play on.</p>"
+    "<p><b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, an edit, a "
+    "load or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine thinks, "
+    "<b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
+    "opponent.</p>";
+
+}  // namespace
+
+MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
+    setCentralWidget(board_);
+    setWindowTitle(board_->windowTitle());
+    setWindowIcon(board_->windowIcon());
+    // The form has a fixed size; the window fits round it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Space is "Move now": no control of the form may take the key and be pressed instead.
+    for (QAbstractButton* button : board_->findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
+
+    status_ = new QLabel(this);
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    BuildMenus();
+
+    connect(board_, &F_Board::GameStarted, this, &MainWindow::OnGameStarted);
+    connect(board_, &F_Board::GameChanged, this, &MainWindow::OnGameChanged);
+    connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
+    connect(board_, &F_Board::DepthReported, this, [this](int depth) {
+        thinking_ = true;
+        SetStatus(QString("Thinking… depth %1").arg(depth));
+        UpdateActions();
+    });
+
+    QSettings settings = Settings();
+    const int level = settings.value(LevelKey, 0).toInt();
+    SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
+    showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
+    board_->SetStatisticsShown(showStatistics_->isChecked());
+    UpdateActions();
+}
+
+void MainWindow::Start() {
+    board_->Form_Load();
+}
+
+void MainWindow::BuildMenus() {
+    const auto add = [this](QMenu* menu, const QString& text, const QString& name,
+                            const QKeySequence& shortcut, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    F_Board* board = board_;
+
+    QMenu* game = menuBar()->addMenu("&Game");
+    newGame_ =
+        add(game, "&New…", "newGame", QKeySequence::New, [board] { board->Btn_NewGame_Click(); });
+    save_ = add(game, "&Save", "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
+    load_ = add(game, "&Load", "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
+    game->addSeparator();
+    QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* move = menuBar()->addMenu("&Move");
+    takeBack_ = add(move, "&Take back", "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    redo_ = add(move, "&Redo", "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
+    force_ =
+        add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
+    move->addSeparator();
+    QMenu* level = move->addMenu("&Level");
+    levels_ = new QActionGroup(this);
+    for (int depth : Levels) {
+        QAction* action = level->addAction(LevelName(depth));
+        action->setObjectName(QString("level%1").arg(depth));
+        action->setCheckable(true);
+        action->setData(depth);
+        levels_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, depth] { SetLevel(depth); });
+    }
+
+    QMenu* view = menuBar()->addMenu("&View");
+    rotate_ = add(view, "&Rotate board", "rotate", QKeySequence("Ctrl+R"),
+                  [board] { board->BtnRotate_Click(); });
+    showStatistics_ = add(view, "Show &statistics", "showStatistics", QKeySequence(), [this] {
+        board_->SetStatisticsShown(showStatistics_->isChecked());
+        Settings().setValue(StatisticsKey, showStatistics_->isChecked());
+    });
+    showStatistics_->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
+                     &MainWindow::ShowHowToPlay);
+    about_ = add(help, "&About Ostrand Chess", "about", QKeySequence(), &MainWindow::ShowAbout);
+    about_->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::RecordStep() {
+    history_.Push(ostrand::GameSnapshot::Capture());
+    ShowGameAfresh();
+}
+
+QString MainWindow::StatusText() const {
+    return status_->text();
+}
+
+void MainWindow::TakeBack() {
+    if (board_->EngineBusy() || !history_.CanTakeBack()) return;
+    history_.TakeBack().Restore();
+    ShowGameAfresh();
+}
+
+void MainWindow::Redo() {
+    if (board_->EngineBusy() || !history_.CanRedo()) return;
+    history_.Redo().Restore();
+    ShowGameAfresh();
+}
+
+void MainWindow::ShowGameAfresh() {
+    board_->ClickState = 1;
+    board_->PrintBoard();
+    SetStatus(QString::fromStdString(status::GameStatus()));
+    UpdateActions();
+}
+
+void MainWindow::MoveNow() {
+    if (thinking_) ostrand::StopRequested = true;
+}
+
+void MainWindow::SetLevel(int depth) {
+    ostrand::DepthLimit = static_cast<int16_t>(depth);
+    for (QAction* action : levels_->actions())
+        action->setChecked(action->data().toInt() == depth);
+    Settings().setValue(LevelKey, depth);
+}
+
+void MainWindow::ShowHowToPlay() {
+    QMessageBox::information(this, "How to play", HowToPlayText);
+}
+
+void MainWindow::ShowAbout() {
+    QMessageBox::about(this, "About Ostrand Chess",
+                       QString("<p><b>Ostrand Chess %1</b></p>"
+                               "<p>A chess program in which you play against the computer.</p>"
+                               "<p>%2</p><p><a href=\"%3\">%3</a></p>")
+                           .arg(ostrand::Version, Licence, F_Board::WebAddress));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!board_->EngineBusy()) {
+        event->accept();
+        return;
+    }
+    ostrand::StopRequested = true;
+    closeWhenIdle_ = true;
+    event->ignore();
+}
+
+void MainWindow::OnGameStarted() {
+    history_.Start(ostrand::GameSnapshot::Capture());
+    SetStatus(QString::fromStdString(status::GameStatus()));
+    UpdateActions();
+}
+
+void MainWindow::OnGameChanged(const QString& command) {
+    history_.Push(ostrand::GameSnapshot::Capture());
+    std::string text = status::GameStatus();
+    const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
+    if (refused && status::GameResult().empty())
+        text = status::RefusalReason(command.toStdString());
+    SetStatus(QString::fromStdString(text));
+    UpdateActions();
+}
+
+void MainWindow::OnEngineBusy(bool busy) {
+    if (!busy) thinking_ = false;
+    UpdateActions();
+    // The command's handler finishes first; then the window closes as asked.
+    if (!busy && closeWhenIdle_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+// While the engine works only "Move now", the view's settings and Quit are offered; the
+// rest would start a second command or pause the search behind a dialog.
+void MainWindow::UpdateActions() {
+    const bool idle = !board_->EngineBusy();
+    for (QAction* action : {newGame_, save_, load_, force_, rotate_, howToPlay_, about_})
+        action->setEnabled(idle);
+    levels_->setEnabled(idle);
+    takeBack_->setEnabled(idle && history_.CanTakeBack());
+    redo_->setEnabled(idle && history_.CanRedo());
+    moveNow_->setEnabled(thinking_);
+}
+
+void MainWindow::SetStatus(const QString& text) {
+    status_->setText(text);
+}
