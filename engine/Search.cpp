@@ -59,17 +59,23 @@ bool stoppable = false;
 // Set when a stop request has cut the running iteration short; its results are void.
 bool abandoned = false;
 
-// The start of every try: false, with nothing counted or made, once a stop request has cut
-// the iteration short, so that the search unwinds within a few microseconds. The request
-// is a single relaxed load, and the host's turn comes once in PollInterval nodes.
-inline bool EnterNode() {
-    if (StopRequested.load(std::memory_order_relaxed) && stoppable) [[unlikely]] {
-        abandoned = true;
-        return false;
-    }
+// Cuts the running iteration short, when it may be: from here on every White move is
+// scored as it stands and every Black move meets White's captures only, so the search
+// unwinds within microseconds. The iteration's results are void.
+void Abandon() {
+    if (!stoppable) return;
+    abandoned = true;
+    MaxPly = 0;
+    SearchDepth = -Infinity;
+}
+
+// The start of every try: counts the node, gives the host its turn once in PollInterval
+// nodes and looks at the stop request, one relaxed load.
+inline void EnterNode() {
     if ((++NodeCount & (PollInterval - 1)) == 0) [[unlikely]]
         TheDisplay().PollInput();
-    return true;
+    if (StopRequested.load(std::memory_order_relaxed)) [[unlikely]]
+        Abandon();
 }
 
 // One iteration at the given depth over list, which becomes the iteration's sorted list;
@@ -81,7 +87,11 @@ void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
     SearchDepth = depth;
     MaxPly = maxPly;
     SearchRoot(list);
-    if (abandoned) return;
+    if (abandoned) {
+        SearchDepth = depth;
+        MaxPly = maxPly;
+        return;
+    }
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 }
@@ -217,7 +227,7 @@ double RoundToFourPlaces(double seconds) {
 }  // namespace
 
 void TryBlackMove(int x1, int y1, int x2, int y2) {
-    if (!EnterNode()) return;
+    EnterNode();
     ++Ply;
     const int16_t captured = Board(x2, y2);
     const int16_t moved = Board(x1, y1);
@@ -269,7 +279,7 @@ void TryBlackMove(int x1, int y1, int x2, int y2) {
 }
 
 void TryWhiteMove(int x1, int y1, int x2, int y2) {
-    if (!EnterNode()) return;
+    EnterNode();
     ++Ply;
     const int16_t captured = Board(x2, y2);
     const int16_t moved = Board(x1, y1);
@@ -335,6 +345,7 @@ void StartIteration() {
     for (int p = -1; p <= 20; ++p)
         PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
     Ply = 0;
+    abandoned = false;
     RootMoves.clear();
     RootScores.assign(RootCapacity + 1, 0);
     Material = MaterialSum();
@@ -434,7 +445,6 @@ std::string FindBestMove() {
     SearchStart = SteadySeconds();
     NodeCount = 0;
     progress = 0;
-    abandoned = false;
     stoppable = false;
     display.SetProgressValue(0);
 
@@ -456,6 +466,7 @@ std::string FindBestMove() {
         RunIteration(8, 10, list);
     }
 
+    stoppable = false;
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
     // The caption holds "State: " and the stage by now; the static evaluation follows.
