@@ -61,6 +61,7 @@ MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
         button->setFocusPolicy(Qt::NoFocus);
 
     status_ = new QLabel(this);
+    status_->setIndent(4);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     BuildMenus();
