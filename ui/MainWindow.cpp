@@ -27,7 +27,8 @@ QSettings Settings() {
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
 
-constexpr const char* Licence = "LICENCE-TBD";
+constexpr const char* Licence =
+    "Free software under the GNU General Public License, version 3 or any later version.";
 
 QString LevelName(int depth) {
     return depth == 0 ? QString("Full strength") : QString("Depth %1").arg(depth);
