@@ -22,7 +22,7 @@ namespace {
 
 // Where the preferences are kept (QSettings).
 QSettings Settings() {
-    return QSettings("Ostrand", "Ostrand Chess");
+    return QSettings("ostrand-chess", "ostrand-chess");
 }
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";

@@ -86,7 +86,7 @@ class MainWindowTest : public QObject {
         QVERIFY(settingsFolder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     }
-    void init() { QSettings("Ostrand", "Ostrand Chess").clear(); }
+    void init() { QSettings("ostrand-chess", "ostrand-chess").clear(); }
 
     void takeBackAndRedoRestoreTheEngineAndTheBoard_data() {
         QTest::addColumn<QString>("start");  // a position put on the board first, or none
@@ -151,7 +151,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(ostrand::DepthLimit, int16_t{4});
         }
         ostrand::DepthLimit = 0;
-        QVERIFY(QFile::exists(settingsFolder.filePath("Ostrand/Ostrand Chess.conf")));
+        QVERIFY(QFile::exists(settingsFolder.filePath("ostrand-chess/ostrand-chess.conf")));
         MainWindow second(new TestBoard);
         QVERIFY(Action(second, "level4")->isChecked());
         QCOMPARE(ostrand::DepthLimit, int16_t{4});
