@@ -4,23 +4,13 @@
 #include "StandardChess.h"
 #include "Support.h"
 #include "TestBoard.h"
+#include "EngineBoard.h"
 #include "Uci.h"
 
 namespace ostrand {
 namespace {
 
 using chess::Position;
-
-uint64_t Perft(const Position& position, int depth) {
-    if (depth == 0) return 1;
-    uint64_t count = 0;
-    for (const chess::Move& move : chess::LegalMoves(position)) {
-        Position next = position;
-        chess::Play(next, move);
-        count += Perft(next, depth - 1);
-    }
-    return count;
-}
 
 Position Fen(const std::string& fen) {
     Position position;
@@ -29,49 +19,27 @@ Position Fen(const std::string& fen) {
     return position;
 }
 
-// The published move counts of two well-known test positions: castling, en passant and
-// promotions all take part.
-TEST(StandardChess, MoveCountsMatchTheKnownFigures) {
-    EXPECT_EQ(Perft(chess::StartPosition(), 3), 8902u);
-    const Position tricky =
-        Fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
-    EXPECT_EQ(Perft(tricky, 1), 48u);
-    EXPECT_EQ(Perft(tricky, 2), 2039u);
-    const Position endgame = Fen("8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1");
-    EXPECT_EQ(Perft(endgame, 3), 2812u);
-}
-
-TEST(StandardChess, FensThatAreNoPositionAreRefused) {
-    Position position;
-    std::string error;
-    for (const char* fen : {"", "8/8/8/8/8/8/8/8 w - - 0 1", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP w",
-                            "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq - 0 1",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQxq - 0 1",
-                            "4k3/8/8/8/8/8/8/4K2p w - - 0 1", "4k3/8/8/8/8/8/8/R3K3 b - - 0 1x",
-                            "4k2R/8/8/8/8/8/8/4K3 w - - 0 1"}) {
-        error.clear();
-        const bool read = chess::ParseFen(fen, position, error);
-        EXPECT_FALSE(read && error.empty()) << fen;
-    }
+// The engine's move in standard terms, the engine playing the side to move.
+chess::Move StandardMove(const std::string& engineMove, const Position& position) {
+    return chess::StandardMove(engineMove, position, position.toMove).value_or(chess::Move{});
 }
 
 TEST(Uci, StartPositionIsTheEnginesOwnInitialPosition) {
     InitNewGame();
     const std::string initialKey = PositionKey();
     Board.cells.fill(0);
-    uci::SetUpEngine(chess::StartPosition(), {});
+    uci::SetUpGame(chess::StartPosition(), {});
     EXPECT_EQ(PositionKey(), initialKey);
     EXPECT_EQ(MoveCount, 0);
     EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{No, Yes, Yes, Yes, Yes, No, No, No, No}));
     EXPECT_EQ(PositionHistory, std::vector<std::string>{""});
-    EXPECT_TRUE(uci::Mirrored(chess::StartPosition()));
+    EXPECT_TRUE(chess::Mirrored(chess::StartPosition().toMove));
 }
 
 TEST(Uci, BlackToMoveIsNotMirrored) {
     Position position = chess::StartPosition();
     chess::Play(position, {chess::SquareOf(5, 2), chess::SquareOf(5, 4), 0});
-    uci::SetUpEngine(chess::StartPosition(), {position});
+    uci::SetUpGame(chess::StartPosition(), {position});
     EXPECT_EQ(Board(5, 4), -Piece::Pawn);
     EXPECT_EQ(Board(5, 8), Piece::King);
     EXPECT_EQ(MoveCount, 1);
@@ -90,7 +58,7 @@ TEST(Uci, OpponentsEnPassantAndUnderPromotionAreApplied) {
         chess::Play(p, move);
         played.push_back(p);
     }
-    uci::SetUpEngine(start, played);
+    uci::SetUpGame(start, played);
     // White is to move, so the engine plays the positive pieces, mirrored in rank.
     EXPECT_EQ(Board(4, 3), Piece::Pawn);     // the pawn on d6
     EXPECT_EQ(Board(4, 4), EmptyCell);       // the passed pawn on d5 is gone
@@ -106,10 +74,10 @@ TEST(Uci, MirroredPositionsGiveMirroredMoves) {
     const Position black =
         Fen("rnbqk2r/ppp2ppp/3p1n2/2b1p3/2B1P3/2N2N2/PPPP1PPP/R1BQK2R b KQkq - 1 5");
     DepthLimit = 4;
-    uci::SetUpEngine(white, {});
-    const chess::Move fromWhite = uci::StandardMove(FindBestMove(), white);
-    uci::SetUpEngine(black, {});
-    const chess::Move fromBlack = uci::StandardMove(FindBestMove(), black);
+    uci::SetUpGame(white, {});
+    const chess::Move fromWhite = StandardMove(FindBestMove(), white);
+    uci::SetUpGame(black, {});
+    const chess::Move fromBlack = StandardMove(FindBestMove(), black);
     DepthLimit = 0;
     auto mirror = [](int square) {
         return chess::SquareOf(chess::FileOf(square), 9 - chess::RankOf(square));
@@ -120,22 +88,22 @@ TEST(Uci, MirroredPositionsGiveMirroredMoves) {
 
 TEST(Uci, EngineCastlingAndPromotionInStandardTerms) {
     const Position white = Fen("4k3/8/8/8/8/8/8/R3K2R w KQ - 0 30");
-    EXPECT_EQ(chess::MoveText(uci::StandardMove("9191", white)), "e1g1");
-    EXPECT_EQ(chess::MoveText(uci::StandardMove("9898", white)), "e1c1");
+    EXPECT_EQ(chess::MoveText(StandardMove("9191", white)), "e1g1");
+    EXPECT_EQ(chess::MoveText(StandardMove("9898", white)), "e1c1");
     const Position black = Fen("r3k2r/8/8/8/8/8/8/4K3 b kq - 0 30");
-    EXPECT_EQ(chess::MoveText(uci::StandardMove("9191", black)), "e8g8");
+    EXPECT_EQ(chess::MoveText(StandardMove("9191", black)), "e8g8");
     const Position promotions = Fen("4k3/1P6/8/8/8/8/8/4K3 w - - 0 30");
     // On the engine's mirrored board White's pawn on b7 stands on (2,2) and goes to (2,1).
-    EXPECT_EQ(chess::MoveText(uci::StandardMove("2221", promotions)), "b7b8q");
+    EXPECT_EQ(chess::MoveText(StandardMove("2221", promotions)), "b7b8q");
 }
 
 TEST(Uci, CastlingThroughAPawnsAttackIsNotOffered) {
     // The pawn on g2 attacks f1; the engine's own maps would not count it.
     const Position position = Fen("4k3/8/8/8/8/8/6p1/4K2R w K - 0 30");
-    uci::SetUpEngine(position, {});
+    uci::SetUpGame(position, {});
     EXPECT_EQ(CastleFlags[Castle::BlackKingNow], No);
     const Position open = Fen("4k3/8/8/8/8/8/8/4K2R w K - 0 30");
-    uci::SetUpEngine(open, {});
+    uci::SetUpGame(open, {});
     EXPECT_EQ(CastleFlags[Castle::BlackKingNow], Yes);
 }
 

@@ -1,7 +1,6 @@
 #include "Uci.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <istream>
 #include <mutex>
@@ -9,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "EngineBoard.h"
 #include "MessageDisplay.h"
 #include "Search.h"
 #include "Support.h"
@@ -175,7 +175,8 @@ void Session::Go(std::istringstream& args) {
         Say("bestmove 0000");
         return;
     }
-    SetUpEngine(start_, played_);
+    if (const std::string note = SetUpGame(start_, played_); !note.empty())
+        Say("info string " + note);
     searchStart_ = std::chrono::steady_clock::now();
     search_ = std::thread([this, depth] { Search(depth); });
 }
@@ -190,9 +191,10 @@ void Session::Search(int16_t depth) {
     DepthLimit = 0;
     searching_ = nullptr;
 
-    chess::Move move = StandardMove(found, now);
+    const auto standard = chess::StandardMove(found, now, now.toMove);
+    chess::Move move = standard.value_or(chess::Move{});
     const auto legal = chess::LegalMoves(now);
-    if (found.size() != 4 || std::find(legal.begin(), legal.end(), move) == legal.end()) {
+    if (!standard || std::find(legal.begin(), legal.end(), move) == legal.end()) {
         Say("info string the engine's move '" + found + "' is not legal here; playing " +
             chess::MoveText(legal.front()) + " instead");
         move = legal.front();
@@ -231,65 +233,23 @@ void Session::ReportIteration() {
     std::ostringstream line;
     line << "info depth " << SearchDepth << " score cp " << PlyValue(0) << " nodes " << NodeCount
          << " nps " << nps << " pv "
-         << chess::MoveText(StandardMove(RootMoves.substr(4 * (best - 1), 4), now));
+         << chess::MoveText(
+                chess::StandardMove(RootMoves.substr(4 * (best - 1), 4), now, now.toMove)
+                    .value_or(chess::Move{}));
     session.Say(line.str());
 }
 
 }  // namespace
 
-bool Mirrored(const chess::Position& position) {
-    return position.toMove == Colour::White;
-}
-
-std::string EngineKey(const chess::Position& position, bool mirrored) {
-    // The key's letters are the FEN's, upper case White; mirrored, the colours swap.
-    std::string key;
-    for (int y = 8; y >= 1; --y)
-        for (int x = 1; x <= 8; ++x) {
-            const char c =
-                position.squares[static_cast<size_t>(chess::SquareOf(x, mirrored ? 9 - y : y))];
-            if (c == '.')
-                key += '0';
-            else if (mirrored)
-                key += static_cast<char>(std::isupper(static_cast<unsigned char>(c))
-                                             ? std::tolower(static_cast<unsigned char>(c))
-                                             : std::toupper(static_cast<unsigned char>(c)));
-            else
-                key += c;
-        }
-    return key;
-}
-
-void SetUpEngine(const chess::Position& start, const std::vector<chess::Position>& played) {
+std::string SetUpGame(const chess::Position& start, const std::vector<chess::Position>& played) {
     const chess::Position& now = played.empty() ? start : played.back();
-    const bool mirrored = Mirrored(now);
-    // The engine's own side is Black on its board. FEN rights: K, Q, k, q.
-    const auto& c = now.castling;
-    const CastlingRights rights =
-        mirrored ? CastlingRights{c[3], c[2], c[1], c[0]} : CastlingRights{c[1], c[0], c[3], c[2]};
-    const int plies = 2 * (start.fullmove - 1) + (start.toMove == Colour::Black ? 1 : 0) +
-                      static_cast<int>(played.size());
-    SetUpPosition(EngineKey(now, mirrored), static_cast<int16_t>(std::min(plies, 32767)), rights);
+    const std::string note = chess::SetUpEngine(now, now.toMove);
     for (const chess::Position& p : played)
-        PositionHistory.push_back(EngineKey(p, mirrored));
+        PositionHistory.push_back(chess::EngineKey(p, now.toMove));
     // The engine does not count a pawn's attack on an empty square; the rules do.
     if (!CanCastle(now, 7)) CastleFlags[Castle::BlackKingNow] = No;
     if (!CanCastle(now, 3)) CastleFlags[Castle::BlackQueenNow] = No;
-}
-
-chess::Move StandardMove(const std::string& engineMove, const chess::Position& position) {
-    const bool mirrored = Mirrored(position);
-    const int home = mirrored ? 1 : 8;
-    if (engineMove == "9191") return {chess::SquareOf(5, home), chess::SquareOf(7, home), 0};
-    if (engineMove == "9898") return {chess::SquareOf(5, home), chess::SquareOf(3, home), 0};
-    if (engineMove.size() != 4) return {};
-    auto rank = [&](char digit) { return mirrored ? 9 - (digit - '0') : digit - '0'; };
-    chess::Move move{chess::SquareOf(engineMove[0] - '0', rank(engineMove[1])),
-                     chess::SquareOf(engineMove[2] - '0', rank(engineMove[3])), 0};
-    const char piece = position.squares[static_cast<size_t>(move.from)];
-    const int toRank = chess::RankOf(move.to);
-    if ((piece == 'P' && toRank == 8) || (piece == 'p' && toRank == 1)) move.promotion = 'q';
-    return move;
+    return note;
 }
 
 void Run(std::istream& in, std::ostream& out) {

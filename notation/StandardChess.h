@@ -1,7 +1,7 @@
-// Standard chess as other programs speak it: positions from FEN, moves in long algebraic
+// Standard chess as other programs speak it: positions in FEN, moves in long algebraic
 // notation, and the full rules (en passant, under-promotion, castling through check).
-// The engine knows a smaller game; the UCI mode uses this to set up what the opponent
-// played and to make sure that every move it sends is legal.
+// The engine knows a smaller game; the UCI mode, the notations and the mapping onto the
+// engine's board use this to follow what other programs and players write.
 #pragma once
 
 #include <array>
@@ -33,6 +33,7 @@ struct Position {
     int enPassant = -1;
     int halfmoveClock = 0;
     int fullmove = 1;
+    bool operator==(const Position&) const = default;
 };
 
 struct Move {
@@ -42,9 +43,22 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
+// Which squares a castling king may pass. The engine lets its king pass a square that only a
+// pawn attacks; its games are read back with that rule.
+enum class CastlingRule { Standard, PawnsIgnored };
+
 Position StartPosition();
-// Reads a FEN; false with a message saying what is wrong.
+// Reads a FEN; false with a message saying what is wrong, and position unchanged. Castling
+// rights whose king or rook has left home are dropped.
 bool ParseFen(const std::string& fen, Position& position, std::string& error);
+std::string FenText(const Position& position);
+// Whether the pieces make a position: one king of each colour, no pawn on the first or last
+// rank, the side not to move not in check. False with the reason.
+bool IsPosition(const Position& position, std::string& error);
+// Clears the castling rights whose king or rook is not on its home square.
+void DropLostCastlingRights(Position& position);
+// "e4" for the square of file 5, rank 4.
+std::string SquareName(int square);
 // Reads "e2e4", "e7e8q"; false for anything else.
 bool ParseMove(const std::string& text, Move& move);
 std::string MoveText(const Move& move);
@@ -52,7 +66,7 @@ std::string MoveText(const Move& move);
 bool IsAttacked(const Position& position, int square, Colour by);
 bool InCheck(const Position& position, Colour side);
 // The legal moves of the side to move; a promotion appears once per piece.
-std::vector<Move> LegalMoves(const Position& position);
+std::vector<Move> LegalMoves(const Position& position, CastlingRule rule = CastlingRule::Standard);
 // Plays a legal move: castling moves the rook, en passant takes the passed pawn, the
 // rights and the en-passant square follow.
 void Play(Position& position, const Move& move);

@@ -1,5 +1,6 @@
 #include "StandardChess.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
@@ -45,8 +46,84 @@ char Of(Colour side, char kind) {
                                  : kind;
 }
 
+// Whether a piece of colour by attacks the square; pawns only when pawns is set.
+bool Attacked(const Position& p, int square, Colour by, bool pawns) {
+    const int f = FileOf(square), r = RankOf(square);
+    auto holds = [&](int tf, int tr, char kind) {
+        return OnBoard(tf, tr) && p.squares[SquareOf(tf, tr)] == Of(by, kind);
+    };
+    const int pawnRank = by == Colour::White ? r - 1 : r + 1;
+    if (pawns && (holds(f - 1, pawnRank, 'p') || holds(f + 1, pawnRank, 'p'))) return true;
+    for (const Step& s : KnightSteps)
+        if (holds(f + s.df, r + s.dr, 'n')) return true;
+    for (const Step& s : KingSteps)
+        if (holds(f + s.df, r + s.dr, 'k')) return true;
+    auto slides = [&](const auto& table, char kind) {
+        for (const Step& s : table)
+            for (int tf = f + s.df, tr = r + s.dr; OnBoard(tf, tr); tf += s.df, tr += s.dr) {
+                const char c = p.squares[SquareOf(tf, tr)];
+                if (c == '.') continue;
+                if (c == Of(by, kind) || c == Of(by, 'q')) return true;
+                break;
+            }
+        return false;
+    };
+    return slides(BishopSteps, 'b') || slides(RookSteps, 'r');
+}
+
+// A character of an input as a message shows it: printable as itself, anything else as its
+// byte value.
+std::string Shown(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte > ' ' && byte < 127) return std::string("'") + c + "'";
+    static constexpr char Hex[] = "0123456789abcdef";
+    return std::string("byte 0x") + Hex[byte >> 4] + Hex[byte & 15];
+}
+
+// "no white king", "1 black king", "8 white kings".
+std::string Count(int n, const std::string& noun) {
+    if (n == 0) return "no " + noun;
+    return std::to_string(n) + ' ' + noun + (n == 1 ? "" : "s");
+}
+
+// The FEN's first field: eight ranks from the eighth down, each of eight squares.
+bool ReadPlacement(const std::string& placement, Position& p, std::string& error) {
+    std::vector<std::string> ranks;
+    for (size_t start = 0;;) {
+        const size_t end = placement.find('/', start);
+        ranks.push_back(placement.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    if (ranks.size() != 8) {
+        error = "the FEN's placement has " + std::to_string(ranks.size()) + " ranks, not 8";
+        return false;
+    }
+    for (int rank = 8; rank >= 1; --rank) {
+        int file = 1;
+        for (char c : ranks[static_cast<size_t>(8 - rank)]) {
+            if (c >= '1' && c <= '9') {
+                file += c - '0';
+            } else if (std::string_view("pnbrqkPNBRQK").find(c) != std::string_view::npos) {
+                if (file <= 8) p.squares[static_cast<size_t>(SquareOf(file, rank))] = c;
+                ++file;
+            } else {
+                error =
+                    "rank " + std::to_string(rank) + " of the FEN has an unexpected " + Shown(c);
+                return false;
+            }
+        }
+        if (file != 9) {
+            error = "rank " + std::to_string(rank) + " of the FEN has " + std::to_string(file - 1) +
+                    " squares, not 8";
+            return false;
+        }
+    }
+    return true;
+}
+
 // Moves that follow the pieces' steps, without the test for a king left in check.
-std::vector<Move> PseudoLegalMoves(const Position& p) {
+std::vector<Move> PseudoLegalMoves(const Position& p, CastlingRule rule) {
     std::vector<Move> moves;
     const Colour side = p.toMove;
     const int ahead = side == Colour::White ? 1 : -1;
@@ -103,7 +180,10 @@ std::vector<Move> PseudoLegalMoves(const Position& p) {
                 const Colour enemy = Other(side);
                 if (from != SquareOf(5, home) || InCheck(p, side)) break;
                 auto empty = [&](int file) { return p.squares[SquareOf(file, home)] == '.'; };
-                auto safe = [&](int file) { return !IsAttacked(p, SquareOf(file, home), enemy); };
+                auto safe = [&](int file) {
+                    return !Attacked(p, SquareOf(file, home), enemy,
+                                     rule == CastlingRule::Standard);
+                };
                 if (p.castling[rights] && p.squares[SquareOf(8, home)] == Of(side, 'r') &&
                     empty(6) && empty(7) && safe(6) && safe(7))
                     moves.push_back({from, SquareOf(7, home), 0});
@@ -137,61 +217,12 @@ bool ParseFen(const std::string& fen, Position& position, std::string& error) {
         return false;
     }
     fields.resize(6);
-    const std::string& placement = fields[0];
     const std::string& side = fields[1];
     const std::string castling = fields[2].empty() ? "-" : fields[2];
     const std::string enPassant = fields[3].empty() ? "-" : fields[3];
     Position p;
     p.squares.fill('.');
-    auto number = [](const std::string& text, int fallback, int& out) {
-        if (text.empty()) return out = fallback, true;
-        if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
-            return false;
-        out = std::stoi(text);
-        return true;
-    };
-    if (!number(fields[4], 0, p.halfmoveClock) || !number(fields[5], 1, p.fullmove)) {
-        error = "the FEN's move counters are not numbers";
-        return false;
-    }
-    // Eight ranks from the eighth down, each of eight squares.
-    int rank = 8, file = 1;
-    for (char c : placement) {
-        if (c == '/') {
-            if (file != 9 || rank == 1) break;
-            file = 1;
-            --rank;
-            continue;
-        }
-        const int count = c >= '1' && c <= '8' ? c - '0' : 1;
-        if (file + count > 9) break;
-        if (count == 1 && !(c >= '1' && c <= '8')) {
-            if (std::string_view("pnbrqkPNBRQK").find(c) == std::string_view::npos) {
-                error = std::string("the FEN's placement has an unexpected '") + c + "'";
-                return false;
-            }
-            p.squares[SquareOf(file, rank)] = c;
-        }
-        file += count;
-    }
-    if (rank != 1 || file != 9) {
-        error = "the FEN's placement does not describe 8 ranks of 8 squares";
-        return false;
-    }
-    int whiteKings = 0, blackKings = 0;
-    for (char c : p.squares) {
-        whiteKings += c == 'K';
-        blackKings += c == 'k';
-    }
-    if (whiteKings != 1 || blackKings != 1) {
-        error = "the FEN must have one king of each colour";
-        return false;
-    }
-    for (int f = 1; f <= 8; ++f)
-        if (Kind(p.squares[SquareOf(f, 1)]) == 'p' || Kind(p.squares[SquareOf(f, 8)]) == 'p') {
-            error = "the FEN has a pawn on the first or last rank";
-            return false;
-        }
+    if (!ReadPlacement(fields[0], p, error)) return false;
     if (side != "w" && side != "b") {
         error = "the FEN's side to move must be w or b";
         return false;
@@ -207,24 +238,105 @@ bool ParseFen(const std::string& fen, Position& position, std::string& error) {
             p.castling[at] = true;
         }
     }
+    DropLostCastlingRights(p);
     if (enPassant != "-") {
-        if (enPassant.size() != 2 || enPassant[0] < 'a' || enPassant[0] > 'h' ||
-            (enPassant[1] != '3' && enPassant[1] != '6')) {
-            error = "the FEN's en-passant square '" + enPassant + "' is not valid";
+        // The square a pawn of the side not to move just passed with its double step.
+        const bool white = p.toMove == Colour::White;
+        const int file = enPassant.size() == 2 ? enPassant[0] - 'a' + 1 : 0;
+        if (file < 1 || file > 8 || enPassant[1] != (white ? '6' : '3') ||
+            p.squares[SquareOf(file, white ? 5 : 4)] != (white ? 'p' : 'P') ||
+            p.squares[SquareOf(file, white ? 6 : 3)] != '.' ||
+            p.squares[SquareOf(file, white ? 7 : 2)] != '.') {
+            error = "the FEN's en passant square '" + enPassant +
+                    "' does not follow a pawn's double step";
             return false;
         }
-        p.enPassant = SquareOf(enPassant[0] - 'a' + 1, enPassant[1] - '0');
+        p.enPassant = SquareOf(file, white ? 6 : 3);
     }
-    if (p.fullmove < 1 || p.halfmoveClock < 0) {
-        error = "the FEN's move counters are out of range";
+    auto number = [](const std::string& text, int fallback, int& out) {
+        if (text.empty()) return out = fallback, true;
+        if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        out = std::stoi(text);
+        return true;
+    };
+    if (!number(fields[4], 0, p.halfmoveClock) || !number(fields[5], 1, p.fullmove)) {
+        error = "the FEN's move counters are not numbers";
         return false;
     }
-    if (InCheck(p, Other(p.toMove))) {
-        error = "the side not to move is in check";
+    if (p.fullmove < 1) {
+        error = "the FEN's move number starts at 1";
         return false;
     }
+    if (!IsPosition(p, error)) return false;
     position = p;
     return true;
+}
+
+std::string FenText(const Position& p) {
+    std::string fen;
+    for (int rank = 8; rank >= 1; --rank) {
+        int empty = 0;
+        for (int file = 1; file <= 8; ++file) {
+            const char c = p.squares[static_cast<size_t>(SquareOf(file, rank))];
+            if (c == '.') {
+                ++empty;
+                continue;
+            }
+            if (empty > 0) fen += static_cast<char>('0' + empty);
+            empty = 0;
+            fen += c;
+        }
+        if (empty > 0) fen += static_cast<char>('0' + empty);
+        if (rank > 1) fen += '/';
+    }
+    fen += p.toMove == Colour::White ? " w " : " b ";
+    const size_t before = fen.size();
+    for (size_t i = 0; i < 4; ++i)
+        if (p.castling[i]) fen += "KQkq"[i];
+    if (fen.size() == before) fen += '-';
+    fen += ' ' + (p.enPassant < 0 ? std::string("-") : SquareName(p.enPassant));
+    return fen + ' ' + std::to_string(p.halfmoveClock) + ' ' + std::to_string(p.fullmove);
+}
+
+bool IsPosition(const Position& p, std::string& error) {
+    const auto kings = [&](char king) {
+        return std::count(p.squares.begin(), p.squares.end(), king);
+    };
+    const auto white = static_cast<int>(kings('K')), black = static_cast<int>(kings('k'));
+    if (white != 1 || black != 1) {
+        error = "the position has " + Count(white, "white king") + " and " +
+                Count(black, "black king") + "; it needs one of each";
+        return false;
+    }
+    for (int square = 0; square < 64; ++square)
+        if (Kind(p.squares[static_cast<size_t>(square)]) == 'p' &&
+            (RankOf(square) == 1 || RankOf(square) == 8)) {
+            error = "the position has a pawn on " + SquareName(square);
+            return false;
+        }
+    if (InCheck(p, Other(p.toMove))) {
+        error = p.toMove == Colour::White ? "Black is in check but it is White's move"
+                                          : "White is in check but it is Black's move";
+        return false;
+    }
+    return true;
+}
+
+void DropLostCastlingRights(Position& p) {
+    // K, Q, k, q: the king's home and the rook's corner of each right.
+    constexpr int king[4] = {SquareOf(5, 1), SquareOf(5, 1), SquareOf(5, 8), SquareOf(5, 8)};
+    constexpr int rook[4] = {SquareOf(8, 1), SquareOf(1, 1), SquareOf(8, 8), SquareOf(1, 8)};
+    for (size_t i = 0; i < 4; ++i) {
+        const Colour side = i < 2 ? Colour::White : Colour::Black;
+        if (p.squares[static_cast<size_t>(king[i])] != Of(side, 'k') ||
+            p.squares[static_cast<size_t>(rook[i])] != Of(side, 'r'))
+            p.castling[i] = false;
+    }
+}
+
+std::string SquareName(int square) {
+    return {static_cast<char>('a' + FileOf(square) - 1), static_cast<char>('0' + RankOf(square))};
 }
 
 bool ParseMove(const std::string& text, Move& move) {
@@ -246,37 +358,13 @@ bool ParseMove(const std::string& text, Move& move) {
 }
 
 std::string MoveText(const Move& move) {
-    std::string text;
-    for (int square : {move.from, move.to}) {
-        text += static_cast<char>('a' + FileOf(square) - 1);
-        text += static_cast<char>('0' + RankOf(square));
-    }
+    std::string text = SquareName(move.from) + SquareName(move.to);
     if (move.promotion) text += move.promotion;
     return text;
 }
 
 bool IsAttacked(const Position& p, int square, Colour by) {
-    const int f = FileOf(square), r = RankOf(square);
-    auto holds = [&](int tf, int tr, char kind) {
-        return OnBoard(tf, tr) && p.squares[SquareOf(tf, tr)] == Of(by, kind);
-    };
-    const int pawnRank = by == Colour::White ? r - 1 : r + 1;
-    if (holds(f - 1, pawnRank, 'p') || holds(f + 1, pawnRank, 'p')) return true;
-    for (const Step& s : KnightSteps)
-        if (holds(f + s.df, r + s.dr, 'n')) return true;
-    for (const Step& s : KingSteps)
-        if (holds(f + s.df, r + s.dr, 'k')) return true;
-    auto slides = [&](const auto& table, char kind) {
-        for (const Step& s : table)
-            for (int tf = f + s.df, tr = r + s.dr; OnBoard(tf, tr); tf += s.df, tr += s.dr) {
-                const char c = p.squares[SquareOf(tf, tr)];
-                if (c == '.') continue;
-                if (c == Of(by, kind) || c == Of(by, 'q')) return true;
-                break;
-            }
-        return false;
-    };
-    return slides(BishopSteps, 'b') || slides(RookSteps, 'r');
+    return Attacked(p, square, by, true);
 }
 
 bool InCheck(const Position& p, Colour side) {
@@ -285,9 +373,9 @@ bool InCheck(const Position& p, Colour side) {
     return false;
 }
 
-std::vector<Move> LegalMoves(const Position& position) {
+std::vector<Move> LegalMoves(const Position& position, CastlingRule rule) {
     std::vector<Move> legal;
-    for (const Move& m : PseudoLegalMoves(position)) {
+    for (const Move& m : PseudoLegalMoves(position, rule)) {
         Position after = position;
         Play(after, m);
         if (!InCheck(after, position.toMove)) legal.push_back(m);

@@ -1,0 +1,345 @@
+// Standard chess notation: FEN, SAN and PGN, and their mapping onto the engine's board.
+#include <gtest/gtest.h>
+
+#include "EngineBoard.h"
+#include "GameState.h"
+#include "Pgn.h"
+#include "San.h"
+#include "Support.h"
+
+namespace ostrand {
+namespace {
+
+using namespace chess;
+
+Position Fen(const std::string& fen) {
+    Position position;
+    std::string error;
+    EXPECT_TRUE(ParseFen(fen, position, error)) << fen << ": " << error;
+    return position;
+}
+
+Move Long(const std::string& text) {
+    Move move;
+    EXPECT_TRUE(ParseMove(text, move)) << text;
+    return move;
+}
+
+uint64_t Perft(const Position& position, int depth) {
+    if (depth == 0) return 1;
+    uint64_t count = 0;
+    for (const Move& move : LegalMoves(position)) {
+        Position next = position;
+        Play(next, move);
+        count += Perft(next, depth - 1);
+    }
+    return count;
+}
+
+// The published move counts of well-known test positions: castling, en passant and
+// promotions all take part.
+TEST(StandardChess, MoveCountsMatchTheKnownFigures) {
+    EXPECT_EQ(Perft(StartPosition(), 3), 8902u);
+    const Position tricky =
+        Fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    EXPECT_EQ(Perft(tricky, 1), 48u);
+    EXPECT_EQ(Perft(tricky, 2), 2039u);
+    EXPECT_EQ(Perft(Fen("8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1"), 3), 2812u);
+}
+
+// Castling both ways, partial rights, a mate, a stalemate, promoted pieces.
+class FenRoundTrip : public testing::TestWithParam<const char*> {};
+
+TEST_P(FenRoundTrip, ThroughTheEnginesBoardForEitherColour) {
+    const Position position = Fen(GetParam());
+    EXPECT_EQ(FenText(position), GetParam());
+    for (Colour engine : {Colour::White, Colour::Black}) {
+        EXPECT_EQ(SetUpEngine(position, engine), "");
+        Position back;
+        std::string error;
+        ASSERT_TRUE(EnginePosition(engine, position.toMove, back, error)) << error;
+        EXPECT_EQ(FenText(back), GetParam());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, FenRoundTrip,
+                         testing::Values("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+                                         "r3k2r/8/8/8/8/8/8/R3K2R b Kq - 0 37",
+                                         "1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 0 17",
+                                         "5bnr/4p1pq/4Qpkr/7p/7P/4P3/PPPP1PP1/RNB1KBNR b KQ - 0 10",
+                                         "QQ6/8/8/7k/8/8/8/4K2q w - - 0 60"));
+
+TEST(EngineBoard, MoveCountAndCastlingFlagsFollowTheFen) {
+    const Position position = Fen("r3k2r/8/8/8/8/8/8/R3K2R b Kq - 0 37");
+    SetUpEngine(position, Colour::Black);
+    EXPECT_EQ(MoveCount, 73);
+    EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{No, No, Yes, Yes, No, No, Yes, Yes, No}));
+    EXPECT_EQ(PositionHistory, std::vector<std::string>{""});
+    // Mirrored, White's king-side right is the engine's and Black's queen-side the player's.
+    SetUpEngine(position, Colour::White);
+    EXPECT_EQ(Board(5, 8), Piece::King);
+    EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{No, Yes, No, No, Yes, Yes, No, No, Yes}));
+}
+
+TEST(EngineBoard, AnEnPassantThatMattersIsLeftOutAndSaidSo) {
+    EXPECT_EQ(SetUpEngine(Fen("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 40"), Colour::Black),
+              "set up without en passant on d6: the engine's rules have no en passant");
+    EXPECT_EQ(SetUpEngine(Fen("4k3/8/8/3p4/8/8/8/4K3 w - d6 0 40"), Colour::Black), "");
+}
+
+struct Refused {
+    const char* input;
+    const char* reason;
+};
+
+class FenRefused : public testing::TestWithParam<Refused> {};
+
+TEST_P(FenRefused, WithItsReasonAndNothingChanged) {
+    Position position = Fen("4k3/8/8/8/8/8/8/4K3 b - - 0 9");
+    const Position before = position;
+    std::string error;
+    EXPECT_FALSE(ParseFen(GetParam().input, position, error));
+    EXPECT_NE(error.find(GetParam().reason), std::string::npos) << error;
+    EXPECT_EQ(position, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damaged, FenRefused,
+    testing::Values(Refused{"", "a FEN has the placement"},
+                    Refused{"KKKKKKKK/8/8/8/8/8/8/k7 w - - 0 1", "8 white kings and 1 black king"},
+                    Refused{"rnbqkbnr/ppppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+                            "rank 7 of the FEN has 9 squares, not 8"},
+                    Refused{"8/8/8/8/8/8/8 w - - 0 1", "7 ranks, not 8"},
+                    Refused{"4k3/8/8/8/8/8/8/4K2X w - - 0 1", "unexpected 'X'"},
+                    Refused{"4k3/8/8/8/8/8/8/4K3 x - - 0 1", "side to move"},
+                    Refused{"4k3/8/8/8/8/8/8/4K3 w KQxq - 0 1", "castling field"},
+                    Refused{"4k3/8/8/8/8/8/8/4K2p w - - 0 1", "pawn on h1"},
+                    Refused{"4k2R/8/8/8/8/8/8/4K3 w - - 0 1",
+                            "Black is in check but it is White's move"},
+                    Refused{"4k3/8/8/8/8/8/8/4K3 w - e6 0 1", "en passant square 'e6'"},
+                    Refused{"4k3/8/8/8/8/8/8/4K3 w - - x 1", "move counters"}));
+
+struct SanCase {
+    const char* fen;
+    const char* move;
+    const char* san;
+};
+
+class San : public testing::TestWithParam<SanCase> {};
+
+TEST_P(San, WrittenAndReadBack) {
+    const Position position = Fen(GetParam().fen);
+    EXPECT_EQ(SanText(position, Long(GetParam().move)), GetParam().san);
+    Move read;
+    std::string error;
+    ASSERT_TRUE(ParseSan(position, GetParam().san, read, error)) << error;
+    EXPECT_EQ(MoveText(read), GetParam().move);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownCases, San,
+    testing::Values(SanCase{"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "b1d2", "Nbd2"},
+                    SanCase{"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "a1a3", "R1a3"},
+                    SanCase{"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "a5a3", "R5a3"},
+                    SanCase{"4k3/8/8/8/8/Q7/8/Q1Q1K3 w - - 0 1", "a1b2", "Qa1b2"},
+                    // The knight on e2 is pinned: the one on b1 needs no file.
+                    SanCase{"4k3/4r3/8/8/8/8/4N3/1N2K3 w - - 0 1", "b1c3", "Nc3"},
+                    SanCase{"4k3/8/8/8/8/8/8/R3K3 w - - 0 1", "a1a8", "Ra8+"},
+                    SanCase{"6k1/5ppp/8/8/8/8/8/R3K3 w - - 0 1", "a1a8", "Ra8#"},
+                    SanCase{"r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "b7a8q", "bxa8=Q+"},
+                    SanCase{"4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a7a8n", "a8=N"},
+                    SanCase{"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1g1", "O-O"},
+                    SanCase{"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "e8c8", "O-O-O"},
+                    SanCase{"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", "e5d6", "exd6"}));
+
+struct SanRead {
+    const char* fen;
+    const char* text;
+    const char* result;  // the move, or the reason it is refused
+};
+
+class SanReading : public testing::TestWithParam<SanRead> {};
+
+TEST_P(SanReading, ToleratesWhatPlayersWriteAndRefusesTheRest) {
+    Move move;
+    std::string error;
+    const bool read = ParseSan(Fen(GetParam().fen), GetParam().text, move, error);
+    EXPECT_EQ(read ? MoveText(move) : error, GetParam().result);
+}
+
+constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+INSTANTIATE_TEST_SUITE_P(
+    Variants, SanReading,
+    testing::Values(SanRead{"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "0-0-0", "e1c1"},
+                    SanRead{Start, "Nf3!?", "g1f3"}, SanRead{Start, "Ng1-f3", "g1f3"},
+                    SanRead{Start, "e2e4", "e2e4"}, SanRead{Start, "e4!!", "e2e4"},
+                    SanRead{"4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a8N", "a7a8n"},
+                    SanRead{"4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a8", "a7a8q"},
+                    SanRead{"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", "exd6e.p.", "e5d6"},
+                    SanRead{"6k1/5ppp/8/8/8/8/8/R3K3 w - - 0 1", "Ra8", "a1a8"},
+                    SanRead{"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "Nd2", "ambiguous move"},
+                    SanRead{Start, "Ke2", "illegal move"}, SanRead{Start, "O-O", "illegal move"},
+                    SanRead{Start, "Zz9", "not a move"}, SanRead{Start, "e", "not a move"}));
+
+// The games as the writer writes them: a mate with comments and castling queen-side, a
+// stalemate, and a game from a FEN with castling on both wings and promotions.
+constexpr const char* Games = R"([Event "Casual game"]
+[Site "Paris"]
+[Date "1858.??.??"]
+[Round "?"]
+[White "White player"]
+[Black "Black players"]
+[Result "1-0"]
+
+1. e4 e5 2. Nf3 d6 3. d4 Bg4 {Pins the knight} 4. dxe5 Bxf3 5. Qxf3 dxe5 6. Bc4
+Nf6 7. Qb3 Qe7 8. Nc3 c6 9. Bg5 b5 10. Nxb5 cxb5 11. Bxb5+ Nbd7 12. O-O-O Rd8
+13. Rxd7 Rxd7 14. Rd1 Qe6 15. Bxd7+ Nxd7 16. Qb8+ Nxb8 17. Rd8# 1-0
+
+[Event "Shortest stalemate"]
+[Site "?"]
+[Date "????.??.??"]
+[Round "?"]
+[White "?"]
+[Black "?"]
+[Result "1/2-1/2"]
+
+1. e3 a5 2. Qh5 Ra6 3. Qxa5 h5 4. h4 Rah6 5. Qxc7 f6 6. Qxd7+ Kf7 7. Qxb7 Qd3
+8. Qxb8 Qh7 9. Qxc8 Kg6 10. Qe6 1/2-1/2
+
+[Event "Say \"promote\" \\ \"castle\""]
+[Site "?"]
+[Date "????.??.??"]
+[Round "?"]
+[White "?"]
+[Black "?"]
+[Result "*"]
+[SetUp "1"]
+[FEN "r3k2r/1P6/8/8/8/8/6p1/R3K2R b KQkq - 0 25"]
+
+25... O-O 26. O-O-O g1=Q 27. Rhxg1+ Kh8 28. b8=Q Rfxb8 *
+
+)";
+
+TEST(Pgn, GamesRoundTripThroughTheReaderAndTheEnginesBoard) {
+    std::vector<PgnGame> games;
+    std::string error;
+    ASSERT_TRUE(ReadPgn(Games, games, error)) << error;
+    ASSERT_EQ(games.size(), 3u);
+    EXPECT_EQ(games[2].Tag("Event"), R"(Say "promote" \ "castle")");
+    std::string written;
+    for (const PgnGame& game : games) {
+        EXPECT_EQ(game.error, "");
+        written += WritePgn(game);
+        for (Colour engine : {Colour::White, Colour::Black}) {
+            std::string note;
+            ASSERT_TRUE(ReplayOnEngine(game.start, game.moves, engine, note, error)) << error;
+            EXPECT_EQ(PositionKey(), EngineKey(game.Final(), engine));
+            EXPECT_EQ(PositionHistory.size(), game.moves.size() + 1);
+        }
+    }
+    EXPECT_EQ(written, Games);
+    const Position mate = games[0].Final(), stalemate = games[1].Final();
+    EXPECT_TRUE(InCheck(mate, mate.toMove) && LegalMoves(mate).empty());
+    EXPECT_TRUE(!InCheck(stalemate, stalemate.toMove) && LegalMoves(stalemate).empty());
+}
+
+TEST(Pgn, ReadingSkipsWhatIsNotTheGame) {
+    const char* text =
+        "% an escaped line\n[Event \"x\"]\n1.e4 $1 e5 (1...c5 2.Nf3 {open (1...e6)}) 2.Nf3!? ; "
+        "good\nNc6 3.Bb5 a6 4.Ba4 Nf6 5.0-0 Be7\n[Event \"next\"]\n1. d4 1-0";
+    std::vector<PgnGame> games;
+    std::string error;
+    ASSERT_TRUE(ReadPgn(text, games, error)) << error;
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(WritePgn(games[0]).substr(WritePgn(games[0]).find("\n\n") + 2),
+              "1. e4 e5 2. Nf3 {good} 2... Nc6 3. Bb5 a6 4. Ba4 Nf6 5. O-O Be7 *\n\n");
+    EXPECT_EQ(games[1].moves.size(), 1u);
+    EXPECT_EQ(games[1].result, "1-0");
+}
+
+std::string IllegalAtMove23() {
+    std::string text;
+    for (int move = 1; move <= 22; ++move)
+        text += std::to_string(move) + (move % 2 ? ". Nf3 Nf6 " : ". Ng1 Ng8 ");
+    return text + "23. Qxh7 Nc6 *";
+}
+
+class PgnRefused : public testing::TestWithParam<Refused> {};
+
+TEST_P(PgnRefused, WithItsReason) {
+    std::vector<PgnGame> games(1);
+    const auto before = games;
+    std::string error;
+    if (ReadPgn(GetParam().input, games, error)) {
+        ASSERT_EQ(games.size(), 1u);
+        error = games[0].error;
+    } else {
+        EXPECT_EQ(games, before);
+    }
+    EXPECT_EQ(error, GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damaged, PgnRefused,
+    testing::Values(
+        Refused{"", "no game in the file"}, Refused{" {only a comment}\n", "no game in the file"},
+        Refused{"\x7f"
+                "ELF\x02\x01\x01",
+                "not a PGN file: it holds binary data (byte 0x7f on line 1)"},
+        Refused{"1. e4\n\n\x01", "not a PGN file: it holds binary data (byte 0x01 on line 3)"},
+        Refused{"1. e4 e5 2. Nf3 Ke6", "move 2 (...Ke6): illegal move"},
+        Refused{"1. e4 {unclosed", "line 1: a comment '{' is not closed"},
+        Refused{"1. e4 (1. d4\n", "line 1: a variation '(' is not closed"},
+        Refused{"[Event Paris]\n1. e4 *", "line 1: a tag is not of the form [Name \"value\"]"},
+        Refused{"[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n*",
+                "FEN tag: the position has no white king and no black king; it needs one of each"},
+        Refused{"1. e4 e5 2. -- *", "move 2 (--): null move"}));
+
+TEST(Pgn, AnIllegalMoveIsNamedWithItsNumber) {
+    std::vector<PgnGame> games;
+    std::string error;
+    ASSERT_TRUE(ReadPgn(IllegalAtMove23(), games, error));
+    EXPECT_EQ(games[0].error, "move 23 (Qxh7): illegal move");
+    EXPECT_EQ(games[0].moves.size(), 44u);
+}
+
+TEST(EngineBoard, MovesInTheEnginesTerms) {
+    const Position castling = Fen("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
+    const std::vector<Move> moves = {Long("e1g1"), Long("e8c8")};
+    const std::vector<std::pair<Colour, std::vector<std::string>>> expected = {
+        {Colour::Black, {"0101", "9898"}}, {Colour::White, {"9191", "0808"}}};
+    for (const auto& [engine, texts] : expected) {
+        std::vector<std::string> found;
+        std::string error;
+        ASSERT_TRUE(EngineMoves(castling, moves, engine, found, error)) << error;
+        EXPECT_EQ(found, texts);
+        Position position = castling;
+        for (size_t i = 0; i < moves.size(); ++i) {
+            EXPECT_EQ(StandardMove(texts[i], position, engine), moves[i]);
+            Play(position, moves[i]);
+        }
+    }
+    EXPECT_EQ(StandardMove("0000", StartPosition(), Colour::Black), std::nullopt);
+    EXPECT_EQ(StandardMove("5254", StartPosition(), Colour::White), Long("e7e5"));
+}
+
+TEST(EngineBoard, AGameTheEngineCannotFollowChangesNothing) {
+    SetUpEngine(StartPosition(), Colour::Black);
+    PlayMove(5, 2, 5, 4);
+    const test::GameState before;
+    for (const auto& [fen, move, reason] :
+         {std::tuple{"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", "e5d6",
+                     "move 2 (exd6): en passant, which the engine's rules do not have"},
+          std::tuple{"4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a7a8n",
+                     "move 1 (a8=N): promotion to a piece other than a queen, which the engine's "
+                     "rules do not have"}}) {
+        std::string note, error;
+        EXPECT_FALSE(ReplayOnEngine(Fen(fen), {Long(move)}, Colour::Black, note, error));
+        EXPECT_EQ(error, reason);
+        EXPECT_EQ(test::GameState(), before);
+    }
+}
+
+}  // namespace
+}  // namespace ostrand
