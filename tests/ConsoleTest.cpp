@@ -134,10 +134,69 @@ TEST(Console, SearchTracesEveryIteration) {
     fs::remove(path);
 }
 
+// For Black to move, a FEN is set up as a saved game of the same position, move count and
+// castling rights.
+TEST(Console, SearchFromAFenPrintsWhatTheSavedGamePrints) {
+    // At depth 6 the engine's castling is searched too.
+    const std::string path = SavedPosition("ostrand-console-fen.txt",
+                                           "....k..r"
+                                           "......pp"
+                                           "........"
+                                           "........"
+                                           "........"
+                                           "........"
+                                           "......PP"
+                                           "....K..R",
+                                           59);
+    const Outcome saved = RunEngine("search " + path + " --depth 6");
+    const Outcome fen = RunEngine("search --fen 4k2r/6pp/8/8/8/8/6PP/4K2R b Kk - 0 30 --depth 6");
+    EXPECT_EQ(fen.exitCode, 0);
+    EXPECT_EQ(fen.output, saved.output);
+    EXPECT_NE(fen.output.find(" 9191:"), std::string::npos);
+    fs::remove(path);
+}
+
+TEST(Console, PlayFromAFenWithTheEngineToMove) {
+    const Outcome run = RunEngine(
+        "play --depth 4 --fen 'rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 2'",
+        "fen\nfen KKKKKKKK/8/8/8/8/8/8/k7 w - - 0 1\nfen\ncount\n");
+    const std::string after = "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 0 3";
+    EXPECT_EQ(Lines(run.output),
+              (std::vector<std::string>{
+                  "message: Check Mate!", "4884", after,
+                  "Error: the position has 8 white kings and 1 black king; it needs one of each",
+                  after, "4"}));
+}
+
+TEST(Console, PgnPrintsEachGameAsEngineMoves) {
+    const fs::path folder = fs::temp_directory_path() / "ostrand-console-pgn";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "good.pgn")
+        << "1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. O-O *\n\n"
+           "[FEN \"r3k3/8/8/8/8/8/8/4K3 b q - 0 9\"]\n9... O-O-O *\n";
+    std::ofstream(folder / "passant.pgn")
+        << "*\n[FEN \"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2\"]\n2. exd6\n";
+    std::ofstream(folder / "empty.pgn");
+    const Outcome good = RunEngine("pgn " + (folder / "good.pgn").string());
+    EXPECT_EQ(good.exitCode, 0);
+    EXPECT_EQ(good.output, "5254 5755 7163 2836 6134 6835 0101\n9898\n");
+    const Outcome passant = RunEngine("pgn " + (folder / "passant.pgn").string());
+    EXPECT_EQ(passant.exitCode, 1);
+    EXPECT_EQ(passant.output, "\nostrand-engine: " + (folder / "passant.pgn").string() +
+                                  ", game 2: move 2 (exd6): en passant, which the engine's rules "
+                                  "do not have\n");
+    const Outcome empty = RunEngine("pgn " + (folder / "empty.pgn").string());
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_NE(empty.output.find("empty.pgn: no game in the file"), std::string::npos);
+    fs::remove_all(folder);
+}
+
 TEST(Console, WrongCommandLinesFailClearly) {
     for (const char* arguments :
-         {"", "fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "search",
-          "search file", "bench --depth 5", "bench 6"}) {
+         {"", "fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "play --fen",
+          "search", "search file", "search --fen --depth 2", "search file --fen 8/8 w --depth 2",
+          "bench --depth 5", "bench 6", "pgn", "pgn a b", "uci x"}) {
         const Outcome run = RunEngine(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.output.find("usage: ostrand-engine"), std::string::npos) << arguments;

@@ -1,9 +1,11 @@
 // ostrand-engine: the engine on the console, for scripts and measurements.
 //
-//   ostrand-engine play [--depth N]      commands on standard input, one per line
-//   ostrand-engine search FILE --depth N  one fixed-depth search of a saved game, traced
-//   ostrand-engine bench [--depth N]     the benchmark (N = 4, 6 or 8; default 6)
-//   ostrand-engine uci                   the UCI protocol, for other chess programs
+//   ostrand-engine play [--fen FEN] [--depth N]  commands on standard input, one per line
+//   ostrand-engine search FILE --depth N         one fixed-depth search of a saved game, traced
+//   ostrand-engine search --fen FEN --depth N    the same from a FEN
+//   ostrand-engine bench [--depth N]             the benchmark (N = 4, 6 or 8; default 6)
+//   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
+//   ostrand-engine uci                           the UCI protocol, for other chess programs
 #include <iostream>
 #include <optional>
 #include <string>
@@ -11,8 +13,10 @@
 
 #include "Bench.h"
 #include "Display.h"
+#include "EngineBoard.h"
 #include "MessageDisplay.h"
 #include "MoveGenerator.h"
+#include "Pgn.h"
 #include "SavedGame.h"
 #include "Search.h"
 #include "Support.h"
@@ -23,25 +27,52 @@ namespace {
 
 using namespace ostrand;
 
+using chess::Colour;
+
 int Usage(const std::string& problem) {
     std::cerr << "ostrand-engine: " << problem << "\n"
-              << "usage: ostrand-engine play [--depth N]\n"
+              << "usage: ostrand-engine play [--fen FEN] [--depth N]\n"
               << "       ostrand-engine search FILE --depth N\n"
+              << "       ostrand-engine search --fen FEN --depth N\n"
               << "       ostrand-engine bench [--depth 4|6|8]\n"
+              << "       ostrand-engine pgn FILE\n"
               << "       ostrand-engine uci\n";
     return 2;
 }
 
-// Reads "--depth N" from args[at], args[at + 1]; nullopt if it is not there or not 1..10.
-std::optional<int> ReadDepth(const std::vector<std::string>& args, size_t at) {
-    if (at + 2 != args.size() || args[at] != "--depth") return std::nullopt;
-    const std::string& text = args[at + 1];
-    if (text.empty() || text.size() > 2 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int depth = std::stoi(text);
-    if (depth < 1 || depth > 10) return std::nullopt;
-    return depth;
+struct Options {
+    std::vector<std::string> operands;  // the arguments that belong to no option
+    std::optional<std::string> fen;
+    std::optional<int> depth;
+};
+
+// Reads "--depth N" (N from 1 to 10) and "--fen FEN" from the arguments after the command.
+// The FEN may be one argument or its fields as several, up to the next option.
+bool ReadOptions(const std::vector<std::string>& args, Options& options, std::string& problem) {
+    for (size_t at = 1; at < args.size(); ++at) {
+        if (args[at] == "--depth") {
+            const std::string text = at + 1 < args.size() ? args[++at] : "";
+            if (text.empty() || text.size() > 2 ||
+                text.find_first_not_of("0123456789") != std::string::npos || std::stoi(text) < 1 ||
+                std::stoi(text) > 10) {
+                problem = "--depth takes a number from 1 to 10";
+                return false;
+            }
+            options.depth = std::stoi(text);
+        } else if (args[at] == "--fen") {
+            std::string fen;
+            while (at + 1 < args.size() && args[at + 1].rfind("--", 0) != 0)
+                fen += (fen.empty() ? "" : " ") + args[++at];
+            if (fen.empty()) {
+                problem = "--fen takes a position in FEN";
+                return false;
+            }
+            options.fen = fen;
+        } else {
+            options.operands.push_back(args[at]);
+        }
+    }
+    return true;
 }
 
 std::string FlagsText() {
@@ -53,9 +84,35 @@ std::string FlagsText() {
     return text;
 }
 
-int Play(int depth) {
+// Sets a FEN up for the play mode, where the player keeps White: "OK", or the engine's
+// move when the FEN gives the engine the move. A FEN that is no position changes nothing.
+std::string PlayFen(const std::string& fen) {
+    chess::Position position;
+    std::string error;
+    if (!chess::ParseFen(fen, position, error)) return "Error: " + error;
+    InitNewGame();
+    const std::string note = chess::SetUpEngine(position, Colour::Black);
+    if (!note.empty()) std::cout << "note: " << note << '\n';
+    return position.toMove == Colour::Black ? EngineCommand("Force") : "OK";
+}
+
+// The FEN of the play mode's position, the player's (White's) move.
+std::string PlayPosition() {
+    chess::Position position;
+    std::string error;
+    return chess::EnginePosition(Colour::Black, Colour::White, position, error)
+               ? chess::FenText(position)
+               : "Error: " + error;
+}
+
+int Play(int depth, const std::optional<std::string>& fen) {
     tools::MessageDisplay display(std::cout, "message: ");
     DepthLimit = static_cast<int16_t>(depth);
+    if (fen) {
+        const std::string reply = PlayFen(*fen);
+        std::cout << reply << std::endl;
+        if (reply.rfind("Error", 0) == 0) return 1;
+    }
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -65,6 +122,10 @@ int Play(int depth) {
             reply = LoadGame(line.substr(5), error) ? "OK" : "Error: " + error;
         } else if (line.rfind("save ", 0) == 0) {
             reply = SaveGame(line.substr(5), error) ? "OK" : "Error: " + error;
+        } else if (line.rfind("fen ", 0) == 0) {
+            reply = PlayFen(line.substr(4));
+        } else if (line == "fen") {
+            reply = PlayPosition();
         } else if (line == "key") {
             reply = PositionKey();
         } else if (line == "count") {
@@ -90,20 +151,54 @@ void PrintIteration() {
     std::cout << '\n';
 }
 
-int Search(const std::string& file, int depth) {
+// A traced search of a saved game or of a FEN, the engine playing the side to move.
+int Search(const Options& options) {
     tools::MessageDisplay display(std::cerr, "message: ");
     InitNewGame();
     std::string error;
-    if (!LoadGame(file, error)) {
+    chess::Position position;
+    if (options.fen && !chess::ParseFen(*options.fen, position, error)) {
+        std::cerr << "ostrand-engine: FEN refused: " << error << '\n';
+        return 1;
+    }
+    if (options.fen) {
+        const std::string note = chess::SetUpEngine(position, position.toMove);
+        if (!note.empty()) std::cerr << "note: " << note << '\n';
+    } else if (!LoadGame(options.operands[0], error)) {
         std::cerr << "ostrand-engine: " << error << '\n';
         return 1;
     }
     PositionHistory.assign(1, std::string());
-    DepthLimit = static_cast<int16_t>(depth);
+    DepthLimit = static_cast<int16_t>(*options.depth);
     IterationDone = PrintIteration;
     const std::string best = FindBestMove();
     IterationDone = nullptr;
     std::cout << "bestmove " << (best.empty() ? "(none)" : best) << std::endl;
+    return 0;
+}
+
+// Each game of a PGN file as one line of engine moves, White the player's side (the negative
+// pieces), as the play mode and PlayMove take them.
+int PrintPgn(const std::string& file) {
+    std::vector<chess::PgnGame> games;
+    std::string error;
+    if (!chess::ReadPgnFile(file, games, error, chess::CastlingRule::PawnsIgnored)) {
+        std::cerr << "ostrand-engine: " << error << '\n';
+        return 1;
+    }
+    for (size_t i = 0; i < games.size(); ++i) {
+        const chess::PgnGame& game = games[i];
+        std::vector<std::string> moves;
+        std::string why = game.error;
+        if (why.empty()) chess::EngineMoves(game.start, game.moves, Colour::Black, moves, why);
+        if (!why.empty()) {
+            std::cerr << "ostrand-engine: " << file << ", game " << i + 1 << ": " << why << '\n';
+            return 1;
+        }
+        for (size_t m = 0; m < moves.size(); ++m)
+            std::cout << (m ? " " : "") << moves[m];
+        std::cout << '\n';
+    }
     return 0;
 }
 
@@ -114,29 +209,33 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
+    Options options;
+    std::string problem;
+    if (!ReadOptions(args, options, problem)) return Usage(problem);
+    const bool plain = !options.fen && !options.depth;
     if (command == "play") {
-        if (args.size() == 1) return Play(0);
-        const auto depth = ReadDepth(args, 1);
-        return depth ? Play(*depth) : Usage("play takes only --depth N, N from 1 to 10");
+        if (!options.operands.empty()) return Usage("play takes only --fen FEN and --depth N");
+        return Play(options.depth.value_or(0), options.fen);
     }
     if (command == "search") {
-        const auto depth = args.size() >= 2 ? ReadDepth(args, 2) : std::nullopt;
-        if (!depth) return Usage("search takes a saved-game file and --depth N, N from 1 to 10");
-        return Search(args[1], *depth);
+        if (!options.depth || options.operands.size() != (options.fen ? 0u : 1u))
+            return Usage("search takes a saved-game file or --fen FEN, and --depth N");
+        return Search(options);
     }
     if (command == "bench") {
-        int depth = 6;
-        if (args.size() > 1) {
-            const auto given = ReadDepth(args, 1);
-            if (!given || (*given != 4 && *given != 6 && *given != 8))
-                return Usage("bench takes only --depth 4, 6 or 8");
-            depth = *given;
-        }
+        const int depth = options.depth.value_or(6);
+        if (options.fen || !options.operands.empty() || (depth != 4 && depth != 6 && depth != 8))
+            return Usage("bench takes only --depth 4, 6 or 8");
         tools::MessageDisplay display(std::cerr, "message: ");
         tools::RunBench(depth, std::cout);
         return 0;
     }
-    if (command == "uci" && args.size() == 1) {
+    if (command == "pgn") {
+        if (!plain || options.operands.size() != 1) return Usage("pgn takes one PGN file");
+        return PrintPgn(options.operands[0]);
+    }
+    if (command == "uci") {
+        if (!plain || !options.operands.empty()) return Usage("uci takes no arguments");
         uci::Run(std::cin, std::cout);
         return 0;
     }
