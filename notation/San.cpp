@@ -82,9 +82,12 @@ bool ParseSan(const Position& position, std::string_view text, Move& move, std::
     while (!s.empty() && std::string_view("+#!?").find(s.back()) != std::string_view::npos)
         s.pop_back();
     const auto legal = LegalMoves(position, rule);
-    if (s == "O-O" || s == "0-0" || s == "O-O-O" || s == "0-0-0") {
+    std::string castling = s;
+    for (char& c : castling)
+        if (c == '0' || c == 'o') c = 'O';
+    if (castling == "O-O" || castling == "O-O-O") {
         const int home = position.toMove == Colour::White ? 1 : 8;
-        const int from = SquareOf(5, home), to = SquareOf(s.size() == 3 ? 7 : 3, home);
+        const int from = SquareOf(5, home), to = SquareOf(castling.size() == 3 ? 7 : 3, home);
         return FindOne(
             legal,
             [&](const Move& m) {

@@ -16,7 +16,7 @@ namespace ostrand::chess {
 std::string SanText(const Position& position, const Move& move);
 
 // Reads a move in SAN, as players write it: the check and mate marks and annotations such
-// as "!?" are optional and not checked, castling may be written with zeros, a capture
+// as "!?" are optional and not checked, castling may be written with zeros or small o's, a capture
 // without its "x", a promotion without "=" (a pawn reaching the last rank with no piece
 // named becomes a queen), and the from-square may be given in full ("Ng1f3", "e2e4").
 // False with "not a move", "illegal move" or "ambiguous move" and the move unchanged.

@@ -172,6 +172,7 @@ constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQk
 INSTANTIATE_TEST_SUITE_P(
     Variants, SanReading,
     testing::Values(SanRead{"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "0-0-0", "e1c1"},
+                    SanRead{"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "o-o", "e1g1"},
                     SanRead{Start, "Nf3!?", "g1f3"}, SanRead{Start, "Ng1-f3", "g1f3"},
                     SanRead{Start, "e2e4", "e2e4"}, SanRead{Start, "e4!!", "e2e4"},
                     SanRead{"4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a8N", "a7a8n"},
