@@ -91,6 +91,9 @@ struct Refused {
     const char* input;
     const char* reason;
 };
+void PrintTo(const Refused& c, std::ostream* os) {
+    *os << c.reason;
+}
 
 class FenRefused : public testing::TestWithParam<Refused> {};
 
@@ -124,6 +127,9 @@ struct SanCase {
     const char* move;
     const char* san;
 };
+void PrintTo(const SanCase& c, std::ostream* os) {
+    *os << c.san;
+}
 
 class San : public testing::TestWithParam<SanCase> {};
 
@@ -157,6 +163,9 @@ struct SanRead {
     const char* text;
     const char* result;  // the move, or the reason it is refused
 };
+void PrintTo(const SanRead& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class SanReading : public testing::TestWithParam<SanRead> {};
 
