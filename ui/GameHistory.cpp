@@ -2,12 +2,12 @@
 
 #include <utility>
 
-void GameHistory::Start(ostrand::GameSnapshot state) {
+void GameHistory::Start(GameState state) {
     states_.assign(1, std::move(state));
     current_ = 0;
 }
 
-bool GameHistory::Push(ostrand::GameSnapshot state) {
+bool GameHistory::Push(GameState state) {
     if (state == states_[current_]) return false;
     states_.resize(current_ + 1);
     states_.push_back(std::move(state));
@@ -15,12 +15,12 @@ bool GameHistory::Push(ostrand::GameSnapshot state) {
     return true;
 }
 
-const ostrand::GameSnapshot& GameHistory::TakeBack() {
+const GameState& GameHistory::TakeBack() {
     if (CanTakeBack()) --current_;
     return states_[current_];
 }
 
-const ostrand::GameSnapshot& GameHistory::Redo() {
+const GameState& GameHistory::Redo() {
     if (CanRedo()) ++current_;
     return states_[current_];
 }

@@ -7,18 +7,42 @@
 namespace status {
 
 namespace {
+
 constexpr int Null = ostrand::NullSquare;
-}  // namespace
+
+enum class Outcome { Open, PlayerWins, EngineWins, Draw };
 
 // The engine's order: a game it would answer with "CheckMate" or "StaleMate" is over for
 // the player; one in which every move leaves the player's king attacked, too.
-std::string GameResult() {
+Outcome GameOutcome() {
     using namespace ostrand;
-    if (IsBlackCheckmated(Null, Null, Null, Null) == Yes) return "Checkmate — you win";
-    if (IsBlackStalemated(Null, Null, Null, Null) == Yes) return "Stalemate — draw";
-    if (IsWhiteCheckmated(Null, Null, Null, Null) == Yes) return "Checkmate — Ostrand wins";
-    if (IsWhiteStalemated(Null, Null, Null, Null) == Yes) return "Stalemate — draw";
+    if (IsBlackCheckmated(Null, Null, Null, Null) == Yes) return Outcome::PlayerWins;
+    if (IsBlackStalemated(Null, Null, Null, Null) == Yes) return Outcome::Draw;
+    if (IsWhiteCheckmated(Null, Null, Null, Null) == Yes) return Outcome::EngineWins;
+    if (IsWhiteStalemated(Null, Null, Null, Null) == Yes) return Outcome::Draw;
+    return Outcome::Open;
+}
+
+}  // namespace
+
+std::string GameResult() {
+    switch (GameOutcome()) {
+        case Outcome::PlayerWins: return "Checkmate — you win";
+        case Outcome::EngineWins: return "Checkmate — Ostrand wins";
+        case Outcome::Draw: return "Stalemate — draw";
+        case Outcome::Open: break;
+    }
     return {};
+}
+
+std::string PgnResult(bool playerIsWhite) {
+    switch (GameOutcome()) {
+        case Outcome::PlayerWins: return playerIsWhite ? "1-0" : "0-1";
+        case Outcome::EngineWins: return playerIsWhite ? "0-1" : "1-0";
+        case Outcome::Draw: return "1/2-1/2";
+        case Outcome::Open: break;
+    }
+    return "*";
 }
 
 std::string GameStatus() {

@@ -9,6 +9,8 @@ namespace status {
 // The result when the game is over ("Checkmate — you win", "Checkmate — Ostrand wins",
 // "Stalemate — draw"), else empty.
 std::string GameResult();
+// The result as PGN writes it: "1-0", "0-1", "1/2-1/2", or "*" while the game goes on.
+std::string PgnResult(bool playerIsWhite);
 // The result, else "Check!" when the player's king is attacked, else "Your move".
 std::string GameStatus();
 // Why the engine refused the player's move text ("Error"): the piece cannot reach the

@@ -3,20 +3,33 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 
+#include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
 #include "Search.h"
+#include "Support.h"
 #include "Version.h"
+
+namespace chess = ostrand::chess;
 
 namespace {
 
@@ -26,6 +39,24 @@ QSettings Settings() {
 }
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
+constexpr const char* PgnFolderKey = "pgnFolder";
+
+constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
+// How long the status line shows that something was done, in milliseconds.
+constexpr int NoticeTime = 4000;
+
+// How the chooser lists a file's game: "2. Moss – Hale, Club championship, 2024.03.09, 0-1".
+QString GameTitle(size_t index, const chess::PgnGame& game) {
+    QString title = QString("%1. %2 – %3")
+                        .arg(index + 1)
+                        .arg(QString::fromStdString(game.Tag("White")),
+                             QString::fromStdString(game.Tag("Black")));
+    for (const char* tag : {"Event", "Date"}) {
+        const QString value = QString::fromStdString(game.Tag(tag));
+        if (!value.isEmpty() && !value.startsWith('?')) title += ", " + value;
+    }
+    return title + ", " + QString::fromStdString(game.result);
+}
 
 constexpr const char* Licence =
     "Free software under the GNU General Public License, version 3 or any later version.";
@@ -45,9 +76,13 @@ const char* const HowToPlayText =
     "column places the engine's pieces, the right one yours), then squares; the blank box "
     "erases. Untick Edit to play on.</p>"
     "<p><b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, an edit, a "
-    "load or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine thinks, "
-    "<b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
-    "opponent.</p>";
+    "load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine "
+    "thinks, <b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
+    "opponent.</p>"
+    "<p><b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
+    "position</b> (Ctrl+V) sets one up from there, and the engine moves if it is its turn. "
+    "<b>Save game as PGN</b> and <b>Open PGN</b> keep and replay whole games, which other "
+    "chess programs read too.</p>";
 
 }  // namespace
 
@@ -105,6 +140,16 @@ void MainWindow::BuildMenus() {
     save_ = add(game, "&Save", "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
     load_ = add(game, "&Load", "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
     game->addSeparator();
+    copyPosition_ =
+        add(game, "&Copy position", "copyPosition", QKeySequence::Copy, &MainWindow::CopyPosition);
+    pastePosition_ = add(game, "&Paste position", "pastePosition", QKeySequence::Paste,
+                         &MainWindow::PastePosition);
+    game->addSeparator();
+    openPgn_ =
+        add(game, "&Open PGN…", "openPgn", QKeySequence("Ctrl+Shift+O"), &MainWindow::OpenPgn);
+    savePgn_ = add(game, "Save game as P&GN…", "savePgn", QKeySequence("Ctrl+Shift+S"),
+                   &MainWindow::SaveGameAsPgn);
+    game->addSeparator();
     QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
 
@@ -143,8 +188,21 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::RecordStep() {
-    history_.Push(ostrand::GameSnapshot::Capture());
+    record_.Follow({}, {});
+    PushStep();
     ShowGameAfresh();
+}
+
+void MainWindow::PushStep() {
+    history_.Push({ostrand::GameSnapshot::Capture(), record_});
+}
+
+chess::Colour MainWindow::EngineColour() const {
+    return board_->PlayerSide == 0 ? chess::Colour::Black : chess::Colour::White;
+}
+
+QString MainWindow::EngineName() {
+    return QString("Ostrand Chess %1").arg(ostrand::Version);
 }
 
 QString MainWindow::StatusText() const {
@@ -153,13 +211,17 @@ QString MainWindow::StatusText() const {
 
 void MainWindow::TakeBack() {
     if (board_->EngineBusy() || !history_.CanTakeBack()) return;
-    history_.TakeBack().Restore();
+    const GameState& state = history_.TakeBack();
+    state.engine.Restore();
+    record_ = state.record;
     ShowGameAfresh();
 }
 
 void MainWindow::Redo() {
     if (board_->EngineBusy() || !history_.CanRedo()) return;
-    history_.Redo().Restore();
+    const GameState& state = history_.Redo();
+    state.engine.Restore();
+    record_ = state.record;
     ShowGameAfresh();
 }
 
@@ -204,13 +266,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::OnGameStarted() {
-    history_.Start(ostrand::GameSnapshot::Capture());
+    record_.Start(chess::StartPosition(), EngineColour());
+    // Playing black, the engine has opened the game.
+    if (board_->PlayerSide == 1) record_.Follow("Force", board_->LastReply);
+    history_.Start({ostrand::GameSnapshot::Capture(), record_});
     SetStatus(QString::fromStdString(status::GameStatus()));
     UpdateActions();
 }
 
 void MainWindow::OnGameChanged(const QString& command) {
-    history_.Push(ostrand::GameSnapshot::Capture());
+    // A load or a placement sends no command; the last reply is an older command's.
+    record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
+    PushStep();
     std::string text = status::GameStatus();
     const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
     if (refused && status::GameResult().empty())
@@ -230,7 +297,8 @@ void MainWindow::OnEngineBusy(bool busy) {
 // rest would start a second command or pause the search behind a dialog.
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
-    for (QAction* action : {newGame_, save_, load_, force_, rotate_, howToPlay_, about_})
+    for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
+                            savePgn_, force_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
@@ -240,4 +308,182 @@ void MainWindow::UpdateActions() {
 
 void MainWindow::SetStatus(const QString& text) {
     status_->setText(text);
+    status_->setToolTip(QString());
+}
+
+void MainWindow::CopyPosition() {
+    if (board_->EngineBusy()) return;
+    if (!record_.HasGame()) {
+        Warn("Copy position", QString("The board holds no chess position: %1.")
+                                  .arg(QString::fromStdString(record_.Problem())));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(record_.Fen()));
+    statusBar()->showMessage("Position copied", NoticeTime);
+}
+
+void MainWindow::PastePosition() {
+    SetUpFen(QGuiApplication::clipboard()->text());
+}
+
+bool MainWindow::SetUpFen(const QString& fen) {
+    if (board_->EngineBusy()) return false;
+    // A FEN copied from a page or a file may come with blanks and line breaks round it.
+    const QString text = fen.simplified();
+    chess::Position position;
+    std::string error;
+    if (!chess::ParseFen(text.toStdString(), position, error)) {
+        Warn("Set up position", QString("“%1” is no chess position: %2.")
+                                    .arg(text.left(100), QString::fromStdString(error)));
+        return false;
+    }
+    const chess::Colour engine = EngineColour();
+    const std::string note = chess::SetUpEngine(position, engine);
+    record_.Start(position, engine);
+    ShowGameAfresh();
+    // The engine's answer belongs to the same step: taking back goes back before the paste.
+    if (position.toMove == engine)
+        board_->BtnForce_Click();
+    else
+        PushStep();
+    ShowSetUpNote(note);
+    UpdateActions();
+    return true;
+}
+
+// The line holds the note's first part ("Set up without en passant on e3"); its tooltip the
+// reason.
+void MainWindow::ShowSetUpNote(const std::string& note) {
+    if (note.empty()) return;
+    QString text = QString::fromStdString(note);
+    text[0] = text[0].toUpper();
+    SetStatus(text.section(':', 0, 0));
+    status_->setToolTip(text);
+}
+
+void MainWindow::OpenPgn() {
+    if (board_->EngineBusy()) return;
+    const QString path = AskOpenFileName(PgnFolder());
+    if (path.isEmpty()) return;
+    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
+    OpenPgnFile(path);
+}
+
+bool MainWindow::OpenPgnFile(const QString& path) {
+    if (board_->EngineBusy()) return false;
+    std::vector<chess::PgnGame> games;
+    std::string error;
+    // The engine's own games castle as its rules allow; standard games read the same.
+    if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
+        Warn("Open PGN", QString::fromStdString(error));
+        return false;
+    }
+    size_t chosen = 0;
+    if (games.size() > 1) {
+        QStringList titles;
+        for (size_t i = 0; i < games.size(); ++i)
+            titles << GameTitle(i, games[i]);
+        const std::optional<int> choice = ChooseGame(titles);
+        if (!choice || *choice < 0 || static_cast<size_t>(*choice) >= games.size()) return false;
+        chosen = static_cast<size_t>(*choice);
+    }
+    QString name = QFileInfo(path).fileName();
+    if (games.size() > 1) name += QString(", game %1").arg(chosen + 1);
+    return PlayGame(games[chosen], name);
+}
+
+bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
+    const chess::Colour engine = EngineColour();
+    std::vector<std::string> texts;
+    std::string error = game.error;
+    if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
+    if (!error.empty()) {
+        Warn("Open PGN",
+             QString("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
+        return false;
+    }
+
+    // The engine would draw every move it commits; the board is drawn once, at the end.
+    ostrand::SetDisplay(nullptr);
+    const std::string note = chess::SetUpEngine(game.start, engine);
+    record_.Start(game.start, engine);
+    // A step wherever the player has the move, as if they had played the game.
+    if (game.start.toMove != engine) PushStep();
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const std::string& t = texts[i];
+        ostrand::PlayMove(t[0] - '0', t[1] - '0', t[2] - '0', t[3] - '0');
+        record_.Add(game.moves[i]);
+        if (record_.Final().toMove != engine) PushStep();
+    }
+    ostrand::SetDisplay(board_);
+    ShowGameAfresh();
+    if (record_.Final().toMove == engine) board_->BtnForce_Click();
+    ShowSetUpNote(note);
+    UpdateActions();
+    statusBar()->showMessage(QString("Opened %1").arg(name), NoticeTime);
+    return true;
+}
+
+void MainWindow::SaveGameAsPgn() {
+    if (board_->EngineBusy()) return;
+    if (!record_.HasGame()) {
+        Warn("Save game as PGN", QString("The board holds no chess position: %1.")
+                                     .arg(QString::fromStdString(record_.Problem())));
+        return;
+    }
+    const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
+                                   .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
+    const QString path = AskSaveFileName(suggestion);
+    if (path.isEmpty()) return;
+    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
+    SavePgnFile(path);
+}
+
+bool MainWindow::SavePgnFile(const QString& path) {
+    if (!record_.HasGame()) return false;
+    const chess::PgnGame game =
+        record_.Pgn(PlayerName, EngineName().toStdString(),
+                    QDate::currentDate().toString("yyyy.MM.dd").toStdString(),
+                    status::PgnResult(board_->PlayerSide == 0));
+    const QByteArray text = QByteArray::fromStdString(chess::WritePgn(game));
+    // The file is replaced only once the whole game is written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        Warn("Save game as PGN", QString("Cannot write %1: %2.")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), NoticeTime);
+    return true;
+}
+
+QString MainWindow::PgnFolder() const {
+    const QString folder = Settings().value(PgnFolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString MainWindow::AskOpenFileName(const QString& folder) {
+    return QFileDialog::getOpenFileName(this, "Open PGN", folder, PgnFilter);
+}
+
+QString MainWindow::AskSaveFileName(const QString& suggestion) {
+    QFileDialog dialog(this, "Save game as PGN", suggestion, PgnFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("pgn");
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
+    bool chosen = false;
+    const QString game = QInputDialog::getItem(
+        this, "Open PGN", "The file holds several games. Which one shall be played?", games, 0,
+        false, &chosen);
+    if (!chosen) return std::nullopt;
+    return static_cast<int>(games.indexOf(game));
+}
+
+void MainWindow::Warn(const QString& title, const QString& text) {
+    QMessageBox::warning(this, title, text);
 }

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <optional>
 
 #include "GameHistory.h"
+#include "Pgn.h"
 
 class F_Board;
 class QAction;
@@ -32,6 +35,21 @@ class MainWindow : public QMainWindow {
     // The status line's text.
     QString StatusText() const;
 
+    // The names a saved game gives the two sides.
+    static constexpr const char* PlayerName = "Player";
+    static QString EngineName();
+
+    // Sets up a position in FEN as the next step: the player keeps their colour and the
+    // engine moves at once when the position gives it the move. A text that is no position
+    // is refused with a message and changes nothing.
+    bool SetUpFen(const QString& fen);
+    // Plays a PGN file's game (the one the player chooses when it holds several) as the next
+    // steps, a move of the player with the engine's answer at a time. A game the engine's
+    // rules cannot follow is refused with a message that names the move, and changes nothing.
+    bool OpenPgnFile(const QString& path);
+    // Writes the game since its start, or since the last edit, paste or load, to path.
+    bool SavePgnFile(const QString& path);
+
   public slots:
     void TakeBack();
     void Redo();
@@ -40,10 +58,24 @@ class MainWindow : public QMainWindow {
     void SetLevel(int depth);
     void ShowHowToPlay();
     void ShowAbout();
+    // The position's FEN to the clipboard.
+    void CopyPosition();
+    // Sets up the clipboard's FEN.
+    void PastePosition();
+    void OpenPgn();
+    void SaveGameAsPgn();
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
     void closeEvent(QCloseEvent* event) override;
+
+    // The dialogs, which a test answers instead of a user: an empty name or nothing for
+    // Cancel. ChooseGame returns the index of one of games.
+    virtual QString AskOpenFileName(const QString& folder);
+    virtual QString AskSaveFileName(const QString& suggestion);
+    virtual std::optional<int> ChooseGame(const QStringList& games);
+    // A message box with a warning.
+    virtual void Warn(const QString& title, const QString& text);
 
   private:
     void BuildMenus();
@@ -54,16 +86,31 @@ class MainWindow : public QMainWindow {
     void SetStatus(const QString& text);
     // The board shows the engine's game afresh, without frames or a picked piece.
     void ShowGameAfresh();
+    // The engine's game and its record as they stand, as the next step.
+    void PushStep();
+    ostrand::chess::Colour EngineColour() const;
+    // Plays a game read from name on the engine's board, as OpenPgnFile describes.
+    bool PlayGame(const ostrand::chess::PgnGame& game, const QString& name);
+    // What the engine's board leaves out of a position it was given, in the status line.
+    void ShowSetUpNote(const std::string& note);
+    // The folder the PGN dialogs open in: the last one used, else the documents folder.
+    QString PgnFolder() const;
 
     F_Board* board_;
     QLabel* status_;
     GameHistory history_;
+    // The game in standard notation, for copying and saving.
+    GameRecord record_;
     bool closeWhenIdle_ = false;
     bool thinking_ = false;
 
     QAction* newGame_;
     QAction* save_;
     QAction* load_;
+    QAction* copyPosition_;
+    QAction* pastePosition_;
+    QAction* openPgn_;
+    QAction* savePgn_;
     QAction* takeBack_;
     QAction* redo_;
     QAction* moveNow_;

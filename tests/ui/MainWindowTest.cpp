@@ -1,7 +1,8 @@
 // The main window round the form: take back and redo, levels, "Move now", the status line,
-// the New Game question and the view settings.
+// the New Game question, the view settings, and positions and games in standard notation.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,7 +15,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
+#include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameSnapshot.h"
 #include "MainWindow.h"
@@ -29,8 +32,12 @@ namespace {
 class TestBoard : public F_Board {
   public:
     bool realQuestion = false;
+    bool realMessages = false;
+    bool playWhite = true;
     std::function<void()> onPoll;
-    void ShowMessage(const std::string&) override {}
+    void ShowMessage(const std::string& text) override {
+        if (realMessages) F_Board::ShowMessage(text);
+    }
     void PollInput() override {
         if (onPoll) onPoll();
         F_Board::PollInput();
@@ -38,8 +45,27 @@ class TestBoard : public F_Board {
 
   protected:
     std::optional<bool> AskYesNo(const QString& title, const QString& text) override {
-        return realQuestion ? F_Board::AskYesNo(title, text) : true;
+        return realQuestion ? F_Board::AskYesNo(title, text) : playWhite;
     }
+};
+
+// A window whose file dialogs, game chooser and warnings the test answers.
+class TestWindow : public MainWindow {
+  public:
+    TestWindow() : MainWindow(new TestBoard) {}
+    QString file;
+    std::optional<int> choice = 0;
+    QStringList offered;
+    QStringList warnings;
+
+  protected:
+    QString AskOpenFileName(const QString&) override { return file; }
+    QString AskSaveFileName(const QString&) override { return file; }
+    std::optional<int> ChooseGame(const QStringList& games) override {
+        offered = games;
+        return choice;
+    }
+    void Warn(const QString&, const QString& text) override { warnings << text; }
 };
 
 QAction* Action(const MainWindow& window, const QString& name) {
@@ -63,6 +89,11 @@ bool Is(const ostrand::GameSnapshot& state) {
     return ostrand::GameSnapshot::Capture() == state;
 }
 
+// What a game leaves on the engine's board; the search's stage and the record aside.
+auto Standing() {
+    return std::tuple(ostrand::Board, ostrand::CastleFlags, ostrand::MoveCount);
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -70,11 +101,15 @@ class MainWindowTest : public QObject {
 
     QTemporaryDir settingsFolder;
 
-    std::unique_ptr<MainWindow> Open(int level = 2) {
-        auto window = std::make_unique<MainWindow>(new TestBoard);
+    std::unique_ptr<TestWindow> Open(int level = 2, bool playWhite = true) {
+        auto window = std::make_unique<TestWindow>();
         window->SetLevel(level);
         window->Start();
         window->show();
+        if (!playWhite) {
+            Board(*window).playWhite = false;
+            Action(*window, "newGame")->trigger();
+        }
         return window;
     }
     static TestBoard& Board(const MainWindow& window) {
@@ -84,6 +119,7 @@ class MainWindowTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(settingsFolder.isValid());
+        QCoreApplication::setApplicationName("ostrand-chess");
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     }
     void init() { QSettings("ostrand-chess", "ostrand-chess").clear(); }
@@ -256,6 +292,173 @@ class MainWindowTest : public QObject {
             if (!plain.contains(control))
                 QVERIFY2(!control->toolTip().isEmpty(), control->metaObject()->className());
         QCOMPARE(board.c(5 + 8).toolTip(), QString("e2"));
+    }
+
+    // Each row: the player's colour (w or b), the FEN, whether the engine moves, the status.
+    void pastePositionSetsUpTheFen_data() {
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("engine to move")
+            << QStringList{"w", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1",
+                           "moves", "Your move"};
+        QTest::newRow("engine to move, mirrored") << QStringList{
+            "b", "4k3/pppppppp/8/8/8/8/PPPPPPPP/4K3 w - - 0 10", "moves", "Your move"};
+        QTest::newRow("player to move")
+            << QStringList{"w", "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1", "", "Your move"};
+        QTest::newRow("en passant left out") << QStringList{
+            "w", "4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1", "moves", "Set up without en passant on e3"};
+        QTest::newRow("no kings") << QStringList{"w", "8/8/8/8/8/8/8/8 w - - 0 1", "", ""};
+        QTest::newRow("nine squares a rank")
+            << QStringList{"w", "rnbqkbnrr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1", "", ""};
+    }
+
+    void pastePositionSetsUpTheFen() {
+        QFETCH(QStringList, row);
+        auto window = Open(2, row[0] == "w");
+        const auto engine =
+            row[0] == "w" ? ostrand::chess::Colour::Black : ostrand::chess::Colour::White;
+        const auto before = ostrand::GameSnapshot::Capture();
+        const int moveCount = ostrand::MoveCount;
+        QGuiApplication::clipboard()->setText(row[1]);
+        Action(*window, "pastePosition")->trigger();
+        if (row[3].isEmpty()) {
+            QCOMPARE(window->warnings.size(), qsizetype{1});
+            QVERIFY(Is(before));
+            QCOMPARE(int{ostrand::MoveCount}, moveCount);
+            return;
+        }
+        ostrand::chess::Position pasted, copied;
+        std::string error;
+        QVERIFY(ostrand::chess::ParseFen(row[1].toStdString(), pasted, error));
+        const int plies =
+            2 * (pasted.fullmove - 1) + (pasted.toMove == ostrand::chess::Colour::Black ? 1 : 0);
+        QCOMPARE(int{ostrand::MoveCount}, plies + (row[2] == "moves" ? 1 : 0));
+        QCOMPARE(window->StatusText(), row[3]);
+
+        // The copy is the position in standard colours with the player to move.
+        Action(*window, "copyPosition")->trigger();
+        const QString fen = QGuiApplication::clipboard()->text();
+        QVERIFY2(ostrand::chess::ParseFen(fen.toStdString(), copied, error), qPrintable(fen));
+        QCOMPARE(ostrand::chess::EngineKey(copied, engine), ostrand::PositionKey());
+        QVERIFY(copied.toMove != engine);
+        QVERIFY(copied.enPassant < 0);
+
+        Action(*window, "takeBack")->trigger();
+        QVERIFY(Is(before));
+    }
+
+    // Each row: the player's colour, a FEN to start from (or none), the player's moves, a
+    // part of the file.
+    void aSavedGameOpensAgain_data() {
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("white, castling") << QStringList{"w", "", "5254 7163 6152 5171", "1. e4"};
+        QTest::newRow("black from a FEN, castling")
+            << QStringList{"b", "r3k2r/ppp2ppp/8/8/8/8/PPP2PPP/R3K2R b KQkq - 0 1", "5131 1213",
+                           "[FEN \"r3k2r/ppp2ppp/8/8/8/8/PPP2PPP/R3K2R b KQkq - 0 1\"]"};
+        QTest::newRow("castling past a pawn") << QStringList{
+            "w", "4k3/8/8/8/8/8/6p1/4K2R w K - 0 1", "5171", "1. O-O {castles past a square"};
+    }
+
+    void aSavedGameOpensAgain() {
+        QFETCH(QStringList, row);
+        QTemporaryDir folder;
+        auto window = Open(2, row[0] == "w");
+        if (!row[1].isEmpty()) QVERIFY(window->SetUpFen(row[1]));
+        std::vector<decltype(Standing())> steps{Standing()};
+        for (const QString& move : row[2].split(' ')) {
+            Play(Board(*window), move);
+            QCOMPARE(Board(*window).LastReply.size(), size_t{4});
+            steps.push_back(Standing());
+        }
+        window->file = folder.filePath("game.pgn");
+        Action(*window, "savePgn")->trigger();
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = file.readAll();
+        QVERIFY(text.contains(row[0] == "w" ? "[White \"Player\"]" : "[Black \"Player\"]"));
+        QVERIFY2(text.contains(row[3]), qPrintable(text));
+
+        // Opened in a new game, it stands as it was left, and take back walks through it.
+        Action(*window, "newGame")->trigger();
+        Action(*window, "openPgn")->trigger();
+        QCOMPARE(window->warnings, QStringList());
+        for (size_t i = steps.size(); i-- > 0;) {
+            QVERIFY(Standing() == steps[i]);
+            QVERIFY(ShowsTheGame(Board(*window)));
+            Action(*window, "takeBack")->trigger();
+        }
+    }
+
+    // Each row: the file's content, what the warning says.
+    void aGameThatCannotBePlayedChangesNothing_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");
+        QByteArray illegal;
+        for (int move = 1; move <= 22; ++move)
+            illegal += QByteArray::number(move) + (move % 2 ? ". Nf3 Nf6 " : ". Ng1 Ng8 ");
+        QTest::newRow("empty") << QByteArray() << "no game";
+        QTest::newRow("binary") << QByteArray("\x7f\x45\x4c\x46\x02\x01\x00\xff", 8) << "0x";
+        QTest::newRow("illegal move") << illegal + "23. Ke3 *"
+                                      << "move 23 (Ke3)";
+        QTest::newRow("en passant")
+            << QByteArray("1. e4 a6 2. e5 d5 3. exd6 *") << "move 3 (exd6): en passant";
+    }
+
+    void aGameThatCannotBePlayedChangesNothing() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        QTemporaryDir folder;
+        auto window = Open();
+        Play(Board(*window), "5254");
+        const auto before = ostrand::GameSnapshot::Capture();
+        window->file = folder.filePath("bad.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        Action(*window, "openPgn")->trigger();
+        QCOMPARE(window->warnings.size(), qsizetype{1});
+        QVERIFY2(window->warnings[0].contains(warning), qPrintable(window->warnings[0]));
+        QVERIFY(Is(before));
+        Action(*window, "takeBack")->trigger();
+        QCOMPARE(int{ostrand::MoveCount}, 0);
+    }
+
+    // A file of several games offers them all; the chosen one is played, Cancel changes nothing.
+    void severalGamesOfferAChoice() {
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("two.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "[White \"A\"]\n[Black \"B\"]\n\n1. e4 *\n\n[White \"C\"]\n[Black \"D\"]\n\n1. d4 *\n");
+        file.close();
+        const auto before = ostrand::GameSnapshot::Capture();
+        window->choice = std::nullopt;
+        Action(*window, "openPgn")->trigger();
+        QVERIFY(Is(before));
+        QCOMPARE(window->offered, (QStringList{"1. A – B, *", "2. C – D, *"}));
+        window->choice = 1;
+        Action(*window, "openPgn")->trigger();
+        QCOMPARE(int{ostrand::Board(4, 4)}, -ostrand::Piece::Pawn);
+        QCOMPARE(int{ostrand::MoveCount}, 2);
+    }
+
+    // The engine's own box announces the end of a pasted game under the program's name, not
+    // the application's, which names its folders.
+    void aPastedMateIsAnnouncedUnderTheProgramsName() {
+        auto window = Open();
+        Board(*window).realMessages = true;
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->windowTitle() + "|" + box->text();
+            box->accept();
+        });
+        QVERIFY(window->SetUpFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+        QCOMPARE(shown, QString("Ostrand Chess|Check Mate!"));
+        QCOMPARE(window->StatusText(), QString("Checkmate — you win"));
     }
 };
 

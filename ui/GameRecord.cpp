@@ -1,0 +1,110 @@
+#include "GameRecord.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "EngineBoard.h"
+#include "Support.h"
+
+namespace chess = ostrand::chess;
+
+namespace {
+
+chess::Colour Other(chess::Colour side) {
+    return side == chess::Colour::White ? chess::Colour::Black : chess::Colour::White;
+}
+
+// A move text as the engine takes and answers them: four digits (its castling included).
+bool IsMoveText(std::string_view text) {
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) {
+               return std::isdigit(static_cast<unsigned char>(c)) != 0;
+           });
+}
+
+constexpr const char* NonStandardCastling =
+    "castles past a square that only a pawn attacks, which the engine's rules allow and "
+    "standard rules do not";
+
+}  // namespace
+
+void GameRecord::Start(const Position& start, Colour engine) {
+    engine_ = engine;
+    start_ = start;
+    start_.enPassant = -1;
+    final_ = start_;
+    moves_.clear();
+    problem_.clear();
+}
+
+void GameRecord::StartAtBoard(Colour engine, Colour toMove) {
+    Position onBoard;
+    std::string why;
+    if (chess::EnginePosition(engine, toMove, onBoard, why)) {
+        Start(onBoard, engine);
+        return;
+    }
+    engine_ = engine;
+    moves_.clear();
+    problem_ = why;
+}
+
+void GameRecord::Follow(std::string_view command, std::string_view reply) {
+    const bool engineMoved = IsMoveText(reply);
+    // A move the engine refused, or one made when the game was already over, is not played.
+    const bool playerMoved =
+        IsMoveText(command) && reply != "Error" &&
+        (engineMoved || ostrand::PositionKey() != chess::EngineKey(final_, engine_));
+    if (HasGame() && playerMoved) Play(Other(engine_), command);
+    if (HasGame() && engineMoved) Play(engine_, reply);
+
+    // After an edit or a load the player has the move, as the window waits for it.
+    const Colour toMove = HasGame() && !command.empty() ? final_.toMove : Other(engine_);
+    Position onBoard;
+    std::string why;
+    const bool same = HasGame() && chess::EnginePosition(engine_, toMove, onBoard, why) &&
+                      onBoard.squares == final_.squares && onBoard.castling == final_.castling;
+    if (!same) StartAtBoard(engine_, toMove);
+}
+
+void GameRecord::Play(Colour side, std::string_view engineMove) {
+    if (final_.toMove != side) {
+        Position here = final_;
+        here.toMove = side;
+        Start(here, engine_);
+    }
+    if (const auto move = chess::StandardMove(engineMove, final_, engine_)) Add(*move);
+}
+
+void GameRecord::Add(const chess::Move& move) {
+    moves_.push_back(move);
+    chess::Play(final_, move);
+    final_.enPassant = -1;
+}
+
+std::string GameRecord::Fen() const {
+    return chess::FenText(final_);
+}
+
+chess::PgnGame GameRecord::Pgn(const std::string& player, const std::string& engine,
+                               const std::string& date, const std::string& result) const {
+    chess::PgnGame game;
+    game.SetTag("Event", "Casual game");
+    game.SetTag("Date", date);
+    game.SetTag("Round", "-");
+    const bool playerIsWhite = engine_ == Colour::Black;
+    game.SetTag("White", playerIsWhite ? player : engine);
+    game.SetTag("Black", playerIsWhite ? engine : player);
+    game.start = start_;
+    game.moves = moves_;
+    game.result = result;
+    Position position = start_;
+    for (size_t i = 0; i < moves_.size(); ++i) {
+        const auto legal = chess::LegalMoves(position);
+        if (std::find(legal.begin(), legal.end(), moves_[i]) == legal.end()) {
+            game.comments.resize(i + 1);
+            game.comments[i] = NonStandardCastling;
+        }
+        chess::Play(position, moves_[i]);
+    }
+    return game;
+}

@@ -1,0 +1,64 @@
+// The game on the engine's board as standard chess writes it, in the colours the player sees:
+// where it started (the initial position, or the last edit, paste or load) and the moves
+// played since. Copy position and Save game as PGN read it; it follows every command the
+// window sends and checks itself against the engine's board after each.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Pgn.h"
+#include "StandardChess.h"
+
+class GameRecord {
+  public:
+    using Colour = ostrand::chess::Colour;
+    using Position = ostrand::chess::Position;
+
+    // A game from the initial position with the engine on black.
+    GameRecord() = default;
+
+    // Starts at start, the engine playing engine. An en passant square is dropped: the
+    // engine's game has none.
+    void Start(const Position& start, Colour engine);
+    // Starts at the engine's board as it stands, toMove to move. A board that is no chess
+    // position (an edit under way) leaves the record without a game until the next start.
+    void StartAtBoard(Colour engine, Colour toMove);
+    // Adds what the engine did for the window's command and its reply: the player's move and
+    // the engine's answer, a forced move of the engine, or nothing. A side moving out of turn
+    // ("Force" while it is the player's move) cannot be written in a game, so the record then
+    // starts again just before that move. Anything the record cannot account for (an edit, a
+    // load) starts it again at the board.
+    void Follow(std::string_view command, std::string_view reply);
+    // Adds a move of the side to move, played on the engine's board too (an opened game).
+    void Add(const ostrand::chess::Move& move);
+
+    // False while the board is no chess position; Problem says why.
+    bool HasGame() const { return problem_.empty(); }
+    const std::string& Problem() const { return problem_; }
+    Colour Engine() const { return engine_; }
+    const Position& StartPosition() const { return start_; }
+    const std::vector<ostrand::chess::Move>& Moves() const { return moves_; }
+    const Position& Final() const { return final_; }
+
+    // The FEN of the position now.
+    std::string Fen() const;
+    // The game with the seven tags filled in; a move that standard rules forbid (castling
+    // past a square only a pawn attacks) carries a comment that says so.
+    ostrand::chess::PgnGame Pgn(const std::string& player, const std::string& engine,
+                                const std::string& date, const std::string& result) const;
+
+    bool operator==(const GameRecord&) const = default;
+
+  private:
+    // Plays a move of side; out of turn, the record starts again at the position now.
+    void Play(Colour side, std::string_view engineMove);
+
+    Colour engine_ = Colour::Black;
+    Position start_ = ostrand::chess::StartPosition();
+    std::vector<ostrand::chess::Move> moves_;
+    Position final_ = ostrand::chess::StartPosition();
+    // Why the board is no chess position; empty while the record holds a game.
+    std::string problem_;
+};
