@@ -1,18 +1,67 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
 
 #include "Display.h"
 #include "MainWindow.h"
+#include "Version.h"
+
+namespace {
+
+const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
+
+void Describe(QCommandLineParser& parser) {
+    // Names the player's data folder (an installed copy's saved game) and the window class.
+    QCoreApplication::setApplicationName("ostrand-chess");
+    QCoreApplication::setApplicationVersion(ostrand::Version);
+    parser.setApplicationDescription("Play chess against the computer.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(FenOption);
+    parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
+}
+
+// --help and --version are answered in the terminal that asked, which may have no display.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-?", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        QCommandLineParser parser;
+        Describe(parser);
+        parser.process(terminal);
+    }
+
     QApplication app(argc, argv);
     ostrand::SetProgramArgument(argc > 0 ? argv[0] : nullptr);
-    // Names the player's data folder (an installed copy's saved game) and the window class.
-    QApplication::setApplicationName("ostrand-chess");
+    QCommandLineParser parser;
+    Describe(parser);
     // Ties the window to its desktop entry and icons.
     QGuiApplication::setDesktopFileName("org.example.OstrandChess");
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() + (parser.isSet(FenOption) ? 1 : 0) > 1) {
+        std::fprintf(stderr, "%s: give one PGN file or one --fen, not more\n",
+                     qPrintable(QCoreApplication::applicationName()));
+        return 1;
+    }
 
     MainWindow window;
     window.Start();
     window.show();
+    // Once the window shows; a bad file or position is reported and the new game stays.
+    QTimer::singleShot(0, &window, [&] {
+        if (parser.isSet(FenOption)) window.SetUpFen(parser.value(FenOption));
+        if (!files.isEmpty()) window.OpenPgnFile(files.front());
+    });
     return app.exec();
 }
