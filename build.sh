@@ -2,8 +2,9 @@
 # Builds, tests and runs Ostrand Chess. Installs what is missing on Debian or Ubuntu first.
 #   ./build.sh run     build in Release and start the game
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
-#   ./build.sh check   run the engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      then each fuzz target for about a minute, then build and check the package
+#   ./build.sh check   run the engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer
+#                      and the console tests under ThreadSanitizer, then each fuzz target for
+#                      about a minute, then build and check the package
 #   ./build.sh package build the Debian package in build/package, list it and validate it
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -36,17 +37,27 @@ install_compiler_rt() {
     install_missing "$package"
 }
 
+# Runs a command with its addresses not randomised where the system allows it: a fuzz run
+# then takes the same inputs every time, and ThreadSanitizer of older clang releases cannot
+# map its shadow memory under the many random bits of newer kernels.
+fixed_addresses() {
+    if setarch "$(uname -m)" -R true 2>/dev/null; then
+        setarch "$(uname -m)" -R "$@"
+    else
+        "$@"
+    fi
+}
+
 # Runs one fuzz target from the seed corpus for a minute, or fewer inputs than a minute takes
 # there. The seed is fixed and the addresses, which enter the fuzzer's tables of compared
 # values, are not randomised: what a clean clone runs is always a part of one sequence of
 # inputs, so the result does not depend on the machine's speed. The corpus it grows stays in
 # the build folder for the next run.
 run_fuzzer() {  # name, the most inputs to run
-    local name=$1 runs=$2 work=build/fuzz/corpus/$1 fixed=()
+    local name=$1 runs=$2 work=build/fuzz/corpus/$1
     mkdir -p "$work" build/fuzz/artifacts
-    setarch "$(uname -m)" -R true 2>/dev/null && fixed=(setarch "$(uname -m)" -R)
     echo "Fuzzing $name for 60 seconds or $runs inputs"
-    "${fixed[@]}" "build/fuzz/fuzz/fuzz_$name" "$work" "fuzz/corpus/$name" -seed=1 -reload=0 \
+    fixed_addresses "build/fuzz/fuzz/fuzz_$name" "$work" "fuzz/corpus/$name" -seed=1 -reload=0 \
         -runs="$runs" -max_total_time=60 -timeout=60 -print_final_stats=1 \
         -artifact_prefix="build/fuzz/artifacts/$name-"
 }
@@ -108,6 +119,11 @@ case "${1:-}" in
         clang=(-DCMAKE_CXX_COMPILER=clang++ -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON)
         configure_and_build build/sanitize RelWithDebInfo "${clang[@]}" -DOSTRAND_SANITIZE=ON
         (cd build/sanitize && ctest --output-on-failure -j "$jobs")
+        # The UCI mode searches in a thread of its own: its tests under ThreadSanitizer.
+        export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+        cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo "${clang[@]}" -DOSTRAND_TSAN=ON
+        cmake --build build/tsan --target console_tests -j "$jobs"
+        fixed_addresses build/tsan/tests/console_tests
         configure_and_build build/fuzz RelWithDebInfo "${clang[@]}" -DOSTRAND_FUZZ=ON \
             -DOSTRAND_BUILD_TESTS=OFF
         run_fuzzer command 20000

@@ -31,7 +31,7 @@ bool CanCastle(const chess::Position& position, int toFile) {
 
 class Session {
   public:
-    explicit Session(std::ostream& out) : out_(out) {}
+    explicit Session(tools::LineOutput& out) : out_(out) {}
     ~Session() { WaitForSearch(); }
 
     // Handles one command line; false after "quit".
@@ -41,18 +41,15 @@ class Session {
     }
 
   private:
-    void Say(const std::string& line) {
-        std::lock_guard lock(mutex_);
-        out_ << line << std::endl;
-    }
+    void Say(const std::string& line) { out_.Write(line); }
     void SetPosition(std::istringstream& args);
     void Go(std::istringstream& args);
     void Stop();
     void Search(int16_t depth);
     static void ReportIteration();
 
-    std::ostream& out_;
-    std::mutex mutex_;
+    tools::LineOutput& out_;  // every line of the session and of the engine's messages
+    std::mutex mutex_;        // guards what the search thread and "stop" share
     std::thread search_;
     bool infinite_ = false;
     bool stopped_ = false;
@@ -205,14 +202,14 @@ void Session::Search(int16_t depth) {
         pendingBestMove_ = answer;
         return;
     }
-    out_ << answer << std::endl;
+    Say(answer);
 }
 
 void Session::Stop() {
     std::lock_guard lock(mutex_);
     stopped_ = true;
     if (!pendingBestMove_.empty()) {
-        out_ << pendingBestMove_ << std::endl;
+        Say(pendingBestMove_);
         pendingBestMove_.clear();
     }
 }
@@ -255,7 +252,7 @@ std::string SetUpGame(const chess::Position& start, const std::vector<chess::Pos
 void Run(std::istream& in, std::ostream& out) {
     tools::MessageDisplay display(out, "info string ");  // messages as information lines
     InitNewGame();
-    Session session(out);
+    Session session(display.Output());
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
