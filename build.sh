@@ -2,9 +2,9 @@
 # Builds, tests and runs Ostrand Chess. Installs what is missing on Debian or Ubuntu first.
 #   ./build.sh run     build in Release and start the game
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
-#   ./build.sh check   run the engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer
-#                      and the console tests under ThreadSanitizer, then each fuzz target for
-#                      about a minute, then build and check the package
+#   ./build.sh check   check the formatting, run the engine's tests under AddressSanitizer and
+#                      UndefinedBehaviorSanitizer and the console tests under ThreadSanitizer,
+#                      then each fuzz target for about a minute, then build and check the package
 #   ./build.sh package build the Debian package in build/package, list it and validate it
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -112,8 +112,12 @@ case "${1:-}" in
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
         ;;
     check)
-        install_missing cmake make libgtest-dev clang
+        install_missing cmake make libgtest-dev clang clang-format
         install_compiler_rt
+        # Every tracked C++ file as the committed .clang-format writes it.
+        mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+        clang-format --dry-run -Werror "${sources[@]}"
+        echo "format: ${#sources[@]} files formatted"
         export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
         export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
         clang=(-DCMAKE_CXX_COMPILER=clang++ -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON)
