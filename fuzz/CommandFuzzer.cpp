@@ -121,38 +121,10 @@ void EditPosition(ByteReader& in) {
 // Finished games, rank 8 first: Black mated, Black stalemated, White mated, White
 // stalemated.
 constexpr std::string_view EndedGames[] = {
-    "k0000000"
-    "0Q000000"
-    "0K000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000",
-    "k0000000"
-    "00Q00000"
-    "0K000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000",
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "0k000000"
-    "0q000000"
-    "K0000000",
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "00000000"
-    "0k000000"
-    "00q00000"
-    "K0000000",
+    "k7/1Q6/1K6/8/8/8/8/8",
+    "k7/2Q5/1K6/8/8/8/8/8",
+    "8/8/8/8/8/1k6/1q6/K7",
+    "8/8/8/8/8/1k6/2q5/K7",
 };
 
 // A game saved with any position, move count and flags, loaded over a few moves of a new game.

@@ -30,7 +30,7 @@ namespace ostrand {
 namespace {
 
 TEST(Allocation, ListingAndMarkingAllocateNothingBeyondTheText) {
-    test::SetBoard(test::MiddlegameDiagram);
+    test::SetBoard(test::MiddlegameBoard);
     std::string moves;
     moves.reserve(1024);
     const std::size_t before = allocations;
@@ -50,7 +50,7 @@ TEST(Allocation, ListingAndMarkingAllocateNothingBeyondTheText) {
 }
 
 TEST(Allocation, GameEndTestsAllocateOneMoveListPerCall) {
-    test::SetBoard(test::MiddlegameDiagram);
+    test::SetBoard(test::MiddlegameBoard);
     const std::size_t before = allocations;
     EXPECT_EQ(IsWhiteCheckmated(10, 10, 10, 10), No);
     EXPECT_EQ(IsBlackStalemated(10, 10, 10, 10), No);

@@ -32,7 +32,7 @@ Cells Sorted(Cells cells) {
 }
 
 TEST(AttackMaps, BlackPawnThreatensOnlyPiecesButControlsThreeSquares) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(4, 5) = Piece::Pawn;
     ClearAttackMaps();
     MarkBlackPieceThreats(4, 5);
@@ -42,7 +42,7 @@ TEST(AttackMaps, BlackPawnThreatensOnlyPiecesButControlsThreeSquares) {
 }
 
 TEST(AttackMaps, WhitePawnThreatensTheEnemyOnly) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(2, 7) = -Piece::Pawn;
     Board(1, 8) = Piece::Rook;
     ClearAttackMaps();
@@ -51,7 +51,7 @@ TEST(AttackMaps, WhitePawnThreatensTheEnemyOnly) {
 }
 
 TEST(AttackMaps, KnightControlCountsBorderCells) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(1, 1) = -Piece::Knight;
     ClearAttackMaps();
     MarkWhitePieceThreats(1, 1);
@@ -63,7 +63,7 @@ TEST(AttackMaps, KnightControlCountsBorderCells) {
 }
 
 TEST(AttackMaps, KingThreatSkipsOwnPiecesControlCountsThem) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(5, 8) = Piece::King;
     Board(6, 8) = Piece::Rook;
     ClearAttackMaps();
@@ -75,7 +75,7 @@ TEST(AttackMaps, KingThreatSkipsOwnPiecesControlCountsThem) {
 }
 
 TEST(AttackMaps, SlidersCountTheirOwnBlockerInBothKinds) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(1, 1) = -Piece::Rook;
     Board(1, 2) = -Piece::Pawn;
     Board(2, 1) = -Piece::Knight;
@@ -92,7 +92,7 @@ TEST(AttackMaps, SlidersCountTheirOwnBlockerInBothKinds) {
 }
 
 TEST(AttackMaps, BishopRayEndsAtTheBoardEdge) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(1, 1) = Piece::Bishop;
     ClearAttackMaps();
     MarkBlackPieceThreats(1, 1);
@@ -101,7 +101,7 @@ TEST(AttackMaps, BishopRayEndsAtTheBoardEdge) {
 }
 
 TEST(AttackMaps, CountsAddUp) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(1, 2) = -Piece::Knight;
     Board(2, 1) = -Piece::Knight;
     ComputeAttackMaps();
@@ -109,7 +109,7 @@ TEST(AttackMaps, CountsAddUp) {
 }
 
 TEST(AttackMaps, WrongSquareMarksNothing) {
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     Board(4, 4) = Piece::Queen;
     ClearAttackMaps();
     MarkWhitePieceThreats(4, 4);
@@ -123,7 +123,7 @@ TEST(AttackMaps, WrongSquareMarksNothing) {
 }
 
 TEST(AttackMaps, ComputeAttackMapsFillsBothColoursFromScratch) {
-    test::SetBoard(test::InitialDiagram);
+    test::SetBoard(test::InitialBoard);
     BlackAttacks(0, 0) = 7;
     ComputeAttackMaps();
     EXPECT_EQ(BlackAttacks(0, 0), 0);

@@ -52,8 +52,8 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // Saves a position of the test's own to a file for the console program to load.
-std::string SavedPosition(const std::string& name, std::string_view diagram, int16_t count) {
-    EXPECT_TRUE(SetUpPosition(diagram, count));
+std::string SavedPosition(const std::string& name, std::string_view board, int16_t count) {
+    EXPECT_TRUE(SetUpPosition(board, count));
     const std::string path = (fs::temp_directory_path() / name).string();
     std::string error;
     EXPECT_TRUE(SaveGame(path, error)) << error;
@@ -81,16 +81,8 @@ TEST(Console, PlaySession) {
 }
 
 TEST(Console, MessagesComeBeforeTheReply) {
-    const std::string path = SavedPosition("ostrand-console-mate.txt",
-                                           "rnbqkbnr"
-                                           "pppp.ppp"
-                                           "........"
-                                           "....p..."
-                                           "..B.P..."
-                                           ".....Q.."
-                                           "PPPP.PPP"
-                                           "RNB.K.NR",
-                                           20);
+    const std::string path = SavedPosition(
+        "ostrand-console-mate.txt", "rnbqkbnr/pppp1ppp/8/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR", 20);
     const Outcome run = RunEngine("play --depth 2", "load " + path + "\n6367\n1213\n");
     EXPECT_EQ(Lines(run.output),
               (std::vector<std::string>{"OK", "message: Check Mate!", "CheckMate",
@@ -118,7 +110,7 @@ TEST(Console, SaveAndLoadReportErrors) {
 }
 
 TEST(Console, SearchTracesEveryIteration) {
-    const std::string path = SavedPosition("ostrand-console-search.txt", test::MateInOneDiagram, 4);
+    const std::string path = SavedPosition("ostrand-console-search.txt", test::MateInOneBoard, 4);
     const Outcome run = RunEngine("search " + path + " --depth 4");
     EXPECT_EQ(run.exitCode, 0);
     const auto lines = Lines(run.output);

@@ -19,23 +19,15 @@ class EngineCommandTest : public testing::Test {
     }
     void TearDown() override { DepthLimit = 0; }
 
-    void Position(std::string_view diagram, int16_t moveCount = 20) {
-        ASSERT_TRUE(SetUpPosition(diagram, moveCount));
+    void Position(std::string_view board, int16_t moveCount = 20) {
+        ASSERT_TRUE(SetUpPosition(board, moveCount));
     }
 
     test::RecordingDisplay display;
 };
 
 // Both sides' kings and rooks at home, nothing between them.
-constexpr std::string_view CastlingReady =
-    "r...k..r"
-    "pppppppp"
-    "........"
-    "........"
-    "........"
-    "........"
-    "PPPPPPPP"
-    "R...K..R";
+constexpr std::string_view CastlingReady = "r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R";
 
 bool IsEngineMove(const std::string& reply) {
     return reply.size() == 4 && reply.find_first_not_of("123456789") == std::string::npos;
@@ -100,15 +92,7 @@ TEST_F(EngineCommandTest, TextsThatAreNoMoveAnswerErrorAndChangeNothing) {
 }
 
 TEST_F(EngineCommandTest, MoveThatLeavesTheKingAttackedIsRefused) {
-    Position(
-        "....k..."
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "...r...."
-        "....K...");
+    Position("4k3/8/8/8/8/8/3r4/4K3");
     EXPECT_EQ(EngineCommand("5152"), "Error");
     EXPECT_EQ(EngineCommand("5141"), "Error");
     EXPECT_TRUE(IsEngineMove(EngineCommand("5142")));  // takes the rook
@@ -140,30 +124,14 @@ TEST_F(EngineCommandTest, CastlingNeedsItsFlag) {
     EXPECT_EQ(EngineCommand("5171"), "Error");
     EXPECT_EQ(test::GameState(), before);
     // Through an attacked square: refused as well.
-    Position(
-        "r...k..r"
-        "ppppp.pp"
-        "........"
-        "........"
-        "..b....."
-        "........"
-        "PPPP.PPP"
-        "R...K..R");
+    Position("r3k2r/ppppp1pp/8/8/2b5/8/PPPP1PPP/R3K2R");
     EXPECT_EQ(CastleFlags[Castle::WhiteKingNow], No);
     EXPECT_EQ(EngineCommand("5171"), "Error");
 }
 
 TEST_F(EngineCommandTest, PlayersMatingMoveEndsTheGame) {
     // Black's king is boxed in by its own pieces; the queen mates on (6,7).
-    Position(
-        "rnb.kbnr"
-        "pppp.ppp"
-        "........"
-        "....p..."
-        "..B.P..."
-        ".....Q.."
-        "PPPP.PPP"
-        "RNB.K.NR");
+    Position("rnb1kbnr/pppp1ppp/8/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR");
     Board(4, 8) = Piece::Queen;
     EXPECT_EQ(EngineCommand("6367"), "CheckMate");
     EXPECT_EQ(display.messages, std::vector<std::string>{"Check Mate!"});
@@ -175,30 +143,13 @@ TEST_F(EngineCommandTest, PlayersMatingMoveEndsTheGame) {
 }
 
 TEST_F(EngineCommandTest, PlayersStalematingMove) {
-    Position(
-        "k......."
-        "........"
-        ".K......"
-        "........"
-        "........"
-        "........"
-        "..Q....."
-        "........");
+    Position("k7/8/1K6/8/8/8/2Q5/8");
     EXPECT_EQ(EngineCommand("3237"), "StaleMate");
     EXPECT_EQ(display.messages, std::vector<std::string>{"Stale Mate!"});
 }
 
 TEST_F(EngineCommandTest, EngineMatesThePlayer) {
-    Position(
-        "rnbqkbnr"
-        "pppp.ppp"
-        "........"
-        "....p..."
-        "........"
-        ".....P.."
-        "PPPPP.PP"
-        "RNBQKBNR",
-        3);
+    Position("rnbqkbnr/pppp1ppp/8/4p3/8/5P2/PPPPP1PP/RNBQKBNR", 3);
     const std::string reply = EngineCommand("7274");  // g2-g4 allows Qh4 mate
     EXPECT_EQ(reply, "4884");
     EXPECT_EQ(display.messages, std::vector<std::string>{"Check Mate!"});
@@ -207,27 +158,11 @@ TEST_F(EngineCommandTest, EngineMatesThePlayer) {
 }
 
 TEST_F(EngineCommandTest, ForceWithoutALegalBlackMovePlaysNothing) {
-    Position(
-        "k......."
-        "..Q....."
-        ".K......"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........");
+    Position("k7/2Q5/1K6/8/8/8/8/8");
     const test::GameState stalemate;
     EXPECT_EQ(EngineCommand("Force"), "StaleMate");
     EXPECT_EQ(test::GameState(), stalemate);
-    Position(
-        "k......."
-        ".Q......"
-        ".K......"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........");
+    Position("k7/1Q6/1K6/8/8/8/8/8");
     EXPECT_EQ(EngineCommand("Force"), "CheckMate");
     EXPECT_EQ(display.messages, (std::vector<std::string>{"Stale Mate!", "Check Mate!"}));
 }
@@ -235,15 +170,7 @@ TEST_F(EngineCommandTest, ForceWithoutALegalBlackMovePlaysNothing) {
 TEST_F(EngineCommandTest, AtDepthTwoTheOnlyMoveIsPlayedEvenIfItStalemates) {
     // Black's king must take the queen, which leaves White's king without a move: the
     // depth-2 iteration keeps no move, and the engine must still play it.
-    Position(
-        ".......k"
-        "......Q."
-        "........"
-        "........"
-        "........"
-        ".q......"
-        "........"
-        "K.......");
+    Position("7k/6Q1/8/8/8/1q6/8/K7");
     DepthLimit = 2;
     EXPECT_EQ(EngineCommand("Force"), "8877");
     EXPECT_EQ(display.messages, std::vector<std::string>{"Stale Mate!"});
@@ -251,16 +178,7 @@ TEST_F(EngineCommandTest, AtDepthTwoTheOnlyMoveIsPlayedEvenIfItStalemates) {
 
 TEST_F(EngineCommandTest, EngineCastles) {
     // Black may castle queen-side only; with castling the best way to activate the rook.
-    Position(
-        "r...k..."
-        "pppq.ppp"
-        "..n....."
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "RNBQKBNR",
-        14);
+    Position("r3k3/pppq1ppp/2n5/8/8/8/PPPPPPPP/RNBQKBNR", 14);
     DepthLimit = 6;
     IterationDone = [] {
         if (SearchDepth == 6) {

@@ -30,7 +30,7 @@ TEST_F(EvaluationTest, StageOutsideOneToFourGivesZero) {
 }
 
 TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
-    SetBoard(test::MiddlegameDiagram);
+    SetBoard(test::MiddlegameBoard);
     Grid original = Board;
     for (int16_t stage : {1, 2, 3, 4}) {
         Board = original;
@@ -47,26 +47,26 @@ TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
 }
 
 TEST(PawnStructure, IsolatedAndDoubledPawns) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(1, 5) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -25);
     Board(1, 6) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -75);
     Board(2, 4) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), -50);
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(4, 4) = Piece::Pawn;
     Board(5, 4) = Piece::Pawn;
     EXPECT_EQ(PawnStructure(), 0);
     // White mirrors Black; three on a file cost what two do.
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(3, 2) = Board(3, 3) = Board(3, 4) = -Piece::Pawn;
     EXPECT_EQ(PawnStructure(), 25 * 3 + 25);
 }
 
 TEST(Stage4, TwoKingsAlone) {
     InitNewGame();
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(5, 8) = Piece::King;
     Board(5, 1) = -Piece::King;
     Stage = 4;
@@ -76,7 +76,7 @@ TEST(Stage4, TwoKingsAlone) {
 }
 
 TEST(Stage4, KingDistanceIsFloored) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(1, 1) = Piece::King;
     Board(2, 3) = -Piece::King;
     ComputeControlMaps();
@@ -85,15 +85,7 @@ TEST(Stage4, KingDistanceIsFloored) {
 }
 
 TEST(Stage4, AttacksAndShields) {
-    SetBoard(
-        "....k..."
-        "...pp..."
-        "........"
-        ".......B"
-        "........"
-        "........"
-        "........"
-        "K.......");
+    SetBoard("4k3/3pp3/8/7B/8/8/8/K7");
     ComputeControlMaps();
     // The bishop hits the king's square (-2 x 25) and (6,7) beside it (-25); the pawns on
     // (5,7) and (4,7) shield the king (+40, +30); the kings stand floor(sqrt(65)) = 8 apart.
@@ -107,13 +99,13 @@ TEST(Stage4, AttacksAndShields) {
 }
 
 TEST(Stage4, MissingKingsStandOnTheCorner) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     ComputeControlMaps();
     EXPECT_EQ(KingSafety(1), 0);
 }
 
 TEST(MaterialSum, KingsCancelAndPiecesCount) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(5, 8) = Piece::King;
     Board(5, 1) = -Piece::King;
     EXPECT_EQ(MaterialSum(), 0);
@@ -126,7 +118,7 @@ TEST(MaterialSum, KingsCancelAndPiecesCount) {
 }
 
 TEST(MaterialSum, WrapsInSixteenBits) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     for (int x = 1; x <= 4; ++x)
         Board(x, 4) = Piece::King;  // 40000 wraps to -25536
     EXPECT_EQ(MaterialSum(), static_cast<int16_t>(40000));
@@ -151,7 +143,7 @@ struct Lcg {
 void RandomBoard(Lcg& random) {
     constexpr int16_t codes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
                                  Piece::Rook, Piece::Queen,  Piece::King};
-    test::SetBoard(test::EmptyDiagram);
+    test::SetBoard(test::EmptyBoard);
     for (int n = random.Next(40); n > 0; --n) {
         const int16_t code = codes[random.Next(6)];
         Board(1 + random.Next(8), 1 + random.Next(8)) =

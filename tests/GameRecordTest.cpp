@@ -35,9 +35,9 @@ TEST(NewGame, SetsUpTheWholeState) {
 }
 
 TEST(SetUpPosition, ReadsKeysDiagramsAndFenBoardsAndRefusesTheRest) {
-    for (std::string_view board :
-         {std::string_view(InitialKey), test::InitialDiagram,
-          std::string_view("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR")}) {
+    InitNewGame();
+    for (const std::string& board :
+         {std::string(InitialKey), BoardDiagram(), std::string(test::InitialBoard)}) {
         Board.cells.fill(0);
         ASSERT_TRUE(SetUpPosition(board, 3, {true, false, false, true})) << board;
         EXPECT_EQ(PositionKey(), InitialKey);
@@ -89,15 +89,7 @@ TEST(ComputeStage, MoveCountThresholds) {
 }
 
 TEST(ComputeStage, FewPiecesMeanTheEndgameAtAnyCount) {
-    test::SetBoard(
-        "r..qk..."
-        "pppppppp"
-        "........"
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "RNBQKBNR");
+    test::SetBoard("r2qk3/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR");
     EXPECT_EQ(ComputeStage(0), 4);  // Black has king, rook and queen: three
     Board(3, 8) = Piece::Bishop;    // four pieces besides the pawns
     EXPECT_EQ(ComputeStage(0), 1);
@@ -111,15 +103,7 @@ TEST(ComputeStage, FewPiecesMeanTheEndgameAtAnyCount) {
 }
 
 TEST(IsRepetition, CountsEarlierOccurrencesWhenBlackIsAPawnAhead) {
-    test::SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "...p...."
-        "........"
-        "........"
-        "........"
-        "....K...");
+    test::SetBoard("4k3/8/8/3p4/8/8/8/4K3");
     const std::string key = PositionKey();
     PositionHistory = {key, "x", key};  // element 0 is never compared
     EXPECT_EQ(MaterialSum(), 100);

@@ -10,15 +10,7 @@ using test::SetBoard;
 
 // Both sides may castle both ways; a Black pawn is one step from promotion, a White pawn
 // can capture on the last rank, and pieces stand ready for quiet moves and captures.
-constexpr std::string_view Busy =
-    "r...k..r"
-    ".P....b."
-    "..n....."
-    "...pP..."
-    "........"
-    "..N....."
-    "p.....B."
-    "R...K..R";
+constexpr std::string_view Busy = "r3k2r/1P4b1/2n5/3pP3/8/2N5/p5B1/R3K2R";
 
 struct MoveCase {
     const char* name;
@@ -125,15 +117,7 @@ TEST(CheckTests, LeaveTheBoardAsFound) {
 }
 
 TEST(CheckTests, DetectAttackedKings) {
-    SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "...r...."
-        "....K...");
+    SetBoard("4k3/8/8/8/8/8/3r4/4K3");
     EXPECT_EQ(WhiteInCheckAfter(10, 10, 10, 10), No);
     EXPECT_EQ(WhiteInCheckAfter(5, 1, 5, 2), Yes);
     EXPECT_EQ(WhiteInCheckAfter(5, 1, 4, 1), Yes);
@@ -146,15 +130,7 @@ TEST(CheckTests, DetectAttackedKings) {
 }
 
 TEST(CheckTests, MissingKingIsNeverInCheck) {
-    SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "q......P");
+    SetBoard("4k3/8/8/8/8/8/8/q6P");
     EXPECT_EQ(WhiteInCheckAfter(10, 10, 10, 10), No);
     EXPECT_EQ(IsWhiteCheckmated(10, 10, 10, 10), No);
     EXPECT_EQ(IsWhiteStalemated(10, 10, 10, 10), No);  // the pawn can still move
@@ -163,15 +139,7 @@ TEST(CheckTests, MissingKingIsNeverInCheck) {
 }
 
 TEST(CheckTests, OfTwoKingsTheOneFoundLastIsTested) {
-    SetBoard(
-        "....k..."
-        "........"
-        "K......r"
-        "........"
-        "........"
-        "........"
-        "........"
-        "K.......");
+    SetBoard("4k3/8/K6r/8/8/8/8/K7");
     int16_t bx = 0, by = 0, wx = 0, wy = 0;
     FindKings(bx, by, wx, wy);
     EXPECT_EQ(wx, 1);
@@ -180,7 +148,7 @@ TEST(CheckTests, OfTwoKingsTheOneFoundLastIsTested) {
 }
 
 TEST(GameEnd, InitialPositionIsNeitherMateNorStalemate) {
-    SetBoard(test::InitialDiagram);
+    SetBoard(test::InitialBoard);
     EXPECT_EQ(IsWhiteCheckmated(10, 10, 10, 10), No);
     EXPECT_EQ(IsBlackCheckmated(10, 10, 10, 10), No);
     EXPECT_EQ(IsWhiteStalemated(10, 10, 10, 10), No);
@@ -188,15 +156,7 @@ TEST(GameEnd, InitialPositionIsNeitherMateNorStalemate) {
 }
 
 TEST(GameEnd, FoolsMateAfterTheMatingMove) {
-    SetBoard(
-        "rnb.kbnr"
-        "pppp.ppp"
-        "........"
-        "....p..."
-        "......Pq"
-        ".....P.."
-        "PPPPP..P"
-        "RNBQKBNR");
+    SetBoard("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR");
     EXPECT_EQ(IsWhiteCheckmated(10, 10, 10, 10), Yes);
     EXPECT_EQ(IsWhiteStalemated(10, 10, 10, 10), No);
     // Judged after a move: the queen's retreat would end the mate.
@@ -204,15 +164,7 @@ TEST(GameEnd, FoolsMateAfterTheMatingMove) {
 }
 
 TEST(GameEnd, BlackStalemated) {
-    SetBoard(
-        "k......."
-        "..Q....."
-        ".K......"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........");
+    SetBoard("k7/2Q5/1K6/8/8/8/8/8");
     EXPECT_EQ(IsBlackStalemated(10, 10, 10, 10), Yes);
     EXPECT_EQ(IsBlackCheckmated(10, 10, 10, 10), No);
     // Judged after a queen move that gives the king room.
@@ -220,22 +172,14 @@ TEST(GameEnd, BlackStalemated) {
 }
 
 TEST(Castling, FlagsAfterANewGame) {
-    SetBoard(test::InitialDiagram);
+    SetBoard(test::InitialBoard);
     CastleFlags = {0, Yes, Yes, Yes, Yes, Yes, Yes, Yes, Yes};
     UpdateCastling();
     EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{0, Yes, Yes, Yes, Yes, No, No, No, No}));
 }
 
 TEST(Castling, PathsClearAndUnattacked) {
-    SetBoard(
-        "r...k..r"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "R...K..R");
+    SetBoard("r3k2r/8/8/8/8/8/8/R3K2R");
     CastleFlags = {7, Yes, Yes, Yes, Yes, No, No, No, No};
     UpdateCastling();
     EXPECT_EQ(CastleFlags, (std::array<int16_t, 9>{7, Yes, Yes, Yes, Yes, Yes, Yes, Yes, Yes}));
@@ -270,15 +214,7 @@ TEST(Castling, AttackedSquaresAndLostRights) {
 }
 
 TEST(Castling, QueenSideSquareNextToTheRookMayBeAttackedButNotOccupied) {
-    SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        ".r......"
-        "R...K...");
+    SetBoard("4k3/8/8/8/8/8/1r6/R3K3");
     CastleFlags = {0, Yes, No, No, No, No, No, No, No};
     UpdateCastling();
     EXPECT_EQ(CastleFlags[Castle::WhiteQueenNow], Yes);

@@ -11,9 +11,9 @@ namespace {
 
 using test::SetBoard;
 
-// Places one piece, given by its diagram letter, on an otherwise empty board.
+// Places one piece, given by its key letter, on an otherwise empty board.
 void Alone(char letter, int x, int y) {
-    SetBoard(test::EmptyDiagram);
+    SetBoard(test::EmptyBoard);
     Board(x, y) = test::CodeOfLetter(letter);
 }
 

@@ -46,14 +46,7 @@ void ResetRoot(int16_t depth, uint8_t maxPly) {
 
 // The middlegame with a pawn of each side one step from promotion, and captures to promote.
 constexpr std::string_view PromotionsBothWays =
-    "r..qk..r"
-    "pP...ppp"
-    "..n.b..."
-    "..bpP..."
-    ".n.P.B.."
-    "..N..N.."
-    "Pp..QPPP"
-    "R...KB.R";
+    "r2qk2r/pP3ppp/2n1b3/2bpP3/1n1P1B2/2N2N2/Pp2QPPP/R3KB1R";
 
 class SearchTest : public testing::Test {
   protected:
@@ -76,20 +69,12 @@ class SearchTest : public testing::Test {
             depths.push_back(i.depth);
         return depths;
     }
-    void Position(std::string_view diagram, int16_t moveCount) {
-        ASSERT_TRUE(SetUpPosition(diagram, moveCount));
+    void Position(std::string_view board, int16_t moveCount) {
+        ASSERT_TRUE(SetUpPosition(board, moveCount));
     }
 };
 
-constexpr std::string_view Endgame =
-    "........"
-    "........"
-    "....k..."
-    "...p...."
-    "...P.K.."
-    "........"
-    "........"
-    "........";
+constexpr std::string_view Endgame = "8/8/4k3/3p4/3P1K2/8/8/8";
 
 TEST_F(SearchTest, StageOneStopsAtDepthSix) {
     EXPECT_EQ(FindBestMove().size(), 4u);
@@ -159,9 +144,6 @@ void ChangeZoneAfterDepthFour() {
 TEST_F(SearchTest, LocalTimeJumpingAnHourDoesNotReachTheSearch) {
     SetClock(nullptr);
     IterationDone = ChangeZoneAfterDepthFour;
-    const char* zone = std::getenv("TZ");
-    const bool hadZone = zone != nullptr;
-    const std::string saved = hadZone ? zone : "";
     for (const char* jumped : {"XXX1", "XXX-1"}) {  // an hour back, an hour forward
         setenv("TZ", "UTC0", 1);
         zoneAfterDepthFour = jumped;
@@ -172,10 +154,7 @@ TEST_F(SearchTest, LocalTimeJumpingAnHourDoesNotReachTheSearch) {
         EXPECT_EQ(iterations[2].depth, 6) << jumped;
         EXPECT_EQ(iterations[2].maxPly, 10) << jumped;
     }
-    if (hadZone)
-        setenv("TZ", saved.c_str(), 1);
-    else
-        unsetenv("TZ");
+    unsetenv("TZ");  // the system's zone again
     tzset();
 }
 
@@ -261,16 +240,7 @@ TEST_F(SearchTest, SortKeepsTheOrderOfEqualScores) {
 
 TEST_F(SearchTest, StalematingMoveIsKeptOutOfTheDepthTwoList) {
     // The queen's move to (4,3) would leave White's king on (1,1) without a move.
-    Position(
-        "...q...."
-        "........"
-        "........"
-        "........"
-        "........"
-        ".k......"
-        "........"
-        "K.......",
-        40);
+    Position("3q4/8/8/8/8/1k6/8/K7", 40);
     DepthLimit = 4;
     FindBestMove();
     ASSERT_EQ(iterations.size(), 2u);
@@ -325,16 +295,7 @@ TEST_F(SearchTest, FullGeneratorTriesWhatTheListGeneratorLists) {
 }
 
 TEST_F(SearchTest, CaptureGenerator) {
-    Position(
-        "....k..."
-        "........"
-        "........"
-        ".....Np."
-        "...n...."
-        "........"
-        "..N....."
-        "r....N.K",
-        30);
+    Position("4k3/8/8/5Np1/3n4/8/2N5/r4N1K", 30);
     Stage = 2;
     auto captures = [](int x, int y) {
         ResetRoot(3, 2);
@@ -350,22 +311,13 @@ TEST_F(SearchTest, CaptureGenerator) {
 }
 
 TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
-    Position(test::MateInOneDiagram, 4);
+    Position(test::MateInOneBoard, 4);
     DepthLimit = 4;
     EXPECT_EQ(FindBestMove(), "4884");
 }
 
 TEST_F(SearchTest, LongRootListsDoNotOverflow) {
-    Position(
-        "q.q.k.q."
-        "........"
-        ".q.q.q.q"
-        "........"
-        "q.q.q.q."
-        "........"
-        "PPPPPPPP"
-        "....K...",
-        30);
+    Position("q1q1k1q1/8/1q1q1q1q/8/q1q1q1q1/8/PPPPPPPP/4K3", 30);
     DepthLimit = 2;
     const std::string move = FindBestMove();
     EXPECT_GT(iterations[0].rootMoves.size() / 4, 150u);
@@ -373,16 +325,7 @@ TEST_F(SearchTest, LongRootListsDoNotOverflow) {
 }
 
 TEST_F(SearchTest, BlackWithoutMovesGivesNoMove) {
-    Position(
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "....K...",
-        30);
+    Position("8/8/8/8/8/8/8/4K3", 30);
     EXPECT_EQ(FindBestMove(), "");
 }
 
@@ -424,8 +367,8 @@ TEST_F(SearchTest, AStopInsideAnIterationPlaysTheLastFinishedOneAtOnce) {
 }
 
 TEST_F(SearchTest, AStopBeforeTheSearchStillFinishesTheFirstIterationThatListsMoves) {
-    for (const std::string_view diagram : {test::InitialDiagram, BlackMated}) {
-        Position(diagram, 40);
+    for (const std::string_view board : {test::InitialBoard, BlackMated}) {
+        Position(board, 40);
         DepthLimit = 2;
         const std::string quickest = FindBestMove();
         const std::vector<int> depths = Depths();

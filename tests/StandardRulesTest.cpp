@@ -47,11 +47,13 @@ bool LeftOutOnPurpose(const chess::Position& p, const chess::Move& m) {
            ((file > 1 && At(p, file - 1, 5) == 'P') || (file < 8 && At(p, file + 1, 5) == 'P'));
 }
 
-std::string EngineMove(const chess::Move& m) {
-    return {static_cast<char>('0' + chess::FileOf(m.from)),
-            static_cast<char>('0' + chess::RankOf(m.from)),
-            static_cast<char>('0' + chess::FileOf(m.to)),
-            static_cast<char>('0' + chess::RankOf(m.to))};
+// The moves, sorted, one a line, so that a failure shows the difference line by line.
+std::string Lines(std::vector<std::string> moves) {
+    std::sort(moves.begin(), moves.end());
+    std::string lines;
+    for (const std::string& move : moves)
+        lines += move + "\n";
+    return lines;
 }
 
 // Compares the two move sets of one position. The engine's board holds the standard board
@@ -63,23 +65,15 @@ void ExpectTheSameMoves(const chess::Position& p) {
             board += At(p, file, rank);
     ASSERT_TRUE(SetBoardFromText(board)) << board;
     const bool white = p.toMove == Colour::White;
-    std::vector<std::string> engine = white ? test::LegalWhiteMoves() : test::LegalBlackMoves();
     std::vector<std::string> standard;
     for (const chess::Move& m : chess::LegalMoves(p))
-        if (!LeftOutOnPurpose(p, m)) standard.push_back(EngineMove(m));
-    std::sort(engine.begin(), engine.end());
-    std::sort(standard.begin(), standard.end());
-    auto onlyIn = [](const std::vector<std::string>& some, const std::vector<std::string>& others) {
-        std::string moves;
-        for (const std::string& move : some)
-            if (!std::binary_search(others.begin(), others.end(), move)) moves += " " + move;
-        return moves;
-    };
-    EXPECT_EQ(engine, standard) << "only the engine's:" << onlyIn(engine, standard)
-                                << "\nonly the standard:" << onlyIn(standard, engine) << "\n"
-                                << (white ? "White" : "Black") << " to move, en passant square "
-                                << p.enPassant << ":\n"
-                                << BoardDiagram();
+        if (!LeftOutOnPurpose(p, m))
+            standard.push_back(std::to_string(1000 * chess::FileOf(m.from) +
+                                              100 * chess::RankOf(m.from) +
+                                              10 * chess::FileOf(m.to) + chess::RankOf(m.to)));
+    EXPECT_EQ(Lines(white ? test::LegalWhiteMoves() : test::LegalBlackMoves()), Lines(standard))
+        << (white ? "White" : "Black") << " to move, en passant square " << p.enPassant << ":\n"
+        << BoardDiagram();
 }
 
 // Both kings and up to 20 other pieces anywhere, pawns off the first and last ranks, and the

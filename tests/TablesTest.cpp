@@ -80,15 +80,7 @@ TEST_F(TablesTest, LineBreaksDoNotMatter) {
 TEST_F(TablesTest, ZeroTablesGiveZeroTableTerm) {
     InitNewGame();
     Stage = 2;
-    test::SetBoard(
-        "r..qk..r"
-        "pppb.ppp"
-        "........"
-        "........"
-        "........"
-        "........"
-        "PPPPPPPP"
-        "R...KB.R");
+    test::SetBoard("r2qk2r/pppb1ppp/8/8/8/8/PPPPPPPP/R3KB1R");
     EXPECT_EQ(Evaluate(), PawnStructure());
 }
 

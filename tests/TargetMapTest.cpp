@@ -20,7 +20,7 @@ void Targets(int x, int y) {
 }
 
 TEST(TargetMap, InitialPosition) {
-    test::SetBoard(test::InitialDiagram);
+    test::SetBoard(test::InitialBoard);
     Targets(2, 1);
     EXPECT_EQ(WhiteAttacks(1, 3), 1);
     EXPECT_EQ(WhiteAttacks(3, 3), 1);
@@ -36,15 +36,7 @@ TEST(TargetMap, InitialPosition) {
 }
 
 TEST(TargetMap, KingNeverMarksCastlingSquares) {
-    test::SetBoard(
-        "r...k..r"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "R...K..R");
+    test::SetBoard("r3k2r/8/8/8/8/8/8/R3K2R");
     Targets(5, 1);
     EXPECT_EQ(WhiteAttacks(7, 1), 0);
     EXPECT_EQ(WhiteAttacks(3, 1), 0);
@@ -52,35 +44,19 @@ TEST(TargetMap, KingNeverMarksCastlingSquares) {
 }
 
 TEST(TargetMap, PawnStepsAndCaptures) {
-    test::SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "...p...."
-        "....P..."
-        "........"
-        "P.p.p..."
-        "....K...");
+    test::SetBoard("4k3/8/8/3p4/4P3/8/P1p1p3/4K3");
     Targets(5, 4);
     EXPECT_EQ(WhiteAttacks(5, 5), 1);
     EXPECT_EQ(WhiteAttacks(4, 5), 1);
     EXPECT_EQ(MarkedCount(), 2);
     // Black pawns beside the double step's target do not stop it.
-    test::SetBoard(
-        "....k..."
-        "........"
-        "........"
-        "........"
-        ".p.p...."
-        "........"
-        "..P....."
-        "....K...");
+    test::SetBoard("4k3/8/8/8/1p1p4/8/2P5/4K3");
     Targets(3, 2);
     EXPECT_EQ(WhiteAttacks(3, 4), 1);
 }
 
 TEST(TargetMap, QueenThroughTheOpenedDiagonal) {
-    test::SetBoard(test::InitialDiagram);
+    test::SetBoard(test::InitialBoard);
     Board(5, 2) = EmptyCell;
     Targets(4, 1);
     EXPECT_EQ(WhiteAttacks(5, 2), 1);
@@ -91,7 +67,7 @@ TEST(TargetMap, QueenThroughTheOpenedDiagonal) {
 }
 
 TEST(TargetMap, BlackPieceOrEmptySquareMarksNothing) {
-    test::SetBoard(test::InitialDiagram);
+    test::SetBoard(test::InitialBoard);
     Targets(2, 8);
     EXPECT_EQ(MarkedCount(), 0);
     Targets(4, 4);
@@ -99,7 +75,7 @@ TEST(TargetMap, BlackPieceOrEmptySquareMarksNothing) {
 }
 
 TEST(TargetMap, MarksExactlyTheListedTargets) {
-    test::SetBoard(test::MiddlegameDiagram);
+    test::SetBoard(test::MiddlegameBoard);
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
             std::string moves;

@@ -33,9 +33,8 @@ int16_t CodeOfLetter(char letter) {
     return code;
 }
 
-void SetBoard(std::string_view diagram) {
-    if (!SetBoardFromText(diagram))
-        throw std::invalid_argument("not a diagram: " + std::string(diagram));
+void SetBoard(std::string_view board) {
+    if (!SetBoardFromText(board)) throw std::invalid_argument("not a board: " + std::string(board));
 }
 
 bool BorderIntact() {
