@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "EngineBoard.h"
 #include "StandardChess.h"
 #include "Support.h"
 #include "TestBoard.h"
@@ -56,14 +57,10 @@ std::string Lines(std::vector<std::string> moves) {
     return lines;
 }
 
-// Compares the two move sets of one position. The engine's board holds the standard board
-// as it is: White, the player's side, has the negative codes and moves up.
+// Compares the two move sets of one position. The engine plays Black, so its board holds
+// the standard board as it is: White has the negative codes and moves up.
 void ExpectTheSameMoves(const chess::Position& p) {
-    std::string board;
-    for (int rank = 8; rank >= 1; --rank)
-        for (int file = 1; file <= 8; ++file)
-            board += At(p, file, rank);
-    ASSERT_TRUE(SetBoardFromText(board)) << board;
+    ASSERT_TRUE(SetBoardFromText(chess::EngineKey(p, Colour::Black)));
     const bool white = p.toMove == Colour::White;
     std::vector<std::string> standard;
     for (const chess::Move& m : chess::LegalMoves(p))
