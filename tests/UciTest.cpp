@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "EngineBoard.h"
 #include "Search.h"
 #include "StandardChess.h"
 #include "Support.h"
 #include "TestBoard.h"
-#include "EngineBoard.h"
 #include "Uci.h"
 
 namespace ostrand {
