@@ -43,6 +43,18 @@ extern int16_t DepthLimit;
 // search runs holds for the next one.
 extern std::atomic<bool> StopRequested;
 
+// An opt-in time budget for the engine's searches, for a host that plays under a clock, in
+// seconds since FindBestMove began; with limit 0 (the default) there is none. Under a
+// budget the time rules and the 15-second cap step aside: an iteration begins only when
+// the time its depth usually takes, judged from the time spent so far, lets it end by
+// target, and a deeper one only after it; at limit the search stops as at StopRequested.
+// Only the host changes it, and never while a search runs.
+struct TimeBudget {
+    double target = 0;
+    double limit = 0;
+};
+extern TimeBudget SearchBudget;
+
 // When set, called after each iteration of FindBestMove, before its list is sorted, so
 // that a trace can read RootMoves, RootScores and NodeCount.
 extern void (*IterationDone)();
