@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <istream>
 #include <mutex>
 #include <ostream>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "EngineBoard.h"
+#include "Evaluation.h"
 #include "MessageDisplay.h"
 #include "Search.h"
 #include "Support.h"
@@ -19,6 +21,16 @@ namespace ostrand::uci {
 namespace {
 
 using chess::Colour;
+
+// Kept back from every move's time for what the search does not see: the delays of the
+// pipes and the GUI, starting the search and sending the move.
+constexpr double Reserve = 0.05;
+// How many more moves a clock for the rest of the game is shared among.
+constexpr int64_t MovesPlanned = 30;
+// How far past its target a search may run before it is stopped: the target assumes that
+// the iterations grow as usual, and a stopped iteration is time lost.
+constexpr double LimitOverTarget = 3.0;
+constexpr double LeastBudget = 0.001;
 
 // Standard castlings of the side to move that the rules allow now.
 bool CanCastle(const chess::Position& position, int toFile) {
@@ -47,6 +59,7 @@ class Session {
     void Stop();
     void Search(int16_t depth);
     static void ReportIteration();
+    static std::string ScoreText(int16_t value);
 
     tools::LineOutput& out_;  // every line of the session and of the engine's messages
     std::mutex mutex_;        // guards what the search thread and "stop" share
@@ -57,6 +70,9 @@ class Session {
     std::chrono::steady_clock::time_point searchStart_;
     chess::Position start_ = chess::StartPosition();
     std::vector<chess::Position> played_;
+    // Mate in this many moves (negative: the engine is mated), as the shallowest iteration
+    // of the running search that saw a king fall says; 0 until one does.
+    int mateMoves_ = 0;
 
     static Session* searching_;
 };
@@ -87,7 +103,7 @@ bool Session::Handle(const std::string& line) {
     } else if (command == "stop") {
         Stop();
     } else if (command == "quit") {
-        // A search cannot be interrupted, but it ends by itself within seconds.
+        StopRequested = true;
         WaitForSearch();
         return false;
     } else if (command == "debug" || command == "setoption" || command == "register") {
@@ -144,7 +160,10 @@ void Session::SetPosition(std::istringstream& args) {
 }
 
 void Session::Go(std::istringstream& args) {
+    const chess::Position& now = played_.empty() ? start_ : played_.back();
+    const bool white = now.toMove == Colour::White;
     int16_t depth = 0;
+    GoClock clock;
     infinite_ = stopped_ = false;
     pendingBestMove_.clear();
     std::string word;
@@ -160,13 +179,23 @@ void Session::Go(std::istringstream& args) {
         } else if (word == "infinite") {
             infinite_ = true;
         } else if (word == "wtime" || word == "btime" || word == "winc" || word == "binc" ||
-                   word == "movetime" || word == "movestogo" || word == "nodes" || word == "mate") {
-            args >> word;  // the engine keeps its own time rules
+                   word == "movestogo" || word == "movetime") {
+            int64_t n = 0;
+            if (!(args >> n)) {
+                Say("info string go " + word + " needs a number");
+                args.clear();
+                continue;
+            }
+            if (word == (white ? "wtime" : "btime")) clock.timeLeft = n;
+            if (word == (white ? "winc" : "binc")) clock.increment = n;
+            if (word == "movestogo") clock.movesToGo = n;
+            if (word == "movetime") clock.moveTime = n;
+        } else if (word == "nodes" || word == "mate") {
+            args >> word;  // searched by the clock or the engine's own time rules
         } else if (word != "ponder") {
             Say("info string go: ignoring '" + word + "'");
         }
     }
-    const chess::Position& now = played_.empty() ? start_ : played_.back();
     if (chess::LegalMoves(now).empty()) {
         Say("info string no legal move in this position");
         Say("bestmove 0000");
@@ -174,6 +203,10 @@ void Session::Go(std::istringstream& args) {
     }
     if (const std::string note = SetUpGame(start_, played_); !note.empty())
         Say("info string " + note);
+    // "infinite" waits for "stop" whatever the clock says.
+    SearchBudget = infinite_ ? TimeBudget{} : PlanBudget(clock);
+    mateMoves_ = 0;
+    StopRequested = false;  // a "stop" that came after the last search had ended
     searchStart_ = std::chrono::steady_clock::now();
     search_ = std::thread([this, depth] { Search(depth); });
 }
@@ -186,6 +219,7 @@ void Session::Search(int16_t depth) {
     const std::string found = FindBestMove();
     IterationDone = nullptr;
     DepthLimit = 0;
+    SearchBudget = {};
     searching_ = nullptr;
 
     const auto standard = chess::StandardMove(found, now, now.toMove);
@@ -206,6 +240,7 @@ void Session::Search(int16_t depth) {
 }
 
 void Session::Stop() {
+    if (search_.joinable()) StopRequested = true;
     std::lock_guard lock(mutex_);
     stopped_ = true;
     if (!pendingBestMove_.empty()) {
@@ -214,8 +249,23 @@ void Session::Stop() {
     }
 }
 
-// After every iteration: its depth, best value (the engine's, which is the side to move's
-// view), nodes, speed and best move so far.
+// A root value as the score of an info line. The engine's values carry no distance to mate:
+// a king's capture moves the value a king's worth from the material on the board, and
+// nothing else comes near half of that. An iteration of depth D tries every move up to ply
+// D, so it sees the mates in up to (D - 2) / 2 moves: the engine takes the king at ply D - 1
+// at the latest, the opponent at ply D. The iteration before it saw none, so the shallowest
+// iteration that sees a mate gives its length.
+std::string Session::ScoreText(int16_t value) {
+    const int lead = value - MaterialSum();
+    const int falls = lead >= Piece::King / 2 ? 1 : lead <= -Piece::King / 2 ? -1 : 0;
+    if (falls == 0) return "cp " + std::to_string(value);
+    int& moves = searching_->mateMoves_;
+    if (moves * falls <= 0) moves = falls * std::max(1, (SearchDepth - 2) / 2);
+    return "mate " + std::to_string(moves);
+}
+
+// After every iteration: its depth, score (the engine's, which is the side to move's
+// view), time, nodes, speed and best move so far.
 void Session::ReportIteration() {
     Session& session = *searching_;
     size_t best = 0;
@@ -228,8 +278,9 @@ void Session::ReportIteration() {
             .count();
     const auto nps = seconds > 0 ? static_cast<int64_t>(NodeCount / seconds) : 0;
     std::ostringstream line;
-    line << "info depth " << SearchDepth << " score cp " << PlyValue(0) << " nodes " << NodeCount
-         << " nps " << nps << " pv "
+    line << "info depth " << SearchDepth << " score " << ScoreText(PlyValue(0)) << " time "
+         << static_cast<int64_t>(seconds * 1000) << " nodes " << NodeCount << " nps " << nps
+         << " pv "
          << chess::MoveText(
                 chess::StandardMove(RootMoves.substr(4 * (best - 1), 4), now, now.toMove)
                     .value_or(chess::Move{}));
@@ -237,6 +288,29 @@ void Session::ReportIteration() {
 }
 
 }  // namespace
+
+TimeBudget PlanBudget(const GoClock& clock) {
+    double target = INFINITY;
+    double limit = INFINITY;
+    if (clock.timeLeft) {
+        const double left = static_cast<double>(std::max<int64_t>(*clock.timeLeft, 0)) / 1000;
+        const double usable = left - std::min(Reserve, left / 10);
+        const int64_t moves = clock.movesToGo > 0 ? clock.movesToGo : MovesPlanned;
+        // Never more than half of what is left, unless the clock starts afresh after this move.
+        const double most = moves == 1 ? usable : usable / 2;
+        const double increment = static_cast<double>(std::max<int64_t>(clock.increment, 0)) / 1000;
+        target = std::min(usable / static_cast<double>(moves) + 0.75 * increment, most);
+        limit = std::min(target * LimitOverTarget, most);
+    }
+    if (clock.moveTime) {
+        const double time = static_cast<double>(std::max<int64_t>(*clock.moveTime, 0)) / 1000;
+        const double usable = time - std::min(Reserve, time / 4);
+        target = std::min(target, usable);
+        limit = std::min(limit, usable);
+    }
+    if (std::isinf(limit)) return {};
+    return {std::max(target, LeastBudget), std::max(limit, LeastBudget)};
+}
 
 std::string SetUpGame(const chess::Position& start, const std::vector<chess::Position>& played) {
     const chess::Position& now = played.empty() ? start : played.back();
