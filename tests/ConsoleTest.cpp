@@ -1,10 +1,15 @@
 // The console program's output formats are read by other tools; these tests run the real
 // executable and read what it prints.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -198,10 +203,15 @@ TEST(Console, WrongCommandLinesFailClearly) {
     EXPECT_NE(missing.output.find("Cannot load /nonexistent/Board.txt"), std::string::npos);
 }
 
+// An iteration's line: depth, score, time, nodes, speed, best move.
+const std::regex InfoLine(
+    "info depth ([0-9]+) score (cp|mate) (-?[0-9]+) time [0-9]+ nodes [0-9]+ "
+    "nps [0-9]+ pv ([a-h][1-8][a-h][1-8])");
+
 TEST(Console, UciSessionFromHelloToBestMove) {
     const Outcome run = RunEngine("uci",
                                   "uci\nisready\nucinewgame\nposition startpos moves e2e4 e7e5 "
-                                  "g1f3\ngo depth 4\nquit\n");
+                                  "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
     const auto lines = Lines(run.output);
     ASSERT_EQ(lines.size(), 7u) << run.output;
@@ -209,12 +219,10 @@ TEST(Console, UciSessionFromHelloToBestMove) {
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
     EXPECT_EQ(lines[2], "uciok");
     EXPECT_EQ(lines[3], "readyok");
-    const std::regex info(
-        "info depth ([0-9]+) score cp -?[0-9]+ nodes [0-9]+ nps [0-9]+ pv [a-h][1-8][a-h][1-8]");
     std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines[4], match, info)) << lines[4];
+    ASSERT_TRUE(std::regex_match(lines[4], match, InfoLine)) << lines[4];
     EXPECT_EQ(match[1], "2");
-    ASSERT_TRUE(std::regex_match(lines[5], match, info)) << lines[5];
+    ASSERT_TRUE(std::regex_match(lines[5], match, InfoLine)) << lines[5];
     EXPECT_EQ(match[1], "4");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex("bestmove [a-h][1-8][a-h][1-8]")))
         << lines[6];
@@ -245,6 +253,144 @@ TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {
     EXPECT_EQ(lines[4].rfind("info string go depth needs a positive number", 0), 0u);
     // The session went on: the last position is searched, White's king to move.
     EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove b2[a-c][1-3]"))) << run.output;
+}
+
+TEST(Console, UciMatesAreScoredInMovesFromTheShallowestIterationThatSeesThem) {
+    for (const auto& [fen, mate] : {std::pair{"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "1"},
+                                    std::pair{"7k/1p3Q2/6K1/8/8/8/8/8 b - - 0 1", "-1"}}) {
+        const Outcome run = RunEngine("uci", std::string("position fen ") + fen + "\ngo depth 6\n");
+        const auto lines = Lines(run.output);
+        ASSERT_EQ(lines.size(), 4u) << run.output;
+        for (int i = 0; i < 3; ++i) {
+            std::smatch match;
+            ASSERT_TRUE(std::regex_match(lines[i], match, InfoLine)) << lines[i];
+            // Seen from depth 4 on, where a mate in one is within reach.
+            const std::string score =
+                i == 0 ? match[2].str() : match[2].str() + " " + match[3].str();
+            EXPECT_EQ(score, i == 0 ? "cp" : std::string("mate ") + mate) << lines[i];
+        }
+    }
+}
+
+// The console program in UCI mode, driven a line at a time as a GUI drives it.
+class UciEngine {
+  public:
+    UciEngine() {
+        int in[2], out[2];
+        EXPECT_EQ(pipe2(in, O_CLOEXEC), 0);
+        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        char* argv[] = {const_cast<char*>(OSTRAND_ENGINE_PATH), const_cast<char*>("uci"), nullptr};
+        EXPECT_EQ(posix_spawn(&pid_, OSTRAND_ENGINE_PATH, &actions, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(in[0]);
+        close(out[1]);
+        to_ = in[1];
+        from_ = out[0];
+    }
+    ~UciEngine() {
+        close(to_);
+        close(from_);
+        if (!ended_) kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    void Send(const std::string& line) {
+        const std::string text = line + "\n";
+        EXPECT_EQ(write(to_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
+    // The lines up to the first that begins with prefix, which ends them; the lines read
+    // when the output ends or the seconds have passed first.
+    std::vector<std::string> ReadUntil(std::string_view prefix, double seconds) {
+        std::vector<std::string> lines;
+        const auto end = Now() + seconds;
+        for (size_t at; (at = buffer_.find('\n')) != std::string::npos || Read(end - Now());) {
+            if (at == std::string::npos) continue;
+            lines.push_back(buffer_.substr(0, at));
+            buffer_.erase(0, at + 1);
+            if (lines.back().rfind(prefix, 0) == 0) break;
+        }
+        return lines;
+    }
+    // Whether the program ends within the seconds.
+    bool EndsWithin(double seconds) {
+        const double end = Now() + seconds;
+        while (Read(end - Now())) {
+        }
+        ended_ = Now() < end;
+        return ended_;
+    }
+    static double Now() {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
+  private:
+    // Adds what the program writes within the seconds; false at the end of its output or
+    // when none came.
+    bool Read(double seconds) {
+        pollfd ready{from_, POLLIN, 0};
+        if (seconds <= 0 || poll(&ready, 1, static_cast<int>(seconds * 1000) + 1) != 1)
+            return false;
+        char chunk[4096];
+        const ssize_t n = read(from_, chunk, sizeof chunk);
+        if (n <= 0) return false;
+        buffer_.append(chunk, static_cast<size_t>(n));
+        return true;
+    }
+
+    pid_t pid_ = 0;
+    int to_ = -1;
+    int from_ = -1;
+    std::string buffer_;
+    bool ended_ = false;
+};
+
+// A late middlegame in which the engine's own time rules take over a second, and a depth-8
+// search a great many.
+constexpr const char* LongSearch =
+    "position fen r7/1p1b1Np1/p1kB1p1p/8/6P1/2P2P2/PPP4P/R2KR3 w - - 0 21";
+
+TEST(Console, UciAnswersWellWithinTheClock) {
+    for (const char* go : {"go wtime 2000 btime 2000", "go movetime 500"}) {
+        UciEngine engine;
+        engine.Send(LongSearch);
+        engine.Send("isready");
+        ASSERT_EQ(engine.ReadUntil("readyok", 60).back(), "readyok");
+        const double start = UciEngine::Now();
+        engine.Send(go);
+        const auto lines = engine.ReadUntil("bestmove", 60);
+        EXPECT_LT(UciEngine::Now() - start, 1.0) << go;
+        ASSERT_FALSE(lines.empty()) << go;
+        EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove [a-h][1-8][a-h][1-8]")))
+            << go;
+    }
+}
+
+TEST(Console, UciStopAndQuitEndASearchAtOnce) {
+    UciEngine engine;
+    engine.Send(LongSearch);
+    engine.Send("go depth 8");
+    auto lines = engine.ReadUntil("info depth 4", 60);
+    const double stop = UciEngine::Now();
+    engine.Send("stop");
+    for (const std::string& line : engine.ReadUntil("bestmove", 60))
+        lines.push_back(line);
+    EXPECT_LT(UciEngine::Now() - stop, 1.0);
+    // The move of the last iteration that finished.
+    ASSERT_GE(lines.size(), 3u);
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(lines[lines.size() - 2], match, InfoLine));
+    EXPECT_EQ(lines.back(), "bestmove " + match[4].str());
+
+    engine.Send("go depth 8");
+    engine.ReadUntil("info depth 4", 60);
+    const double quit = UciEngine::Now();
+    engine.Send("quit");
+    EXPECT_TRUE(engine.EndsWithin(60));
+    EXPECT_LT(UciEngine::Now() - quit, 1.0);
 }
 
 }  // namespace

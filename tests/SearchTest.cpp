@@ -62,6 +62,7 @@ class SearchTest : public testing::Test {
         SetClock(nullptr);
         IterationDone = nullptr;
         DepthLimit = 0;
+        SearchBudget = {};
     }
     std::vector<int> Depths() const {
         std::vector<int> depths;
@@ -380,6 +381,44 @@ TEST_F(SearchTest, AStopBeforeTheSearchStillFinishesTheFirstIterationThatListsMo
         EXPECT_FALSE(StopRequested);
         iterations.clear();
     }
+}
+
+TEST_F(SearchTest, ABudgetTakesOverFromTheTimeRulesAndTheCap) {
+    Position(Endgame, 60);
+    advanceAfter[4] = 20.0;  // the time rules would skip depth 6, the cap shorten it
+    SearchBudget = {1000.0, 1000.0};
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    EXPECT_EQ(iterations[2].maxPly, 10);
+    // Depth 6 would have to take half the time that depths 2 and 4 took.
+    iterations.clear();
+    SearchBudget = {30.0, 1000.0};
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4}));
+}
+
+// The fake clock runs a second a poll from depth 6 on.
+class SlowPolls : public StoppingDisplay {
+  public:
+    void PollInput() override {
+        if (depths.back() >= 6) fakeNow += 1.0;
+        StoppingDisplay::PollInput();
+    }
+};
+
+TEST_F(SearchTest, ABudgetsLimitStopsTheRunningIteration) {
+    Position(PromotionsBothWays, 30);
+    DepthLimit = 4;
+    const std::string depthFour = FindBestMove();
+    DepthLimit = 0;
+    iterations.clear();
+    SlowPolls display;
+    SearchBudget = {1000.0, 3.0};
+    EXPECT_EQ(FindBestMove(), depthFour);
+    EXPECT_EQ(display.depths, (std::vector<int>{2, 4, 6}));
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4}));
+    EXPECT_EQ(fakeNow, 1003.0);  // stopped at the first poll past the limit
+    EXPECT_FALSE(StopRequested);
 }
 
 }  // namespace
