@@ -4,13 +4,19 @@
 The arbiter (by default Debian's stockfish) lists the legal moves of every position
 ('go perft 1'), so that an illegal move ends the game and is reported, and it tells
 mate from stalemate. Games are drawn by threefold repetition, the fifty-move rule or
-a ply limit. Standard library only.
+a ply limit. With --clock both engines play on a clock, as in a GUI: the time from sending
+"go" to reading "bestmove" is taken off the mover's clock, the increment is added after
+the move, and a side whose clock runs out loses on time. Without it, Ostrand keeps its own
+time rules and the opponent has a fixed time a move. Standard library only.
 
   tools/match.py --games 6 build/release/tools/ostrand-engine uci -- /usr/games/stockfish
+  tools/match.py --games 4 --clock 10+0.1 build/release/tools/ostrand-engine uci -- \
+      /usr/games/stockfish
 """
 import argparse
 import subprocess
 import sys
+import time
 
 
 class Engine:
@@ -69,8 +75,16 @@ def board_state(arbiter, moves):
     return fen, in_check
 
 
-def play_game(white, black, arbiter, go, max_plies):
+def clock_text(clock, increment):
+    """The go command's clock fields; clock holds the seconds left for White and Black."""
+    ms = [max(0, round(1000 * seconds)) for seconds in clock]
+    inc = round(1000 * increment)
+    return f"go wtime {ms[0]} btime {ms[1]} winc {inc} binc {inc}"
+
+
+def play_game(white, black, arbiter, go, max_plies, time_control):
     moves, seen, illegal = [], {}, None
+    clock = [time_control[0], time_control[0]] if time_control else None
     for engine in (white, black):
         engine.send("ucinewgame")
         engine.ready()
@@ -88,10 +102,18 @@ def play_game(white, black, arbiter, go, max_plies):
             return "1/2-1/2", moves, "fifty-move rule", illegal
         if len(moves) >= max_plies:
             return "1/2-1/2", moves, f"{max_plies} plies", illegal
-        mover = white if len(moves) % 2 == 0 else black
+        side = len(moves) % 2
+        mover = white if side == 0 else black
         mover.send(position_command(moves))
-        mover.send(go[mover.name])
+        started = time.monotonic()
+        mover.send(clock_text(clock, time_control[1]) if clock else go[mover.name])
         answer = mover.read_until("bestmove")[-1].split()[1]
+        if clock:
+            clock[side] -= time.monotonic() - started
+            if clock[side] < 0:
+                return ("0-1" if side == 0 else "1-0"), moves, \
+                    f"{mover.name} lost on time, {-clock[side]:.3f} s over", illegal
+            clock[side] += time_control[1]
         if answer not in legal:
             illegal = f"{mover.name} played the illegal move {answer} after {' '.join(moves)}"
             return ("0-1" if mover is white else "1-0"), moves, "illegal move", illegal
@@ -105,6 +127,8 @@ def main():
     parser.add_argument("--max-plies", type=int, default=300)
     parser.add_argument("--skill", type=int, default=0, help="the opponent's Skill Level")
     parser.add_argument("--opponent-movetime", type=int, default=100)
+    parser.add_argument("--clock", metavar="SECONDS+INCREMENT",
+                        help="play both engines on a clock, for example 10+0.1")
     parser.add_argument("--arbiter", default="/usr/games/stockfish")
     parser.add_argument("commands", nargs=argparse.REMAINDER,
                         help="ENGINE ARGS... -- OPPONENT ARGS...")
@@ -112,29 +136,40 @@ def main():
     if "--" not in args.commands:
         parser.error("give both engines' command lines, separated by --")
     split = args.commands.index("--")
+    time_control = None
+    if args.clock:
+        try:
+            time_control = tuple(float(part) for part in args.clock.split("+"))
+        except ValueError:
+            time_control = ()
+        if len(time_control) != 2 or min(time_control) < 0:
+            parser.error("--clock takes SECONDS+INCREMENT, for example 10+0.1")
     ours = Engine(args.commands[:split], "ostrand")
     theirs = Engine(args.commands[split + 1:], "opponent")
     theirs.send(f"setoption name Skill Level value {args.skill}")
     theirs.ready()
     arbiter = Engine([args.arbiter], "arbiter")
-    go = {"ostrand": "go wtime 60000 btime 60000",
-          "opponent": f"go movetime {args.opponent_movetime}"}
+    go = {"ostrand": "go", "opponent": f"go movetime {args.opponent_movetime}"}
 
-    score, illegal_moves = 0.0, 0
+    score, illegal_moves, time_losses = 0.0, 0, 0
     for game in range(args.games):
         white, black = (ours, theirs) if game % 2 == 0 else (theirs, ours)
-        result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies)
+        result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies,
+                                                   time_control)
         if illegal:
             illegal_moves += 1
             print(illegal)
+        if reason.startswith("ostrand lost on time"):
+            time_losses += 1
         points = {"1-0": 1.0, "0-1": 0.0}.get(result, 0.5)
         score += points if white is ours else 1.0 - points
         print(f"game {game + 1}: {white.name} - {black.name} {result} ({reason}, "
               f"{len(moves)} plies): {' '.join(moves)}", flush=True)
-    print(f"ostrand scored {score} of {args.games}; illegal moves: {illegal_moves}")
+    print(f"ostrand scored {score} of {args.games}; illegal moves: {illegal_moves}; "
+          f"lost on time: {time_losses}")
     for engine in (ours, theirs, arbiter):
         engine.quit()
-    return 1 if illegal_moves else 0
+    return 1 if illegal_moves or time_losses else 0
 
 
 if __name__ == "__main__":
