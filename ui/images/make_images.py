@@ -369,8 +369,8 @@ def desktop_svg():
     def points(pts):
         return " ".join(f"{x:.2f},{y:.2f}" for x, y in scaled(pts, x0, y0, scale))
 
-    def circle(spec):
-        cx, cy, r = spec
+    def circle(disc):
+        cx, cy, r = disc
         return (f'<circle cx="{x0 + cx * scale:.2f}" cy="{y0 + cy * scale:.2f}" '
                 f'r="{r * scale:.2f}" fill="#000000"/>')
 
