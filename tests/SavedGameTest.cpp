@@ -29,6 +29,8 @@ class SavedGameTest : public testing::Test {
         fs::remove_all(folder);
         fs::create_directories(folder);
         path = (folder / SavedGameName).string();
+        // A new game leaves the spare flag 0 as an earlier test may have set it.
+        CastleFlags[0] = No;
         InitNewGame();
     }
     void TearDown() override { fs::remove_all(folder); }
