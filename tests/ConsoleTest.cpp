@@ -193,7 +193,7 @@ TEST(Console, WrongCommandLinesFailClearly) {
     for (const char* arguments :
          {"", "fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "play --fen",
           "search", "search file", "search --fen --depth 2", "search file --fen 8/8 w --depth 2",
-          "bench --depth 5", "bench 6", "pgn", "pgn a b", "uci x"}) {
+          "bench --depth 5", "bench 6", "bench --moves 4", "pgn", "pgn a b", "uci x"}) {
         const Outcome run = RunEngine(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.output.find("usage: ostrand-engine"), std::string::npos) << arguments;

@@ -1,8 +1,10 @@
 #include "Bench.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Search.h"
 #include "Support.h"
@@ -38,6 +40,14 @@ constexpr BenchPosition Positions[] = {
     {"minor pieces", "8/3b1k2/4p3/1p1pP3/1P1P4/3B1K2/8/8", 56},
 };
 
+// One engine move on the board: its best move, and how many seconds it took.
+std::string TimedMove(double& seconds) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::string best = FindBestMove();
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return best;
+}
+
 }  // namespace
 
 long long RunBench(int depth, std::ostream& out) {
@@ -47,11 +57,8 @@ long long RunBench(int depth, std::ostream& out) {
     double totalSeconds = 0;
     for (const BenchPosition& p : Positions) {
         SetUpPosition(p.board, p.moveCount);
-
-        const auto start = std::chrono::steady_clock::now();
-        const std::string best = FindBestMove();
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double seconds = 0;
+        const std::string best = TimedMove(seconds);
         totalNodes += NodeCount;
         totalSeconds += seconds;
         out << "position " << p.name << ": nodes " << NodeCount << " time " << seconds << " s best "
@@ -61,6 +68,31 @@ long long RunBench(int depth, std::ostream& out) {
     const long long nps = totalSeconds > 0 ? static_cast<long long>(totalNodes / totalSeconds) : 0;
     out << "bench: " << totalNodes << " nodes " << totalSeconds << " s " << nps << " nodes/s\n";
     return totalNodes;
+}
+
+void RunMoveBench(std::ostream& out) {
+    InitNewGame();
+    DepthLimit = 0;
+    std::vector<double> times;
+    double slowest = -1;
+    const char* slowestName = "";
+    for (const BenchPosition& p : Positions) {
+        SetUpPosition(p.board, p.moveCount);
+        double seconds = 0;
+        const std::string best = TimedMove(seconds);
+        times.push_back(seconds);
+        if (seconds > slowest) {
+            slowest = seconds;
+            slowestName = p.name;
+        }
+        out << "position " << p.name << ": nodes " << NodeCount << " time " << seconds
+            << " s depth " << SearchDepth << " best " << (best.empty() ? "(none)" : best) << '\n';
+    }
+    std::sort(times.begin(), times.end());
+    const size_t middle = times.size() / 2;
+    const double median =
+        times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+    out << "moves: median " << median << " s slowest " << slowest << " s (" << slowestName << ")\n";
 }
 
 }  // namespace ostrand::tools

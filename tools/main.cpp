@@ -4,6 +4,7 @@
 //   ostrand-engine search FILE --depth N         one fixed-depth search of a saved game, traced
 //   ostrand-engine search --fen FEN --depth N    the same from a FEN
 //   ostrand-engine bench [--depth N]             the benchmark (N = 4, 6 or 8; default 6)
+//   ostrand-engine bench --moves                 full-strength moves on the bench positions, timed
 //   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
 //   ostrand-engine uci                           the UCI protocol, for other chess programs
 #include <iostream>
@@ -35,6 +36,7 @@ int Usage(const std::string& problem) {
               << "       ostrand-engine search FILE --depth N\n"
               << "       ostrand-engine search --fen FEN --depth N\n"
               << "       ostrand-engine bench [--depth 4|6|8]\n"
+              << "       ostrand-engine bench --moves\n"
               << "       ostrand-engine pgn FILE\n"
               << "       ostrand-engine uci\n";
     return 2;
@@ -222,10 +224,15 @@ int main(int argc, char** argv) {
             return Usage("search takes a saved-game file or --fen FEN, and --depth N");
         return Search(options);
     }
+    if (command == "bench" && plain && options.operands == std::vector<std::string>{"--moves"}) {
+        tools::MessageDisplay display(std::cerr, "message: ");
+        tools::RunMoveBench(std::cout);
+        return 0;
+    }
     if (command == "bench") {
         const int depth = options.depth.value_or(6);
         if (options.fen || !options.operands.empty() || (depth != 4 && depth != 6 && depth != 8))
-            return Usage("bench takes only --depth 4, 6 or 8");
+            return Usage("bench takes only --depth 4, 6 or 8, or --moves");
         tools::MessageDisplay display(std::cerr, "message: ");
         tools::RunBench(depth, std::cout);
         return 0;
