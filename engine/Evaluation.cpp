@@ -9,6 +9,8 @@
 #include "InstallLayout.h"
 #include "MoveGenerator.h"
 #include "NumberText.h"
+#include "PieceRules.h"
+#include "SquareSets.h"
 #include "Support.h"
 
 namespace ostrand {
@@ -226,10 +228,6 @@ int16_t EvaluateWith(int16_t tableSum, int16_t pawns) {
     return static_cast<int16_t>(partial + KingSafety(partial > 0 ? -1 : 1));
 }
 
-uint64_t SquareBit(int x, int y) {
-    return uint64_t{1} << ((y - 1) * 8 + (x - 1));
-}
-
 // The number of set bits; the sets counted here hold only a few.
 int BitCount(uint64_t v) {
     int n = 0;
@@ -258,6 +256,21 @@ int PawnFaults(uint64_t pawns) {
     return BitCount(pawns & ~near) + BitCount(doubled & 0xFF);
 }
 
+// The faults of the pawn sets met lately. A search meets the same few pawn structures
+// again and again, so most sets are found here instead of being counted.
+struct RememberedFaults {
+    uint64_t pawns;
+    int16_t faults;
+};
+// Indexed by a hash of the set. An empty set has no faults, so the zeroed memo is right.
+std::array<RememberedFaults, 2048> pawnMemo{};
+
+int16_t PawnFaultsOf(uint64_t pawns) {
+    RememberedFaults& entry = pawnMemo[(pawns * 0x9E3779B97F4A7C15ULL) >> 53];
+    if (entry.pawns != pawns) entry = {pawns, static_cast<int16_t>(PawnFaults(pawns))};
+    return entry.faults;
+}
+
 }  // namespace
 
 int16_t Evaluate() {
@@ -276,8 +289,8 @@ void StartRunningEvaluation() {
     Running.blackPawns = Running.whitePawns = 0;
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
-            if (Board(x, y) == Piece::Pawn) Running.blackPawns |= SquareBit(x, y);
-            if (Board(x, y) == -Piece::Pawn) Running.whitePawns |= SquareBit(x, y);
+            if (Board(x, y) == Piece::Pawn) Running.blackPawns |= sets::SetOf(Grid::Index(x, y));
+            if (Board(x, y) == -Piece::Pawn) Running.whitePawns |= sets::SetOf(Grid::Index(x, y));
         }
     Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
     Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
@@ -285,27 +298,40 @@ void StartRunningEvaluation() {
         static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
 }
 
-void UpdatePawnSets(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
-                    int16_t placed) {
-    bool black = false, white = false;
-    auto change = [&](int16_t code, int x, int y, bool arrives) {
-        uint64_t* set = nullptr;
-        if (code == Piece::Pawn) set = &Running.blackPawns, black = true;
-        if (code == -Piece::Pawn) set = &Running.whitePawns, white = true;
-        if (set) *set = arrives ? *set | SquareBit(x, y) : *set & ~SquareBit(x, y);
-    };
-    change(captured, x2, y2, false);
-    change(moved, x1, y1, false);
-    change(placed, x2, y2, true);
-    // Only the side whose pawns changed needs counting again.
-    if (black) Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
-    if (white) Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
-    Running.pawnTerm =
-        static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
+void MovePawns(RunningEvaluation& running, const MoveChange& move) {
+    // A pawn set holds the pawns of Board, so clearing both squares takes off the pawn that
+    // moved and the pawn that was captured, whichever colour they were.
+    const uint64_t squares = sets::SetOf(move.from) | sets::SetOf(move.to);
+    const uint64_t black =
+        (running.blackPawns & ~squares) | (move.placed == Piece::Pawn ? sets::SetOf(move.to) : 0);
+    const uint64_t white =
+        (running.whitePawns & ~squares) | (move.placed == -Piece::Pawn ? sets::SetOf(move.to) : 0);
+    if (black != running.blackPawns) {
+        running.blackPawns = black;
+        running.blackPawnFaults = PawnFaultsOf(black);
+    }
+    if (white != running.whitePawns) {
+        running.whitePawns = white;
+        running.whitePawnFaults = PawnFaultsOf(white);
+    }
+    running.pawnTerm =
+        static_cast<int16_t>(25 * (running.whitePawnFaults - running.blackPawnFaults));
 }
 
 int16_t EvaluateRunningEndgame() {
     return EvaluateWith(Running.tableSum, Running.pawnTerm);
+}
+
+int16_t EvaluateEndgameAfter(const MoveChange& move) {
+    Board.cells[static_cast<size_t>(move.from)] = EmptyCell;
+    Board.cells[static_cast<size_t>(move.to)] = move.placed;
+    const RunningEvaluation saved = Running;
+    UpdateRunningEvaluation(move);
+    const int16_t score = EvaluateRunningEndgame();
+    Running = saved;
+    Board.cells[static_cast<size_t>(move.to)] = move.captured;
+    Board.cells[static_cast<size_t>(move.from)] = move.moved;
+    return score;
 }
 
 }  // namespace ostrand

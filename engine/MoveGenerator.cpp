@@ -5,6 +5,7 @@
 #include "PieceRules.h"
 #include "Search.h"
 #include "SearchInternal.h"
+#include "SquareSets.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -14,109 +15,123 @@ using rules::Colour;
 
 namespace {
 
+int Cell(int x, int y) {
+    return Grid::Index(x, y);
+}
+
 auto Appender(std::string& moves) {
-    return [&moves](int x1, int y1, int x2, int y2) { AppendMove(moves, x1, y1, x2, y2); };
+    return [&moves](int from, int to) {
+        AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+                   rules::RankOf(to));
+    };
+}
+
+void MarkTarget(int, int to) {
+    ++WhiteAttacks.cells[static_cast<size_t>(to)];
+}
+
+// The sinks of the named search generators: the try procedures, given coordinates.
+void TryBlack(int from, int to) {
+    TryBlackMove(rules::FileOf(from), rules::RankOf(from), rules::FileOf(to), rules::RankOf(to));
+}
+void TryWhite(int from, int to) {
+    TryWhiteMove(rules::FileOf(from), rules::RankOf(from), rules::FileOf(to), rules::RankOf(to));
 }
 
 }  // namespace
 
 void ListBlackRay(int x, int y, int dx, int dy, std::string& moves) {
-    rules::WalkRayMoves<Colour::Black>(x, y, dx, dy, Appender(moves));
+    rules::WalkRayMoves<Colour::Black>(Cell(x, y), rules::CellStep(dx, dy), Appender(moves));
 }
 
 void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves) {
-    rules::WalkRayMoves<Colour::White>(x, y, dx, dy, Appender(moves));
+    rules::WalkRayMoves<Colour::White>(Cell(x, y), rules::CellStep(dx, dy), Appender(moves));
 }
 
 void ListBlackPieceMoves(int x, int y, std::string& moves) {
     rules::WalkPieceMoves<Colour::Black>(
-        x, y, Appender(moves), [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
+        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
 }
 
 void ListWhitePieceMoves(int x, int y, std::string& moves) {
     rules::WalkPieceMoves<Colour::White>(
-        x, y, Appender(moves), [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
+        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
 }
 
 void MarkBlackRay(int x, int y, int dx, int dy) {
-    rules::CountRay(BlackAttacks, x, y, dx, dy);
+    rules::CountRay(BlackAttacks, Cell(x, y), rules::CellStep(dx, dy));
 }
 
 void MarkWhiteRay(int x, int y, int dx, int dy) {
-    rules::CountRay(WhiteAttacks, x, y, dx, dy);
+    rules::CountRay(WhiteAttacks, Cell(x, y), rules::CellStep(dx, dy));
 }
 
 void MarkBlackPieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::Black, false>(BlackAttacks, x, y,
+    rules::MarkPiece<Colour::Black, false>(BlackAttacks, Cell(x, y),
                                            [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
 }
 
 void MarkWhitePieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::White, false>(WhiteAttacks, x, y,
+    rules::MarkPiece<Colour::White, false>(WhiteAttacks, Cell(x, y),
                                            [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
 }
 
 void MarkBlackPieceControl(int x, int y) {
-    rules::MarkPiece<Colour::Black, true>(BlackAttacks, x, y,
+    rules::MarkPiece<Colour::Black, true>(BlackAttacks, Cell(x, y),
                                           [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
 }
 
 void MarkWhitePieceControl(int x, int y) {
-    rules::MarkPiece<Colour::White, true>(WhiteAttacks, x, y,
+    rules::MarkPiece<Colour::White, true>(WhiteAttacks, Cell(x, y),
                                           [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
 }
 
-namespace {
-
-void MarkTarget(int, int, int x2, int y2) {
-    ++WhiteAttacks(x2, y2);
-}
-
-}  // namespace
-
 void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
-    rules::WalkRayMoves<Colour::White>(x, y, dx, dy, MarkTarget);
+    rules::WalkRayMoves<Colour::White>(Cell(x, y), rules::CellStep(dx, dy), MarkTarget);
 }
 
 void MarkWhitePieceTargets(int x, int y) {
     rules::WalkPieceMoves<Colour::White>(
-        x, y, MarkTarget, [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
+        Cell(x, y), MarkTarget, [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
 }
 
+// The search itself runs the same walks on cells with its own running sets of the pieces;
+// these procedures start from the board as it stands.
+
 void SearchBlackRay(int x, int y, int dx, int dy) {
-    rules::WalkRayMoves<Colour::Black>(x, y, dx, dy, TryBlackMove);
+    rules::WalkRayMoves<Colour::Black>(Cell(x, y), rules::CellStep(dx, dy), TryBlack);
 }
 
 void SearchWhiteRay(int x, int y, int dx, int dy) {
-    rules::WalkRayMoves<Colour::White>(x, y, dx, dy, TryWhiteMove);
+    rules::WalkRayMoves<Colour::White>(Cell(x, y), rules::CellStep(dx, dy), TryWhite);
 }
 
 void SearchBlackCaptureRay(int x, int y, int dx, int dy) {
-    rules::WalkRayCapture<Colour::Black>(x, y, dx, dy, TryBlackMove);
+    sets::WalkRayCapture<Colour::Black>(Cell(x, y), sets::RayIndex(dx, dy),
+                                        sets::OccupancyOfBoard(), TryBlack);
 }
 
 void SearchWhiteCaptureRay(int x, int y, int dx, int dy) {
-    rules::WalkRayCapture<Colour::White>(x, y, dx, dy, TryWhiteMove);
+    sets::WalkRayCapture<Colour::White>(Cell(x, y), sets::RayIndex(dx, dy),
+                                        sets::OccupancyOfBoard(), TryWhite);
 }
 
 void SearchBlackPieceMoves(int x, int y) {
-    rules::WalkPieceMoves<Colour::Black>(x, y, TryBlackMove,
+    rules::WalkPieceMoves<Colour::Black>(Cell(x, y), TryBlack,
                                          [&](int dx, int dy) { SearchBlackRay(x, y, dx, dy); });
 }
 
 void SearchWhitePieceMoves(int x, int y) {
-    rules::WalkPieceMoves<Colour::White>(x, y, TryWhiteMove,
+    rules::WalkPieceMoves<Colour::White>(Cell(x, y), TryWhite,
                                          [&](int dx, int dy) { SearchWhiteRay(x, y, dx, dy); });
 }
 
 void SearchBlackPieceCaptures(int x, int y) {
-    rules::WalkPieceCaptures<Colour::Black>(
-        x, y, TryBlackMove, [&](int dx, int dy) { SearchBlackCaptureRay(x, y, dx, dy); });
+    sets::WalkPieceCaptures<Colour::Black>(Cell(x, y), sets::OccupancyOfBoard(), TryBlack);
 }
 
 void SearchWhitePieceCaptures(int x, int y) {
-    rules::WalkPieceCaptures<Colour::White>(
-        x, y, TryWhiteMove, [&](int dx, int dy) { SearchWhiteCaptureRay(x, y, dx, dy); });
+    sets::WalkPieceCaptures<Colour::White>(Cell(x, y), sets::OccupancyOfBoard(), TryWhite);
 }
 
 namespace {

@@ -3,6 +3,9 @@
 // generators and the target map all walk a piece through these templates, so that they
 // produce the same moves in the same order; only what they do with a move differs.
 //
+// The walkers work on cells of Board (Grid::Index) and steps between cells, so that a step
+// is one addition; the two-cell border stops every walk inside the array.
+//
 // Internal to the engine; the named per-colour procedures are in MoveGenerator.h and
 // MoveGeneratorInternal.h.
 #pragma once
@@ -26,6 +29,26 @@ constexpr Step KingOffsets[8] = {{1, 1},  {-1, 1}, {-1, -1}, {1, -1},
 constexpr Step DiagonalRays[4] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 constexpr Step StraightRays[4] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
 
+// The distance between two cells (dx, dy) apart.
+constexpr int CellStep(Step s) {
+    return s.dx + Grid::Side * s.dy;
+}
+constexpr int CellStep(int dx, int dy) {
+    return CellStep(Step{dx, dy});
+}
+// The file and the rank of a cell.
+constexpr int FileOf(int cell) {
+    return cell % Grid::Side - 1;
+}
+constexpr int RankOf(int cell) {
+    return cell / Grid::Side - 1;
+}
+
+// A piece's code on a cell; the cell must lie in the array.
+inline int16_t At(int cell) {
+    return Board.cells[static_cast<size_t>(cell)];
+}
+
 enum class Colour { Black, White };
 
 // What a colour needs to know about the squares around its pieces.
@@ -34,9 +57,12 @@ struct Side {
     static constexpr bool IsBlack = C == Colour::Black;
     // Multiplies a piece's magnitude into this colour's code.
     static constexpr int Sign = IsBlack ? 1 : -1;
-    // The rank step of a pawn's advance.
+    // The rank step of a pawn's advance, and the same as a step between cells.
     static constexpr int Ahead = IsBlack ? -1 : 1;
+    static constexpr int AheadStep = Ahead * Grid::Side;
     static constexpr int PawnStartRank = IsBlack ? 7 : 2;
+    // The rank on which a pawn becomes a queen.
+    static constexpr int LastRank = IsBlack ? 1 : 8;
 
     // A piece of the other colour; never the border.
     static constexpr bool IsEnemy(int v) { return IsBlack ? v < 0 : (v > 0 && v != BorderCell); }
@@ -46,35 +72,20 @@ struct Side {
 
 // A slider's moves along one ray: the empty squares nearest first, then at most one capture.
 template <Colour C, typename Sink>
-inline void WalkRayMoves(int x, int y, int dx, int dy, Sink&& sink) {
-    for (int tx = x + dx, ty = y + dy;; tx += dx, ty += dy) {
-        const int v = Board(tx, ty);
+inline void WalkRayMoves(int from, int step, Sink&& sink) {
+    for (int to = from + step;; to += step) {
+        const int v = At(to);
         if (v == EmptyCell) {
-            sink(x, y, tx, ty);
+            sink(from, to);
             continue;
         }
-        if (Side<C>::IsEnemy(v)) sink(x, y, tx, ty);
+        if (Side<C>::IsEnemy(v)) sink(from, to);
         return;
     }
 }
 
-// A slider's capture along one ray: empty squares are passed over, the first piece ends it.
-template <Colour C, typename Sink>
-inline void WalkRayCapture(int x, int y, int dx, int dy, Sink&& sink) {
-    // Walks the array itself: the border stops every ray inside it.
-    const int step = Grid::Index(dx, dy) - Grid::Index(0, 0);
-    int cell = Grid::Index(x, y) + step;
-    int k = 1;
-    while (Board.cells[static_cast<size_t>(cell)] == EmptyCell) {
-        cell += step;
-        ++k;
-    }
-    if (Side<C>::IsEnemy(Board.cells[static_cast<size_t>(cell)]))
-        sink(x, y, x + k * dx, y + k * dy);
-}
-
 // Runs a slider's rays in their order: the diagonals of bishops and queens, then the
-// straight rays of rooks and queens.
+// straight rays of rooks and queens. ray(dx, dy) gets each ray as its file and rank steps.
 template <typename Ray>
 inline void WalkSliderRays(int magnitude, Ray&& ray) {
     if (magnitude != Piece::Rook)
@@ -85,105 +96,77 @@ inline void WalkSliderRays(int magnitude, Ray&& ray) {
             ray(s.dx, s.dy);
 }
 
-// Every pseudo-legal move of the piece of colour C on (x, y), in generation order. Each
-// move goes to sink(x1, y1, x2, y2); each slider ray goes to ray(dx, dy). Anything but a
-// piece of colour C on (x, y) produces nothing.
+// Every pseudo-legal move of the piece of colour C on the cell from, in generation order.
+// Each move goes to sink(from, to); each slider ray goes to ray(dx, dy). Anything but a
+// piece of colour C on the cell produces nothing.
 template <Colour C, typename Sink, typename Ray>
-inline void WalkPieceMoves(int x, int y, Sink&& sink, Ray&& ray) {
+inline void WalkPieceMoves(int from, Sink&& sink, Ray&& ray) {
     using S = Side<C>;
-    constexpr int a = S::Ahead;
-    switch (S::Sign * Board(x, y)) {
+    constexpr int a = S::AheadStep;
+    switch (S::Sign * At(from)) {
         case Piece::Pawn:
-            if (Board(x, y + a) == EmptyCell && y == S::PawnStartRank &&
-                Board(x, y + 2 * a) == EmptyCell &&
-                (!S::IsBlack || (Board(x + 1, y + 2 * a) != -Piece::Pawn &&
-                                 Board(x - 1, y + 2 * a) != -Piece::Pawn)))
-                sink(x, y, x, y + 2 * a);
-            if (Board(x, y + a) == EmptyCell) sink(x, y, x, y + a);
-            if (S::IsEnemy(Board(x + 1, y + a))) sink(x, y, x + 1, y + a);
-            if (S::IsEnemy(Board(x - 1, y + a))) sink(x, y, x - 1, y + a);
+            if (At(from + a) == EmptyCell && RankOf(from) == S::PawnStartRank &&
+                At(from + 2 * a) == EmptyCell &&
+                (!S::IsBlack ||
+                 (At(from + 2 * a + 1) != -Piece::Pawn && At(from + 2 * a - 1) != -Piece::Pawn)))
+                sink(from, from + 2 * a);
+            if (At(from + a) == EmptyCell) sink(from, from + a);
+            if (S::IsEnemy(At(from + a + 1))) sink(from, from + a + 1);
+            if (S::IsEnemy(At(from + a - 1))) sink(from, from + a - 1);
             return;
         case Piece::Knight:
             for (const Step& s : KnightOffsets)
-                if (S::IsFree(Board(x + s.dx, y + s.dy))) sink(x, y, x + s.dx, y + s.dy);
+                if (S::IsFree(At(from + CellStep(s)))) sink(from, from + CellStep(s));
             return;
         case Piece::King:
             for (const Step& s : KingOffsets)
-                if (S::IsFree(Board(x + s.dx, y + s.dy))) sink(x, y, x + s.dx, y + s.dy);
+                if (S::IsFree(At(from + CellStep(s)))) sink(from, from + CellStep(s));
             return;
         case Piece::Bishop:
         case Piece::Rook:
-        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
-        default: return;
-    }
-}
-
-// The moves that the search follows beyond its nominal depth: captures, and a pawn's
-// single step onto the last two ranks.
-template <Colour C, typename Sink, typename Ray>
-inline void WalkPieceCaptures(int x, int y, Sink&& sink, Ray&& ray) {
-    using S = Side<C>;
-    constexpr int a = S::Ahead;
-    switch (S::Sign * Board(x, y)) {
-        case Piece::Pawn:
-            if (Board(x, y + a) == EmptyCell && (S::IsBlack ? y <= 3 : y >= 6))
-                sink(x, y, x, y + a);
-            if (S::IsEnemy(Board(x + 1, y + a))) sink(x, y, x + 1, y + a);
-            if (S::IsEnemy(Board(x - 1, y + a))) sink(x, y, x - 1, y + a);
-            return;
-        case Piece::Knight:
-            for (const Step& s : KnightOffsets)
-                if (S::IsEnemy(Board(x + s.dx, y + s.dy))) sink(x, y, x + s.dx, y + s.dy);
-            return;
-        case Piece::King:
-            for (const Step& s : KingOffsets)
-                if (S::IsEnemy(Board(x + s.dx, y + s.dy))) sink(x, y, x + s.dx, y + s.dy);
-            return;
-        case Piece::Bishop:
-        case Piece::Rook:
-        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
+        case Piece::Queen: WalkSliderRays(S::Sign * At(from), ray); return;
         default: return;
     }
 }
 
 // A slider's ray count in an attack map: the empty squares and the first piece met, of
 // either colour; the border is not counted.
-inline void CountRay(Grid& map, int x, int y, int dx, int dy) {
-    for (int tx = x + dx, ty = y + dy;; tx += dx, ty += dy) {
-        const int v = Board(tx, ty);
+inline void CountRay(Grid& map, int from, int step) {
+    for (int to = from + step;; to += step) {
+        const int v = At(to);
         if (v == BorderCell) return;
-        ++map(tx, ty);
+        ++map.cells[static_cast<size_t>(to)];
         if (v != EmptyCell) return;
     }
 }
 
-// Adds the squares that the piece of colour C on (x, y) attacks to map. Threat marking
-// counts where the piece could capture now; control marking counts every square it
-// covers, whatever stands there (border cells included for pawns, knights and kings).
+// Adds the squares that the piece of colour C on the cell from attacks to map. Threat
+// marking counts where the piece could capture now; control marking counts every square
+// it covers, whatever stands there (border cells included for pawns, knights and kings).
 template <Colour C, bool Control, typename Ray>
-inline void MarkPiece(Grid& map, int x, int y, Ray&& ray) {
+inline void MarkPiece(Grid& map, int from, Ray&& ray) {
     using S = Side<C>;
-    constexpr int a = S::Ahead;
-    auto mark = [&](int tx, int ty, bool free) {
-        if (Control || free) ++map(tx, ty);
+    constexpr int a = S::AheadStep;
+    auto mark = [&](int to, bool free) {
+        if (Control || free) ++map.cells[static_cast<size_t>(to)];
     };
-    switch (S::Sign * Board(x, y)) {
+    switch (S::Sign * At(from)) {
         case Piece::Pawn:
-            if (Control) ++map(x, y + a);
-            mark(x + 1, y + a, S::IsEnemy(Board(x + 1, y + a)));
-            mark(x - 1, y + a, S::IsEnemy(Board(x - 1, y + a)));
+            if (Control) mark(from + a, true);
+            mark(from + a + 1, S::IsEnemy(At(from + a + 1)));
+            mark(from + a - 1, S::IsEnemy(At(from + a - 1)));
             return;
         case Piece::Knight:
             for (const Step& s : KnightOffsets)
-                mark(x + s.dx, y + s.dy, S::IsFree(Board(x + s.dx, y + s.dy)));
+                mark(from + CellStep(s), S::IsFree(At(from + CellStep(s))));
             return;
         case Piece::King:
             for (const Step& s : KingOffsets)
-                mark(x + s.dx, y + s.dy, S::IsFree(Board(x + s.dx, y + s.dy)));
+                mark(from + CellStep(s), S::IsFree(At(from + CellStep(s))));
             return;
         case Piece::Bishop:
         case Piece::Rook:
-        case Piece::Queen: WalkSliderRays(S::Sign * Board(x, y), ray); return;
+        case Piece::Queen: WalkSliderRays(S::Sign * At(from), ray); return;
         default: return;
     }
 }

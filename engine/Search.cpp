@@ -1,5 +1,6 @@
 #include "Search.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "MoveGenerator.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
+#include "SquareSets.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -49,15 +51,6 @@ constexpr double GrowthOf(int depth) {
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
-
-// Hand every piece of the side to move to its generator, rank by rank.
-void ExpandBlack();
-void ExpandBlackCaptures();
-void ExpandWhite();
-void ExpandWhiteCaptures();
-// List all moves, pre-score each statically and try them best first.
-void ExpandBlackOrdered();
-void ExpandWhiteOrdered();
 
 // The host may handle its input once in this many nodes (a power of two).
 constexpr int64_t PollInterval = 4096;
@@ -123,10 +116,70 @@ int16_t& LastRootScore() {
     return RootScores[index];
 }
 
+// The squares of each colour's pieces, kept in step with Board by the try procedures.
+sets::Occupancy Pieces;
+
+void TryBlack(int from, int to);
+void TryWhite(int from, int to);
+
+template <Colour C>
+void Try(int from, int to) {
+    if constexpr (C == Colour::Black)
+        TryBlack(from, to);
+    else
+        TryWhite(from, to);
+}
+
+// The move of colour C from one cell to another; a pawn reaching its last rank queens.
+template <Colour C>
+MoveChange ChangeOf(int from, int to) {
+    using S = rules::Side<C>;
+    const int16_t moved = rules::At(from);
+    // The cells of a rank are consecutive, and only the last rank lies beyond a pawn's rank.
+    constexpr int lastRankEdge = Grid::Index(S::IsBlack ? 8 : 1, S::LastRank);
+    const bool promotes =
+        moved == S::Sign * Piece::Pawn && (S::IsBlack ? to <= lastRankEdge : to >= lastRankEdge);
+    return {from, to, moved, rules::At(to),
+            promotes ? static_cast<int16_t>(S::Sign * Piece::Queen) : moved};
+}
+
+// Material after the move: less what it captured, plus a promotion's gain.
+int16_t MaterialAfter(const MoveChange& m) {
+    return static_cast<int16_t>(Material + (m.placed - m.moved) - m.captured);
+}
+
+// What a try procedure restores when it takes its move back.
+struct Undo {
+    sets::Occupancy pieces;
+    RunningEvaluation running;
+    int16_t material;
+};
+
+// Plays the move on Board and brings the search's running state up to date.
+template <Colour C>
+Undo Make(const MoveChange& m) {
+    const Undo undo{Pieces, Running, Material};
+    Board.cells[static_cast<size_t>(m.to)] = m.placed;
+    Board.cells[static_cast<size_t>(m.from)] = EmptyCell;
+    Pieces.Own<C>() ^= sets::SetOf(m.from) | sets::SetOf(m.to);
+    Pieces.Enemy<C>() &= ~sets::SetOf(m.to);
+    Material = MaterialAfter(m);
+    UpdateRunningEvaluation(m);
+    return undo;
+}
+
+void Unmake(const MoveChange& m, const Undo& undo) {
+    Board.cells[static_cast<size_t>(m.from)] = m.moved;
+    Board.cells[static_cast<size_t>(m.to)] = m.captured;
+    Pieces = undo.pieces;
+    Running = undo.running;
+    Material = undo.material;
+}
+
 // A move of the ordered expanders, and the buffers they reuse at each ply so that the
 // shallow plies allocate only while the buffers grow.
 struct OrderedMove {
-    int8_t x1, y1, x2, y2;
+    uint8_t from, to;
 };
 struct OrderedBuffer {
     std::vector<OrderedMove> moves;
@@ -142,41 +195,23 @@ void ExpandOrdered() {
     auto& moves = buffer.moves;
     auto& scores = buffer.scores;
     moves.clear();
-    auto keep = [&](int x1, int y1, int x2, int y2) {
-        moves.push_back({static_cast<int8_t>(x1), static_cast<int8_t>(y1), static_cast<int8_t>(x2),
-                         static_cast<int8_t>(y2)});
+    auto keep = [&](int from, int to) {
+        moves.push_back({static_cast<uint8_t>(from), static_cast<uint8_t>(to)});
     };
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x)
-            if (sign * Board(x, y) > 0)
-                rules::WalkPieceMoves<C>(x, y, keep, [&](int dx, int dy) {
-                    rules::WalkRayMoves<C>(x, y, dx, dy, keep);
-                });
+    for (sets::SquareSet own = Pieces.Own<C>(); own; own &= own - 1) {
+        const int from = sets::CellOf(std::countr_zero(own));
+        rules::WalkPieceMoves<C>(from, keep, [&](int dx, int dy) {
+            rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), keep);
+        });
+    }
 
     // A static pre-score per move; a promotion counts only 80 here, not a queen's worth.
-    constexpr int promotionRank = S::IsBlack ? 1 : 8;
-    constexpr int16_t promotionBonus = sign * 80;
+    constexpr int promotionBonus = sign * 80;
     scores.resize(moves.size());
     for (size_t k = 0; k < moves.size(); ++k) {
-        const OrderedMove m = moves[k];
-        const int16_t captured = Board(m.x2, m.y2);
-        const int16_t moved = Board(m.x1, m.y1);
-        Board(m.x2, m.y2) = moved;
-        Board(m.x1, m.y1) = EmptyCell;
-        const bool promotes = m.y2 == promotionRank && moved == sign * Piece::Pawn;
-        if (promotes) {
-            Board(m.x2, m.y2) = static_cast<int16_t>(sign * Piece::Queen);
-            Material += promotionBonus;
-        }
-        Material -= captured;
-        const RunningEvaluation saved = Running;
-        UpdateRunningEvaluation(m.x1, m.y1, m.x2, m.y2, moved, captured, Board(m.x2, m.y2));
-        scores[k] = static_cast<int16_t>(EvaluateRunning() + Material);
-        Running = saved;
-        Board(m.x1, m.y1) = moved;
-        Board(m.x2, m.y2) = captured;
-        if (promotes) Material -= promotionBonus;
-        Material += captured;
+        const MoveChange m = ChangeOf<C>(moves[k].from, moves[k].to);
+        const int bonus = m.placed != m.moved ? promotionBonus : 0;
+        scores[k] = static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
     }
 
     // Best first: Black the highest pre-score, White the lowest, the earliest of equals.
@@ -190,11 +225,7 @@ void ExpandOrdered() {
             }
         if (pick == moves.size()) return;  // only scores at the infinity are left
         scores[pick] = static_cast<int16_t>(-sign * Infinity);
-        const OrderedMove m = moves[pick];
-        if constexpr (S::IsBlack)
-            TryBlackMove(m.x1, m.y1, m.x2, m.y2);
-        else
-            TryWhiteMove(m.x1, m.y1, m.x2, m.y2);
+        Try<C>(moves[pick].from, moves[pick].to);
         if (CutoffFlag == Yes) {
             CutoffFlag = No;
             return;
@@ -202,20 +233,134 @@ void ExpandOrdered() {
     }
 }
 
-template <Colour C, void (*Generator)(int, int)>
+// Hands every piece of colour C to its generator, rank by rank, until a cut-off. The
+// board is the same before each piece, so the set taken at the start names them all.
+template <Colour C, bool CapturesOnly>
 void Expand() {
-    constexpr int sign = rules::Side<C>::Sign;
-    for (int y = 1; y <= 8; ++y) {
-        const int16_t* rank = &Board.cells[Grid::Index(1, y)];
-        for (int x = 1; x <= 8; ++x)
-            if (sign * rank[x - 1] > 0) {
-                Generator(x, y);
-                if (CutoffFlag == Yes) {
-                    CutoffFlag = No;
-                    return;
-                }
-            }
+    assert(Pieces == sets::OccupancyOfBoard());
+    sets::SquareSet pieces = Pieces.Own<C>();
+    // A piece without a move leaves the cut-off flag as it is; unless the flag is already
+    // up, which ends the expansion after the first piece, such pieces can be passed over.
+    if (CapturesOnly && CutoffFlag != Yes) {
+        const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
+        pieces = sets::MayCapture<C>(pieces, pawns, Pieces);
     }
+    for (; pieces; pieces &= pieces - 1) {
+        const int from = sets::CellOf(std::countr_zero(pieces));
+        if constexpr (CapturesOnly)
+            sets::WalkPieceCaptures<C>(from, Pieces, Try<C>);
+        else
+            rules::WalkPieceMoves<C>(from, Try<C>, [from](int dx, int dy) {
+                rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C>);
+            });
+        if (CutoffFlag == Yes) {
+            CutoffFlag = No;
+            return;
+        }
+    }
+}
+
+void ExpandBlack() {
+    Expand<Colour::Black, false>();
+}
+void ExpandBlackCaptures() {
+    Expand<Colour::Black, true>();
+}
+void ExpandWhite() {
+    Expand<Colour::White, false>();
+}
+void ExpandWhiteCaptures() {
+    Expand<Colour::White, true>();
+}
+void ExpandBlackOrdered() {
+    ExpandOrdered<Colour::Black>();
+}
+void ExpandWhiteOrdered() {
+    ExpandOrdered<Colour::White>();
+}
+
+// Passes the value of a White move up to the Black node above it, and raises the cut-off
+// flag when that node can no longer matter to the White node above it.
+void PassUpWhite(int ply) {
+    if (PlyValue(ply) < PlyValue(ply - 1)) PlyValue(ply - 1) = PlyValue(ply);
+    if (PlyValue(ply - 1) <= PlyValue(ply - 2)) CutoffFlag = Yes;
+}
+
+// Records a root move and its score; the depth-2 iteration keeps out repetitions while
+// ahead, stalemates of White and moves that leave Black's king attacked, and the later
+// ones search what it kept. The move is still on the board.
+void RecordRootMove(int from, int to) {
+    const bool keep =
+        SearchDepth != 2 || (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
+                             BlackInCheckAfter(10, 10, 10, 10) != Yes);
+    if (!keep) return;
+    AppendMove(RootMoves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+               rules::RankOf(to));
+    LastRootScore() = PlyValue(1);
+}
+
+void TryBlack(int from, int to) {
+    EnterNode();
+    ++Ply;
+    const MoveChange m = ChangeOf<Colour::Black>(from, to);
+    const Undo undo = Make<Colour::Black>(m);
+    if (m.captured == -Piece::King) {
+        PlyValue(Ply) = Material;
+    } else {
+        PlyValue(Ply) = PlyValue(Ply - 2);
+        if (Ply < SearchDepth - 2) {
+            ExpandWhiteOrdered();
+        } else if (Ply > SearchDepth) {
+            PlyValue(Ply) = Material;  // White may decline to capture
+            ExpandWhiteCaptures();
+        } else {
+            ExpandWhite();
+        }
+    }
+    if (PlyValue(Ply) > PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
+    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;  // the White node above refutes
+    if (Ply == 1) RecordRootMove(from, to);
+    Unmake(m, undo);
+    --Ply;
+}
+
+// A White move whose position is scored, not searched: at or beyond the nominal depth if
+// it captures nothing, at MaxPly, or when it takes the Black king.
+bool IsScoredAt(int ply, int16_t captured) {
+    return (ply >= SearchDepth && captured == EmptyCell) || ply >= MaxPly ||
+           captured == Piece::King;
+}
+
+// A White move whose replies are searched.
+[[gnu::noinline]] void SearchWhiteMove(int from, int to) {
+    ++Ply;
+    const MoveChange m = ChangeOf<Colour::White>(from, to);
+    const Undo undo = Make<Colour::White>(m);
+    PlyValue(Ply) = PlyValue(Ply - 2);
+    if (Ply < SearchDepth - 3) {
+        ExpandBlackOrdered();
+    } else if (Ply >= SearchDepth) {
+        PlyValue(Ply) = Material;  // Black may decline to capture
+        ExpandBlackCaptures();
+    } else {
+        ExpandBlack();
+    }
+    Unmake(m, undo);
+    PassUpWhite(Ply);
+    --Ply;
+}
+
+// Most White moves end their line; they are scored without being made.
+inline void TryWhite(int from, int to) {
+    EnterNode();
+    if (!IsScoredAt(Ply + 1, rules::At(to))) {
+        SearchWhiteMove(from, to);
+        return;
+    }
+    const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
+    const MoveChange m = ChangeOf<Colour::White>(from, to);
+    PlyValue(ply) = static_cast<int16_t>(EvaluateRunningAfter(m) + MaterialAfter(m));
+    PassUpWhite(ply);
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
@@ -242,120 +387,11 @@ double RoundToFourPlaces(double seconds) {
 }  // namespace
 
 void TryBlackMove(int x1, int y1, int x2, int y2) {
-    EnterNode();
-    ++Ply;
-    const int16_t captured = Board(x2, y2);
-    const int16_t moved = Board(x1, y1);
-    Board(x2, y2) = moved;
-    Board(x1, y1) = EmptyCell;
-    const bool promotes = y2 == 1 && moved == Piece::Pawn;
-    if (promotes) {
-        Board(x2, y2) = Piece::Queen;
-        Material += PromotionGain;
-    }
-    Material -= captured;
-    const RunningEvaluation saved = Running;
-    UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, Board(x2, y2));
-
-    if (captured == -Piece::King) {
-        PlyValue(Ply) = Material;
-    } else {
-        PlyValue(Ply) = PlyValue(Ply - 2);
-        if (Ply < SearchDepth - 2) {
-            ExpandWhiteOrdered();
-        } else if (Ply > SearchDepth) {
-            PlyValue(Ply) = Material;  // White may decline to capture
-            ExpandWhiteCaptures();
-        } else {
-            ExpandWhite();
-        }
-    }
-    if (PlyValue(Ply) > PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
-    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
-
-    if (Ply == 1) {
-        // The depth-2 iteration keeps out repetitions while ahead, stalemates of White and
-        // moves that leave Black's king attacked; the later ones search what it kept.
-        const bool keep = SearchDepth != 2 ||
-                          (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
-                           BlackInCheckAfter(10, 10, 10, 10) != Yes);
-        if (keep) {
-            AppendMove(RootMoves, x1, y1, x2, y2);
-            LastRootScore() = PlyValue(1);
-        }
-    }
-
-    Board(x1, y1) = moved;
-    Board(x2, y2) = captured;
-    Running = saved;
-    if (promotes) Material -= PromotionGain;
-    Material += captured;
-    --Ply;
+    TryBlack(Grid::Index(x1, y1), Grid::Index(x2, y2));
 }
-
 void TryWhiteMove(int x1, int y1, int x2, int y2) {
-    EnterNode();
-    ++Ply;
-    const int16_t captured = Board(x2, y2);
-    const int16_t moved = Board(x1, y1);
-    Board(x2, y2) = moved;
-    Board(x1, y1) = EmptyCell;
-    const bool promotes = y2 == 8 && moved == -Piece::Pawn;
-    if (promotes) {
-        Board(x2, y2) = -Piece::Queen;
-        Material -= PromotionGain;
-    }
-    Material -= captured;
-    const RunningEvaluation saved = Running;
-    UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, Board(x2, y2));
-
-    if ((Ply >= SearchDepth && captured == EmptyCell) || Ply >= MaxPly || captured == Piece::King) {
-        PlyValue(Ply) = static_cast<int16_t>(EvaluateRunning() + Material);
-    } else {
-        PlyValue(Ply) = PlyValue(Ply - 2);
-        if (Ply < SearchDepth - 3) {
-            ExpandBlackOrdered();
-        } else if (Ply >= SearchDepth) {
-            PlyValue(Ply) = Material;  // Black may decline to capture
-            ExpandBlackCaptures();
-        } else {
-            ExpandBlack();
-        }
-    }
-    if (PlyValue(Ply) < PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
-    if (PlyValue(Ply - 1) <= PlyValue(Ply - 2)) CutoffFlag = Yes;
-
-    Board(x1, y1) = moved;
-    Board(x2, y2) = captured;
-    Running = saved;
-    if (promotes) Material += PromotionGain;
-    Material += captured;
-    --Ply;
+    TryWhite(Grid::Index(x1, y1), Grid::Index(x2, y2));
 }
-
-namespace {
-
-void ExpandBlack() {
-    Expand<Colour::Black, SearchBlackPieceMoves>();
-}
-void ExpandBlackCaptures() {
-    Expand<Colour::Black, SearchBlackPieceCaptures>();
-}
-void ExpandWhite() {
-    Expand<Colour::White, SearchWhitePieceMoves>();
-}
-void ExpandWhiteCaptures() {
-    Expand<Colour::White, SearchWhitePieceCaptures>();
-}
-void ExpandBlackOrdered() {
-    ExpandOrdered<Colour::Black>();
-}
-void ExpandWhiteOrdered() {
-    ExpandOrdered<Colour::White>();
-}
-
-}  // namespace
-
 void StartIteration() {
     for (int p = -1; p <= 20; ++p)
         PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
@@ -365,6 +401,7 @@ void StartIteration() {
     RootScores.assign(RootCapacity + 1, 0);
     Material = MaterialSum();
     StartRunningEvaluation();
+    Pieces = sets::OccupancyOfBoard();
 }
 
 void SearchRoot(const std::string& list) {
@@ -396,7 +433,9 @@ void SearchRootCastling(const std::string& key) {
     ++Ply;
     MakeCastling(key);
     const RunningEvaluation saved = Running;
+    const sets::Occupancy savedPieces = Pieces;
     StartRunningEvaluation();
+    Pieces = sets::OccupancyOfBoard();
     PlyValue(1) = PlyValue(-1);
     ExpandWhiteOrdered();
     RootMoves += key;
@@ -405,6 +444,7 @@ void SearchRootCastling(const std::string& key) {
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
     UnmakeCastling(key);
     Running = saved;
+    Pieces = savedPieces;
     --Ply;
 }
 

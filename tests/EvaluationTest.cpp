@@ -180,7 +180,8 @@ TEST(RunningEvaluation, FollowsMovesExactlyInEveryStage) {
                 if (moved == -Piece::Pawn && y2 == 8) placed = -Piece::Queen;
                 Board(x1, y1) = EmptyCell;
                 Board(x2, y2) = placed;
-                UpdateRunningEvaluation(x1, y1, x2, y2, moved, captured, placed);
+                UpdateRunningEvaluation(
+                    {Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured, placed});
                 ASSERT_EQ(EvaluateRunning(), Evaluate()) << "stage " << stage << "\n"
                                                          << BoardDiagram();
             }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,28 +12,29 @@
 
 namespace ostrand {
 
-// The piece-square values of one game stage, indexed by the piece code itself (-10000 to
-// 10000), the file (0..8) and the rank (0..8), so that the evaluation reads the value of
-// whatever stands on a square without translating its code. Only the twelve piece codes on
-// files and ranks 1..8 are ever written; everything else, code 0 included, stays 0.
+// The piece-square values of one game stage, read by piece code and square. Each kind of
+// cell content (KindOf) has a row over the cells of Board, so that the search reads the
+// value of whatever stands on a cell with two loads, and no colour test or board flip.
+// Only the twelve piece codes on files and ranks 1..8 are ever written; everything else,
+// the empty cell included, stays 0.
 class StageTable {
   public:
-    static constexpr int MaxCode = Piece::King;
-
     int16_t& operator()(int code, int x, int y) {
-        assert(code >= -MaxCode && code <= MaxCode && x >= 0 && x <= 8 && y >= 0 && y <= 8);
-        return values_[Index(code, x, y)];
+        assert((code == EmptyCell || KindOf(code) != 0) && InRange(x) && InRange(y));
+        return rows_[static_cast<size_t>(KindOf(code))][static_cast<size_t>(Grid::Index(x, y))];
     }
     int16_t operator()(int code, int x, int y) const {
-        assert(code >= -MaxCode && code <= MaxCode && x >= 0 && x <= 8 && y >= 0 && y <= 8);
-        return values_[Index(code, x, y)];
+        assert((code == EmptyCell || KindOf(code) != 0) && InRange(x) && InRange(y));
+        return rows_[static_cast<size_t>(KindOf(code))][static_cast<size_t>(Grid::Index(x, y))];
+    }
+    // The value of a piece code (or 0) on a cell of Board.
+    int16_t AtCell(int code, int cell) const {
+        return rows_[static_cast<size_t>(KindOf(code))][static_cast<size_t>(cell)];
     }
 
   private:
-    static constexpr int Index(int code, int x, int y) {
-        return ((code + MaxCode) * 9 + x) * 9 + y;
-    }
-    std::array<int16_t, (2 * MaxCode + 1) * 81> values_{};
+    static constexpr bool InRange(int v) { return v >= 0 && v <= 8; }
+    std::array<std::array<int16_t, Grid::CellCount>, PieceKinds> rows_{};
 };
 
 extern StageTable StageTable1;  // the opening: fewer than 12 plies played
@@ -78,24 +80,38 @@ struct RunningEvaluation {
 extern RunningEvaluation Running;
 // Sets Running from the board and Stage.
 void StartRunningEvaluation();
-// The slow paths of the two below: a move that concerns a pawn, and stage 4.
-void UpdatePawnSets(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
-                    int16_t placed);
-int16_t EvaluateRunningEndgame();
 
-// Brings Running up to date after a move that took moved from (x1, y1) and put placed on
-// (x2, y2), where captured stood. Restoring a saved copy undoes it.
-inline void UpdateRunningEvaluation(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured,
-                                    int16_t placed) {
-    if (Running.table) {
-        const StageTable& t = *Running.table;
-        Running.tableSum = static_cast<int16_t>(Running.tableSum + t(placed, x2, y2) -
-                                                t(moved, x1, y1) - t(captured, x2, y2));
-    }
-    // Most moves are no pawn's business; the pawn term stays as it was.
-    if (moved == Piece::Pawn || moved == -Piece::Pawn || captured == Piece::Pawn ||
-        captured == -Piece::Pawn)
-        UpdatePawnSets(x1, y1, x2, y2, moved, captured, placed);
+// A move as the evaluation sees it: moved left the cell from (Grid::Index) and placed, the
+// same piece or the queen it became, arrived on the cell to, where captured stood.
+struct MoveChange {
+    int from;
+    int to;
+    int16_t moved;
+    int16_t captured;
+    int16_t placed;
+};
+
+// The slow paths of the procedures below: a move that concerns a pawn, and stage 4.
+void MovePawns(RunningEvaluation& running, const MoveChange& move);
+int16_t EvaluateRunningEndgame();
+int16_t EvaluateEndgameAfter(const MoveChange& move);
+
+// Most moves are no pawn's business; the pawn term stays as it was.
+inline bool ConcernsPawns(const MoveChange& m) {
+    return std::abs(m.moved) == Piece::Pawn || std::abs(m.captured) == Piece::Pawn;
+}
+
+// The table term of Running after the move.
+inline int16_t TableSumAfter(const MoveChange& m) {
+    const StageTable& t = *Running.table;
+    return static_cast<int16_t>(Running.tableSum + t.AtCell(m.placed, m.to) -
+                                t.AtCell(m.moved, m.from) - t.AtCell(m.captured, m.to));
+}
+
+// Brings Running up to date after the move. Restoring a saved copy undoes it.
+inline void UpdateRunningEvaluation(const MoveChange& m) {
+    if (Running.table) Running.tableSum = TableSumAfter(m);
+    if (ConcernsPawns(m)) MovePawns(Running, m);
 }
 
 // Evaluate() of the board that Running describes.
@@ -103,6 +119,20 @@ inline int16_t EvaluateRunning() {
     if (!Running.table) return 0;
     if (Stage != 4) return static_cast<int16_t>(Running.tableSum + Running.pawnTerm);
     return EvaluateRunningEndgame();
+}
+
+// EvaluateRunning() after the move, which is not made: Board and Running stay as they are.
+// Most scored positions are never searched further, so they need no make and take-back.
+inline int16_t EvaluateRunningAfter(const MoveChange& m) {
+    if (!Running.table) return 0;
+    if (Stage == 4) return EvaluateEndgameAfter(m);
+    int16_t pawnTerm = Running.pawnTerm;
+    if (ConcernsPawns(m)) {
+        RunningEvaluation after = Running;
+        MovePawns(after, m);
+        pawnTerm = after.pawnTerm;
+    }
+    return static_cast<int16_t>(TableSumAfter(m) + pawnTerm);
 }
 
 // PawnStructure() of two pawn sets.

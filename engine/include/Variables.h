@@ -29,12 +29,31 @@ constexpr int16_t Queen = 990;
 constexpr int16_t King = 10000;
 }  // namespace Piece
 
+// What a cell can hold, numbered so that tables can be indexed by it: 0 for an empty cell
+// (and the border, and any other value that is no piece), 1 to 6 for Black's pawn, knight,
+// bishop, rook, queen and king, 7 to 12 for White's in the same order.
+constexpr int PieceKinds = 13;
+namespace detail {
+constexpr std::array<uint8_t, 2 * Piece::King + 1> KindOfCode = [] {
+    std::array<uint8_t, 2 * Piece::King + 1> kinds{};
+    constexpr int16_t magnitudes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
+                                      Piece::Rook, Piece::Queen,  Piece::King};
+    for (uint8_t i = 0; i < 6; ++i) {
+        kinds[static_cast<size_t>(Piece::King + magnitudes[i])] = static_cast<uint8_t>(1 + i);
+        kinds[static_cast<size_t>(Piece::King - magnitudes[i])] = static_cast<uint8_t>(7 + i);
+    }
+    return kinds;
+}();
+}  // namespace detail
+// The kind of a cell's value, which must lie within the king codes.
+constexpr int KindOf(int code) {
+    assert(code >= -Piece::King && code <= Piece::King);
+    return detail::KindOfCode[static_cast<size_t>(code + Piece::King)];
+}
+
 constexpr int16_t EmptyCell = 0;
 // Every cell outside the 8 x 8 board. It is positive, so "Black piece" tests must exclude it.
 constexpr int16_t BorderCell = 2;
-
-// The promotion gain of a pawn that becomes a queen.
-constexpr int16_t PromotionGain = Piece::Queen - Piece::Pawn;
 
 // The file and rank of the null move: a border cell that stands for "no move at all".
 constexpr int NullSquare = 10;
