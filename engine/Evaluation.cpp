@@ -1,11 +1,13 @@
 #include "Evaluation.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
 
 #include "Display.h"
+#include "EvaluationInternal.h"
 #include "InstallLayout.h"
 #include "MoveGenerator.h"
 #include "NumberText.h"
@@ -271,6 +273,162 @@ int16_t PawnFaultsOf(uint64_t pawns) {
     return entry.faults;
 }
 
+// What a pawn, knight or king marks in control marking depends only on where it stands
+// relative to the cell asked about, border cells included. For every offset (dx, dy) from
+// a king's cell to the piece, -8 to 8 each way, the tables say how often the piece marks
+// the cells around Black's king (its own cell counted twice), or whether it marks White's
+// king's cell. For every cell a king may stand on, the sets say from which squares a pawn
+// marks anything there, and which squares of the board lie around it.
+struct MarkWeights {
+    static constexpr size_t Index(int dx, int dy) {
+        return static_cast<size_t>((dx + 8) * 17 + (dy + 8));
+    }
+    std::array<uint8_t, 17 * 17> whitePawnAround{}, knightAround{}, kingAround{};
+    std::array<uint8_t, 17 * 17> knightOn{}, kingOn{};
+    std::array<uint64_t, Grid::CellCount> whitePawnsAround{}, blackPawnsOn{}, squaresAround{};
+    std::array<uint8_t, 129> distance{};  // the whole part of the square root of 0 to 128
+};
+
+constexpr MarkWeights MakeMarkWeights() {
+    MarkWeights w;
+    // Around a king at (0, 0): 2 on its own cell, 1 on the eight cells next to it.
+    auto around = [](int x, int y) {
+        const int far = std::max(x < 0 ? -x : x, y < 0 ? -y : y);
+        return far == 0 ? 2 : far == 1 ? 1 : 0;
+    };
+    for (int dx = -8; dx <= 8; ++dx)
+        for (int dy = -8; dy <= 8; ++dy) {
+            const size_t i = MarkWeights::Index(dx, dy);
+            for (int mx : {0, 1, -1})
+                w.whitePawnAround[i] += static_cast<uint8_t>(around(dx + mx, dy + 1));
+            for (const rules::Step& s : rules::KnightOffsets) {
+                w.knightAround[i] += static_cast<uint8_t>(around(dx + s.dx, dy + s.dy));
+                if (dx + s.dx == 0 && dy + s.dy == 0) w.knightOn[i] = 1;
+            }
+            for (const rules::Step& s : rules::KingOffsets) {
+                w.kingAround[i] += static_cast<uint8_t>(around(dx + s.dx, dy + s.dy));
+                if (dx + s.dx == 0 && dy + s.dy == 0) w.kingOn[i] = 1;
+            }
+        }
+    // A king stands on the board or, when missing, on (0, 0).
+    for (int ky = 0; ky <= 8; ++ky)
+        for (int kx = 0; kx <= 8; ++kx) {
+            const auto king = static_cast<size_t>(Grid::Index(kx, ky));
+            for (int y = 1; y <= 8; ++y)
+                for (int x = 1; x <= 8; ++x) {
+                    const uint64_t square = uint64_t{1} << ((y - 1) * 8 + (x - 1));
+                    if (w.whitePawnAround[MarkWeights::Index(x - kx, y - ky)])
+                        w.whitePawnsAround[king] |= square;
+                    // A Black pawn marks the cell ahead of it and the two beside that one.
+                    const int ahead = y - 1 - ky;
+                    if (ahead == 0 && x - kx >= -1 && x - kx <= 1) w.blackPawnsOn[king] |= square;
+                    if (around(x - kx, y - ky)) w.squaresAround[king] |= square;
+                }
+        }
+    for (int n = 0; n <= 128; ++n)
+        while ((w.distance[n] + 1) * (w.distance[n] + 1) <= n)
+            ++w.distance[n];
+    return w;
+}
+
+constexpr MarkWeights TheMarkWeights = MakeMarkWeights();
+
+// The squares a slider on the square marks along rays first to last - 1: on each ray the
+// empty squares and the first piece, whatever its colour.
+uint64_t SliderMarks(size_t square, int first, int last, uint64_t occupied) {
+    const auto& rays = sets::detail::TheTables.rays;
+    uint64_t marks = 0;
+    for (int r = first; r < last; ++r) {
+        uint64_t ray = rays[square][static_cast<size_t>(r)];
+        if (const uint64_t blockers = ray & occupied)
+            ray &=
+                ~rays[static_cast<size_t>(sets::NearestOnRay(r, blockers))][static_cast<size_t>(r)];
+        marks |= ray;
+    }
+    return marks;
+}
+
+// The rays of a slider of the given magnitude, as in WalkSliderRays; none for others.
+bool SliderRays(int magnitude, int& first, int& last) {
+    first = magnitude == Piece::Rook ? 4 : 0;
+    last = magnitude == Piece::Bishop ? 4 : 8;
+    return magnitude == Piece::Bishop || magnitude == Piece::Rook || magnitude == Piece::Queen;
+}
+
+// KingSafety of the position that Running describes, without the attack maps. Control
+// marking is only ever read on the kings' cells and around Black's king, so each piece
+// adds what it marks there: the pawns, knights and kings by their offset from the king, the
+// sliders by their marks among the squares.
+int16_t RunningKingSafety(int sign) {
+    // FindKings keeps the last king found rank by rank; a missing king stands on (0, 0).
+    auto cellOf = [](uint64_t kings) {
+        return kings ? sets::CellOf(63 - std::countl_zero(kings)) : Grid::Index(0, 0);
+    };
+    const int black = cellOf(Running.blackKings);
+    const int white = cellOf(Running.whiteKings);
+    const int blackX = rules::FileOf(black), blackY = rules::RankOf(black);
+    const int whiteX = rules::FileOf(white), whiteY = rules::RankOf(white);
+    const MarkWeights& w = TheMarkWeights;
+    const uint64_t occupied = Running.blackPieces | Running.whitePieces;
+    // The offset of the piece on a square from a king.
+    auto offset = [](int square, int kingX, int kingY) {
+        return MarkWeights::Index(square % 8 + 1 - kingX, square / 8 + 1 - kingY);
+    };
+
+    // White's marks around Black's king; sliders mark only squares of the board.
+    const auto b = static_cast<size_t>(black);
+    const int blackSquare = sets::SquareOf(black);
+    const uint64_t blackKingSquare = blackSquare < 0 ? 0 : uint64_t{1} << blackSquare;
+    int whiteMarks = 0;
+    for (uint64_t pawns = Running.whitePawns & w.whitePawnsAround[b]; pawns; pawns &= pawns - 1)
+        whiteMarks += w.whitePawnAround[offset(std::countr_zero(pawns), blackX, blackY)];
+    for (uint64_t pieces = Running.whitePieces & ~Running.whitePawns; pieces;
+         pieces &= pieces - 1) {
+        const int square = std::countr_zero(pieces);
+        const int magnitude = -rules::At(sets::CellOf(square));
+        int first, last;
+        if (magnitude == Piece::Knight) {
+            whiteMarks += w.knightAround[offset(square, blackX, blackY)];
+        } else if (magnitude == Piece::King) {
+            whiteMarks += w.kingAround[offset(square, blackX, blackY)];
+        } else if (SliderRays(magnitude, first, last)) {
+            const uint64_t marks = SliderMarks(static_cast<size_t>(square), first, last, occupied);
+            whiteMarks +=
+                BitCount(marks & w.squaresAround[b]) + ((marks & blackKingSquare) ? 1 : 0);
+        }
+    }
+
+    // Black's marks on White's king's cell.
+    const int whiteSquare = sets::SquareOf(white);
+    const uint64_t whiteKingSquare = whiteSquare < 0 ? 0 : uint64_t{1} << whiteSquare;
+    int blackMarks = BitCount(Running.blackPawns & w.blackPawnsOn[static_cast<size_t>(white)]);
+    for (uint64_t pieces = Running.blackPieces & ~Running.blackPawns; pieces;
+         pieces &= pieces - 1) {
+        const int square = std::countr_zero(pieces);
+        const int magnitude = rules::At(sets::CellOf(square));
+        int first, last;
+        if (magnitude == Piece::Knight) {
+            blackMarks += w.knightOn[offset(square, whiteX, whiteY)];
+        } else if (magnitude == Piece::King) {
+            blackMarks += w.kingOn[offset(square, whiteX, whiteY)];
+        } else if (SliderRays(magnitude, first, last) && whiteKingSquare) {
+            const uint64_t marks = SliderMarks(static_cast<size_t>(square), first, last, occupied);
+            blackMarks += (marks & whiteKingSquare) ? 1 : 0;
+        }
+    }
+
+    int term = 25 * (3 * blackMarks - whiteMarks);
+    if (rules::At(black + rules::CellStep(0, -1)) == Piece::Pawn) term += 40;
+    if (rules::At(black + rules::CellStep(1, -1)) == Piece::Pawn) term += 30;
+    if (rules::At(black + rules::CellStep(-1, -1)) == Piece::Pawn) term += 30;
+    if (rules::At(white + rules::CellStep(0, 1)) == -Piece::Pawn) term -= 40;
+    if (rules::At(white + rules::CellStep(1, 1)) == -Piece::Pawn) term -= 30;
+    if (rules::At(white + rules::CellStep(-1, 1)) == -Piece::Pawn) term -= 30;
+    const int dx = blackX - whiteX, dy = blackY - whiteY;
+    const int distance = w.distance[static_cast<size_t>(dy * dy + dx * dx)];
+    return static_cast<int16_t>(static_cast<int16_t>(term) - distance * 30 * sign);
+}
+
 }  // namespace
 
 int16_t Evaluate() {
@@ -286,11 +444,19 @@ int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns) {
 void StartRunningEvaluation() {
     Running.table = TableOfStage();
     Running.tableSum = Running.table ? TableSum(*Running.table) : 0;
+    Running.blackPieces = Running.whitePieces = 0;
     Running.blackPawns = Running.whitePawns = 0;
+    Running.blackKings = Running.whiteKings = 0;
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
-            if (Board(x, y) == Piece::Pawn) Running.blackPawns |= sets::SetOf(Grid::Index(x, y));
-            if (Board(x, y) == -Piece::Pawn) Running.whitePawns |= sets::SetOf(Grid::Index(x, y));
+            const int16_t v = Board(x, y);
+            const uint64_t square = sets::SetOf(Grid::Index(x, y));
+            if (v > 0) Running.blackPieces |= square;
+            if (v < 0) Running.whitePieces |= square;
+            if (v == Piece::Pawn) Running.blackPawns |= square;
+            if (v == -Piece::Pawn) Running.whitePawns |= square;
+            if (v == Piece::King) Running.blackKings |= square;
+            if (v == -Piece::King) Running.whiteKings |= square;
         }
     Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
     Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
@@ -319,7 +485,8 @@ void MovePawns(RunningEvaluation& running, const MoveChange& move) {
 }
 
 int16_t EvaluateRunningEndgame() {
-    return EvaluateWith(Running.tableSum, Running.pawnTerm);
+    const auto partial = static_cast<int16_t>(Running.tableSum + Running.pawnTerm);
+    return static_cast<int16_t>(partial + RunningKingSafety(partial > 0 ? -1 : 1));
 }
 
 int16_t EvaluateEndgameAfter(const MoveChange& move) {

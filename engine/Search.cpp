@@ -7,6 +7,7 @@
 
 #include "Display.h"
 #include "Evaluation.h"
+#include "EvaluationInternal.h"
 #include "MoveGenerator.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
@@ -116,9 +117,6 @@ int16_t& LastRootScore() {
     return RootScores[index];
 }
 
-// The squares of each colour's pieces, kept in step with Board by the try procedures.
-sets::Occupancy Pieces;
-
 void TryBlack(int from, int to);
 void TryWhite(int from, int to);
 
@@ -150,19 +148,21 @@ int16_t MaterialAfter(const MoveChange& m) {
 
 // What a try procedure restores when it takes its move back.
 struct Undo {
-    sets::Occupancy pieces;
     RunningEvaluation running;
     int16_t material;
 };
 
+// The squares of each colour's pieces, which the running evaluation keeps in step with
+// Board.
+sets::Occupancy PiecesNow() {
+    return {Running.blackPieces, Running.whitePieces};
+}
+
 // Plays the move on Board and brings the search's running state up to date.
-template <Colour C>
 Undo Make(const MoveChange& m) {
-    const Undo undo{Pieces, Running, Material};
+    const Undo undo{Running, Material};
     Board.cells[static_cast<size_t>(m.to)] = m.placed;
     Board.cells[static_cast<size_t>(m.from)] = EmptyCell;
-    Pieces.Own<C>() ^= sets::SetOf(m.from) | sets::SetOf(m.to);
-    Pieces.Enemy<C>() &= ~sets::SetOf(m.to);
     Material = MaterialAfter(m);
     UpdateRunningEvaluation(m);
     return undo;
@@ -171,7 +171,6 @@ Undo Make(const MoveChange& m) {
 void Unmake(const MoveChange& m, const Undo& undo) {
     Board.cells[static_cast<size_t>(m.from)] = m.moved;
     Board.cells[static_cast<size_t>(m.to)] = m.captured;
-    Pieces = undo.pieces;
     Running = undo.running;
     Material = undo.material;
 }
@@ -198,7 +197,7 @@ void ExpandOrdered() {
     auto keep = [&](int from, int to) {
         moves.push_back({static_cast<uint8_t>(from), static_cast<uint8_t>(to)});
     };
-    for (sets::SquareSet own = Pieces.Own<C>(); own; own &= own - 1) {
+    for (sets::SquareSet own = PiecesNow().Own<C>(); own; own &= own - 1) {
         const int from = sets::CellOf(std::countr_zero(own));
         rules::WalkPieceMoves<C>(from, keep, [&](int dx, int dy) {
             rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), keep);
@@ -237,18 +236,19 @@ void ExpandOrdered() {
 // board is the same before each piece, so the set taken at the start names them all.
 template <Colour C, bool CapturesOnly>
 void Expand() {
-    assert(Pieces == sets::OccupancyOfBoard());
-    sets::SquareSet pieces = Pieces.Own<C>();
+    sets::Occupancy now = PiecesNow();
+    assert(now == sets::OccupancyOfBoard());
+    sets::SquareSet pieces = now.Own<C>();
     // A piece without a move leaves the cut-off flag as it is; unless the flag is already
     // up, which ends the expansion after the first piece, such pieces can be passed over.
     if (CapturesOnly && CutoffFlag != Yes) {
         const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
-        pieces = sets::MayCapture<C>(pieces, pawns, Pieces);
+        pieces = sets::MayCapture<C>(pieces, pawns, now);
     }
     for (; pieces; pieces &= pieces - 1) {
         const int from = sets::CellOf(std::countr_zero(pieces));
         if constexpr (CapturesOnly)
-            sets::WalkPieceCaptures<C>(from, Pieces, Try<C>);
+            sets::WalkPieceCaptures<C>(from, now, Try<C>);
         else
             rules::WalkPieceMoves<C>(from, Try<C>, [from](int dx, int dy) {
                 rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C>);
@@ -303,7 +303,7 @@ void TryBlack(int from, int to) {
     EnterNode();
     ++Ply;
     const MoveChange m = ChangeOf<Colour::Black>(from, to);
-    const Undo undo = Make<Colour::Black>(m);
+    const Undo undo = Make(m);
     if (m.captured == -Piece::King) {
         PlyValue(Ply) = Material;
     } else {
@@ -335,7 +335,7 @@ bool IsScoredAt(int ply, int16_t captured) {
 [[gnu::noinline]] void SearchWhiteMove(int from, int to) {
     ++Ply;
     const MoveChange m = ChangeOf<Colour::White>(from, to);
-    const Undo undo = Make<Colour::White>(m);
+    const Undo undo = Make(m);
     PlyValue(Ply) = PlyValue(Ply - 2);
     if (Ply < SearchDepth - 3) {
         ExpandBlackOrdered();
@@ -401,7 +401,6 @@ void StartIteration() {
     RootScores.assign(RootCapacity + 1, 0);
     Material = MaterialSum();
     StartRunningEvaluation();
-    Pieces = sets::OccupancyOfBoard();
 }
 
 void SearchRoot(const std::string& list) {
@@ -433,9 +432,7 @@ void SearchRootCastling(const std::string& key) {
     ++Ply;
     MakeCastling(key);
     const RunningEvaluation saved = Running;
-    const sets::Occupancy savedPieces = Pieces;
     StartRunningEvaluation();
-    Pieces = sets::OccupancyOfBoard();
     PlyValue(1) = PlyValue(-1);
     ExpandWhiteOrdered();
     RootMoves += key;
@@ -444,7 +441,6 @@ void SearchRootCastling(const std::string& key) {
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
     UnmakeCastling(key);
     Running = saved;
-    Pieces = savedPieces;
     --Ply;
 }
 

@@ -85,12 +85,8 @@ struct Occupancy {
     bool operator==(const Occupancy&) const = default;
 
     template <rules::Colour C>
-    SquareSet& Own() {
+    SquareSet Own() const {
         return C == rules::Colour::Black ? black : white;
-    }
-    template <rules::Colour C>
-    SquareSet& Enemy() {
-        return C == rules::Colour::Black ? white : black;
     }
 };
 
@@ -120,6 +116,13 @@ constexpr rules::Step RayStep(int r) {
     return r < 4 ? rules::DiagonalRays[r] : rules::StraightRays[r - 4];
 }
 
+// The square nearest to the start of ray r among blockers, squares of that ray (not none):
+// towards higher squares the lowest bit, else the highest.
+inline int NearestOnRay(int r, SquareSet blockers) {
+    return rules::CellStep(RayStep(r)) > 0 ? std::countr_zero(blockers)
+                                           : 63 - std::countl_zero(blockers);
+}
+
 // A slider's capture along ray r from the cell from: the first piece on the ray, if it is
 // an enemy, goes to sink(from, to).
 template <rules::Colour C, typename Sink>
@@ -127,10 +130,7 @@ inline void WalkRayCapture(int from, int r, const Occupancy& pieces, Sink&& sink
     const SquareSet enemy = C == rules::Colour::Black ? pieces.white : pieces.black;
     const SquareSet ray = detail::TheTables.rays[static_cast<size_t>(SquareOf(from))][r];
     if (!(ray & enemy)) return;
-    const SquareSet blockers = ray & (pieces.black | pieces.white);
-    // Towards higher squares the nearest piece is the lowest bit, else the highest.
-    const int nearest = rules::CellStep(RayStep(r)) > 0 ? std::countr_zero(blockers)
-                                                        : 63 - std::countl_zero(blockers);
+    const int nearest = NearestOnRay(r, ray & (pieces.black | pieces.white));
     if (enemy & (SquareSet{1} << nearest)) sink(from, CellOf(nearest));
 }
 

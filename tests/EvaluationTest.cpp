@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Evaluation.h"
+#include "EvaluationInternal.h"
 #include "Support.h"
 #include "TestBoard.h"
 
@@ -178,12 +179,18 @@ TEST(RunningEvaluation, FollowsMovesExactlyInEveryStage) {
                 int16_t placed = moved;
                 if (moved == Piece::Pawn && y2 == 1) placed = Piece::Queen;
                 if (moved == -Piece::Pawn && y2 == 8) placed = -Piece::Queen;
+                const MoveChange change{Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured,
+                                        placed};
+                const int16_t foreseen = EvaluateRunningAfter(change);
                 Board(x1, y1) = EmptyCell;
                 Board(x2, y2) = placed;
-                UpdateRunningEvaluation(
-                    {Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured, placed});
+                UpdateRunningEvaluation(change);
                 ASSERT_EQ(EvaluateRunning(), Evaluate()) << "stage " << stage << "\n"
                                                          << BoardDiagram();
+                ASSERT_EQ(foreseen, Evaluate());
+                const RunningEvaluation updated = Running;
+                StartRunningEvaluation();
+                ASSERT_TRUE(updated == Running) << BoardDiagram();
             }
         }
     }

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -65,78 +64,6 @@ extern std::vector<std::string> TableFaults;
 // The score of the position on Board for the current Stage; 0 for a Stage outside 1..4.
 int16_t Evaluate();
 
-// The search scores millions of positions that differ from the last by one move. It keeps
-// the table term and the pawn sets up to date move by move instead of sweeping the board:
-// a 16-bit wrapped sum comes out the same in any order, so the result equals Evaluate().
-struct RunningEvaluation {
-    const StageTable* table;  // the current Stage's table; null outside stages 1..4
-    int16_t tableSum;         // the table term over the 64 squares
-    uint64_t blackPawns;      // bit (y - 1) * 8 + (x - 1) for every Black pawn on (x, y)
-    uint64_t whitePawns;      // the same for White's pawns
-    int16_t blackPawnFaults;  // Black's isolated pawns and doubled files
-    int16_t whitePawnFaults;  // White's
-    int16_t pawnTerm;         // PawnStructure() of the two sets
-};
-extern RunningEvaluation Running;
-// Sets Running from the board and Stage.
-void StartRunningEvaluation();
-
-// A move as the evaluation sees it: moved left the cell from (Grid::Index) and placed, the
-// same piece or the queen it became, arrived on the cell to, where captured stood.
-struct MoveChange {
-    int from;
-    int to;
-    int16_t moved;
-    int16_t captured;
-    int16_t placed;
-};
-
-// The slow paths of the procedures below: a move that concerns a pawn, and stage 4.
-void MovePawns(RunningEvaluation& running, const MoveChange& move);
-int16_t EvaluateRunningEndgame();
-int16_t EvaluateEndgameAfter(const MoveChange& move);
-
-// Most moves are no pawn's business; the pawn term stays as it was.
-inline bool ConcernsPawns(const MoveChange& m) {
-    return std::abs(m.moved) == Piece::Pawn || std::abs(m.captured) == Piece::Pawn;
-}
-
-// The table term of Running after the move.
-inline int16_t TableSumAfter(const MoveChange& m) {
-    const StageTable& t = *Running.table;
-    return static_cast<int16_t>(Running.tableSum + t.AtCell(m.placed, m.to) -
-                                t.AtCell(m.moved, m.from) - t.AtCell(m.captured, m.to));
-}
-
-// Brings Running up to date after the move. Restoring a saved copy undoes it.
-inline void UpdateRunningEvaluation(const MoveChange& m) {
-    if (Running.table) Running.tableSum = TableSumAfter(m);
-    if (ConcernsPawns(m)) MovePawns(Running, m);
-}
-
-// Evaluate() of the board that Running describes.
-inline int16_t EvaluateRunning() {
-    if (!Running.table) return 0;
-    if (Stage != 4) return static_cast<int16_t>(Running.tableSum + Running.pawnTerm);
-    return EvaluateRunningEndgame();
-}
-
-// EvaluateRunning() after the move, which is not made: Board and Running stay as they are.
-// Most scored positions are never searched further, so they need no make and take-back.
-inline int16_t EvaluateRunningAfter(const MoveChange& m) {
-    if (!Running.table) return 0;
-    if (Stage == 4) return EvaluateEndgameAfter(m);
-    int16_t pawnTerm = Running.pawnTerm;
-    if (ConcernsPawns(m)) {
-        RunningEvaluation after = Running;
-        MovePawns(after, m);
-        pawnTerm = after.pawnTerm;
-    }
-    return static_cast<int16_t>(TableSumAfter(m) + pawnTerm);
-}
-
-// PawnStructure() of two pawn sets.
-int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns);
 // The sum of the 64 cells: Black's material lead (the kings cancel).
 int16_t MaterialSum();
 // Isolated and doubled pawns: -25 for Black's, +25 for White's.
