@@ -464,24 +464,18 @@ void StartRunningEvaluation() {
         static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
 }
 
-void MovePawns(RunningEvaluation& running, const MoveChange& move) {
+PawnSets PawnsAfter(const MoveChange& move) {
     // A pawn set holds the pawns of Board, so clearing both squares takes off the pawn that
     // moved and the pawn that was captured, whichever colour they were.
-    const uint64_t squares = sets::SetOf(move.from) | sets::SetOf(move.to);
-    const uint64_t black =
-        (running.blackPawns & ~squares) | (move.placed == Piece::Pawn ? sets::SetOf(move.to) : 0);
-    const uint64_t white =
-        (running.whitePawns & ~squares) | (move.placed == -Piece::Pawn ? sets::SetOf(move.to) : 0);
-    if (black != running.blackPawns) {
-        running.blackPawns = black;
-        running.blackPawnFaults = PawnFaultsOf(black);
-    }
-    if (white != running.whitePawns) {
-        running.whitePawns = white;
-        running.whitePawnFaults = PawnFaultsOf(white);
-    }
-    running.pawnTerm =
-        static_cast<int16_t>(25 * (running.whitePawnFaults - running.blackPawnFaults));
+    const uint64_t to = sets::SetOf(move.to);
+    const uint64_t squares = sets::SetOf(move.from) | to;
+    PawnSets after{(Running.blackPawns & ~squares) | (move.placed == Piece::Pawn ? to : 0),
+                   (Running.whitePawns & ~squares) | (move.placed == -Piece::Pawn ? to : 0),
+                   Running.blackPawnFaults, Running.whitePawnFaults};
+    // Only the side whose pawns changed needs counting again.
+    if (after.black != Running.blackPawns) after.blackFaults = PawnFaultsOf(after.black);
+    if (after.white != Running.whitePawns) after.whiteFaults = PawnFaultsOf(after.white);
+    return after;
 }
 
 int16_t EvaluateRunningEndgame() {

@@ -44,8 +44,17 @@ struct MoveChange {
     int16_t placed;
 };
 
+// The pawn sets of Running after a move, and the isolated pawns and doubled files of each.
+struct PawnSets {
+    uint64_t black;
+    uint64_t white;
+    int16_t blackFaults;
+    int16_t whiteFaults;
+    int16_t Term() const { return static_cast<int16_t>(25 * (whiteFaults - blackFaults)); }
+};
+
 // The slow paths of the procedures below: a move that concerns a pawn, and stage 4.
-void MovePawns(RunningEvaluation& running, const MoveChange& move);
+PawnSets PawnsAfter(const MoveChange& move);
 int16_t EvaluateRunningEndgame();
 int16_t EvaluateEndgameAfter(const MoveChange& move);
 
@@ -77,7 +86,14 @@ inline void UpdateRunningEvaluation(const MoveChange& m) {
         Running.blackKings = SetAfter(Running.blackKings, m, m.placed == Piece::King);
         Running.whiteKings = SetAfter(Running.whiteKings, m, m.placed == -Piece::King);
     }
-    if (ConcernsPawns(m)) MovePawns(Running, m);
+    if (ConcernsPawns(m)) {
+        const PawnSets pawns = PawnsAfter(m);
+        Running.blackPawns = pawns.black;
+        Running.whitePawns = pawns.white;
+        Running.blackPawnFaults = pawns.blackFaults;
+        Running.whitePawnFaults = pawns.whiteFaults;
+        Running.pawnTerm = pawns.Term();
+    }
 }
 
 // Evaluate() of the board that Running describes.
@@ -92,12 +108,7 @@ inline int16_t EvaluateRunning() {
 inline int16_t EvaluateRunningAfter(const MoveChange& m) {
     if (!Running.table) return 0;
     if (Stage == 4) return EvaluateEndgameAfter(m);
-    int16_t pawnTerm = Running.pawnTerm;
-    if (ConcernsPawns(m)) {
-        RunningEvaluation after = Running;
-        MovePawns(after, m);
-        pawnTerm = after.pawnTerm;
-    }
+    const int16_t pawnTerm = ConcernsPawns(m) ? PawnsAfter(m).Term() : Running.pawnTerm;
     return static_cast<int16_t>(TableSumAfter(m) + pawnTerm);
 }
 
