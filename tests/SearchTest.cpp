@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "Evaluation.h"
+#include "EvaluationInternal.h"
 #include "MoveGenerator.h"
 #include "RecordingDisplay.h"
 #include "Search.h"
 #include "SearchInternal.h"
+#include "SquareSets.h"
 #include "Support.h"
 #include "TestBoard.h"
 
@@ -309,6 +311,40 @@ TEST_F(SearchTest, CaptureGenerator) {
     Board(7, 5) = EmptyCell;
     Board(7, 3) = Piece::Pawn;
     EXPECT_EQ(captures(7, 3), "7372");
+}
+
+// The capture expanders pass over the pieces that MayCapture leaves out: on random boards
+// (pawns on every rank included) none of them has a move for the capture generator.
+template <rules::Colour C>
+void ExpectNothingPassedOverCaptures() {
+    const sets::Occupancy pieces = sets::OccupancyOfBoard();
+    const uint64_t own = C == rules::Colour::Black ? pieces.black : pieces.white;
+    const uint64_t pawns = C == rules::Colour::Black ? Running.blackPawns : Running.whitePawns;
+    for (uint64_t left = own & ~sets::MayCapture<C>(own, pawns, pieces); left; left &= left - 1) {
+        int moves = 0;
+        sets::WalkPieceCaptures<C>(sets::CellOf(std::countr_zero(left)), pieces,
+                                   [&](int, int) { ++moves; });
+        ASSERT_EQ(moves, 0) << BoardDiagram();
+    }
+}
+
+TEST_F(SearchTest, CaptureExpandersPassOverOnlyPiecesWithoutCaptures) {
+    uint32_t seed = 5;
+    auto next = [&](uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 8) % n);
+    };
+    constexpr int16_t codes[] = {Piece::Pawn, Piece::Pawn, Piece::Knight, Piece::Rook};
+    for (int i = 0; i < 3000; ++i) {
+        test::SetBoard(test::EmptyBoard);
+        for (int n = next(32); n > 0; --n) {
+            const int16_t code = codes[next(4)];
+            Board(1 + next(8), 1 + next(8)) = next(2) ? code : static_cast<int16_t>(-code);
+        }
+        StartRunningEvaluation();
+        ExpectNothingPassedOverCaptures<rules::Colour::Black>();
+        ExpectNothingPassedOverCaptures<rules::Colour::White>();
+    }
 }
 
 TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
