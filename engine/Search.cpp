@@ -133,7 +133,8 @@ template <Colour C>
 MoveChange ChangeOf(int from, int to) {
     using S = rules::Side<C>;
     const int16_t moved = rules::At(from);
-    // The cells of a rank are consecutive, and only the last rank lies beyond a pawn's rank.
+    // Cells are numbered rank by rank, so the last rank's cells lie at one end of the board;
+    // the border beyond them is never a move's target.
     constexpr int lastRankEdge = Grid::Index(S::IsBlack ? 8 : 1, S::LastRank);
     const bool promotes =
         moved == S::Sign * Piece::Pawn && (S::IsBlack ? to <= lastRankEdge : to >= lastRankEdge);
@@ -236,7 +237,7 @@ void ExpandOrdered() {
 // board is the same before each piece, so the set taken at the start names them all.
 template <Colour C, bool CapturesOnly>
 void Expand() {
-    sets::Occupancy now = PiecesNow();
+    const sets::Occupancy now = PiecesNow();
     assert(now == sets::OccupancyOfBoard());
     sets::SquareSet pieces = now.Own<C>();
     // A piece without a move leaves the cut-off flag as it is; unless the flag is already
@@ -318,7 +319,8 @@ void TryBlack(int from, int to) {
         }
     }
     if (PlyValue(Ply) > PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
-    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;  // the White node above refutes
+    // The White node two plies up will not allow this line.
+    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
     if (Ply == 1) RecordRootMove(from, to);
     Unmake(m, undo);
     --Ply;
@@ -331,7 +333,8 @@ bool IsScoredAt(int ply, int16_t captured) {
            captured == Piece::King;
 }
 
-// A White move whose replies are searched.
+// A White move whose replies are searched. Kept out of line, so that the scoring of the
+// other White moves stays small where the generators take it in.
 [[gnu::noinline]] void SearchWhiteMove(int from, int to) {
     ++Ply;
     const MoveChange m = ChangeOf<Colour::White>(from, to);
@@ -389,9 +392,11 @@ double RoundToFourPlaces(double seconds) {
 void TryBlackMove(int x1, int y1, int x2, int y2) {
     TryBlack(Grid::Index(x1, y1), Grid::Index(x2, y2));
 }
+
 void TryWhiteMove(int x1, int y1, int x2, int y2) {
     TryWhite(Grid::Index(x1, y1), Grid::Index(x2, y2));
 }
+
 void StartIteration() {
     for (int p = -1; p <= 20; ++p)
         PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;

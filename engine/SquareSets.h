@@ -18,6 +18,21 @@ namespace ostrand::sets {
 // from rank 1, file 1 first, which is the order in which the search visits the pieces.
 using SquareSet = uint64_t;
 
+// The index of a slider's ray (dx, dy) in the ray tables: the diagonals 0 to 3, then the
+// straight rays 4 to 7, each in the order of its table.
+constexpr int RayIndex(int dx, int dy) {
+    for (int r = 0; r < 4; ++r) {
+        if (rules::DiagonalRays[r].dx == dx && rules::DiagonalRays[r].dy == dy) return r;
+        if (rules::StraightRays[r].dx == dx && rules::StraightRays[r].dy == dy) return 4 + r;
+    }
+    return -1;
+}
+
+// The file and rank steps of ray r.
+constexpr rules::Step RayStep(int r) {
+    return r < 4 ? rules::DiagonalRays[r] : rules::StraightRays[r - 4];
+}
+
 namespace detail {
 
 struct Tables {
@@ -44,7 +59,7 @@ constexpr Tables MakeTables() {
             t.squareOfCell[static_cast<size_t>(Grid::Index(x, y))] = static_cast<int8_t>(square);
             t.cellOfSquare[static_cast<size_t>(square)] = static_cast<uint8_t>(Grid::Index(x, y));
             for (int r = 0; r < 8; ++r) {
-                const rules::Step s = r < 4 ? rules::DiagonalRays[r] : rules::StraightRays[r - 4];
+                const rules::Step s = RayStep(r);
                 for (int tx = x + s.dx, ty = y + s.dy; onBoard(tx, ty); tx += s.dx, ty += s.dy)
                     t.rays[square][r] |= bit(tx, ty);
                 (r < 4 ? t.diagonals : t.straights)[square] |= t.rays[square][r];
@@ -99,21 +114,6 @@ inline Occupancy OccupancyOfBoard() {
         if (v < 0) o.white |= SquareSet{1} << square;
     }
     return o;
-}
-
-// The index of a slider's ray (dx, dy) in Tables::rays: the diagonals 0 to 3, then the
-// straight rays 4 to 7, each in the order of its table.
-constexpr int RayIndex(int dx, int dy) {
-    for (int r = 0; r < 4; ++r) {
-        if (rules::DiagonalRays[r].dx == dx && rules::DiagonalRays[r].dy == dy) return r;
-        if (rules::StraightRays[r].dx == dx && rules::StraightRays[r].dy == dy) return 4 + r;
-    }
-    return -1;
-}
-
-// The file and rank steps of ray r.
-constexpr rules::Step RayStep(int r) {
-    return r < 4 ? rules::DiagonalRays[r] : rules::StraightRays[r - 4];
 }
 
 // The square nearest to the start of ray r among blockers, squares of that ray (not none):

@@ -34,7 +34,7 @@ constexpr int16_t King = 10000;
 // bishop, rook, queen and king, 7 to 12 for White's in the same order.
 constexpr int PieceKinds = 13;
 namespace detail {
-constexpr std::array<uint8_t, 2 * Piece::King + 1> KindOfCode = [] {
+inline constexpr std::array<uint8_t, 2 * Piece::King + 1> KindOfCode = [] {
     std::array<uint8_t, 2 * Piece::King + 1> kinds{};
     constexpr int16_t magnitudes[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
                                       Piece::Rook, Piece::Queen,  Piece::King};
