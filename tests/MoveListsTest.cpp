@@ -3,7 +3,6 @@
 #include <string>
 
 #include "MoveGenerator.h"
-#include "MoveGeneratorInternal.h"
 #include "TestBoard.h"
 
 namespace ostrand {

@@ -13,6 +13,9 @@ namespace ostrand {
 void ListBlackPieceMoves(int x, int y, std::string& moves);
 // Appends the pseudo-legal moves of the White piece on (x, y) to moves.
 void ListWhitePieceMoves(int x, int y, std::string& moves);
+// Appends a slider's moves along one ray: empty squares nearest first, then a capture.
+void ListBlackRay(int x, int y, int dx, int dy, std::string& moves);
+void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves);
 
 // Threat marking: adds to BlackAttacks (WhiteAttacks) the squares the piece could capture
 // on now. Filled for the check tests and the castling flags.
@@ -26,6 +29,7 @@ void MarkWhitePieceControl(int x, int y);
 // The player's target map: adds 1 in WhiteAttacks on every square the White piece on
 // (x, y) may move to (exactly the targets of ListWhitePieceMoves; no castling).
 void MarkWhitePieceTargets(int x, int y);
+void MarkWhiteRayTargets(int x, int y, int dx, int dy);
 
 // The search's generators: each move of the piece on (x, y) goes straight to TryBlackMove
 // or TryWhiteMove. The full generators hand over exactly what the list generators would
@@ -35,6 +39,12 @@ void SearchBlackPieceMoves(int x, int y);
 void SearchWhitePieceMoves(int x, int y);
 void SearchBlackPieceCaptures(int x, int y);
 void SearchWhitePieceCaptures(int x, int y);
+// Each move along one ray to the try procedure of the colour; the capture rays only the
+// capture at the ray's end.
+void SearchBlackRay(int x, int y, int dx, int dy);
+void SearchWhiteRay(int x, int y, int dx, int dy);
+void SearchBlackCaptureRay(int x, int y, int dx, int dy);
+void SearchWhiteCaptureRay(int x, int y, int dx, int dy);
 
 // The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
 // the engine play a Black move and answers it; four digits 1..8 are a White move of the
