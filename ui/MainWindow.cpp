@@ -211,15 +211,15 @@ QString MainWindow::StatusText() const {
 
 void MainWindow::TakeBack() {
     if (board_->EngineBusy() || !history_.CanTakeBack()) return;
-    const GameState& state = history_.TakeBack();
-    state.engine.Restore();
-    record_ = state.record;
-    ShowGameAfresh();
+    ReturnTo(history_.TakeBack());
 }
 
 void MainWindow::Redo() {
     if (board_->EngineBusy() || !history_.CanRedo()) return;
-    const GameState& state = history_.Redo();
+    ReturnTo(history_.Redo());
+}
+
+void MainWindow::ReturnTo(const GameState& state) {
     state.engine.Restore();
     record_ = state.record;
     ShowGameAfresh();

@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow {
     void OnEngineBusy(bool busy);
     void UpdateActions();
     void SetStatus(const QString& text);
+    // Puts a step of the history back: the engine's game, its record and the board.
+    void ReturnTo(const GameState& state);
     // The board shows the engine's game afresh, without frames or a picked piece.
     void ShowGameAfresh();
     // The engine's game and its record as they stand, as the next step.
