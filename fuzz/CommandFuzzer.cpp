@@ -72,11 +72,13 @@ std::string Run(const std::string& command) {
             "the reply is one of the command's replies");
 
     const std::vector<std::string>& history = PositionHistory;
-    Require(history.size() >= before.history.size() && history.size() <= before.history.size() + 2,
+    Require(history.size() >= before.positionHistory.size() &&
+                history.size() <= before.positionHistory.size() + 2,
             "a command commits at most two moves");
-    const size_t grown = history.size() - before.history.size();
-    Require(std::equal(before.history.begin(), before.history.end(), history.begin()),
-            "the history only grows");
+    const size_t grown = history.size() - before.positionHistory.size();
+    Require(
+        std::equal(before.positionHistory.begin(), before.positionHistory.end(), history.begin()),
+        "the history only grows");
     Require(static_cast<int16_t>(MoveCount - before.moveCount) == static_cast<int16_t>(grown),
             "the move count and the history grow in step");
     if (grown > 0) {

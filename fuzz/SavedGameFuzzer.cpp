@@ -54,7 +54,7 @@ void Check(const uint8_t* data, size_t size) {
     Require(MoveCount >= 0, "the move count is not negative");
     for (int16_t flag : CastleFlags)
         Require(flag == Yes || flag == No, "every castling flag is yes or no");
-    Require(PositionHistory == Reference().history, "a load leaves the history alone");
+    Require(PositionHistory == Reference().positionHistory, "a load leaves the history alone");
     Require(PositionKey().size() == 64, "a position key has 64 characters");
 
     const GameState loaded;

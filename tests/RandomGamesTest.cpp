@@ -239,7 +239,7 @@ class RandomGame {
         }
         if (command == "Force") {
             ++tally_.forced;
-            ExpectEngineMove(reply, before.board, before.flags, before.moveCount + 1);
+            ExpectEngineMove(reply, before.board, before.castleFlags, before.moveCount + 1);
             return true;
         }
 
@@ -254,13 +254,13 @@ class RandomGame {
         else
             PlayOn(move);
         const Grid answered = Board;
-        CastleFlags = before.flags;
+        CastleFlags = before.castleFlags;
         UpdateCastling();
         const std::array<int16_t, 9> answeredFlags = CastleFlags;
         const bool blackHasMove = !LegalBlackMoves().empty();
         const bool blackInCheck = BlackInCheckAfter(NullMove, NullMove, NullMove, NullMove) == Yes;
         Board = after.board;
-        CastleFlags = after.flags;
+        CastleFlags = after.castleFlags;
         for (const auto& square : TouchedSquares(move))
             touched_.insert(square);
 

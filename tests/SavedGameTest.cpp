@@ -101,7 +101,7 @@ TEST_F(SavedGameTest, RoundTripAfterPlay) {
     const auto history = PositionHistory;
     ASSERT_TRUE(LoadGame(path, error)) << error;
     EXPECT_EQ(Board, saved.board);
-    EXPECT_EQ(CastleFlags, saved.flags);
+    EXPECT_EQ(CastleFlags, saved.castleFlags);
     EXPECT_EQ(MoveCount, 3);
     EXPECT_EQ(PositionHistory, history);  // a load keeps the history of the game played
 }
