@@ -311,13 +311,16 @@ void MainWindow::SetStatus(const QString& text) {
     status_->setToolTip(QString());
 }
 
+bool MainWindow::HoldsChessPosition(const QString& action) {
+    if (record_.HasGame()) return true;
+    Warn(action, QString("The board holds no chess position: %1.")
+                     .arg(QString::fromStdString(record_.Problem())));
+    return false;
+}
+
 void MainWindow::CopyPosition() {
     if (board_->EngineBusy()) return;
-    if (!record_.HasGame()) {
-        Warn("Copy position", QString("The board holds no chess position: %1.")
-                                  .arg(QString::fromStdString(record_.Problem())));
-        return;
-    }
+    if (!HoldsChessPosition("Copy position")) return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(record_.Fen()));
     statusBar()->showMessage("Position copied", NoticeTime);
 }
@@ -426,11 +429,7 @@ bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
 
 void MainWindow::SaveGameAsPgn() {
     if (board_->EngineBusy()) return;
-    if (!record_.HasGame()) {
-        Warn("Save game as PGN", QString("The board holds no chess position: %1.")
-                                     .arg(QString::fromStdString(record_.Problem())));
-        return;
-    }
+    if (!HoldsChessPosition("Save game as PGN")) return;
     const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
                                    .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
     const QString path = AskSaveFileName(suggestion);

@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow {
     void OnEngineBusy(bool busy);
     void UpdateActions();
     void SetStatus(const QString& text);
+    // Whether the board holds a chess position; if not, says so under the action's name.
+    bool HoldsChessPosition(const QString& action);
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
     // The board shows the engine's game afresh, without frames or a picked piece.
