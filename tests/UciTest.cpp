@@ -108,19 +108,19 @@ TEST(Uci, CastlingThroughAPawnsAttackIsNotOffered) {
 }
 
 TEST(Uci, BudgetsStayWithinTheClock) {
-    EXPECT_EQ(uci::PlanBudget({}).limit, 0);  // no time given: the engine's own time rules
+    EXPECT_EQ(PlanBudget({}).limit, 0);  // no time given: the engine's own time rules
     for (const int64_t left : {0, 30, 500, 2000, 10000, 600000})
         for (const int64_t increment : {0, 100, 5000})
             for (const int64_t movesToGo : {0, 1, 40}) {
-                const TimeBudget budget = uci::PlanBudget({left, increment, movesToGo, {}});
+                const TimeBudget budget = PlanBudget({left, increment, movesToGo, {}});
                 EXPECT_GT(budget.target, 0);
                 EXPECT_LE(budget.target, budget.limit);
                 EXPECT_LT(budget.limit, std::max(0.002, left / 1000.0)) << left;
             }
     for (const int64_t moveTime : {10, 100, 1000})
-        EXPECT_LT(uci::PlanBudget({{}, 0, 0, moveTime}).limit, moveTime / 1000.0);
+        EXPECT_LT(PlanBudget({{}, 0, 0, moveTime}).limit, moveTime / 1000.0);
     // Of the clock and the move time, the tighter one counts.
-    EXPECT_LT(uci::PlanBudget({1000, 0, 0, 1000}).limit, 0.5);
+    EXPECT_LT(PlanBudget({1000, 0, 0, 1000}).limit, 0.5);
 }
 
 }  // namespace
