@@ -133,7 +133,22 @@ std::string ProgramFolder() {
     if (program.empty()) program = programFromArgument;
     // With nothing to go on, the working folder is the best guess left.
     if (program.empty()) return ".";
-    return program.parent_path().string();
+    return NarrowPath(program.parent_path());
+}
+
+std::string NarrowPath(const std::filesystem::path& path) {
+#if defined(_WIN32)
+    const std::wstring& wide = path.native();
+    if (wide.empty()) return {};
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+#else
+    return path.string();
+#endif
 }
 
 }  // namespace ostrand

@@ -109,8 +109,10 @@ void LoadStageTables(StageTable& table, char stage) {
 }  // namespace
 
 std::vector<std::string> TableFolders() {
-    const std::filesystem::path program(ProgramFolder());
-    return {program.string(), (program / SharedTablesFromPrograms).lexically_normal().string()};
+    const std::string program = ProgramFolder();
+    return {
+        program,
+        NarrowPath((std::filesystem::path(program) / SharedTablesFromPrograms).lexically_normal())};
 }
 
 std::string FindTableFolder() {

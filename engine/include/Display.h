@@ -5,6 +5,7 @@
 // program and the tests.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace ostrand {
@@ -59,5 +60,9 @@ void SetClock(double (*clock)());
 void SetProgramArgument(const char* argument);
 // The folder of the running executable, without a trailing separator.
 std::string ProgramFolder();
+// A path as the narrow text that file streams and the C library open. On Windows that is the
+// system's code page, which MinGW's std::filesystem::path::string() does not write, so that a
+// folder such as "C:\Users\Jürgen" is found; a character the code page lacks becomes '?'.
+std::string NarrowPath(const std::filesystem::path& path);
 
 }  // namespace ostrand
