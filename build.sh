@@ -4,7 +4,8 @@
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
 #   ./build.sh check   check the formatting, run the engine's tests under AddressSanitizer and
 #                      UndefinedBehaviorSanitizer and the console tests under ThreadSanitizer,
-#                      then each fuzz target for about a minute, then build and check the package
+#                      then each fuzz target for about a minute, then test the Windows program
+#                      under Wine, then build and check the package
 #   ./build.sh package build the Debian package in build/package, list it and validate it
 #   ./build.sh windows cross-build the console program for Windows and zip it in build/windows
 set -euo pipefail
@@ -99,7 +100,7 @@ build_package() {
 build_windows() {
     install_missing cmake make g++-mingw-w64-x86-64-posix wine wine64
     configure_and_build build/windows Release -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        -DOSTRAND_BUILD_UI=OFF -DOSTRAND_BUILD_TESTS=OFF -DOSTRAND_WERROR=ON
+        -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON
 }
 
 configure_and_build() {  # folder, build type, extra options...
@@ -145,6 +146,8 @@ case "${1:-}" in
         run_fuzzer notation 20000
         # Any failure above has stopped the script; every fuzz target ran clean.
         echo "fuzz: 3 passed, 0 failed"
+        build_windows
+        (cd build/windows && ctest --output-on-failure --no-tests=error -j "$jobs")
         build_package
         ;;
     package)
