@@ -23,9 +23,10 @@ function(run_engine out input)
   execute_process(COMMAND "${WINE}" "${program}" ${ARGN}
     WORKING_DIRECTORY "${WORK}" INPUT_FILE "${WORK}/${STEP}-input.txt"
     OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 60)
-  message("ostrand-engine.exe ${ARGN}:\n${output}${errors}")
+  list(JOIN ARGN " " command)
+  message("ostrand-engine.exe ${command}:\n${output}${errors}")
   if(NOT status EQUAL 0)
-    message(FATAL_ERROR "ostrand-engine.exe ${ARGN} ended with '${status}'")
+    message(FATAL_ERROR "ostrand-engine.exe ${command} ended with '${status}'")
   endif()
   string(REPLACE "\r" "" output "${output}")
   set(${out} "${output}" PARENT_SCOPE)
