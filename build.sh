@@ -99,8 +99,9 @@ build_package() {
 # runs its tests, needs only its 64-bit half for a 64-bit program.
 build_windows() {
     install_missing cmake make g++-mingw-w64-x86-64-posix wine wine64
-    configure_and_build build/windows Release -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON
+    configure_and_build build/windows Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DOSTRAND_BUILD_UI=OFF \
+        -DOSTRAND_WERROR=ON
 }
 
 configure_and_build() {  # folder, build type, extra options...

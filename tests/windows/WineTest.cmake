@@ -1,5 +1,6 @@
 # One step of the Windows program's test under Wine; see CMakeLists.txt. Any fault is fatal.
-#   cmake -DWINE=wine -DWORK=FOLDER -DZIP=FILE -DFOLDER=NAME -DSTEP=unpack|bench|uci|play -P WineTest.cmake
+#   cmake -DWINE=wine -DWORK=FOLDER -DZIP=FILE -DFOLDER=NAME -DSTEP=unpack|bench|uci|play \
+#         -P WineTest.cmake
 #   cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DPROGRAM=FILE -DSTEP=dlls -P WineTest.cmake
 
 # A prefix of its own in the build folder, no display, no dialog (the .NET and HTML runtimes
@@ -39,12 +40,14 @@ function(expect output pattern)
 endfunction()
 
 if(STEP STREQUAL "dlls")
-  execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAM}" OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAM}" OUTPUT_VARIABLE headers
+                  COMMAND_ERROR_IS_FATAL ANY)
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
   string(REPLACE ";" "\n" list "${imports}")
   message("${PROGRAM} imports:\n${list}")
+  set(system "KERNEL32|msvcrt|USER32|ADVAPI32|SHELL32|WS2_32|api-ms-win-.*")
   foreach(import ${imports})
-    if(NOT import MATCHES "^DLL Name: (KERNEL32|msvcrt|USER32|ADVAPI32|SHELL32|WS2_32|api-ms-win-.*)\\.dll$")
+    if(NOT import MATCHES "^DLL Name: (${system})\\.dll$")
       message(FATAL_ERROR "${import} is not part of Windows")
     endif()
   endforeach()
@@ -84,7 +87,8 @@ elseif(STEP STREQUAL "play")
   if(NOT from_windows STREQUAL from_unix)
     message(FATAL_ERROR "play answers commands with Windows line ends otherwise")
   endif()
-  expect("${from_unix}" "^OK\n[1-8][1-8][1-8][1-8]\n2\n[^\n]+ w [^\n]+ 2\nOK\n[1-8]+\nOK\nOK\nOK\n3\n$")
+  expect("${from_unix}"
+         "^OK\n[1-8][1-8][1-8][1-8]\n2\n[^\n]+ w [^\n]+ 2\nOK\n[1-8]+\nOK\nOK\nOK\n3\n$")
 else()
   message(FATAL_ERROR "unknown step '${STEP}'")
 endif()
