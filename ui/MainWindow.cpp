@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -18,6 +19,7 @@
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
+#include "MoveList.h"
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
@@ -29,6 +31,7 @@ namespace {
 
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
+constexpr const char* MoveListKey = "showMoveList";
 
 constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
 // How long the status line shows that something was done, in milliseconds.
@@ -63,8 +66,19 @@ const char* const HowToPlayText =
 }  // namespace
 
 MainWindow::MainWindow(F_Board* board)
-    : board_(board ? board : new F_Board), exchange_(new GameExchange(*this, this)) {
-    setCentralWidget(board_);
+    : board_(board ? board : new F_Board),
+      moveList_(new MoveList),
+      exchange_(new GameExchange(*this, this)) {
+    // The form keeps its place at the top left; the move list stands beside it, as high as
+    // the form.
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(board_, 0, Qt::AlignTop);
+    row->addWidget(moveList_);
+    moveList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
     // The form has a fixed size; the window fits round it.
@@ -93,12 +107,15 @@ MainWindow::MainWindow(F_Board* board)
         Notify(saved ? QString("Saved to %1").arg(where) : QString("Loaded from %1").arg(where));
     });
     board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
+    connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
     QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
     SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
+    showMoveList_->setChecked(settings.value(MoveListKey, true).toBool());
+    moveList_->setVisible(showMoveList_->isChecked());
     UpdateActions();
 }
 
@@ -144,7 +161,13 @@ void MainWindow::BuildMenus() {
 
     QMenu* move = menuBar()->addMenu("&Move");
     takeBack_ = add(move, "&Take back", "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    takeBack_->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence(Qt::Key_Left)});
     redo_ = add(move, "&Redo", "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence(Qt::Key_Right)});
+    first_ =
+        add(move, "Go to the &start", "first", QKeySequence(Qt::Key_Home), [this] { GoToStep(0); });
+    last_ = add(move, "Go to the &end", "last", QKeySequence(Qt::Key_End),
+                [this] { GoToStep(history_.Size() - 1); });
     moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
     force_ =
         add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
@@ -168,6 +191,11 @@ void MainWindow::BuildMenus() {
         Preferences().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
+    showMoveList_ = add(view, "Move &list", "showMoveList", QKeySequence(), [this] {
+        moveList_->setVisible(showMoveList_->isChecked());
+        Preferences().setValue(MoveListKey, showMoveList_->isChecked());
+    });
+    showMoveList_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
@@ -210,6 +238,11 @@ void MainWindow::Redo() {
     ReturnTo(history_.Redo());
 }
 
+void MainWindow::GoToStep(size_t step) {
+    if (board_->EngineBusy() || step == history_.Current()) return;
+    ReturnTo(history_.GoTo(step));
+}
+
 void MainWindow::ReturnTo(const GameState& state) {
     state.engine.Restore();
     record_ = state.record;
@@ -245,7 +278,7 @@ std::string MainWindow::LastEngineMove() const {
 // An ending the engine does not know is announced as it announces a mate.
 void MainWindow::AnnounceEnding() {
     if (status::EndedBeyondTheEngine(record_) && record_.Settled() == GameRecord::Settlement::None)
-        board_->ShowMessage(status::GameResult(record_));
+        Announce(QString::fromStdString(status::GameResult(record_)));
 }
 
 std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
@@ -369,8 +402,19 @@ void MainWindow::UpdateActions() {
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
+    first_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());
+    last_->setEnabled(idle && history_.CanRedo());
+    if (idle) ShowMoves();
     moveNow_->setEnabled(thinking_);
+}
+
+// The list ends with the result as PGN writes it, a draw as ½-½, and how the game ended.
+void MainWindow::ShowMoves() {
+    const QString result = QString::fromStdString(status::GameResult(record_));
+    QString score = QString::fromStdString(PgnResult());
+    if (score == "1/2-1/2") score = "½-½";
+    moveList_->Show(history_, result.isEmpty() ? QStringList() : QStringList{score, result});
 }
 
 // A notice ("Position copied") gives way, so that what the line says now shows.
@@ -420,6 +464,10 @@ std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
         false, &chosen);
     if (!chosen) return std::nullopt;
     return static_cast<int>(games.indexOf(game));
+}
+
+void MainWindow::Announce(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
 }
 
 void MainWindow::Warn(const QString& title, const QString& text) {

@@ -12,6 +12,7 @@
 #include "GameHistory.h"
 
 class F_Board;
+class MoveList;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -41,6 +42,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
   public slots:
     void TakeBack();
     void Redo();
+    // Returns to a step of the history, as taking back or redoing to there would.
+    void GoToStep(size_t step);
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
@@ -63,6 +66,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     std::optional<int> ChooseGame(const QStringList& games) override;
     // A message box with a warning.
     void Warn(const QString& title, const QString& text) override;
+    // A message box that tells how the game ended.
+    virtual void Announce(const QString& text);
 
   private:
     void BuildMenus();
@@ -74,6 +79,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
     ostrand::chess::Colour EngineColour() const;
+    // The game's moves, the step on show highlighted.
+    void ShowMoves();
     // The board, its frames, the status line and the actions for the step on show.
     void ShowGame();
     // Adds the game as it stands as the next step; false when it is the step on show.
@@ -96,6 +103,7 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     std::string Termination() const override;
 
     F_Board* board_;
+    MoveList* moveList_;
     QLabel* status_;
     GameHistory history_;
     // The game in standard notation, for copying and saving.
@@ -119,11 +127,14 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* resign_;
     QAction* takeBack_;
     QAction* redo_;
+    QAction* first_;
+    QAction* last_;
     QAction* moveNow_;
     QAction* force_;
     QActionGroup* levels_;
     QAction* rotate_;
     QAction* showStatistics_;
+    QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;
 };
