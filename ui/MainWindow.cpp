@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -215,9 +216,7 @@ void MainWindow::PushStep() {
 }
 
 bool MainWindow::PushNewStep() {
-    const bool added = history_.Push({ostrand::GameSnapshot::Capture(), record_});
-    UpdateActions();
-    return added;
+    return history_.Push({ostrand::GameSnapshot::Capture(), record_});
 }
 
 chess::Colour MainWindow::EngineColour() const {
@@ -380,7 +379,8 @@ void MainWindow::OnGameChanged(const QString& command) {
     SetStatus(QString::fromStdString(text));
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     UpdateActions();
-    if (added) AnnounceEnding();
+    // The editor's positions are set up a piece at a time; only play announces an ending.
+    if (added && board_->CkEdit->checkState() != Qt::Checked) AnnounceEnding();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {
