@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "EngineBoard.h"
 #include "Search.h"
 #include "StandardChess.h"
@@ -105,6 +108,35 @@ TEST(Uci, CastlingThroughAPawnsAttackIsNotOffered) {
     const Position open = Fen("4k3/8/8/8/8/8/8/4K2R w K - 0 30");
     uci::SetUpGame(open, {});
     EXPECT_EQ(CastleFlags[Castle::BlackKingNow], Yes);
+}
+
+TEST(Uci, TheEngineSeesRepetitionsOfTheGameWhicheverColourItPlays) {
+    // A pawn up, the side to move has taken its knight out and back twice: taking it out
+    // again repeats a position of the other side's turn for the third time.
+    const std::pair<const char*, std::vector<const char*>> games[] = {
+        {"4k3/8/8/8/8/8/P7/4K1N1 w - - 0 30",
+         {"g1f3", "e8d8", "f3g1", "d8e8", "g1f3", "e8d8", "f3g1", "d8e8"}},
+        {"4k1n1/p7/8/8/8/8/8/4K3 b - - 0 30",
+         {"g8f6", "e1d1", "f6g8", "d1e1", "g8f6", "e1d1", "f6g8", "d1e1"}}};
+    for (const auto& [fen, moves] : games) {
+        const Position start = Fen(fen);
+        std::vector<Position> played;
+        Position p = start;
+        for (const char* text : moves) {
+            chess::Move move;
+            ASSERT_TRUE(chess::ParseMove(text, move));
+            chess::Play(p, move);
+            played.push_back(p);
+        }
+        uci::SetUpGame(start, played);
+        // The knight stands on (7,8) of the engine's board, mirrored or not.
+        for (const auto& [x, y, repeats] : {std::tuple{6, 6, Yes}, std::tuple{8, 6, No}}) {
+            int16_t moved, captured;
+            MakeMove(7, 8, x, y, moved, captured);
+            EXPECT_EQ(IsRepetition(), repeats) << fen << " to " << x << y;
+            UnmakeMove(7, 8, x, y, moved, captured);
+        }
+    }
 }
 
 TEST(Uci, BudgetsStayWithinTheClock) {
