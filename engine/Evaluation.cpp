@@ -207,12 +207,13 @@ int16_t PawnFaultsOf(uint64_t pawns) {
     return entry.faults;
 }
 
-// What a pawn, knight or king marks in control marking depends only on where it stands
-// relative to the cell asked about, border cells included. For every offset (dx, dy) from
+// The king term counts the squares each piece covers, whatever stands there. What a pawn,
+// knight or king covers depends only on where it stands relative to the cell asked about,
+// border cells included. For every offset (dx, dy) from
 // a king's cell to the piece, -8 to 8 each way, the tables say how often the piece marks
-// the cells around Black's king (its own cell counted twice), or whether it marks White's
+// the cells around Black's king (its own cell counted twice), or whether it covers White's
 // king's cell. For every cell a king may stand on, the sets say from which squares a pawn
-// marks anything there, and which squares of the board lie around it.
+// covers anything there, and which squares of the board lie around it.
 struct MarkWeights {
     static constexpr size_t Index(int dx, int dy) {
         return static_cast<size_t>((dx + 8) * 17 + (dy + 8));

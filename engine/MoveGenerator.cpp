@@ -56,13 +56,13 @@ void MarkWhiteRay(int x, int y, int dx, int dy) {
 }
 
 void MarkBlackPieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::Black, false>(BlackAttacks, Cell(x, y),
-                                           [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
+    rules::MarkThreats<Colour::Black>(BlackAttacks, Cell(x, y),
+                                      [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
 }
 
 void MarkWhitePieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::White, false>(WhiteAttacks, Cell(x, y),
-                                           [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
+    rules::MarkThreats<Colour::White>(WhiteAttacks, Cell(x, y),
+                                      [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
 }
 
 void MarkWhiteRayTargets(int x, int y, int dx, int dy) {

@@ -161,10 +161,8 @@ inline void WalkPieceCaptures(int from, const Occupancy& pieces, Sink&& sink) {
             const int rank = static_cast<int>(square / 8) + 1;
             if ((S::IsBlack ? rank <= 3 : rank >= 6) && At(from + a) == EmptyCell)
                 sink(from, from + a);
-            if (t.pawnReach[S::IsBlack ? 0 : 1][square] & enemy) {
-                if (S::IsEnemy(At(from + a + 1))) sink(from, from + a + 1);
-                if (S::IsEnemy(At(from + a - 1))) sink(from, from + a - 1);
-            }
+            if (t.pawnReach[S::IsBlack ? 0 : 1][square] & enemy)
+                rules::WalkPawnCaptures<C>(from, sink);
             return;
         }
         case Piece::Knight: steps(t.knightReach[square] & enemy, rules::KnightOffsets); return;

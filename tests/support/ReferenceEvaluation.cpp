@@ -10,16 +10,45 @@
 
 namespace ostrand::reference {
 
-using rules::Colour;
+namespace {
+
+// Every square the piece of colour C on (x, y) covers, whatever stands there: border cells
+// too for pawns, knights and kings, a slider's rays as ray counts them.
+template <rules::Colour C>
+void MarkControl(Grid& map, int x, int y, void (*ray)(int, int, int, int)) {
+    using S = rules::Side<C>;
+    auto mark = [&](int dx, int dy) { ++map(x + dx, y + dy); };
+    switch (S::Sign * Board(x, y)) {
+        case Piece::Pawn:
+            for (int dx : {0, 1, -1})
+                mark(dx, S::Ahead);
+            return;
+        case Piece::Knight:
+            for (const rules::Step& s : rules::KnightOffsets)
+                mark(s.dx, s.dy);
+            return;
+        case Piece::King:
+            for (const rules::Step& s : rules::KingOffsets)
+                mark(s.dx, s.dy);
+            return;
+        case Piece::Bishop:
+        case Piece::Rook:
+        case Piece::Queen:
+            rules::WalkSliderRays(S::Sign * Board(x, y),
+                                  [&](int dx, int dy) { ray(x, y, dx, dy); });
+            return;
+        default: return;
+    }
+}
+
+}  // namespace
 
 void MarkBlackPieceControl(int x, int y) {
-    rules::MarkPiece<Colour::Black, true>(BlackAttacks, Grid::Index(x, y),
-                                          [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
+    MarkControl<rules::Colour::Black>(BlackAttacks, x, y, MarkBlackRay);
 }
 
 void MarkWhitePieceControl(int x, int y) {
-    rules::MarkPiece<Colour::White, true>(WhiteAttacks, Grid::Index(x, y),
-                                          [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
+    MarkControl<rules::Colour::White>(WhiteAttacks, x, y, MarkWhiteRay);
 }
 
 int16_t PawnStructure() {
