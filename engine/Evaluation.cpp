@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "Display.h"
 #include "EvaluationInternal.h"
 #include "InstallLayout.h"
-#include "MoveGenerator.h"
 #include "NumberText.h"
 #include "PieceRules.h"
 #include "SquareSets.h"
-#include "Support.h"
 
 namespace ostrand {
 
@@ -148,63 +146,6 @@ int16_t MaterialSum() {
     return static_cast<int16_t>(sum);
 }
 
-int16_t PawnStructure() {
-    auto holds = [](int x, int y, int code) { return Board(x, y) == code; };
-    // A pawn with no pawn of its colour on the six squares of the neighbouring files.
-    auto isolated = [&](int x, int y, int code) {
-        return !holds(x - 1, y, code) && !holds(x + 1, y, code) && !holds(x - 1, y + 1, code) &&
-               !holds(x + 1, y + 1, code) && !holds(x - 1, y - 1, code) &&
-               !holds(x + 1, y - 1, code);
-    };
-    int score = 0;
-    for (int x = 1; x <= 8; ++x) {
-        int black = 0, white = 0;
-        for (int y = 1; y <= 8; ++y) {
-            if (Board(x, y) == Piece::Pawn) {
-                ++black;
-                if (isolated(x, y, Piece::Pawn)) score -= 25;
-            }
-            if (Board(x, y) == -Piece::Pawn) {
-                ++white;
-                if (isolated(x, y, -Piece::Pawn)) score += 25;
-            }
-        }
-        if (black >= 2) score -= 25;
-        if (white >= 2) score += 25;
-    }
-    return static_cast<int16_t>(score);
-}
-
-int16_t ComputeControlMaps() {
-    ClearAttackMaps();
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y) {
-            if (Board(x, y) < 0) MarkWhitePieceControl(x, y);
-            if (Board(x, y) > 0) MarkBlackPieceControl(x, y);
-        }
-    return 0;
-}
-
-int16_t KingSafety(int16_t sign) {
-    int16_t bx = 0, by = 0, wx = 0, wy = 0;
-    FindKings(bx, by, wx, wy);
-    int attacks = 3 * BlackAttacks(wx, wy) - 2 * WhiteAttacks(bx, by);
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-            if (dx != 0 || dy != 0) attacks -= WhiteAttacks(bx + dx, by + dy);
-    int term = 25 * attacks;
-    if (Board(bx, by - 1) == Piece::Pawn) term += 40;
-    if (Board(bx + 1, by - 1) == Piece::Pawn) term += 30;
-    if (Board(bx - 1, by - 1) == Piece::Pawn) term += 30;
-    if (Board(wx, wy + 1) == -Piece::Pawn) term -= 40;
-    if (Board(wx + 1, wy + 1) == -Piece::Pawn) term -= 30;
-    if (Board(wx - 1, wy + 1) == -Piece::Pawn) term -= 30;
-    const int distance = static_cast<int>(
-        std::floor(std::sqrt(static_cast<double>((by - wy) * (by - wy) + (bx - wx) * (bx - wx)))));
-    // Sums wrap in 16 bits, as the whole evaluation does.
-    return static_cast<int16_t>(static_cast<int16_t>(term) - distance * 30 * sign);
-}
-
 namespace {
 
 const StageTable* TableOfStage() {
@@ -223,13 +164,6 @@ int16_t TableSum(const StageTable& table) {
         for (int y = 1; y <= 8; ++y)
             sum += table(Board(x, y), x, y);
     return static_cast<int16_t>(sum);
-}
-
-// The rest of Evaluate once the table and pawn terms are known.
-int16_t EvaluateWith(int16_t tableSum, int16_t pawns) {
-    if (Stage != 4) return static_cast<int16_t>(tableSum + pawns);
-    const auto partial = static_cast<int16_t>(tableSum + ComputeControlMaps() + pawns);
-    return static_cast<int16_t>(partial + KingSafety(partial > 0 ? -1 : 1));
 }
 
 // The number of set bits; the sets counted here hold only a few.
@@ -275,12 +209,13 @@ int16_t PawnFaultsOf(uint64_t pawns) {
     return entry.faults;
 }
 
-// What a pawn, knight or king marks in control marking depends only on where it stands
-// relative to the cell asked about, border cells included. For every offset (dx, dy) from
+// The king term counts the squares each piece covers, whatever stands there. What a pawn,
+// knight or king covers depends only on where it stands relative to the cell asked about,
+// border cells included. For every offset (dx, dy) from
 // a king's cell to the piece, -8 to 8 each way, the tables say how often the piece marks
-// the cells around Black's king (its own cell counted twice), or whether it marks White's
+// the cells around Black's king (its own cell counted twice), or whether it covers White's
 // king's cell. For every cell a king may stand on, the sets say from which squares a pawn
-// marks anything there, and which squares of the board lie around it.
+// covers anything there, and which squares of the board lie around it.
 struct MarkWeights {
     static constexpr size_t Index(int dx, int dy) {
         return static_cast<size_t>((dx + 8) * 17 + (dy + 8));
@@ -357,11 +292,12 @@ bool SliderRays(int magnitude, int& first, int& last) {
     return magnitude == Piece::Bishop || magnitude == Piece::Rook || magnitude == Piece::Queen;
 }
 
-// KingSafety of the position that Running describes, without the attack maps. Control
-// marking is only ever read on the kings' cells and around Black's king, so each piece
-// adds what it marks there: the pawns, knights and kings by their offset from the king, the
-// sliders by their marks among the squares.
-int16_t RunningKingSafety(int sign) {
+// The end-game king term of the position that Running describes; sign +1 when the kings
+// should stand close, -1 when apart. It counts what each piece covers (whatever stands
+// there, border cells included) on the kings' cells and around Black's king: the pawns,
+// knights and kings by their offset from the king, the sliders by their marks among the
+// squares. Then the pawn shields and the kings' distance.
+int16_t KingTerm(int sign) {
     // FindKings keeps the last king found rank by rank; a missing king stands on (0, 0).
     auto cellOf = [](uint64_t kings) {
         return kings ? sets::CellOf(63 - std::countl_zero(kings)) : Grid::Index(0, 0);
@@ -434,36 +370,31 @@ int16_t RunningKingSafety(int sign) {
 }  // namespace
 
 int16_t Evaluate() {
-    const StageTable* table = TableOfStage();
-    if (!table) return 0;
-    return EvaluateWith(TableSum(*table), PawnStructure());
+    const RunningEvaluation searching = std::exchange(Running, RunningOfBoard());
+    const int16_t score = EvaluateRunning();
+    Running = searching;
+    return score;
 }
 
-int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns) {
-    return static_cast<int16_t>(25 * (PawnFaults(whitePawns) - PawnFaults(blackPawns)));
-}
-
-void StartRunningEvaluation() {
-    Running.table = TableOfStage();
-    Running.tableSum = Running.table ? TableSum(*Running.table) : 0;
-    Running.blackPieces = Running.whitePieces = 0;
-    Running.blackPawns = Running.whitePawns = 0;
-    Running.blackKings = Running.whiteKings = 0;
+RunningEvaluation RunningOfBoard() {
+    RunningEvaluation r{};
+    r.table = TableOfStage();
+    r.tableSum = r.table ? TableSum(*r.table) : 0;
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
             const int16_t v = Board(x, y);
             const uint64_t square = sets::SetOf(Grid::Index(x, y));
-            if (v > 0) Running.blackPieces |= square;
-            if (v < 0) Running.whitePieces |= square;
-            if (v == Piece::Pawn) Running.blackPawns |= square;
-            if (v == -Piece::Pawn) Running.whitePawns |= square;
-            if (v == Piece::King) Running.blackKings |= square;
-            if (v == -Piece::King) Running.whiteKings |= square;
+            if (v > 0) r.blackPieces |= square;
+            if (v < 0) r.whitePieces |= square;
+            if (v == Piece::Pawn) r.blackPawns |= square;
+            if (v == -Piece::Pawn) r.whitePawns |= square;
+            if (v == Piece::King) r.blackKings |= square;
+            if (v == -Piece::King) r.whiteKings |= square;
         }
-    Running.blackPawnFaults = static_cast<int16_t>(PawnFaults(Running.blackPawns));
-    Running.whitePawnFaults = static_cast<int16_t>(PawnFaults(Running.whitePawns));
-    Running.pawnTerm =
-        static_cast<int16_t>(25 * (Running.whitePawnFaults - Running.blackPawnFaults));
+    r.blackPawnFaults = static_cast<int16_t>(PawnFaults(r.blackPawns));
+    r.whitePawnFaults = static_cast<int16_t>(PawnFaults(r.whitePawns));
+    r.pawnTerm = static_cast<int16_t>(25 * (r.whitePawnFaults - r.blackPawnFaults));
+    return r;
 }
 
 PawnSets PawnsAfter(const MoveChange& move) {
@@ -482,18 +413,16 @@ PawnSets PawnsAfter(const MoveChange& move) {
 
 int16_t EvaluateRunningEndgame() {
     const auto partial = static_cast<int16_t>(Running.tableSum + Running.pawnTerm);
-    return static_cast<int16_t>(partial + RunningKingSafety(partial > 0 ? -1 : 1));
+    return static_cast<int16_t>(partial + KingTerm(partial > 0 ? -1 : 1));
 }
 
 int16_t EvaluateEndgameAfter(const MoveChange& move) {
-    Board.cells[static_cast<size_t>(move.from)] = EmptyCell;
-    Board.cells[static_cast<size_t>(move.to)] = move.placed;
+    PlayOnBoard(move);
     const RunningEvaluation saved = Running;
     UpdateRunningEvaluation(move);
     const int16_t score = EvaluateRunningEndgame();
     Running = saved;
-    Board.cells[static_cast<size_t>(move.to)] = move.captured;
-    Board.cells[static_cast<size_t>(move.from)] = move.moved;
+    TakeBackFromBoard(move);
     return score;
 }
 

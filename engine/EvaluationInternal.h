@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "Evaluation.h"
+#include "MoveChange.h"
 #include "SquareSets.h"
 #include "Variables.h"
 
@@ -14,7 +15,8 @@ namespace ostrand {
 
 // The search scores millions of positions that differ from the last by one move. It keeps
 // the table term, the square sets of the pieces and the pawn term up to date move by move:
-// a 16-bit wrapped sum comes out the same in any order, so the result equals Evaluate().
+// a 16-bit wrapped sum comes out the same in any order, so Running stays what
+// RunningOfBoard() would compute, which debug builds check at every node.
 // The sets use the squares of SquareSets.h: bit (y - 1) * 8 + (x - 1) for (x, y).
 struct RunningEvaluation {
     const StageTable* table;  // the current Stage's table; null outside stages 1..4
@@ -27,22 +29,16 @@ struct RunningEvaluation {
     uint64_t whiteKings;      // the squares of White's king
     int16_t blackPawnFaults;  // Black's isolated pawns and doubled files
     int16_t whitePawnFaults;  // White's
-    int16_t pawnTerm;         // PawnStructure() of the two pawn sets
+    int16_t pawnTerm;         // the pawn term of the two pawn sets
     bool operator==(const RunningEvaluation&) const = default;
 };
 extern RunningEvaluation Running;
+// The running evaluation of the board and Stage, computed square by square.
+RunningEvaluation RunningOfBoard();
 // Sets Running from the board and Stage.
-void StartRunningEvaluation();
-
-// A move as the evaluation sees it: moved left the cell from (Grid::Index) and placed, the
-// same piece or the queen it became, arrived on the cell to, where captured stood.
-struct MoveChange {
-    int from;
-    int to;
-    int16_t moved;
-    int16_t captured;
-    int16_t placed;
-};
+inline void StartRunningEvaluation() {
+    Running = RunningOfBoard();
+}
 
 // The pawn sets of Running after a move, and the isolated pawns and doubled files of each.
 struct PawnSets {
@@ -112,7 +108,16 @@ inline int16_t EvaluateRunningAfter(const MoveChange& m) {
     return static_cast<int16_t>(TableSumAfter(m) + pawnTerm);
 }
 
-// PawnStructure() of two pawn sets.
-int16_t PawnStructureOf(uint64_t blackPawns, uint64_t whitePawns);
+// The checks of a debug build: Running against the board, and a score foreseen for a move
+// against the score of the board once the move is made.
+inline bool RunningMatchesBoard() {
+    return Running == RunningOfBoard();
+}
+inline bool ForeseenScoreHolds(const MoveChange& m, int16_t foreseen) {
+    PlayOnBoard(m);
+    const int16_t score = Evaluate();
+    TakeBackFromBoard(m);
+    return score == foreseen;
+}
 
 }  // namespace ostrand

@@ -4,8 +4,6 @@
 #include "MoveGeneratorInternal.h"
 #include "PieceRules.h"
 #include "Search.h"
-#include "SearchInternal.h"
-#include "SquareSets.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -29,15 +27,6 @@ auto Appender(std::string& moves) {
 void MarkTarget(int, int to) {
     ++WhiteAttacks.cells[static_cast<size_t>(to)];
 }
-
-// The sinks of the named search generators: the try procedures, given coordinates.
-void TryBlack(int from, int to) {
-    TryBlackMove(rules::FileOf(from), rules::RankOf(from), rules::FileOf(to), rules::RankOf(to));
-}
-void TryWhite(int from, int to) {
-    TryWhiteMove(rules::FileOf(from), rules::RankOf(from), rules::FileOf(to), rules::RankOf(to));
-}
-
 }  // namespace
 
 void ListBlackRay(int x, int y, int dx, int dy, std::string& moves) {
@@ -67,23 +56,13 @@ void MarkWhiteRay(int x, int y, int dx, int dy) {
 }
 
 void MarkBlackPieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::Black, false>(BlackAttacks, Cell(x, y),
-                                           [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
+    rules::MarkThreats<Colour::Black>(BlackAttacks, Cell(x, y),
+                                      [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
 }
 
 void MarkWhitePieceThreats(int x, int y) {
-    rules::MarkPiece<Colour::White, false>(WhiteAttacks, Cell(x, y),
-                                           [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
-}
-
-void MarkBlackPieceControl(int x, int y) {
-    rules::MarkPiece<Colour::Black, true>(BlackAttacks, Cell(x, y),
-                                          [&](int dx, int dy) { MarkBlackRay(x, y, dx, dy); });
-}
-
-void MarkWhitePieceControl(int x, int y) {
-    rules::MarkPiece<Colour::White, true>(WhiteAttacks, Cell(x, y),
-                                          [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
+    rules::MarkThreats<Colour::White>(WhiteAttacks, Cell(x, y),
+                                      [&](int dx, int dy) { MarkWhiteRay(x, y, dx, dy); });
 }
 
 void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
@@ -93,45 +72,6 @@ void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
 void MarkWhitePieceTargets(int x, int y) {
     rules::WalkPieceMoves<Colour::White>(
         Cell(x, y), MarkTarget, [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
-}
-
-// The search itself runs the same walks on cells with its own running sets of the pieces;
-// these procedures start from the board as it stands.
-
-void SearchBlackRay(int x, int y, int dx, int dy) {
-    rules::WalkRayMoves<Colour::Black>(Cell(x, y), rules::CellStep(dx, dy), TryBlack);
-}
-
-void SearchWhiteRay(int x, int y, int dx, int dy) {
-    rules::WalkRayMoves<Colour::White>(Cell(x, y), rules::CellStep(dx, dy), TryWhite);
-}
-
-void SearchBlackCaptureRay(int x, int y, int dx, int dy) {
-    sets::WalkRayCapture<Colour::Black>(Cell(x, y), sets::RayIndex(dx, dy),
-                                        sets::OccupancyOfBoard(), TryBlack);
-}
-
-void SearchWhiteCaptureRay(int x, int y, int dx, int dy) {
-    sets::WalkRayCapture<Colour::White>(Cell(x, y), sets::RayIndex(dx, dy),
-                                        sets::OccupancyOfBoard(), TryWhite);
-}
-
-void SearchBlackPieceMoves(int x, int y) {
-    rules::WalkPieceMoves<Colour::Black>(Cell(x, y), TryBlack,
-                                         [&](int dx, int dy) { SearchBlackRay(x, y, dx, dy); });
-}
-
-void SearchWhitePieceMoves(int x, int y) {
-    rules::WalkPieceMoves<Colour::White>(Cell(x, y), TryWhite,
-                                         [&](int dx, int dy) { SearchWhiteRay(x, y, dx, dy); });
-}
-
-void SearchBlackPieceCaptures(int x, int y) {
-    sets::WalkPieceCaptures<Colour::Black>(Cell(x, y), sets::OccupancyOfBoard(), TryBlack);
-}
-
-void SearchWhitePieceCaptures(int x, int y) {
-    sets::WalkPieceCaptures<Colour::White>(Cell(x, y), sets::OccupancyOfBoard(), TryWhite);
 }
 
 namespace {

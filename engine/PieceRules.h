@@ -1,7 +1,8 @@
 // The piece rules shared by every generator: the step tables, the square classes and the
-// order in which a piece's moves are produced. The list generators, the search's
-// generators and the target map all walk a piece through these templates, so that they
-// produce the same moves in the same order; only what they do with a move differs.
+// order in which a piece's moves are produced. The list generators, the search, the threat
+// marking and the target map all walk a piece through these templates, so that they
+// produce the same moves in the same order; only what they do with a move differs. The
+// search's capture walk (SquareSets.h) shares the pawn's captures.
 //
 // The walkers work on cells of Board (Grid::Index) and steps between cells, so that a step
 // is one addition; the two-cell border stops every walk inside the array.
@@ -96,6 +97,21 @@ inline void WalkSliderRays(int magnitude, Ray&& ray) {
             ray(s.dx, s.dy);
 }
 
+// A pawn's captures: each square diagonally ahead that holds an enemy, the higher file first.
+template <Colour C, typename Sink>
+inline void WalkPawnCaptures(int from, Sink&& sink) {
+    constexpr int a = Side<C>::AheadStep;
+    if (Side<C>::IsEnemy(At(from + a + 1))) sink(from, from + a + 1);
+    if (Side<C>::IsEnemy(At(from + a - 1))) sink(from, from + a - 1);
+}
+
+// A knight's or king's moves: each target of its table that is free, in table order.
+template <Colour C, typename Sink>
+inline void WalkSteps(int from, const Step (&offsets)[8], Sink&& sink) {
+    for (const Step& s : offsets)
+        if (Side<C>::IsFree(At(from + CellStep(s)))) sink(from, from + CellStep(s));
+}
+
 // Every pseudo-legal move of the piece of colour C on the cell from, in generation order.
 // Each move goes to sink(from, to); each slider ray goes to ray(dx, dy). Anything but a
 // piece of colour C on the cell produces nothing.
@@ -111,17 +127,10 @@ inline void WalkPieceMoves(int from, Sink&& sink, Ray&& ray) {
                  (At(from + 2 * a + 1) != -Piece::Pawn && At(from + 2 * a - 1) != -Piece::Pawn)))
                 sink(from, from + 2 * a);
             if (At(from + a) == EmptyCell) sink(from, from + a);
-            if (S::IsEnemy(At(from + a + 1))) sink(from, from + a + 1);
-            if (S::IsEnemy(At(from + a - 1))) sink(from, from + a - 1);
+            WalkPawnCaptures<C>(from, sink);
             return;
-        case Piece::Knight:
-            for (const Step& s : KnightOffsets)
-                if (S::IsFree(At(from + CellStep(s)))) sink(from, from + CellStep(s));
-            return;
-        case Piece::King:
-            for (const Step& s : KingOffsets)
-                if (S::IsFree(At(from + CellStep(s)))) sink(from, from + CellStep(s));
-            return;
+        case Piece::Knight: WalkSteps<C>(from, KnightOffsets, sink); return;
+        case Piece::King: WalkSteps<C>(from, KingOffsets, sink); return;
         case Piece::Bishop:
         case Piece::Rook:
         case Piece::Queen: WalkSliderRays(S::Sign * At(from), ray); return;
@@ -140,35 +149,16 @@ inline void CountRay(Grid& map, int from, int step) {
     }
 }
 
-// Adds the squares that the piece of colour C on the cell from attacks to map. Threat
-// marking counts where the piece could capture now; control marking counts every square
-// it covers, whatever stands there (border cells included for pawns, knights and kings).
-template <Colour C, bool Control, typename Ray>
-inline void MarkPiece(Grid& map, int from, Ray&& ray) {
-    using S = Side<C>;
-    constexpr int a = S::AheadStep;
-    auto mark = [&](int to, bool free) {
-        if (Control || free) ++map.cells[static_cast<size_t>(to)];
-    };
-    switch (S::Sign * At(from)) {
-        case Piece::Pawn:
-            if (Control) mark(from + a, true);
-            mark(from + a + 1, S::IsEnemy(At(from + a + 1)));
-            mark(from + a - 1, S::IsEnemy(At(from + a - 1)));
-            return;
-        case Piece::Knight:
-            for (const Step& s : KnightOffsets)
-                mark(from + CellStep(s), S::IsFree(At(from + CellStep(s))));
-            return;
-        case Piece::King:
-            for (const Step& s : KingOffsets)
-                mark(from + CellStep(s), S::IsFree(At(from + CellStep(s))));
-            return;
-        case Piece::Bishop:
-        case Piece::Rook:
-        case Piece::Queen: WalkSliderRays(S::Sign * At(from), ray); return;
-        default: return;
-    }
+// Threat marking: adds to map the squares where the piece of colour C on the cell from
+// could capture now. A pawn threatens only where it captures, any other piece where it
+// moves; a slider's rays go to ray(dx, dy), which counts them.
+template <Colour C, typename Ray>
+inline void MarkThreats(Grid& map, int from, Ray&& ray) {
+    auto mark = [&map](int, int to) { ++map.cells[static_cast<size_t>(to)]; };
+    if (Side<C>::Sign * At(from) == Piece::Pawn)
+        WalkPawnCaptures<C>(from, mark);
+    else
+        WalkPieceMoves<C>(from, mark, ray);
 }
 
 }  // namespace ostrand::rules

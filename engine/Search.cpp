@@ -8,6 +8,7 @@
 #include "Display.h"
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
+#include "MoveChange.h"
 #include "MoveGenerator.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
@@ -134,20 +135,6 @@ void Try(int from, int to) {
         TryWhite(from, to);
 }
 
-// The move of colour C from one cell to another; a pawn reaching its last rank queens.
-template <Colour C>
-MoveChange ChangeOf(int from, int to) {
-    using S = rules::Side<C>;
-    const int16_t moved = rules::At(from);
-    // Cells are numbered rank by rank, so the last rank's cells lie at one end of the board;
-    // the border beyond them is never a move's target.
-    constexpr int lastRankEdge = Grid::Index(S::IsBlack ? 8 : 1, S::LastRank);
-    const bool promotes =
-        moved == S::Sign * Piece::Pawn && (S::IsBlack ? to <= lastRankEdge : to >= lastRankEdge);
-    return {from, to, moved, rules::At(to),
-            promotes ? static_cast<int16_t>(S::Sign * Piece::Queen) : moved};
-}
-
 // Material after the move: less what it captured, plus a promotion's gain.
 int16_t MaterialAfter(const MoveChange& m) {
     return static_cast<int16_t>(Material + (m.placed - m.moved) - m.captured);
@@ -168,16 +155,15 @@ sets::Occupancy PiecesNow() {
 // Plays the move on Board and brings the search's running state up to date.
 Undo Make(const MoveChange& m) {
     const Undo undo{Running, Material};
-    Board.cells[static_cast<size_t>(m.to)] = m.placed;
-    Board.cells[static_cast<size_t>(m.from)] = EmptyCell;
+    PlayOnBoard(m);
     Material = MaterialAfter(m);
     UpdateRunningEvaluation(m);
+    assert(Material == MaterialSum() && RunningMatchesBoard());
     return undo;
 }
 
 void Unmake(const MoveChange& m, const Undo& undo) {
-    Board.cells[static_cast<size_t>(m.from)] = m.moved;
-    Board.cells[static_cast<size_t>(m.to)] = m.captured;
+    TakeBackFromBoard(m);
     Running = undo.running;
     Material = undo.material;
 }
@@ -368,7 +354,9 @@ inline void TryWhite(int from, int to) {
     }
     const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
     const MoveChange m = ChangeOf<Colour::White>(from, to);
-    PlyValue(ply) = static_cast<int16_t>(EvaluateRunningAfter(m) + MaterialAfter(m));
+    const int16_t score = EvaluateRunningAfter(m);
+    assert(ForeseenScoreHolds(m, score));
+    PlyValue(ply) = static_cast<int16_t>(score + MaterialAfter(m));
     PassUpWhite(ply);
 }
 
@@ -397,10 +385,6 @@ double RoundToFourPlaces(double seconds) {
 
 void TryBlackMove(int x1, int y1, int x2, int y2) {
     TryBlack(Grid::Index(x1, y1), Grid::Index(x2, y2));
-}
-
-void TryWhiteMove(int x1, int y1, int x2, int y2) {
-    TryWhite(Grid::Index(x1, y1), Grid::Index(x2, y2));
 }
 
 void StartIteration() {

@@ -32,9 +32,9 @@ std::string SortRootMoves(const std::string& list);
 // Writes the statistics, applies the 15-second cap and lets the window handle its events.
 void ShowSearchStatus();
 
-// Play one move a ply deeper, search the replies or score the position, pass the value
-// up, take the move back. The search's generators call them for every move they find.
+// Plays a root move of Black, searches the replies, passes the value up and takes the move
+// back. Below the root the search's generators hand each move to the try procedures of
+// their colour.
 void TryBlackMove(int x1, int y1, int x2, int y2);
-void TryWhiteMove(int x1, int y1, int x2, int y2);
 
 }  // namespace ostrand

@@ -18,17 +18,8 @@ namespace ostrand::sets {
 // from rank 1, file 1 first, which is the order in which the search visits the pieces.
 using SquareSet = uint64_t;
 
-// The index of a slider's ray (dx, dy) in the ray tables: the diagonals 0 to 3, then the
+// The file and rank steps of ray r of the ray tables: the diagonals 0 to 3, then the
 // straight rays 4 to 7, each in the order of its table.
-constexpr int RayIndex(int dx, int dy) {
-    for (int r = 0; r < 4; ++r) {
-        if (rules::DiagonalRays[r].dx == dx && rules::DiagonalRays[r].dy == dy) return r;
-        if (rules::StraightRays[r].dx == dx && rules::StraightRays[r].dy == dy) return 4 + r;
-    }
-    return -1;
-}
-
-// The file and rank steps of ray r.
 constexpr rules::Step RayStep(int r) {
     return r < 4 ? rules::DiagonalRays[r] : rules::StraightRays[r - 4];
 }
@@ -170,10 +161,8 @@ inline void WalkPieceCaptures(int from, const Occupancy& pieces, Sink&& sink) {
             const int rank = static_cast<int>(square / 8) + 1;
             if ((S::IsBlack ? rank <= 3 : rank >= 6) && At(from + a) == EmptyCell)
                 sink(from, from + a);
-            if (t.pawnReach[S::IsBlack ? 0 : 1][square] & enemy) {
-                if (S::IsEnemy(At(from + a + 1))) sink(from, from + a + 1);
-                if (S::IsEnemy(At(from + a - 1))) sink(from, from + a - 1);
-            }
+            if (t.pawnReach[S::IsBlack ? 0 : 1][square] & enemy)
+                rules::WalkPawnCaptures<C>(from, sink);
             return;
         }
         case Piece::Knight: steps(t.knightReach[square] & enemy, rules::KnightOffsets); return;

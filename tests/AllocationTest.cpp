@@ -39,7 +39,6 @@ TEST(Allocation, ListingAndMarkingAllocateNothingBeyondTheText) {
             ListBlackPieceMoves(x, y, moves);
             ListWhitePieceMoves(x, y, moves);
             MarkWhitePieceTargets(x, y);
-            MarkBlackPieceControl(x, y);
         }
     ComputeAttackMaps();
     EXPECT_EQ(WhiteInCheckAfter(5, 1, 4, 1), No);

@@ -6,6 +6,7 @@
 
 #include "MoveGenerator.h"
 #include "MoveGeneratorInternal.h"
+#include "ReferenceEvaluation.h"
 #include "Support.h"
 #include "TestBoard.h"
 
@@ -37,7 +38,7 @@ TEST(AttackMaps, BlackPawnThreatensOnlyPiecesButControlsThreeSquares) {
     ClearAttackMaps();
     MarkBlackPieceThreats(4, 5);
     EXPECT_TRUE(Marked(BlackAttacks).empty());
-    MarkBlackPieceControl(4, 5);
+    reference::MarkBlackPieceControl(4, 5);
     EXPECT_EQ(Marked(BlackAttacks), Sorted({{4, 4}, {5, 4}, {3, 4}}));
 }
 
@@ -57,7 +58,7 @@ TEST(AttackMaps, KnightControlCountsBorderCells) {
     MarkWhitePieceThreats(1, 1);
     EXPECT_EQ(Marked(WhiteAttacks), Sorted({{3, 2}, {2, 3}}));
     ClearAttackMaps();
-    MarkWhitePieceControl(1, 1);
+    reference::MarkWhitePieceControl(1, 1);
     EXPECT_EQ(Marked(WhiteAttacks),
               Sorted({{3, 2}, {2, 3}, {3, 0}, {-1, 0}, {-1, 2}, {0, 3}, {2, -1}, {0, -1}}));
 }
@@ -69,7 +70,7 @@ TEST(AttackMaps, KingThreatSkipsOwnPiecesControlCountsThem) {
     ClearAttackMaps();
     MarkBlackPieceThreats(5, 8);
     EXPECT_EQ(BlackAttacks(6, 8), 0);
-    MarkBlackPieceControl(5, 8);
+    reference::MarkBlackPieceControl(5, 8);
     EXPECT_EQ(BlackAttacks(6, 8), 1);
     EXPECT_EQ(BlackAttacks(5, 9), 1);  // a border cell
 }
@@ -87,7 +88,7 @@ TEST(AttackMaps, SlidersCountTheirOwnBlockerInBothKinds) {
     MarkWhitePieceThreats(1, 1);
     EXPECT_EQ(Marked(WhiteAttacks), Sorted({{1, 2}, {2, 1}}));
     ClearAttackMaps();
-    MarkWhitePieceControl(1, 1);
+    reference::MarkWhitePieceControl(1, 1);
     EXPECT_EQ(Marked(WhiteAttacks), Sorted({{1, 2}, {2, 1}}));
 }
 
@@ -113,11 +114,11 @@ TEST(AttackMaps, WrongSquareMarksNothing) {
     Board(4, 4) = Piece::Queen;
     ClearAttackMaps();
     MarkWhitePieceThreats(4, 4);
-    MarkWhitePieceControl(4, 4);
+    reference::MarkWhitePieceControl(4, 4);
     MarkBlackPieceThreats(5, 5);
-    MarkBlackPieceControl(5, 5);
+    reference::MarkBlackPieceControl(5, 5);
     Board(4, 4) = BorderCell;
-    MarkBlackPieceControl(4, 4);
+    reference::MarkBlackPieceControl(4, 4);
     EXPECT_TRUE(Marked(BlackAttacks).empty());
     EXPECT_TRUE(Marked(WhiteAttacks).empty());
 }

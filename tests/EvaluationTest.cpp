@@ -2,6 +2,7 @@
 
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
+#include "ReferenceEvaluation.h"
 #include "Support.h"
 #include "TestBoard.h"
 
@@ -50,19 +51,19 @@ TEST_F(EvaluationTest, MirroredPositionScoresTheNegative) {
 TEST(PawnStructure, IsolatedAndDoubledPawns) {
     SetBoard(test::EmptyBoard);
     Board(1, 5) = Piece::Pawn;
-    EXPECT_EQ(PawnStructure(), -25);
+    EXPECT_EQ(reference::PawnStructure(), -25);
     Board(1, 6) = Piece::Pawn;
-    EXPECT_EQ(PawnStructure(), -75);
+    EXPECT_EQ(reference::PawnStructure(), -75);
     Board(2, 4) = Piece::Pawn;
-    EXPECT_EQ(PawnStructure(), -50);
+    EXPECT_EQ(reference::PawnStructure(), -50);
     SetBoard(test::EmptyBoard);
     Board(4, 4) = Piece::Pawn;
     Board(5, 4) = Piece::Pawn;
-    EXPECT_EQ(PawnStructure(), 0);
+    EXPECT_EQ(reference::PawnStructure(), 0);
     // White mirrors Black; three on a file cost what two do.
     SetBoard(test::EmptyBoard);
     Board(3, 2) = Board(3, 3) = Board(3, 4) = -Piece::Pawn;
-    EXPECT_EQ(PawnStructure(), 25 * 3 + 25);
+    EXPECT_EQ(reference::PawnStructure(), 25 * 3 + 25);
 }
 
 TEST(Stage4, TwoKingsAlone) {
@@ -72,37 +73,37 @@ TEST(Stage4, TwoKingsAlone) {
     Board(5, 1) = -Piece::King;
     Stage = 4;
     EXPECT_EQ(Evaluate(), -210);
-    ComputeControlMaps();
-    EXPECT_EQ(KingSafety(-1), 210);
+    reference::ComputeControlMaps();
+    EXPECT_EQ(reference::KingSafety(-1), 210);
 }
 
 TEST(Stage4, KingDistanceIsFloored) {
     SetBoard(test::EmptyBoard);
     Board(1, 1) = Piece::King;
     Board(2, 3) = -Piece::King;
-    ComputeControlMaps();
+    reference::ComputeControlMaps();
     // The White king covers (1,2) and (2,2) beside the Black king; floor(sqrt(5)) = 2.
-    EXPECT_EQ(KingSafety(1), -25 * 2 - 2 * 30);
+    EXPECT_EQ(reference::KingSafety(1), -25 * 2 - 2 * 30);
 }
 
 TEST(Stage4, AttacksAndShields) {
     SetBoard("4k3/3pp3/8/7B/8/8/8/K7");
-    ComputeControlMaps();
+    reference::ComputeControlMaps();
     // The bishop hits the king's square (-2 x 25) and (6,7) beside it (-25); the pawns on
     // (5,7) and (4,7) shield the king (+40, +30); the kings stand floor(sqrt(65)) = 8 apart.
-    EXPECT_EQ(KingSafety(1), -50 - 25 + 40 + 30 - 8 * 30);
-    EXPECT_EQ(KingSafety(-1), -50 - 25 + 40 + 30 + 8 * 30);
+    EXPECT_EQ(reference::KingSafety(1), -50 - 25 + 40 + 30 - 8 * 30);
+    EXPECT_EQ(reference::KingSafety(-1), -50 - 25 + 40 + 30 + 8 * 30);
     // White's shield counts against Black.
     Board(1, 2) = -Piece::Pawn;
     Board(2, 2) = -Piece::Pawn;
-    ComputeControlMaps();
-    EXPECT_EQ(KingSafety(1), -50 - 25 + 40 + 30 - 40 - 30 - 8 * 30);
+    reference::ComputeControlMaps();
+    EXPECT_EQ(reference::KingSafety(1), -50 - 25 + 40 + 30 - 40 - 30 - 8 * 30);
 }
 
 TEST(Stage4, MissingKingsStandOnTheCorner) {
     SetBoard(test::EmptyBoard);
-    ComputeControlMaps();
-    EXPECT_EQ(KingSafety(1), 0);
+    reference::ComputeControlMaps();
+    EXPECT_EQ(reference::KingSafety(1), 0);
 }
 
 TEST(MaterialSum, KingsCancelAndPiecesCount) {
@@ -157,8 +158,7 @@ TEST(RunningEvaluation, PawnSetsScoreLikeTheBoardSweep) {
     for (int i = 0; i < 2000; ++i) {
         RandomBoard(random);
         StartRunningEvaluation();
-        ASSERT_EQ(PawnStructureOf(Running.blackPawns, Running.whitePawns), PawnStructure())
-            << BoardDiagram();
+        ASSERT_EQ(Running.pawnTerm, reference::PawnStructure()) << BoardDiagram();
     }
 }
 
@@ -185,9 +185,9 @@ TEST(RunningEvaluation, FollowsMovesExactlyInEveryStage) {
                 Board(x1, y1) = EmptyCell;
                 Board(x2, y2) = placed;
                 UpdateRunningEvaluation(change);
-                ASSERT_EQ(EvaluateRunning(), Evaluate()) << "stage " << stage << "\n"
-                                                         << BoardDiagram();
-                ASSERT_EQ(foreseen, Evaluate());
+                ASSERT_EQ(EvaluateRunning(), reference::Evaluate()) << "stage " << stage << "\n"
+                                                                    << BoardDiagram();
+                ASSERT_EQ(foreseen, reference::Evaluate());
                 const RunningEvaluation updated = Running;
                 StartRunningEvaluation();
                 ASSERT_TRUE(updated == Running) << BoardDiagram();

@@ -313,13 +313,15 @@ TEST(Pgn, GamesRoundTripThroughTheReaderAndTheEnginesBoard) {
 TEST(Pgn, ReadingSkipsWhatIsNotTheGame) {
     const char* text =
         "% an escaped line\n[Event \"x\"]\n1.e4 $1 e5 (1...c5 2.Nf3 {open (1...e6)}) 2.Nf3!? ; "
-        "good\nNc6 3.Bb5 a6 4.Ba4 Nf6 5.0-0 Be7\n[Event \"next\"]\n1. d4 1-0";
+        "good\nNc6 3.Bb5 {the\n  Spanish\r\n\tgame} a6 4.Ba4 Nf6 5.0-0 Be7\n"
+        "[Event \"next\"]\n1. d4 1-0";
     std::vector<PgnGame> games;
     std::string error;
     ASSERT_TRUE(ReadPgn(text, games, error)) << error;
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(WritePgn(games[0]).substr(WritePgn(games[0]).find("\n\n") + 2),
-              "1. e4 e5 2. Nf3 {good} 2... Nc6 3. Bb5 a6 4. Ba4 Nf6 5. O-O Be7 *\n\n");
+              "1. e4 e5 2. Nf3 {good} 2... Nc6 3. Bb5 {the Spanish game} 3... a6 4. Ba4 Nf6 5.\n"
+              "O-O Be7 *\n\n");
     EXPECT_EQ(games[1].moves.size(), 1u);
     EXPECT_EQ(games[1].result, "1-0");
 }
@@ -357,6 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"1. e4 e5 2. Nf3 Ke6", "move 2 (...Ke6): illegal move"},
         Refused{"1. e4 {unclosed", "line 1: a comment '{' is not closed"},
         Refused{"1. e4 (1. d4\n", "line 1: a variation '(' is not closed"},
+        Refused{"1. e4 {over\ntwo lines} e5 (1... c5\n", "line 2: a variation '(' is not closed"},
         Refused{"[Event Paris]\n1. e4 *", "line 1: a tag is not of the form [Name \"value\"]"},
         Refused{"[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n*",
                 "FEN tag: the position has no white king and no black king; it needs one of each"},

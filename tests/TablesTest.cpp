@@ -6,6 +6,7 @@
 
 #include "Evaluation.h"
 #include "RecordingDisplay.h"
+#include "ReferenceEvaluation.h"
 #include "Support.h"
 #include "TestBoard.h"
 
@@ -81,7 +82,7 @@ TEST_F(TablesTest, ZeroTablesGiveZeroTableTerm) {
     InitNewGame();
     Stage = 2;
     test::SetBoard("r2qk2r/pppb1ppp/8/8/8/8/PPPPPPPP/R3KB1R");
-    EXPECT_EQ(Evaluate(), PawnStructure());
+    EXPECT_EQ(Evaluate(), reference::PawnStructure());
 }
 
 TEST_F(TablesTest, EachFaultIsReportedOnceNamingTheFile) {

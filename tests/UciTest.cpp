@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <tuple>
+#include <utility>
+
 #include "EngineBoard.h"
 #include "Search.h"
 #include "StandardChess.h"
@@ -17,6 +21,18 @@ Position Fen(const std::string& fen) {
     std::string error;
     EXPECT_TRUE(chess::ParseFen(fen, position, error)) << error;
     return position;
+}
+
+// The positions after each move, played from start.
+std::vector<Position> Played(Position p, std::initializer_list<const char*> moves) {
+    std::vector<Position> played;
+    for (const char* text : moves) {
+        chess::Move move;
+        EXPECT_TRUE(chess::ParseMove(text, move)) << text;
+        chess::Play(p, move);
+        played.push_back(p);
+    }
+    return played;
 }
 
 // The engine's move in standard terms, the engine playing the side to move.
@@ -49,16 +65,8 @@ TEST(Uci, BlackToMoveIsNotMirrored) {
 
 TEST(Uci, OpponentsEnPassantAndUnderPromotionAreApplied) {
     // White takes en passant on d6, then Black under-promotes to a knight on b1.
-    Position start = Fen("4k3/8/8/3pP3/8/8/1p6/4K3 w - d6 0 40");
-    std::vector<Position> played;
-    Position p = start;
-    for (const char* text : {"e5d6", "b2b1n"}) {
-        chess::Move move;
-        ASSERT_TRUE(chess::ParseMove(text, move));
-        chess::Play(p, move);
-        played.push_back(p);
-    }
-    uci::SetUpGame(start, played);
+    const Position start = Fen("4k3/8/8/3pP3/8/8/1p6/4K3 w - d6 0 40");
+    uci::SetUpGame(start, Played(start, {"e5d6", "b2b1n"}));
     // White is to move, so the engine plays the positive pieces, mirrored in rank.
     EXPECT_EQ(Board(4, 3), Piece::Pawn);     // the pawn on d6
     EXPECT_EQ(Board(4, 4), EmptyCell);       // the passed pawn on d5 is gone
@@ -105,6 +113,26 @@ TEST(Uci, CastlingThroughAPawnsAttackIsNotOffered) {
     const Position open = Fen("4k3/8/8/8/8/8/8/4K2R w K - 0 30");
     uci::SetUpGame(open, {});
     EXPECT_EQ(CastleFlags[Castle::BlackKingNow], Yes);
+}
+
+TEST(Uci, TheEngineSeesRepetitionsOfTheGameWhicheverColourItPlays) {
+    // A pawn up, the side to move has taken its knight out and back twice: taking it out
+    // again repeats a position of the other side's turn for the third time.
+    const Position white = Fen("4k3/8/8/8/8/8/P7/4K1N1 w - - 0 30");
+    const Position black = Fen("4k1n1/p7/8/8/8/8/8/4K3 b - - 0 30");
+    const std::pair<Position, std::vector<Position>> games[] = {
+        {white, Played(white, {"g1f3", "e8d8", "f3g1", "d8e8", "g1f3", "e8d8", "f3g1", "d8e8"})},
+        {black, Played(black, {"g8f6", "e1d1", "f6g8", "d1e1", "g8f6", "e1d1", "f6g8", "d1e1"})}};
+    for (const auto& [start, played] : games) {
+        uci::SetUpGame(start, played);
+        // The knight stands on (7,8) of the engine's board, mirrored or not.
+        for (const auto& [x, y, repeats] : {std::tuple{6, 6, Yes}, std::tuple{8, 6, No}}) {
+            int16_t moved, captured;
+            MakeMove(7, 8, x, y, moved, captured);
+            EXPECT_EQ(IsRepetition(), repeats) << chess::FenText(start) << " to " << x << y;
+            UnmakeMove(7, 8, x, y, moved, captured);
+        }
+    }
 }
 
 TEST(Uci, BudgetsStayWithinTheClock) {

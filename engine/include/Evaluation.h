@@ -1,5 +1,7 @@
-// The static evaluation, seen from Black (the engine): positive favours the engine. It
-// holds no material count; the search adds its running material balance to it.
+// The static evaluation and its piece-square tables. "Black" is always the engine's side
+// (positive codes) and "White" the player's, whichever colour the window shows: a score
+// is seen from the engine, positive favours it. It holds no material count; the search adds
+// its running material balance to it.
 #pragma once
 
 #include <array>
@@ -61,16 +63,14 @@ void LoadStage4Tables();
 // The faults met by the loaders since the list was last cleared, each named once.
 extern std::vector<std::string> TableFaults;
 
-// The score of the position on Board for the current Stage; 0 for a Stage outside 1..4.
+// The score of the position on Board for the current Stage; 0 for a Stage outside 1..4. The
+// sum of the table values of the pieces, -25 for each isolated Black pawn and each file with
+// two Black pawns or more (+25 for White's), and in stage 4 the king term: attacks on and
+// around the kings, their pawn shields, and 30 for each whole unit of their distance, added
+// when Black is ahead and taken off otherwise.
 int16_t Evaluate();
 
 // The sum of the 64 cells: Black's material lead (the kings cancel).
 int16_t MaterialSum();
-// Isolated and doubled pawns: -25 for Black's, +25 for White's.
-int16_t PawnStructure();
-// Refills both attack maps with control marking; always 0.
-int16_t ComputeControlMaps();
-// The end-game king term; sign +1 when the kings should stand close, -1 when apart.
-int16_t KingSafety(int16_t sign);
 
 }  // namespace ostrand

@@ -1,8 +1,11 @@
 // Move generation: the moves of one piece as text, the attack maps, the target map of the
-// player's move, the generators that feed the search, and the command entry point.
+// player's move, and the command entry point. The search walks the pieces itself, through
+// the same rules (PieceRules.h and SquareSets.h, internal to the engine).
 //
-// Squares are (file, rank) with both in 1..8; a generator given anything else on its
-// square (empty, border, the other colour) does nothing.
+// "White" is always the player's side (negative codes) and "Black" the engine's (positive
+// codes), whichever colour the window shows. Squares are (file, rank) with both in 1..8; a
+// generator given anything else on its square (empty, border, the other colour) does
+// nothing.
 #pragma once
 
 #include <string>
@@ -21,30 +24,10 @@ void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves);
 // on now. Filled for the check tests and the castling flags.
 void MarkBlackPieceThreats(int x, int y);
 void MarkWhitePieceThreats(int x, int y);
-// Control marking: adds every square the piece covers, whatever stands there. Filled for
-// the end-game king term of the evaluation.
-void MarkBlackPieceControl(int x, int y);
-void MarkWhitePieceControl(int x, int y);
-
 // The player's target map: adds 1 in WhiteAttacks on every square the White piece on
 // (x, y) may move to (exactly the targets of ListWhitePieceMoves; no castling).
 void MarkWhitePieceTargets(int x, int y);
 void MarkWhiteRayTargets(int x, int y, int dx, int dy);
-
-// The search's generators: each move of the piece on (x, y) goes straight to TryBlackMove
-// or TryWhiteMove. The full generators hand over exactly what the list generators would
-// list, in the same order; the capture generators only captures and a pawn's step onto the
-// last two ranks. None looks at the cut-off flag: a piece once started gives all its moves.
-void SearchBlackPieceMoves(int x, int y);
-void SearchWhitePieceMoves(int x, int y);
-void SearchBlackPieceCaptures(int x, int y);
-void SearchWhitePieceCaptures(int x, int y);
-// Each move along one ray to the try procedure of the colour; the capture rays only the
-// capture at the ray's end.
-void SearchBlackRay(int x, int y, int dx, int dy);
-void SearchWhiteRay(int x, int y, int dx, int dy);
-void SearchBlackCaptureRay(int x, int y, int dx, int dy);
-void SearchWhiteCaptureRay(int x, int y, int dx, int dy);
 
 // The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
 // the engine play a Black move and answers it; four digits 1..8 are a White move of the

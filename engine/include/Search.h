@@ -1,8 +1,9 @@
 // The engine's choice of move: iterative deepening at nominal depths 2, 4, 6 and 8 over a
 // minimax search with alpha-beta cut-offs and a capture extension down to ply 10.
 //
-// Black (the engine, positive codes) maximises and White minimises. Nothing passes between
-// the nodes but the move: the bounds and results live in PlyValues, the position in Board.
+// "Black" is always the engine's side (positive codes) and "White" the player's, whichever
+// colour the window shows: Black maximises and White minimises. Nothing passes between the
+// nodes but the move: the bounds and results live in PlyValues, the position in Board.
 #pragma once
 
 #include <array>

@@ -1,5 +1,9 @@
-// Move execution and the game record: making and unmaking moves, the legality and
-// game-end tests, the castling flags, committing moves, the position keys and new games.
+// The Support module: move execution (MoveExecution.cpp: making and unmaking moves, the
+// attack maps, the legality and game-end tests), castling (Castling.cpp) and the game record
+// (GameRecord.cpp: committing moves, the position keys, new games).
+//
+// "White" is always the player's side (negative codes) and "Black" the engine's (positive
+// codes), whichever colour the window shows; Yes and No are the engine's -1 and 0.
 #pragma once
 
 #include <array>
@@ -8,6 +12,8 @@
 #include <string_view>
 
 namespace ostrand {
+
+// Move execution.
 
 // Sets every cell of BlackAttacks and WhiteAttacks to 0, border included.
 void ClearAttackMaps();
@@ -21,23 +27,27 @@ void FindKings(int16_t& blackX, int16_t& blackY, int16_t& whiteX, int16_t& white
 // moved and captured codes that UnmakeMove needs. A pawn reaching its last rank queens.
 void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured);
 void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured);
-// Castling keys: "01" White king-side, "08" White queen-side, "91" and "98" Black's.
-// They write fixed cells; any other key changes nothing.
-void MakeCastling(std::string_view key);
-void UnmakeCastling(std::string_view key);
 
-// -1 when the side's king stands attacked after the move, else 0. Board is left as found.
+// Yes when the side's king stands attacked after the move, else No. Board is left as found.
 int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2);
 int16_t BlackInCheckAfter(int x1, int y1, int x2, int y2);
-// -1 when, after the move, the side is in check (or not, for stalemate) and has no legal
+// Yes when, after the move, the side is in check (or not, for stalemate) and has no legal
 // move. Pass the null move (10, 10, 10, 10) to judge the current position.
 int16_t IsWhiteCheckmated(int x1, int y1, int x2, int y2);
 int16_t IsBlackCheckmated(int x1, int y1, int x2, int y2);
 int16_t IsWhiteStalemated(int x1, int y1, int x2, int y2);
 int16_t IsBlackStalemated(int x1, int y1, int x2, int y2);
 
+// Castling.
+
+// Castling keys: "01" White king-side, "08" White queen-side, "91" and "98" Black's.
+// They write fixed cells; any other key changes nothing.
+void MakeCastling(std::string_view key);
+void UnmakeCastling(std::string_view key);
 // Brings the castling rights (flags 1..4) and the castle-now flags (5..8) up to date.
 void UpdateCastling();
+
+// The game record.
 
 // Commits a move to the game: counts it, records the new position's key, updates the
 // castling flags and has the board redrawn. A committed move is never taken back.
@@ -53,7 +63,7 @@ bool SetBoardFromText(std::string_view text);
 // The board as eight lines of eight characters, rank 8 first, with the key's letters and
 // '.' for an empty square.
 std::string BoardDiagram();
-// -1 when Black is at least a pawn ahead and the position on the board already occurred
+// Yes when Black is at least a pawn ahead and the position on the board already occurred
 // twice in the game; the search uses it to avoid repeating while winning.
 int16_t IsRepetition();
 // The game stage for a move count: 1 before ply 12, 2 before ply 36, then 3; 4 as soon as

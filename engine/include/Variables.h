@@ -2,8 +2,9 @@
 //
 // The engine is a set of plain procedures over these module-level globals. The player's
 // pieces are always the negative codes ("White", moving up from ranks 1 and 2) and the
-// engine's pieces the positive codes ("Black", moving down from ranks 7 and 8); which
-// colour the player sees is only the window's business.
+// engine's pieces the positive codes ("Black", moving down from ranks 7 and 8): in every
+// engine header "White" means the player and "Black" the engine, whichever colour the
+// player sees, which is only the window's business.
 #pragma once
 
 #include <array>
@@ -102,7 +103,7 @@ constexpr int BlackQueenNow = 7;    // Black can castle queen-side now
 constexpr int BlackKingNow = 8;     // Black can castle king-side now
 }  // namespace Castle
 
-// Nine castling flags (-1 true, 0 false), indexed by the constants of Castle.
+// Nine castling flags (Yes or No), indexed by the constants of Castle.
 extern std::array<int16_t, 9> CastleFlags;
 // Plies committed since the last new game (or as loaded from a saved game).
 extern int16_t MoveCount;
