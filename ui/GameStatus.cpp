@@ -66,4 +66,24 @@ std::string RefusalReason(const std::string& move) {
     return "Your king would be in check";
 }
 
+std::vector<std::pair<int, int>> LegalTargets(int file, int rank) {
+    using namespace ostrand;
+    std::vector<std::pair<int, int>> targets;
+    if (Board(file, rank) >= 0 || GameOutcome() != Outcome::Open) return targets;
+    ClearAttackMaps();
+    MarkWhitePieceTargets(file, rank);
+    const Grid reachable = WhiteAttacks;
+    const bool king = file == 5 && rank == 1 && Board(5, 1) == -Piece::King;
+    for (int y = 1; y <= 8; ++y) {
+        for (int x = 1; x <= 8; ++x) {
+            const bool castling = king && y == 1 &&
+                                  ((x == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
+                                   (x == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
+            const bool reaches = castling || reachable(x, y) != 0;
+            if (reaches && WhiteInCheckAfter(file, rank, x, y) != Yes) targets.emplace_back(x, y);
+        }
+    }
+    return targets;
+}
+
 }  // namespace status

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace status {
 
@@ -16,5 +18,8 @@ std::string GameStatus();
 // Why the engine refused the player's move text ("Error"): the piece cannot reach the
 // square, or the move would leave the player's king attacked.
 std::string RefusalReason(const std::string& move);
+// The squares (file, rank) the player's piece on (file, rank) may move to, as the engine
+// would accept the move now: none once the game is over.
+std::vector<std::pair<int, int>> LegalTargets(int file, int rank);
 
 }  // namespace status

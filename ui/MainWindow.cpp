@@ -40,6 +40,8 @@ QSettings Settings() {
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* PgnFolderKey = "pgnFolder";
+constexpr const char* ZoomKey = "zoom";
+constexpr const char* LegalMovesKey = "showLegalMoves";
 
 constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
 // How long the status line shows that something was done, in milliseconds.
@@ -116,6 +118,9 @@ MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
     SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
+    showLegalMoves_->setChecked(settings.value(LegalMovesKey, false).toBool());
+    board_->SetShowLegalMoves(showLegalMoves_->isChecked());
+    SetZoom(settings.value(ZoomKey, 100).toInt(), false);
     UpdateActions();
 }
 
@@ -179,6 +184,28 @@ void MainWindow::BuildMenus() {
         Settings().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
+    showLegalMoves_ = add(view, "Show &legal moves", "showLegalMoves", QKeySequence(), [this] {
+        board_->SetShowLegalMoves(showLegalMoves_->isChecked());
+        Settings().setValue(LegalMovesKey, showLegalMoves_->isChecked());
+    });
+    showLegalMoves_->setCheckable(true);
+    QMenu* zoom = view->addMenu("&Zoom");
+    zooms_ = new QActionGroup(this);
+    for (int percent : F_Board::Zooms) {
+        QAction* action = zoom->addAction(QString("%1 %").arg(percent));
+        action->setObjectName(QString("zoom%1").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        if (percent == 100) action->setShortcut(QKeySequence("Ctrl+0"));
+        zooms_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { SetZoom(percent); });
+    }
+    zoom->addSeparator();
+    QAction* zoomIn =
+        add(zoom, "Zoom &in", "zoomIn", QKeySequence::ZoomIn, [this] { StepZoom(1); });
+    // Ctrl+= too: on many keyboards "+" needs Shift.
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+    add(zoom, "Zoom &out", "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
@@ -241,6 +268,23 @@ void MainWindow::SetLevel(int depth) {
     for (QAction* action : levels_->actions())
         action->setChecked(action->data().toInt() == depth);
     Settings().setValue(LevelKey, depth);
+}
+
+void MainWindow::SetZoom(int percent, bool keep) {
+    if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
+        percent = 100;
+    board_->SetZoom(percent);
+    for (QAction* action : zooms_->actions())
+        action->setChecked(action->data().toInt() == percent);
+    if (keep) Settings().setValue(ZoomKey, percent);
+}
+
+void MainWindow::StepZoom(int step) {
+    const auto* now =
+        std::find(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), board_->Zoom());
+    const auto index = std::clamp<std::ptrdiff_t>(now - std::begin(F_Board::Zooms) + step, 0,
+                                                  std::size(F_Board::Zooms) - 1);
+    SetZoom(F_Board::Zooms[index]);
 }
 
 void MainWindow::ShowHowToPlay() {

@@ -56,6 +56,10 @@ class MainWindow : public QMainWindow {
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
+    // One of the form's zoom steps, kept in the settings when keep is true.
+    void SetZoom(int percent, bool keep = true);
+    // The next step up (+1) or down (-1).
+    void StepZoom(int step);
     void ShowHowToPlay();
     void ShowAbout();
     // The position's FEN to the clipboard.
@@ -122,6 +126,8 @@ class MainWindow : public QMainWindow {
     QActionGroup* levels_;
     QAction* rotate_;
     QAction* showStatistics_;
+    QActionGroup* zooms_;
+    QAction* showLegalMoves_;
     QAction* howToPlay_;
     QAction* about_;
 };

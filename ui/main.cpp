@@ -1,16 +1,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "Display.h"
+#include "F_Board.h"
 #include "MainWindow.h"
 #include "Version.h"
 
 namespace {
 
 const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
+const QCommandLineOption ZoomOption("zoom", "Show the board at PERCENT: 100, 150, 200 or 300.",
+                                    "PERCENT");
 
 void Describe(QCommandLineParser& parser) {
     // Names the player's data folder (an installed copy's saved game) and the window class.
@@ -20,6 +24,7 @@ void Describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(FenOption);
+    parser.addOption(ZoomOption);
     parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
 }
 
@@ -55,7 +60,22 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    int zoom = 0;
+    if (parser.isSet(ZoomOption)) {
+        bool number = false;
+        zoom = parser.value(ZoomOption).toInt(&number);
+        if (!number ||
+            std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), zoom) == 0) {
+            std::fprintf(stderr, "%s: --zoom takes 100, 150, 200 or 300, not %s\n",
+                         qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(parser.value(ZoomOption)));
+            return 1;
+        }
+    }
+
     MainWindow window;
+    // For this run only: the View menu's choice stays as it was kept.
+    if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();
     window.show();
     // Once the window shows; a bad file or position is reported and the new game stays.
