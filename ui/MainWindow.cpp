@@ -3,28 +3,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 
-#include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
+#include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
 #include "Version.h"
@@ -33,32 +25,14 @@ namespace chess = ostrand::chess;
 
 namespace {
 
-// Where the preferences are kept (QSettings).
-QSettings Settings() {
-    return QSettings("ostrand-chess", "ostrand-chess");
-}
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
-constexpr const char* PgnFolderKey = "pgnFolder";
 constexpr const char* ZoomKey = "zoom";
 constexpr const char* LegalMovesKey = "showLegalMoves";
 
 constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
 // How long the status line shows that something was done, in milliseconds.
 constexpr int NoticeTime = 4000;
-
-// How the chooser lists a file's game: "2. Moss – Hale, Club championship, 2024.03.09, 0-1".
-QString GameTitle(size_t index, const chess::PgnGame& game) {
-    QString title = QString("%1. %2 – %3")
-                        .arg(index + 1)
-                        .arg(QString::fromStdString(game.Tag("White")),
-                             QString::fromStdString(game.Tag("Black")));
-    for (const char* tag : {"Event", "Date"}) {
-        const QString value = QString::fromStdString(game.Tag(tag));
-        if (!value.isEmpty() && !value.startsWith('?')) title += ", " + value;
-    }
-    return title + ", " + QString::fromStdString(game.result);
-}
 
 constexpr const char* Licence =
     "Free software under the GNU General Public License, version 3 or any later version.";
@@ -88,7 +62,8 @@ const char* const HowToPlayText =
 
 }  // namespace
 
-MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
+MainWindow::MainWindow(F_Board* board)
+    : board_(board ? board : new F_Board), exchange_(new GameExchange(*this, this)) {
     setCentralWidget(board_);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
@@ -113,7 +88,7 @@ MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
         UpdateActions();
     });
 
-    QSettings settings = Settings();
+    QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
     SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
@@ -145,15 +120,15 @@ void MainWindow::BuildMenus() {
     save_ = add(game, "&Save", "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
     load_ = add(game, "&Load", "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
     game->addSeparator();
-    copyPosition_ =
-        add(game, "&Copy position", "copyPosition", QKeySequence::Copy, &MainWindow::CopyPosition);
+    copyPosition_ = add(game, "&Copy position", "copyPosition", QKeySequence::Copy,
+                        [this] { exchange_->CopyPosition(); });
     pastePosition_ = add(game, "&Paste position", "pastePosition", QKeySequence::Paste,
-                         &MainWindow::PastePosition);
+                         [this] { exchange_->PastePosition(); });
     game->addSeparator();
-    openPgn_ =
-        add(game, "&Open PGN…", "openPgn", QKeySequence("Ctrl+Shift+O"), &MainWindow::OpenPgn);
+    openPgn_ = add(game, "&Open PGN…", "openPgn", QKeySequence("Ctrl+Shift+O"),
+                   [this] { exchange_->OpenPgn(); });
     savePgn_ = add(game, "Save game as P&GN…", "savePgn", QKeySequence("Ctrl+Shift+S"),
-                   &MainWindow::SaveGameAsPgn);
+                   [this] { exchange_->SaveGameAsPgn(); });
     game->addSeparator();
     QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -181,12 +156,12 @@ void MainWindow::BuildMenus() {
                   [board] { board->BtnRotate_Click(); });
     showStatistics_ = add(view, "Show &statistics", "showStatistics", QKeySequence(), [this] {
         board_->SetStatisticsShown(showStatistics_->isChecked());
-        Settings().setValue(StatisticsKey, showStatistics_->isChecked());
+        Preferences().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
     showLegalMoves_ = add(view, "Show &legal moves", "showLegalMoves", QKeySequence(), [this] {
         board_->SetShowLegalMoves(showLegalMoves_->isChecked());
-        Settings().setValue(LegalMovesKey, showLegalMoves_->isChecked());
+        Preferences().setValue(LegalMovesKey, showLegalMoves_->isChecked());
     });
     showLegalMoves_->setCheckable(true);
     QMenu* zoom = view->addMenu("&Zoom");
@@ -222,14 +197,11 @@ void MainWindow::RecordStep() {
 
 void MainWindow::PushStep() {
     history_.Push({ostrand::GameSnapshot::Capture(), record_});
+    UpdateActions();
 }
 
 chess::Colour MainWindow::EngineColour() const {
     return board_->PlayerSide == 0 ? chess::Colour::Black : chess::Colour::White;
-}
-
-QString MainWindow::EngineName() {
-    return QString("Ostrand Chess %1").arg(ostrand::Version);
 }
 
 QString MainWindow::StatusText() const {
@@ -267,7 +239,7 @@ void MainWindow::SetLevel(int depth) {
     ostrand::DepthLimit = static_cast<int16_t>(depth);
     for (QAction* action : levels_->actions())
         action->setChecked(action->data().toInt() == depth);
-    Settings().setValue(LevelKey, depth);
+    Preferences().setValue(LevelKey, depth);
 }
 
 void MainWindow::SetZoom(int percent, bool keep) {
@@ -276,7 +248,7 @@ void MainWindow::SetZoom(int percent, bool keep) {
     board_->SetZoom(percent);
     for (QAction* action : zooms_->actions())
         action->setChecked(action->data().toInt() == percent);
-    if (keep) Settings().setValue(ZoomKey, percent);
+    if (keep) Preferences().setValue(ZoomKey, percent);
 }
 
 void MainWindow::StepZoom(int step) {
@@ -355,49 +327,6 @@ void MainWindow::SetStatus(const QString& text) {
     status_->setToolTip(QString());
 }
 
-bool MainWindow::HoldsChessPosition(const QString& action) {
-    if (record_.HasGame()) return true;
-    Warn(action, QString("The board holds no chess position: %1.")
-                     .arg(QString::fromStdString(record_.Problem())));
-    return false;
-}
-
-void MainWindow::CopyPosition() {
-    if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition("Copy position")) return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(record_.Fen()));
-    statusBar()->showMessage("Position copied", NoticeTime);
-}
-
-void MainWindow::PastePosition() {
-    SetUpFen(QGuiApplication::clipboard()->text());
-}
-
-bool MainWindow::SetUpFen(const QString& fen) {
-    if (board_->EngineBusy()) return false;
-    // A FEN copied from a page or a file may come with blanks and line breaks round it.
-    const QString text = fen.simplified();
-    chess::Position position;
-    std::string error;
-    if (!chess::ParseFen(text.toStdString(), position, error)) {
-        Warn("Set up position", QString("“%1” is no chess position: %2.")
-                                    .arg(text.left(100), QString::fromStdString(error)));
-        return false;
-    }
-    const chess::Colour engine = EngineColour();
-    const std::string note = chess::SetUpEngine(position, engine);
-    record_.Start(position, engine);
-    ShowGameAfresh();
-    // The engine's answer belongs to the same step: taking back goes back before the paste.
-    if (position.toMove == engine)
-        board_->BtnForce_Click();
-    else
-        PushStep();
-    ShowSetUpNote(note);
-    UpdateActions();
-    return true;
-}
-
 // The line holds the note's first part ("Set up without en passant on e3"); its tooltip the
 // reason.
 void MainWindow::ShowSetUpNote(const std::string& note) {
@@ -408,103 +337,12 @@ void MainWindow::ShowSetUpNote(const std::string& note) {
     status_->setToolTip(text);
 }
 
-void MainWindow::OpenPgn() {
-    if (board_->EngineBusy()) return;
-    const QString path = AskOpenFileName(PgnFolder());
-    if (path.isEmpty()) return;
-    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
-    OpenPgnFile(path);
+void MainWindow::Notify(const QString& text) {
+    statusBar()->showMessage(text, NoticeTime);
 }
 
-bool MainWindow::OpenPgnFile(const QString& path) {
-    if (board_->EngineBusy()) return false;
-    std::vector<chess::PgnGame> games;
-    std::string error;
-    // The engine's own games castle as its rules allow; standard games read the same.
-    if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
-        Warn("Open PGN", QString::fromStdString(error));
-        return false;
-    }
-    size_t chosen = 0;
-    if (games.size() > 1) {
-        QStringList titles;
-        for (size_t i = 0; i < games.size(); ++i)
-            titles << GameTitle(i, games[i]);
-        const std::optional<int> choice = ChooseGame(titles);
-        if (!choice || *choice < 0 || static_cast<size_t>(*choice) >= games.size()) return false;
-        chosen = static_cast<size_t>(*choice);
-    }
-    QString name = QFileInfo(path).fileName();
-    if (games.size() > 1) name += QString(", game %1").arg(chosen + 1);
-    return PlayGame(games[chosen], name);
-}
-
-bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
-    const chess::Colour engine = EngineColour();
-    std::vector<std::string> texts;
-    std::string error = game.error;
-    if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
-    if (!error.empty()) {
-        Warn("Open PGN",
-             QString("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
-        return false;
-    }
-
-    // The engine would draw every move it commits; the board is drawn once, at the end.
-    ostrand::SetDisplay(nullptr);
-    const std::string note = chess::SetUpEngine(game.start, engine);
-    record_.Start(game.start, engine);
-    // A step wherever the player has the move, as if they had played the game.
-    if (game.start.toMove != engine) PushStep();
-    for (size_t i = 0; i < texts.size(); ++i) {
-        const std::string& t = texts[i];
-        ostrand::PlayMove(t[0] - '0', t[1] - '0', t[2] - '0', t[3] - '0');
-        record_.Add(game.moves[i]);
-        if (record_.Final().toMove != engine) PushStep();
-    }
-    ostrand::SetDisplay(board_);
-    ShowGameAfresh();
-    if (record_.Final().toMove == engine) board_->BtnForce_Click();
-    ShowSetUpNote(note);
-    UpdateActions();
-    statusBar()->showMessage(QString("Opened %1").arg(name), NoticeTime);
-    return true;
-}
-
-void MainWindow::SaveGameAsPgn() {
-    if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition("Save game as PGN")) return;
-    const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
-                                   .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
-    const QString path = AskSaveFileName(suggestion);
-    if (path.isEmpty()) return;
-    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
-    SavePgnFile(path);
-}
-
-bool MainWindow::SavePgnFile(const QString& path) {
-    if (!record_.HasGame()) return false;
-    const chess::PgnGame game =
-        record_.Pgn(PlayerName, EngineName().toStdString(),
-                    QDate::currentDate().toString("yyyy.MM.dd").toStdString(),
-                    status::PgnResult(board_->PlayerSide == 0));
-    const QByteArray text = QByteArray::fromStdString(chess::WritePgn(game));
-    // The file is replaced only once the whole game is written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        Warn("Save game as PGN", QString("Cannot write %1: %2.")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), NoticeTime);
-    return true;
-}
-
-QString MainWindow::PgnFolder() const {
-    const QString folder = Settings().value(PgnFolderKey).toString();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+std::string MainWindow::PgnResult() const {
+    return status::PgnResult(board_->PlayerSide == 0);
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {

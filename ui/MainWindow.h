@@ -8,15 +8,15 @@
 #include <QStringList>
 #include <optional>
 
+#include "GameExchange.h"
 #include "GameHistory.h"
-#include "Pgn.h"
 
 class F_Board;
 class QAction;
 class QActionGroup;
 class QLabel;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private GameExchange::Host {
     Q_OBJECT
 
   public:
@@ -28,27 +28,15 @@ class MainWindow : public QMainWindow {
 
     // Start-up: the form's first game.
     void Start();
-    F_Board& Board() const { return *board_; }
+    F_Board& Board() const override { return *board_; }
     // Takes the engine's game as it now stands as the next step, which take back undoes, and
     // shows it: for positions and games that reach the engine other than through the form.
     void RecordStep();
     // The status line's text.
     QString StatusText() const;
 
-    // The names a saved game gives the two sides.
-    static constexpr const char* PlayerName = "Player";
-    static QString EngineName();
-
-    // Sets up a position in FEN as the next step: the player keeps their colour and the
-    // engine moves at once when the position gives it the move. A text that is no position
-    // is refused with a message and changes nothing.
-    bool SetUpFen(const QString& fen);
-    // Plays a PGN file's game (the one the player chooses when it holds several) as the next
-    // steps, a move of the player with the engine's answer at a time. A game the engine's
-    // rules cannot follow is refused with a message that names the move, and changes nothing.
-    bool OpenPgnFile(const QString& path);
-    // Writes the game since its start, or since the last edit, paste or load, to path.
-    bool SavePgnFile(const QString& path);
+    // Positions and games in FEN and PGN, for the command line.
+    GameExchange& Exchange() const { return *exchange_; }
 
   public slots:
     void TakeBack();
@@ -62,12 +50,6 @@ class MainWindow : public QMainWindow {
     void StepZoom(int step);
     void ShowHowToPlay();
     void ShowAbout();
-    // The position's FEN to the clipboard.
-    void CopyPosition();
-    // Sets up the clipboard's FEN.
-    void PastePosition();
-    void OpenPgn();
-    void SaveGameAsPgn();
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
@@ -75,11 +57,11 @@ class MainWindow : public QMainWindow {
 
     // The dialogs, which a test answers instead of a user: an empty name or nothing for
     // Cancel. ChooseGame returns the index of one of games.
-    virtual QString AskOpenFileName(const QString& folder);
-    virtual QString AskSaveFileName(const QString& suggestion);
-    virtual std::optional<int> ChooseGame(const QStringList& games);
+    QString AskOpenFileName(const QString& folder) override;
+    QString AskSaveFileName(const QString& suggestion) override;
+    std::optional<int> ChooseGame(const QStringList& games) override;
     // A message box with a warning.
-    virtual void Warn(const QString& title, const QString& text);
+    void Warn(const QString& title, const QString& text) override;
 
   private:
     void BuildMenus();
@@ -88,27 +70,26 @@ class MainWindow : public QMainWindow {
     void OnEngineBusy(bool busy);
     void UpdateActions();
     void SetStatus(const QString& text);
-    // Whether the board holds a chess position; if not, says so under the action's name.
-    bool HoldsChessPosition(const QString& action);
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
-    // The board shows the engine's game afresh, without frames or a picked piece.
-    void ShowGameAfresh();
-    // The engine's game and its record as they stand, as the next step.
-    void PushStep();
     ostrand::chess::Colour EngineColour() const;
-    // Plays a game read from name on the engine's board, as OpenPgnFile describes.
-    bool PlayGame(const ostrand::chess::PgnGame& game, const QString& name);
-    // What the engine's board leaves out of a position it was given, in the status line.
-    void ShowSetUpNote(const std::string& note);
-    // The folder the PGN dialogs open in: the last one used, else the documents folder.
-    QString PgnFolder() const;
+
+    // What the exchange of positions and games asks of the window.
+    GameRecord& Record() override { return record_; }
+    void PushStep() override;
+    // The board shows the engine's game afresh, without frames or a picked piece.
+    void ShowGameAfresh() override;
+    // In the status line.
+    void ShowSetUpNote(const std::string& note) override;
+    void Notify(const QString& text) override;
+    std::string PgnResult() const override;
 
     F_Board* board_;
     QLabel* status_;
     GameHistory history_;
     // The game in standard notation, for copying and saving.
     GameRecord record_;
+    GameExchange* exchange_;
     bool closeWhenIdle_ = false;
     bool thinking_ = false;
 

@@ -80,8 +80,8 @@ int main(int argc, char* argv[]) {
     window.show();
     // Once the window shows; a bad file or position is reported and the new game stays.
     QTimer::singleShot(0, &window, [&] {
-        if (parser.isSet(FenOption)) window.SetUpFen(parser.value(FenOption));
-        if (!files.isEmpty()) window.OpenPgnFile(files.front());
+        if (parser.isSet(FenOption)) window.Exchange().SetUpFen(parser.value(FenOption));
+        if (!files.isEmpty()) window.Exchange().OpenPgnFile(files.front());
     });
     return app.exec();
 }

@@ -364,7 +364,7 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, row);
         QTemporaryDir folder;
         auto window = Open(2, row[0] == "w");
-        if (!row[1].isEmpty()) QVERIFY(window->SetUpFen(row[1]));
+        if (!row[1].isEmpty()) QVERIFY(window->Exchange().SetUpFen(row[1]));
         std::vector<decltype(Standing())> steps{Standing()};
         for (const QString& move : row[2].split(' ')) {
             Play(Board(*window), move);
@@ -458,7 +458,7 @@ class MainWindowTest : public QObject {
             shown = box->windowTitle() + "|" + box->text();
             box->accept();
         });
-        QVERIFY(window->SetUpFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+        QVERIFY(window->Exchange().SetUpFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
         QCOMPARE(shown, QString("Ostrand Chess|Check Mate!"));
         QCOMPARE(window->StatusText(), QString("Checkmate — you win"));
     }
