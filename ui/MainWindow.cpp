@@ -16,6 +16,7 @@
 
 #include "F_Board.h"
 #include "GameStatus.h"
+#include "Hint.h"
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
@@ -139,6 +140,7 @@ void MainWindow::BuildMenus() {
     moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
     force_ =
         add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
+    hint_ = add(move, "&Hint", "hint", QKeySequence(Qt::Key_H), &MainWindow::ShowHint);
     move->addSeparator();
     QMenu* level = move->addMenu("&Level");
     levels_ = new QActionGroup(this);
@@ -242,6 +244,18 @@ void MainWindow::SetLevel(int depth) {
     Preferences().setValue(LevelKey, depth);
 }
 
+void MainWindow::ShowHint() {
+    if (board_->EngineBusy()) return;
+    const std::optional<Hint> hint = FindHint(record_, *board_);
+    if (!hint) {
+        SetStatus("No hint in this position");
+        return;
+    }
+    board_->ShowHint(static_cast<int16_t>(hint->fromFile), static_cast<int16_t>(hint->fromRank),
+                     static_cast<int16_t>(hint->toFile), static_cast<int16_t>(hint->toRank));
+    SetStatus(QString("Hint: %1").arg(QString::fromStdString(hint->san)));
+}
+
 void MainWindow::SetZoom(int percent, bool keep) {
     if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
         percent = 100;
@@ -314,7 +328,7 @@ void MainWindow::OnEngineBusy(bool busy) {
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
     for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
-                            savePgn_, force_, rotate_, howToPlay_, about_})
+                            savePgn_, force_, hint_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());

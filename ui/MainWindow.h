@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
+    // The engine's suggestion for the player's move: framed in green on the board and named
+    // in the status line.
+    void ShowHint();
     // One of the form's zoom steps, kept in the settings when keep is true.
     void SetZoom(int percent, bool keep = true);
     // The next step up (+1) or down (-1).
@@ -104,6 +107,7 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* redo_;
     QAction* moveNow_;
     QAction* force_;
+    QAction* hint_;
     QActionGroup* levels_;
     QAction* rotate_;
     QAction* showStatistics_;

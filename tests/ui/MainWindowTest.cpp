@@ -178,6 +178,42 @@ class MainWindowTest : public QObject {
         QVERIFY(!Action(*window, "redo")->isEnabled());
     }
 
+    // The engine searches from the player's side on a copy: on either colour it finds the
+    // player's mate, and the game, the history and the statistics are as they were.
+    void aHintLeavesTheGameAsItWas_data() {
+        QTest::addColumn<bool>("playWhite");
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<QString>("san");
+        QTest::newRow("white") << true << "6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1"
+                               << "Rd8#";
+        QTest::newRow("black") << false << "3r2k1/5ppp/8/8/8/8/5PPP/6K1 b - - 0 1"
+                               << "Rd1#";
+    }
+
+    void aHintLeavesTheGameAsItWas() {
+        QFETCH(bool, playWhite);
+        QFETCH(QString, fen);
+        QFETCH(QString, san);
+        auto window = Open(4, playWhite);
+        F_Board& board = Board(*window);
+        Play(board, "5254");
+        QVERIFY(window->Exchange().SetUpFen(fen));
+        const ostrand::GameSnapshot game = ostrand::GameSnapshot::Capture();
+        const QString statistics = board.Label1->text() + board.Label18->text();
+        Action(*window, "hint")->trigger();
+        QCOMPARE(window->StatusText(), "Hint: " + san);
+        QVERIFY(Is(game));
+        QCOMPARE(board.Label1->text() + board.Label18->text(), statistics);
+        QCOMPARE(board.c(4).Image().pixel(0, 0) & 0xFFFFFF, 0x00A000u);
+        QCOMPARE(board.c(4 + 56).Image().pixel(0, 0) & 0xFFFFFF, 0x00A000u);
+        Action(*window, "takeBack")->trigger();
+        QCOMPARE(ostrand::MoveCount, int16_t(playWhite ? 2 : 3));
+        Action(*window, "redo")->trigger();
+        QVERIFY(Is(game));
+        Play(board, "4148");
+        QCOMPARE(board.LastReply, std::string("CheckMate"));
+    }
+
     void theLevelIsKeptAcrossARestart() {
         {
             MainWindow first(new TestBoard);
