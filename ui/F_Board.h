@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -51,6 +52,7 @@ class F_Board : public QWidget, public ostrand::Display {
     void SetProgressValue(int value) override;
     void ProcessEvents() override;
     void ReportDepth(int depth) override;
+    void ReportScore(int score) override;
     void PollInput() override;
 
     // Unshown, the five statistics lines and the progress bar stay in place but blank; the
@@ -58,6 +60,14 @@ class F_Board : public QWidget, public ostrand::Display {
     void SetStatisticsShown(bool shown);
     // True while the engine works on a command: the form refuses the player's input then.
     bool EngineBusy() const { return engineBusy_; }
+    // Frames the two squares of the engine's move text in blue (for its castling, where its
+    // king and rook land).
+    void FrameEngineMove(const std::string& move);
+
+    // Asked before the form sends the player's move or "Force" to the engine: its owner may
+    // answer in the engine's place, for a game that has ended by rules the engine does not
+    // know. Nothing, or no owner, lets the engine answer.
+    std::function<std::optional<std::string>(const std::string& command)> AnswerFirst;
 
     // The zoom steps, in per cent of the design size.
     static constexpr int Zooms[] = {100, 150, 200, 300};
@@ -128,6 +138,10 @@ class F_Board : public QWidget, public ostrand::Display {
     void EngineBusyChanged(bool busy);
     // The engine begins an iteration of this nominal depth.
     void DepthReported(int depth);
+    // The engine has chosen a move; score is its last finished iteration's, for the engine.
+    void ScoreReported(int score);
+    // Save has written, or Load has read, the saved-game file at path.
+    void SavedGameUsed(bool saved, const QString& path);
 
   public slots:
     void Btn_NewGame_Click();
@@ -185,6 +199,8 @@ class F_Board : public QWidget, public ostrand::Display {
     void Drag(const QPoint& global);
     void Drop(const QPoint& global);
     int16_t SquareAt(const QPoint& global) const;
+    // The command to the engine, unless AnswerFirst answers it.
+    std::string Send(const std::string& command);
     QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
 
     std::array<PictureBox*, 64> squares_{};

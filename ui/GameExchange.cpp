@@ -60,8 +60,32 @@ void GameExchange::CopyPosition() {
     host_.Notify("Position copied");
 }
 
+void GameExchange::CopyGame() {
+    if (host_.Board().EngineBusy()) return;
+    if (!HoldsChessPosition("Copy game")) return;
+    QGuiApplication::clipboard()->setText(GameText());
+    host_.Notify("Game copied");
+}
+
+// A text with a tag pair or a move number is taken for a game, anything else for a FEN.
 void GameExchange::PastePosition() {
-    SetUpFen(QGuiApplication::clipboard()->text());
+    if (host_.Board().EngineBusy()) return;
+    const QString text = QGuiApplication::clipboard()->text();
+    chess::Position position;
+    std::string error;
+    std::vector<chess::PgnGame> games;
+    const bool fen = chess::ParseFen(text.simplified().toStdString(), position, error);
+    if (!fen &&
+        chess::ReadPgn(text.toStdString(), games, error, chess::CastlingRule::PawnsIgnored) &&
+        (games.size() > 1 || !games[0].moves.empty() || !games[0].tags.empty())) {
+        PlayChosenGame(games, "the pasted game");
+        return;
+    }
+    SetUpFen(text);
+}
+
+bool GameExchange::EngineMayMove() const {
+    return host_.Record().DrawnBy() == GameRecord::DrawRule::None;
 }
 
 bool GameExchange::SetUpFen(const QString& fen) {
@@ -81,7 +105,7 @@ bool GameExchange::SetUpFen(const QString& fen) {
     host_.Record().Start(position, engine);
     host_.ShowGameAfresh();
     // The engine's answer belongs to the same step: taking back goes back before the paste.
-    if (position.toMove == engine)
+    if (position.toMove == engine && EngineMayMove())
         board.BtnForce_Click();
     else
         host_.PushStep();
@@ -106,6 +130,10 @@ bool GameExchange::OpenPgnFile(const QString& path) {
         host_.Warn("Open PGN", QString::fromStdString(error));
         return false;
     }
+    return PlayChosenGame(games, QFileInfo(path).fileName());
+}
+
+bool GameExchange::PlayChosenGame(const std::vector<chess::PgnGame>& games, const QString& name) {
     size_t chosen = 0;
     if (games.size() > 1) {
         QStringList titles;
@@ -115,9 +143,8 @@ bool GameExchange::OpenPgnFile(const QString& path) {
         if (!choice || *choice < 0 || static_cast<size_t>(*choice) >= games.size()) return false;
         chosen = static_cast<size_t>(*choice);
     }
-    QString name = QFileInfo(path).fileName();
-    if (games.size() > 1) name += QString(", game %1").arg(chosen + 1);
-    return PlayGame(games[chosen], name);
+    if (games.size() == 1) return PlayGame(games[0], name);
+    return PlayGame(games[chosen], QString("%1, game %2").arg(name).arg(chosen + 1));
 }
 
 bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
@@ -147,7 +174,10 @@ bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
     }
     ostrand::SetDisplay(&board);
     host_.ShowGameAfresh();
-    if (record.Final().toMove == engine) board.BtnForce_Click();
+    if (record.Final().toMove == engine && EngineMayMove())
+        board.BtnForce_Click();
+    else if (record.Final().toMove == engine)
+        host_.PushStep();
     host_.ShowSetUpNote(note);
     host_.Notify(QString("Opened %1").arg(name));
     return true;
@@ -164,13 +194,19 @@ void GameExchange::SaveGameAsPgn() {
     SavePgnFile(path);
 }
 
-bool GameExchange::SavePgnFile(const QString& path) {
+QString GameExchange::GameText() const {
     const GameRecord& record = host_.Record();
-    if (!record.HasGame()) return false;
+    if (!record.HasGame()) return {};
     const chess::PgnGame game =
         record.Pgn(PlayerName, EngineName().toStdString(),
-                   QDate::currentDate().toString("yyyy.MM.dd").toStdString(), host_.PgnResult());
-    const QByteArray text = QByteArray::fromStdString(chess::WritePgn(game));
+                   QDate::currentDate().toString("yyyy.MM.dd").toStdString(), host_.PgnResult(),
+                   host_.Termination());
+    return QString::fromStdString(chess::WritePgn(game));
+}
+
+bool GameExchange::SavePgnFile(const QString& path) {
+    if (!host_.Record().HasGame()) return false;
+    const QByteArray text = GameText().toUtf8();
     // The file is replaced only once the whole game is written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {

@@ -31,8 +31,9 @@ class GameExchange : public QObject {
         virtual void ShowSetUpNote(const std::string& note) = 0;
         // A brief notice that something was done.
         virtual void Notify(const QString& text) = 0;
-        // The game's result as PGN writes it.
+        // The game's result as PGN writes it, and how it ended when the engine does not know.
         virtual std::string PgnResult() const = 0;
+        virtual std::string Termination() const = 0;
         // The dialogs: an empty name or nothing for Cancel; ChooseGame returns the index of
         // one of games.
         virtual QString AskOpenFileName(const QString& folder) = 0;
@@ -60,20 +61,27 @@ class GameExchange : public QObject {
     bool OpenPgnFile(const QString& path);
     // Writes the game since its start, or since the last edit, paste or load, to path.
     bool SavePgnFile(const QString& path);
+    // The game as Save game as PGN writes it; empty while the board holds no chess position.
+    QString GameText() const;
 
   public slots:
     // The position's FEN to the clipboard.
     void CopyPosition();
-    // Sets up the clipboard's FEN.
+    // Sets up the clipboard's FEN, or plays its PGN game as an opened file's.
     void PastePosition();
+    // The game in PGN to the clipboard.
+    void CopyGame();
     void OpenPgn();
     void SaveGameAsPgn();
 
   private:
     // Whether the board holds a chess position; if not, says so under the action's name.
     bool HoldsChessPosition(const QString& action);
-    // Plays a game read from name on the engine's board, as OpenPgnFile describes.
+    // Plays the game the player chooses of games read from name, as OpenPgnFile describes.
+    bool PlayChosenGame(const std::vector<ostrand::chess::PgnGame>& games, const QString& name);
     bool PlayGame(const ostrand::chess::PgnGame& game, const QString& name);
+    // Whether the engine may move in the game as it stands: not in one drawn by rule.
+    bool EngineMayMove() const;
     // The folder the PGN dialogs open in: the last one used, else the documents folder.
     QString PgnFolder() const;
     ostrand::chess::Colour EngineColour() const;

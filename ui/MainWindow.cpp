@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
 #include "Hint.h"
@@ -88,6 +90,12 @@ MainWindow::MainWindow(F_Board* board)
         SetStatus(QString("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
+    connect(board_, &F_Board::ScoreReported, this, [this](int score) { engineScore_ = score; });
+    connect(board_, &F_Board::SavedGameUsed, this, [this](bool saved, const QString& path) {
+        const QString where = QDir::toNativeSeparators(path);
+        Notify(saved ? QString("Saved to %1").arg(where) : QString("Loaded from %1").arg(where));
+    });
+    board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
 
     QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
@@ -130,6 +138,12 @@ void MainWindow::BuildMenus() {
                    [this] { exchange_->OpenPgn(); });
     savePgn_ = add(game, "Save game as P&GN…", "savePgn", QKeySequence("Ctrl+Shift+S"),
                    [this] { exchange_->SaveGameAsPgn(); });
+    game->addSeparator();
+    copyGame_ = add(game, "Copy &game", "copyGame", QKeySequence("Ctrl+Shift+C"),
+                    [this] { exchange_->CopyGame(); });
+    game->addSeparator();
+    offerDraw_ = add(game, "Offer a &draw", "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
+    resign_ = add(game, "R&esign", "resign", QKeySequence(), &MainWindow::Resign);
     game->addSeparator();
     QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -198,8 +212,13 @@ void MainWindow::RecordStep() {
 }
 
 void MainWindow::PushStep() {
-    history_.Push({ostrand::GameSnapshot::Capture(), record_});
+    PushNewStep();
+}
+
+bool MainWindow::PushNewStep() {
+    const bool added = history_.Push({ostrand::GameSnapshot::Capture(), record_});
     UpdateActions();
+    return added;
 }
 
 chess::Colour MainWindow::EngineColour() const {
@@ -223,14 +242,77 @@ void MainWindow::Redo() {
 void MainWindow::ReturnTo(const GameState& state) {
     state.engine.Restore();
     record_ = state.record;
-    ShowGameAfresh();
+    ShowGame();
+}
+
+void MainWindow::ShowGame() {
+    engineScore_.reset();
+    board_->ClickState = 1;
+    board_->PrintBoard();
+    board_->FrameEngineMove(LastEngineMove());
+    SetStatus(QString::fromStdString(status::GameStatus(record_)));
+    UpdateActions();
 }
 
 void MainWindow::ShowGameAfresh() {
-    board_->ClickState = 1;
-    board_->PrintBoard();
-    SetStatus(QString::fromStdString(status::GameStatus()));
-    UpdateActions();
+    ShowGame();
+    AnnounceEnding();
+}
+
+// The engine's move text of the record's last move when the engine made it, else empty.
+std::string MainWindow::LastEngineMove() const {
+    if (!record_.HasGame() || record_.Moves().empty()) return {};
+    const std::vector<chess::Position> positions = record_.Positions();
+    const chess::Position& before = positions[positions.size() - 2];
+    std::string text, error;
+    if (before.toMove != record_.Engine() ||
+        !chess::EngineMove(before, record_.Moves().back(), record_.Engine(), text, error))
+        return {};
+    return text;
+}
+
+// An ending the engine does not know is announced as it announces a mate.
+void MainWindow::AnnounceEnding() {
+    if (status::EndedBeyondTheEngine(record_) && record_.Settled() == GameRecord::Settlement::None)
+        board_->ShowMessage(status::GameResult(record_));
+}
+
+std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
+    // "Error": nothing is played, and the status line says why.
+    if (status::EndedBeyondTheEngine(record_)) return "Error";
+    const chess::Position& now = record_.Final();
+    const auto move = chess::StandardMove(command, now, record_.Engine());
+    if (!record_.HasGame() || command == "Force" || !move) return std::nullopt;
+    const auto legal = chess::LegalMoves(now, chess::CastlingRule::PawnsIgnored);
+    std::string text, error;
+    if (std::find(legal.begin(), legal.end(), *move) == legal.end() ||
+        !chess::EngineMove(now, *move, record_.Engine(), text, error))
+        return std::nullopt;
+    GameRecord after = record_;
+    after.Add(*move);
+    if (after.DrawnBy() == GameRecord::DrawRule::None) return std::nullopt;
+    // The move draws by a rule the engine does not know: it is played without an answer.
+    ostrand::PlayMove(text[0] - '0', text[1] - '0', text[2] - '0', text[3] - '0');
+    return "OK";
+}
+
+void MainWindow::Resign() {
+    if (board_->EngineBusy() || !status::GameResult(record_).empty() || !record_.HasGame()) return;
+    record_.Settle(GameRecord::Settlement::PlayerResigned);
+    PushNewStep();
+    ShowGame();
+}
+
+// The engine takes a draw when its last search found it at least a pawn behind.
+void MainWindow::OfferDraw() {
+    if (board_->EngineBusy() || !status::GameResult(record_).empty() || !record_.HasGame()) return;
+    if (!engineScore_ || *engineScore_ > -100) {
+        SetStatus("The engine declines the draw");
+        return;
+    }
+    record_.Settle(GameRecord::Settlement::DrawAgreed);
+    PushNewStep();
+    ShowGame();
 }
 
 void MainWindow::MoveNow() {
@@ -246,7 +328,8 @@ void MainWindow::SetLevel(int depth) {
 
 void MainWindow::ShowHint() {
     if (board_->EngineBusy()) return;
-    const std::optional<Hint> hint = FindHint(record_, *board_);
+    const std::optional<Hint> hint =
+        status::GameResult(record_).empty() ? FindHint(record_, *board_) : std::nullopt;
     if (!hint) {
         SetStatus("No hint in this position");
         return;
@@ -298,22 +381,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::OnGameStarted() {
     record_.Start(chess::StartPosition(), EngineColour());
     // Playing black, the engine has opened the game.
-    if (board_->PlayerSide == 1) record_.Follow("Force", board_->LastReply);
+    if (board_->PlayerSide == 1) {
+        record_.Follow("Force", board_->LastReply);
+        board_->FrameEngineMove(board_->LastReply);
+    } else {
+        engineScore_.reset();
+    }
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
-    SetStatus(QString::fromStdString(status::GameStatus()));
+    SetStatus(QString::fromStdString(status::GameStatus(record_)));
     UpdateActions();
 }
 
 void MainWindow::OnGameChanged(const QString& command) {
+    const bool over = status::EndedBeyondTheEngine(record_);
     // A load or a placement sends no command; the last reply is an older command's.
     record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
-    PushStep();
-    std::string text = status::GameStatus();
+    const bool added = PushNewStep();
+    std::string text = status::GameStatus(record_);
     const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
-    if (refused && status::GameResult().empty())
+    if (over && !added)
+        text = "The game is over: start a new game";
+    else if (refused && status::GameResult(record_).empty())
         text = status::RefusalReason(command.toStdString());
     SetStatus(QString::fromStdString(text));
+    if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     UpdateActions();
+    if (added) AnnounceEnding();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {
@@ -328,15 +421,20 @@ void MainWindow::OnEngineBusy(bool busy) {
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
     for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
-                            savePgn_, force_, hint_, rotate_, howToPlay_, about_})
+                            savePgn_, copyGame_, force_, hint_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
+    const bool open = idle && record_.HasGame() && status::GameResult(record_).empty();
+    resign_->setEnabled(open);
+    offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());
     moveNow_->setEnabled(thinking_);
 }
 
+// A notice ("Position copied") gives way, so that what the line says now shows.
 void MainWindow::SetStatus(const QString& text) {
+    statusBar()->clearMessage();
     status_->setText(text);
     status_->setToolTip(QString());
 }
@@ -356,7 +454,11 @@ void MainWindow::Notify(const QString& text) {
 }
 
 std::string MainWindow::PgnResult() const {
-    return status::PgnResult(board_->PlayerSide == 0);
+    return status::PgnResult(record_, board_->PlayerSide == 0);
+}
+
+std::string MainWindow::Termination() const {
+    return status::Termination(record_);
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {

@@ -53,6 +53,11 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void StepZoom(int step);
     void ShowHowToPlay();
     void ShowAbout();
+    // Ends the game as a loss for the player.
+    void Resign();
+    // The engine accepts when its last search found it at least a pawn behind; otherwise
+    // the game goes on.
+    void OfferDraw();
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
@@ -76,6 +81,15 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
     ostrand::chess::Colour EngineColour() const;
+    // The board, its frames, the status line and the actions for the step on show.
+    void ShowGame();
+    // Adds the game as it stands as the next step; false when it is the step on show.
+    bool PushNewStep();
+    std::string LastEngineMove() const;
+    void AnnounceEnding();
+    // Answers a command in the engine's place when the game has ended by a rule the engine
+    // does not know, or when the player's move ends it so.
+    std::optional<std::string> AnswerFirst(const std::string& command);
 
     // What the exchange of positions and games asks of the window.
     GameRecord& Record() override { return record_; }
@@ -86,6 +100,7 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void ShowSetUpNote(const std::string& note) override;
     void Notify(const QString& text) override;
     std::string PgnResult() const override;
+    std::string Termination() const override;
 
     F_Board* board_;
     QLabel* status_;
@@ -93,6 +108,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // The game in standard notation, for copying and saving.
     GameRecord record_;
     GameExchange* exchange_;
+    // The engine's last search score, for a draw offer; none since the game changed
+    // otherwise.
+    std::optional<int> engineScore_;
     bool closeWhenIdle_ = false;
     bool thinking_ = false;
 
@@ -103,6 +121,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* pastePosition_;
     QAction* openPgn_;
     QAction* savePgn_;
+    QAction* copyGame_;
+    QAction* offerDraw_;
+    QAction* resign_;
     QAction* takeBack_;
     QAction* redo_;
     QAction* moveNow_;
