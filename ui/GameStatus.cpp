@@ -1,6 +1,7 @@
 #include "GameStatus.h"
 
 #include "MoveGenerator.h"
+#include "StandardChess.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -23,11 +24,28 @@ Outcome GameOutcome() {
     return Outcome::Open;
 }
 
-// The endings the engine does not know: the players' word first, then the draw rules.
+// Whether the side whose time is not up could still mate: else a flag's fall draws.
+bool OtherCanMate(const GameRecord& record) {
+    const bool playerFlagged = record.Settled() == GameRecord::Settlement::PlayerOutOfTime;
+    const ostrand::chess::Colour engine = record.Engine();
+    const ostrand::chess::Colour player = engine == ostrand::chess::Colour::White
+                                              ? ostrand::chess::Colour::Black
+                                              : ostrand::chess::Colour::White;
+    return ostrand::chess::CanMate(record.Final(), playerFlagged ? engine : player);
+}
+
+// The endings the engine does not know: the players' word or a clock first, then the draw
+// rules.
 std::string EndingBeyondTheEngine(const GameRecord& record) {
     switch (record.Settled()) {
         case GameRecord::Settlement::PlayerResigned: return "You resigned — Ostrand wins";
         case GameRecord::Settlement::DrawAgreed: return "Draw agreed";
+        case GameRecord::Settlement::PlayerOutOfTime:
+            return OtherCanMate(record) ? "Your time is up — Ostrand wins"
+                                        : "Your time is up, but Ostrand cannot mate — draw";
+        case GameRecord::Settlement::EngineOutOfTime:
+            return OtherCanMate(record) ? "Ostrand's time is up — you win"
+                                        : "Ostrand's time is up, but you cannot mate — draw";
         case GameRecord::Settlement::None: break;
     }
     switch (record.DrawnBy()) {
@@ -62,8 +80,13 @@ std::string PgnResult(const GameRecord& record, bool playerIsWhite) {
         case Outcome::Draw: return "1/2-1/2";
         case Outcome::Open: break;
     }
-    if (record.Settled() == GameRecord::Settlement::PlayerResigned)
-        return playerIsWhite ? "0-1" : "1-0";
+    const bool playerLost =
+        record.Settled() == GameRecord::Settlement::PlayerResigned ||
+        (record.Settled() == GameRecord::Settlement::PlayerOutOfTime && OtherCanMate(record));
+    const bool engineLost =
+        record.Settled() == GameRecord::Settlement::EngineOutOfTime && OtherCanMate(record);
+    if (playerLost) return playerIsWhite ? "0-1" : "1-0";
+    if (engineLost) return playerIsWhite ? "1-0" : "0-1";
     return EndedBeyondTheEngine(record) ? "1/2-1/2" : "*";
 }
 
@@ -72,6 +95,8 @@ std::string Termination(const GameRecord& record) {
     switch (record.Settled()) {
         case GameRecord::Settlement::PlayerResigned: return "Player resigned";
         case GameRecord::Settlement::DrawAgreed: return "Draw by agreement";
+        case GameRecord::Settlement::PlayerOutOfTime:
+        case GameRecord::Settlement::EngineOutOfTime: return "time forfeit";
         case GameRecord::Settlement::None: break;
     }
     return EndingBeyondTheEngine(record);

@@ -49,11 +49,12 @@ std::optional<Hint> FindHint(const GameRecord& record, F_Board& board) {
     // The engine always plays its own pieces: set up for it as the player's colour, it
     // searches the player's move.
     chess::SetUpEngine(now, player);
-    ostrand::SearchBudget = {HintTime, HintTime};
+    // The window learns of the search as of the engine's own, then the hint's time applies.
     quiet.SetEnabled(false);
+    ostrand::SearchBudget = {HintTime, HintTime};
     const std::string found = ostrand::FindBestMove();
-    quiet.SetEnabled(true);
     ostrand::SearchBudget = budget;
+    quiet.SetEnabled(true);
     ostrand::SetDisplay(&board);
     game.Restore();
 

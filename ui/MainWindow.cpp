@@ -4,8 +4,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -14,6 +19,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "EngineBoard.h"
 #include "F_Board.h"
@@ -22,6 +29,7 @@
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
+#include "TimePlan.h"
 #include "Version.h"
 
 namespace chess = ostrand::chess;
@@ -32,6 +40,10 @@ constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* ZoomKey = "zoom";
 constexpr const char* LegalMovesKey = "showLegalMoves";
+constexpr const char* TimeControlKey = "timeControl";
+
+// The Time control menu's choices besides None and Custom.
+constexpr const char* TimeControls[] = {"1+0", "3+2", "5+0", "10+5", "15+10", "30+0"};
 
 constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
 // How long the status line shows that something was done, in milliseconds.
@@ -66,8 +78,21 @@ const char* const HowToPlayText =
 }  // namespace
 
 MainWindow::MainWindow(F_Board* board)
-    : board_(board ? board : new F_Board), exchange_(new GameExchange(*this, this)) {
-    setCentralWidget(board_);
+    : board_(board ? board : new F_Board),
+      exchange_(new GameExchange(*this, this)),
+      clock_(new ChessClock) {
+    // The form keeps its place at the top left; the clocks stand beside it.
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(board_, 0, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(6, 6, 6, 6);
+    side->addWidget(clock_);
+    side->addStretch();
+    row->addLayout(side);
+    setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
     // The form has a fixed size; the window fits round it.
@@ -87,6 +112,8 @@ MainWindow::MainWindow(F_Board* board)
     connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
+        // The player's move is in: the engine's clock runs while it thinks.
+        if (clock_->Running() == ChessClock::Side::Player) clock_->Press(ChessClock::Side::Player);
         SetStatus(QString("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
@@ -96,6 +123,7 @@ MainWindow::MainWindow(F_Board* board)
         Notify(saved ? QString("Saved to %1").arg(where) : QString("Loaded from %1").arg(where));
     });
     board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
+    connect(clock_, &ChessClock::Flagged, this, &MainWindow::OnFlagged);
 
     QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
@@ -105,6 +133,9 @@ MainWindow::MainWindow(F_Board* board)
     showLegalMoves_->setChecked(settings.value(LegalMovesKey, false).toBool());
     board_->SetShowLegalMoves(showLegalMoves_->isChecked());
     SetZoom(settings.value(ZoomKey, 100).toInt(), false);
+    SetTimeControl(
+        TimeControl::Parse(settings.value(TimeControlKey).toString()).value_or(TimeControl{}),
+        false);
     UpdateActions();
 }
 
@@ -141,6 +172,26 @@ void MainWindow::BuildMenus() {
     game->addSeparator();
     copyGame_ = add(game, "Copy &game", "copyGame", QKeySequence("Ctrl+Shift+C"),
                     [this] { exchange_->CopyGame(); });
+    QMenu* time = game->addMenu("&Time control");
+    timeControls_ = new QActionGroup(this);
+    const auto addControl = [this, time](const QString& text, const QString& name,
+                                         const std::optional<TimeControl>& control) {
+        QAction* action = time->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        timeControls_->addAction(action);
+        if (control) {
+            action->setData(control->Text());
+            connect(action, &QAction::triggered, this,
+                    [this, control] { SetTimeControl(*control); });
+        }
+        return action;
+    };
+    addControl("None", "timeNone", TimeControl{});
+    for (const char* control : TimeControls)
+        addControl(control, QString("time%1").arg(control), TimeControl::Parse(control));
+    customTime_ = addControl("Custom…", "timeCustom", std::nullopt);
+    connect(customTime_, &QAction::triggered, this, &MainWindow::ChooseTimeControl);
     game->addSeparator();
     offerDraw_ = add(game, "Offer a &draw", "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
     resign_ = add(game, "R&esign", "resign", QKeySequence(), &MainWindow::Resign);
@@ -251,6 +302,7 @@ void MainWindow::ShowGame() {
     board_->PrintBoard();
     board_->FrameEngineMove(LastEngineMove());
     SetStatus(QString::fromStdString(status::GameStatus(record_)));
+    FollowClock();
     UpdateActions();
 }
 
@@ -273,7 +325,10 @@ std::string MainWindow::LastEngineMove() const {
 
 // An ending the engine does not know is announced as it announces a mate.
 void MainWindow::AnnounceEnding() {
-    if (status::EndedBeyondTheEngine(record_) && record_.Settled() == GameRecord::Settlement::None)
+    using Settlement = GameRecord::Settlement;
+    const Settlement settled = record_.Settled();
+    if (status::EndedBeyondTheEngine(record_) && settled != Settlement::PlayerResigned &&
+        settled != Settlement::DrawAgreed)
         board_->ShowMessage(status::GameResult(record_));
 }
 
@@ -389,6 +444,10 @@ void MainWindow::OnGameStarted() {
     }
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
     SetStatus(QString::fromStdString(status::GameStatus(record_)));
+    // The new game's clocks, on the control chosen for it, run from now.
+    flagged_.reset();
+    clock_->Start(nextControl_);
+    FollowClock();
     UpdateActions();
 }
 
@@ -405,12 +464,24 @@ void MainWindow::OnGameChanged(const QString& command) {
         text = status::RefusalReason(command.toStdString());
     SetStatus(QString::fromStdString(text));
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
+    FollowClock();
     UpdateActions();
     if (added) AnnounceEnding();
+    SettleOnTime();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {
     if (!busy) thinking_ = false;
+    // On a clock the engine thinks by the budget its time allows, as in the UCI mode.
+    const TimeControl& control = clock_->Control();
+    if (busy && control.Timed()) {
+        ostrand::GoClock go;
+        go.timeLeft = clock_->Remaining(ChessClock::Side::Engine);
+        go.increment = std::llround(control.increment * 1000);
+        ostrand::SearchBudget = ostrand::PlanBudget(go);
+    } else {
+        ostrand::SearchBudget = {};
+    }
     UpdateActions();
     // The command's handler finishes first; then the window closes as asked.
     if (!busy && closeWhenIdle_) QTimer::singleShot(0, this, &QWidget::close);
@@ -459,6 +530,88 @@ std::string MainWindow::PgnResult() const {
 
 std::string MainWindow::Termination() const {
     return status::Termination(record_);
+}
+
+std::string MainWindow::TimeControlTag() const {
+    return clock_->Control().Timed() ? clock_->Control().PgnTag() : std::string();
+}
+
+void MainWindow::SetTimeControl(const TimeControl& control, bool keep) {
+    nextControl_ = control;
+    bool listed = false;
+    for (QAction* action : timeControls_->actions()) {
+        const bool chosen =
+            action != customTime_ &&
+            TimeControl::Parse(action->data().toString()).value_or(TimeControl{}) == control;
+        action->setChecked(chosen);
+        listed = listed || chosen;
+    }
+    customTime_->setChecked(!listed);
+    customTime_->setText(listed ? QString("Custom…") : QString("Custom (%1)…").arg(control.Text()));
+    if (keep) Preferences().setValue(TimeControlKey, control.Timed() ? control.Text() : QString());
+    if (keep && control != clock_->Control())
+        Notify(QString("The time control takes effect with the next new game"));
+}
+
+void MainWindow::ChooseTimeControl() {
+    const TimeControl current = nextControl_.Timed() ? nextControl_ : TimeControl{5, 0};
+    if (const std::optional<TimeControl> control = AskTimeControl(current))
+        SetTimeControl(*control);
+    else
+        SetTimeControl(nextControl_, false);
+}
+
+std::optional<TimeControl> MainWindow::AskTimeControl(const TimeControl& current) {
+    QDialog dialog(this);
+    dialog.setWindowTitle("Time control");
+    auto* form = new QFormLayout(&dialog);
+    auto* minutes = new QDoubleSpinBox(&dialog);
+    minutes->setRange(0.1, 1440);
+    minutes->setDecimals(1);
+    minutes->setValue(current.minutes);
+    auto* increment = new QDoubleSpinBox(&dialog);
+    increment->setRange(0, 3600);
+    increment->setDecimals(1);
+    increment->setValue(current.increment);
+    form->addRow("Minutes for the game:", minutes);
+    form->addRow("Seconds added after each move:", increment);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return TimeControl{minutes->value(), increment->value()};
+}
+
+void MainWindow::FollowClock() {
+    using Side = ChessClock::Side;
+    if (!record_.HasGame() || !status::GameResult(record_).empty()) {
+        clock_->Stop();
+        return;
+    }
+    const bool engineToMove = record_.Final().toMove == record_.Engine();
+    if (clock_->Running() == Side::Engine && !engineToMove)
+        clock_->Press(Side::Engine);
+    else
+        clock_->Run(engineToMove ? Side::Engine : Side::Player);
+}
+
+// A search on a fallen flag stops at once; the game ends when the engine has answered.
+void MainWindow::OnFlagged(ChessClock::Side side) {
+    flagged_ = side;
+    if (thinking_) ostrand::StopRequested = true;
+    if (!board_->EngineBusy()) SettleOnTime();
+}
+
+void MainWindow::SettleOnTime() {
+    if (!flagged_) return;
+    const ChessClock::Side side = *std::exchange(flagged_, std::nullopt);
+    if (!record_.HasGame() || !status::GameResult(record_).empty()) return;
+    record_.Settle(side == ChessClock::Side::Player ? GameRecord::Settlement::PlayerOutOfTime
+                                                    : GameRecord::Settlement::EngineOutOfTime);
+    PushNewStep();
+    ShowGame();
+    AnnounceEnding();
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {

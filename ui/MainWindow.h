@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "ChessClock.h"
 #include "GameExchange.h"
 #include "GameHistory.h"
 
@@ -51,8 +52,13 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void SetZoom(int percent, bool keep = true);
     // The next step up (+1) or down (-1).
     void StepZoom(int step);
+    // The time control of the next new games, kept in the settings when keep is true.
+    void SetTimeControl(const TimeControl& control, bool keep = true);
+    ChessClock& Clock() const { return *clock_; }
     void ShowHowToPlay();
     void ShowAbout();
+    // Asks for a time control of the player's own and makes it the next games' one.
+    void ChooseTimeControl();
     // Ends the game as a loss for the player.
     void Resign();
     // The engine accepts when its last search found it at least a pawn behind; otherwise
@@ -70,6 +76,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     std::optional<int> ChooseGame(const QStringList& games) override;
     // A message box with a warning.
     void Warn(const QString& title, const QString& text) override;
+    // Minutes and seconds a move of one's own; nothing for Cancel.
+    virtual std::optional<TimeControl> AskTimeControl(const TimeControl& current);
 
   private:
     void BuildMenus();
@@ -101,6 +109,12 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void Notify(const QString& text) override;
     std::string PgnResult() const override;
     std::string Termination() const override;
+    std::string TimeControlTag() const override;
+    // The clock of the side to move runs, none once the game is over.
+    void FollowClock();
+    void OnFlagged(ChessClock::Side side);
+    // Ends the game on time for the side whose flag fell, once the engine has answered.
+    void SettleOnTime();
 
     F_Board* board_;
     QLabel* status_;
@@ -134,6 +148,12 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* showStatistics_;
     QActionGroup* zooms_;
     QAction* showLegalMoves_;
+    QActionGroup* timeControls_;
+    QAction* customTime_;
+    ChessClock* clock_;
+    TimeControl nextControl_;
+    // A side whose time ran out while the engine was busy.
+    std::optional<ChessClock::Side> flagged_;
     QAction* howToPlay_;
     QAction* about_;
 };

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
+#include "ChessClock.h"
 #include "Display.h"
 #include "F_Board.h"
 #include "MainWindow.h"
@@ -13,6 +15,8 @@
 namespace {
 
 const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
+const QCommandLineOption ClockOption(
+    "clock", "Play on a clock: M minutes (decimals allowed) plus S seconds a move.", "M+S");
 const QCommandLineOption ZoomOption("zoom", "Show the board at PERCENT: 100, 150, 200 or 300.",
                                     "PERCENT");
 
@@ -24,6 +28,7 @@ void Describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(FenOption);
+    parser.addOption(ClockOption);
     parser.addOption(ZoomOption);
     parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
 }
@@ -73,7 +78,22 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    std::optional<TimeControl> clock;
+    if (parser.isSet(ClockOption)) {
+        clock = TimeControl::Parse(parser.value(ClockOption));
+        if (!clock) {
+            std::fprintf(
+                stderr,
+                "%s: --clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %s\n",
+                qPrintable(QCoreApplication::applicationName()),
+                qPrintable(parser.value(ClockOption)));
+            return 1;
+        }
+    }
+
     MainWindow window;
+    // For this run only, as --zoom.
+    if (clock) window.SetTimeControl(*clock, false);
     // For this run only: the View menu's choice stays as it was kept.
     if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();

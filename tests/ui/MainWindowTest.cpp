@@ -19,6 +19,7 @@
 #include <optional>
 #include <tuple>
 
+#include "ChessClock.h"
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameSnapshot.h"
@@ -220,6 +221,74 @@ class MainWindowTest : public QObject {
         QVERIFY(Is(game));
         Play(board, "4148");
         QCOMPARE(board.LastReply, std::string("CheckMate"));
+    }
+
+    // On a 0.1+2 clock, a stopped test clock: the engine thinks on a budget, the increment
+    // follows each move, take back leaves both clocks, and a fallen flag ends the game as a
+    // loss, or a draw when the other side has nothing to mate with.
+    void aFlagFallEndsTheGame_data() {
+        QTest::addColumn<QString>("fen");
+        QTest::addColumn<bool>("engineFlags");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("player") << "" << false << "Your time is up — Ostrand wins"
+                                << "0-1";
+        QTest::newRow("engine") << "" << true << "Ostrand's time is up — you win"
+                                << "1-0";
+        QTest::newRow("bare king") << "4k3/8/8/8/8/8/8/R3K3 w - - 0 1" << false
+                                   << "Your time is up, but Ostrand cannot mate — draw"
+                                   << "1/2-1/2";
+    }
+
+    void aFlagFallEndsTheGame() {
+        QFETCH(QString, fen);
+        QFETCH(bool, engineFlags);
+        QFETCH(QString, status);
+        QFETCH(QString, result);
+        static double now = 1000;
+        ostrand::SetClock([] { return now; });
+        using Side = ChessClock::Side;
+        auto window = std::make_unique<TestWindow>();
+        window->SetLevel(4);
+        window->SetTimeControl({0.1, 2});
+        window->Start();
+        ChessClock& clock = window->Clock();
+        QCOMPARE(clock.Running(), std::optional<Side>(Side::Player));
+        if (!fen.isEmpty()) QVERIFY(window->Exchange().SetUpFen(fen));
+
+        double budget = 0;
+        Board(*window).onPoll = [&] {
+            budget = ostrand::SearchBudget.limit;
+            if (engineFlags) now += 10, clock.Check();
+        };
+        now += 1;
+        Play(Board(*window), fen.isEmpty() ? "5254" : "1112");
+        if (fen.isEmpty()) QVERIFY(budget > 0 && budget <= 3);
+        QCOMPARE(ostrand::SearchBudget.limit, 0.0);
+        if (!engineFlags) {
+            QCOMPARE(clock.Remaining(Side::Player), 7000);
+            QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            QStringList shown;
+            for (const QLabel* label : clock.findChildren<QLabel*>())
+                shown << label->text();
+            QCOMPARE(shown, (QStringList{"You: 0:07.0", "Ostrand: 0:08.0"}));
+            Action(*window, "takeBack")->trigger();
+            QCOMPARE(clock.Remaining(Side::Player), 7000);
+            QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            now += 7;
+            clock.Check();
+        }
+        ostrand::SetClock(nullptr);
+        QCOMPARE(window->StatusText(), status);
+        QVERIFY(!clock.Running());
+        Action(*window, "copyGame")->trigger();
+        const QString pgn = QGuiApplication::clipboard()->text();
+        QVERIFY(pgn.contains("[Result \"" + result + "\"]"));
+        QVERIFY(pgn.contains("[TimeControl \"6+2\"]"));
+        QVERIFY(pgn.contains("[Termination \"time forfeit\"]"));
+        const auto game = ostrand::GameSnapshot::Capture();
+        Play(Board(*window), "7163");
+        QVERIFY(Is(game));
     }
 
     void theLevelIsKeptAcrossARestart() {
