@@ -58,15 +58,9 @@ std::optional<TimeControl> TimeControl::Parse(const QString& text) {
 
 ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
     for (QLabel*& label : labels_) {
         label = new QLabel(this);
         label->setAlignment(Qt::AlignCenter);
-        label->setMargin(2);
-        QFont font = label->font();
-        font.setPointSizeF(font.pointSizeF() * 1.5);
-        label->setFont(font);
         // The running clock is framed and lit.
         label->setAutoFillBackground(true);
         label->setFrameShape(QFrame::Box);
@@ -76,9 +70,25 @@ ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(thi
     layout->addWidget(labels_[0]);
     labels_[0]->setToolTip("Your time left");
     labels_[1]->setToolTip("The engine's time left");
+    Show();
+    SetScale(1);
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &ChessClock::Check);
     hide();
+}
+
+void ChessClock::SetScale(double scale) {
+    const int margin = static_cast<int>(std::lround(6 * scale));
+    layout()->setContentsMargins(margin, margin, margin, margin);
+    layout()->setSpacing(margin / 3);
+    for (QLabel* label : labels_) {
+        QFont font = QWidget::font();
+        font.setPointSizeF(font.pointSizeF() * 1.5 * scale);
+        label->setFont(font);
+        label->setMargin(margin / 3);
+    }
+    if (designWidth_ == 0) designWidth_ = sizeHint().width();
+    setMinimumWidth(static_cast<int>(std::lround(designWidth_ * scale)));
 }
 
 void ChessClock::Start(const TimeControl& control) {

@@ -47,6 +47,8 @@ class ChessClock : public QWidget {
     int64_t Remaining(Side side) const;
     // Reads the time and reports a flag that has fallen; a timer calls it ten times a second.
     void Check();
+    // Grows with the window's zoom.
+    void SetScale(double scale);
 
   signals:
     // The running side's time is up; its clock stops at zero.
@@ -61,5 +63,7 @@ class ChessClock : public QWidget {
     double since_ = 0;
     std::optional<Side> running_;
     QLabel* labels_[2];
+    // The width at 100 %, which every zoom keeps at least in proportion.
+    int designWidth_ = 0;
     QTimer* timer_;
 };

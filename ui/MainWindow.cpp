@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -73,7 +74,10 @@ const char* const HowToPlayText =
     "<p><b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
     "position</b> (Ctrl+V) sets one up from there, and the engine moves if it is its turn. "
     "<b>Save game as PGN</b> and <b>Open PGN</b> keep and replay whole games, which other "
-    "chess programs read too.</p>";
+    "chess programs read too.</p>"
+    "<p>You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
+    "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays the next "
+    "games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window.</p>";
 
 }  // namespace
 
@@ -88,7 +92,7 @@ MainWindow::MainWindow(F_Board* board)
     row->setSpacing(0);
     row->addWidget(board_, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
-    side->setContentsMargins(6, 6, 6, 6);
+    side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(clock_);
     side->addStretch();
     row->addLayout(side);
@@ -398,6 +402,20 @@ void MainWindow::SetZoom(int percent, bool keep) {
     if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
         percent = 100;
     board_->SetZoom(percent);
+    // The menus, the status line and the clocks grow with the form.
+    if (!barHeights_)
+        barHeights_ = {menuBar()->sizeHint().height(), statusBar()->sizeHint().height()};
+    const double scale = percent / 100.0;
+    QFont font = QApplication::font(menuBar());
+    font.setPointSizeF(font.pointSizeF() * scale);
+    menuBar()->setFont(font);
+    font = QApplication::font(statusBar());
+    font.setPointSizeF(font.pointSizeF() * scale);
+    statusBar()->setFont(font);
+    // Their paddings do not grow with the font: the bars keep their proportion instead.
+    menuBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->first * scale)));
+    statusBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->second * scale)));
+    clock_->SetScale(scale);
     for (QAction* action : zooms_->actions())
         action->setChecked(action->data().toInt() == percent);
     if (keep) Preferences().setValue(ZoomKey, percent);

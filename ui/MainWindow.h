@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 #include "ChessClock.h"
 #include "GameExchange.h"
@@ -151,6 +152,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QActionGroup* timeControls_;
     QAction* customTime_;
     ChessClock* clock_;
+    // The menu bar's and the status line's heights at 100 %.
+    std::optional<std::pair<int, int>> barHeights_;
     TimeControl nextControl_;
     // A side whose time ran out while the engine was busy.
     std::optional<ChessClock::Side> flagged_;
