@@ -70,6 +70,8 @@ ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(thi
     layout->addWidget(labels_[0]);
     labels_[0]->setToolTip("Your time left");
     labels_[1]->setToolTip("The engine's time left");
+    // As high as its two lines: the move list under it takes the rest.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Show();
     SetScale(1);
     timer_->setInterval(100);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -27,6 +29,7 @@
 #include "F_Board.h"
 #include "GameStatus.h"
 #include "Hint.h"
+#include "MoveList.h"
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
@@ -42,6 +45,7 @@ constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* ZoomKey = "zoom";
 constexpr const char* LegalMovesKey = "showLegalMoves";
 constexpr const char* TimeControlKey = "timeControl";
+constexpr const char* MoveListKey = "showMoveList";
 
 // The Time control menu's choices besides None and Custom.
 constexpr const char* TimeControls[] = {"1+0", "3+2", "5+0", "10+5", "15+10", "30+0"};
@@ -71,10 +75,16 @@ const char* const HowToPlayText =
     "load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine "
     "thinks, <b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
     "opponent.</p>"
+    "<p>The <b>move list</b> beside the board shows the game; click a move, or press Left, "
+    "Right, Home or End, to go back or forward through it.</p>"
+    "<p>A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture "
+    "or a pawn move, too little material to mate, your resignation (<b>Game &#9656; "
+    "Resign</b>) or a draw the engine accepts (<b>Offer a draw</b>): it accepts when it thinks "
+    "itself a pawn or more behind.</p>"
     "<p><b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
-    "position</b> (Ctrl+V) sets one up from there, and the engine moves if it is its turn. "
-    "<b>Save game as PGN</b> and <b>Open PGN</b> keep and replay whole games, which other "
-    "chess programs read too.</p>"
+    "position</b> (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it "
+    "is its turn. <b>Save game as PGN</b>, <b>Copy game</b> (Ctrl+Shift+C) and <b>Open "
+    "PGN</b> keep and replay whole games, which other chess programs read too.</p>"
     "<p>You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
     "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays the next "
     "games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window.</p>";
@@ -83,9 +93,11 @@ const char* const HowToPlayText =
 
 MainWindow::MainWindow(F_Board* board)
     : board_(board ? board : new F_Board),
+      moveList_(new MoveList),
       exchange_(new GameExchange(*this, this)),
       clock_(new ChessClock) {
-    // The form keeps its place at the top left; the clocks stand beside it.
+    // The form keeps its place at the top left; beside it stand the clocks and, under them,
+    // the move list, as high as the form.
     auto* central = new QWidget;
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
@@ -93,9 +105,11 @@ MainWindow::MainWindow(F_Board* board)
     row->addWidget(board_, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
     side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(0);
     side->addWidget(clock_);
-    side->addStretch();
+    side->addWidget(moveList_);
     row->addLayout(side);
+    moveList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
@@ -128,6 +142,7 @@ MainWindow::MainWindow(F_Board* board)
     });
     board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
     connect(clock_, &ChessClock::Flagged, this, &MainWindow::OnFlagged);
+    connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
     QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
@@ -140,6 +155,8 @@ MainWindow::MainWindow(F_Board* board)
     SetTimeControl(
         TimeControl::Parse(settings.value(TimeControlKey).toString()).value_or(TimeControl{}),
         false);
+    showMoveList_->setChecked(settings.value(MoveListKey, true).toBool());
+    moveList_->setVisible(showMoveList_->isChecked());
     UpdateActions();
 }
 
@@ -205,7 +222,13 @@ void MainWindow::BuildMenus() {
 
     QMenu* move = menuBar()->addMenu("&Move");
     takeBack_ = add(move, "&Take back", "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    takeBack_->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence(Qt::Key_Left)});
     redo_ = add(move, "&Redo", "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence(Qt::Key_Right)});
+    first_ =
+        add(move, "Go to the &start", "first", QKeySequence(Qt::Key_Home), [this] { GoToStep(0); });
+    last_ = add(move, "Go to the &end", "last", QKeySequence(Qt::Key_End),
+                [this] { GoToStep(history_.Size() - 1); });
     moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
     force_ =
         add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
@@ -252,6 +275,11 @@ void MainWindow::BuildMenus() {
     // Ctrl+= too: on many keyboards "+" needs Shift.
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
     add(zoom, "Zoom &out", "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
+    showMoveList_ = add(view, "Move &list", "showMoveList", QKeySequence(), [this] {
+        moveList_->setVisible(showMoveList_->isChecked());
+        Preferences().setValue(MoveListKey, showMoveList_->isChecked());
+    });
+    showMoveList_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
@@ -271,9 +299,7 @@ void MainWindow::PushStep() {
 }
 
 bool MainWindow::PushNewStep() {
-    const bool added = history_.Push({ostrand::GameSnapshot::Capture(), record_});
-    UpdateActions();
-    return added;
+    return history_.Push({ostrand::GameSnapshot::Capture(), record_});
 }
 
 chess::Colour MainWindow::EngineColour() const {
@@ -292,6 +318,11 @@ void MainWindow::TakeBack() {
 void MainWindow::Redo() {
     if (board_->EngineBusy() || !history_.CanRedo()) return;
     ReturnTo(history_.Redo());
+}
+
+void MainWindow::GoToStep(size_t step) {
+    if (board_->EngineBusy() || step == history_.Current()) return;
+    ReturnTo(history_.GoTo(step));
 }
 
 void MainWindow::ReturnTo(const GameState& state) {
@@ -333,7 +364,7 @@ void MainWindow::AnnounceEnding() {
     const Settlement settled = record_.Settled();
     if (status::EndedBeyondTheEngine(record_) && settled != Settlement::PlayerResigned &&
         settled != Settlement::DrawAgreed)
-        board_->ShowMessage(status::GameResult(record_));
+        Announce(QString::fromStdString(status::GameResult(record_)));
 }
 
 std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
@@ -403,8 +434,12 @@ void MainWindow::SetZoom(int percent, bool keep) {
         percent = 100;
     board_->SetZoom(percent);
     // The menus, the status line and the clocks grow with the form.
-    if (!barHeights_)
+    if (!barHeights_) {
         barHeights_ = {menuBar()->sizeHint().height(), statusBar()->sizeHint().height()};
+        listDesign_ = {moveList_->width(), moveList_->verticalHeader()->defaultSectionSize()};
+        for (int column = 0; column < moveList_->columnCount(); ++column)
+            listDesign_.push_back(moveList_->columnWidth(column));
+    }
     const double scale = percent / 100.0;
     QFont font = QApplication::font(menuBar());
     font.setPointSizeF(font.pointSizeF() * scale);
@@ -416,6 +451,17 @@ void MainWindow::SetZoom(int percent, bool keep) {
     menuBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->first * scale)));
     statusBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->second * scale)));
     clock_->SetScale(scale);
+    const auto scaled = [scale](int pixels) {
+        return static_cast<int>(std::lround(pixels * scale));
+    };
+    font = QApplication::font(moveList_);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    moveList_->setFont(font);
+    moveList_->setFixedWidth(scaled(listDesign_[0]));
+    moveList_->verticalHeader()->setDefaultSectionSize(scaled(listDesign_[1]));
+    for (int column = 0; column < moveList_->columnCount(); ++column)
+        moveList_->setColumnWidth(column, scaled(listDesign_[static_cast<size_t>(column) + 2]));
+    moveList_->resizeRowsToContents();
     for (QAction* action : zooms_->actions())
         action->setChecked(action->data().toInt() == percent);
     if (keep) Preferences().setValue(ZoomKey, percent);
@@ -484,7 +530,8 @@ void MainWindow::OnGameChanged(const QString& command) {
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     FollowClock();
     UpdateActions();
-    if (added) AnnounceEnding();
+    // The editor's positions are set up a piece at a time; only play announces an ending.
+    if (added && board_->CkEdit->checkState() != Qt::Checked) AnnounceEnding();
     SettleOnTime();
 }
 
@@ -517,8 +564,19 @@ void MainWindow::UpdateActions() {
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
+    first_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());
+    last_->setEnabled(idle && history_.CanRedo());
+    if (idle) ShowMoves();
     moveNow_->setEnabled(thinking_);
+}
+
+// The list ends with the result as PGN writes it, a draw as ½-½, and how the game ended.
+void MainWindow::ShowMoves() {
+    const QString result = QString::fromStdString(status::GameResult(record_));
+    QString score = QString::fromStdString(PgnResult());
+    if (score == "1/2-1/2") score = "½-½";
+    moveList_->Show(history_, result.isEmpty() ? QStringList() : QStringList{score, result});
 }
 
 // A notice ("Position copied") gives way, so that what the line says now shows.
@@ -650,6 +708,10 @@ std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
         false, &chosen);
     if (!chosen) return std::nullopt;
     return static_cast<int>(games.indexOf(game));
+}
+
+void MainWindow::Announce(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
 }
 
 void MainWindow::Warn(const QString& title, const QString& text) {

@@ -8,12 +8,14 @@
 #include <QStringList>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "ChessClock.h"
 #include "GameExchange.h"
 #include "GameHistory.h"
 
 class F_Board;
+class MoveList;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -43,6 +45,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
   public slots:
     void TakeBack();
     void Redo();
+    // Returns to a step of the history, as taking back or redoing to there would.
+    void GoToStep(size_t step);
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
@@ -79,6 +83,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void Warn(const QString& title, const QString& text) override;
     // Minutes and seconds a move of one's own; nothing for Cancel.
     virtual std::optional<TimeControl> AskTimeControl(const TimeControl& current);
+    // A message box that tells how the game ended.
+    virtual void Announce(const QString& text);
 
   private:
     void BuildMenus();
@@ -90,6 +96,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
     ostrand::chess::Colour EngineColour() const;
+    // The game's moves, the step on show highlighted.
+    void ShowMoves();
     // The board, its frames, the status line and the actions for the step on show.
     void ShowGame();
     // Adds the game as it stands as the next step; false when it is the step on show.
@@ -118,6 +126,7 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void SettleOnTime();
 
     F_Board* board_;
+    MoveList* moveList_;
     QLabel* status_;
     GameHistory history_;
     // The game in standard notation, for copying and saving.
@@ -141,6 +150,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* resign_;
     QAction* takeBack_;
     QAction* redo_;
+    QAction* first_;
+    QAction* last_;
     QAction* moveNow_;
     QAction* force_;
     QAction* hint_;
@@ -154,9 +165,12 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     ChessClock* clock_;
     // The menu bar's and the status line's heights at 100 %.
     std::optional<std::pair<int, int>> barHeights_;
+    // The move list's width, row height and column widths at 100 %.
+    std::vector<int> listDesign_;
     TimeControl nextControl_;
     // A side whose time ran out while the engine was busy.
     std::optional<ChessClock::Side> flagged_;
+    QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;
 };

@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "ChessClock.h"
 #include "Display.h"
@@ -39,6 +42,30 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
         for (const char* option : {"-h", "--help", "-?", "-v", "--version"})
             if (std::strcmp(argv[i], option) == 0) return true;
     return false;
+}
+
+// Runs task once, soon after window is first exposed.
+void WhenExposed(QWindow* window, std::function<void()> task) {
+    class Watch : public QObject {
+      public:
+        Watch(QWindow* window, std::function<void()> task)
+            : QObject(window), window_(window), task_(std::move(task)) {
+            window->installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Expose && window_->isExposed()) {
+                window_->removeEventFilter(this);
+                QTimer::singleShot(0, window_, task_);
+                deleteLater();
+            }
+            return false;
+        }
+
+      private:
+        QWindow* window_;
+        std::function<void()> task_;
+    };
+    new Watch(window, std::move(task));
 }
 
 }  // namespace
@@ -98,8 +125,9 @@ int main(int argc, char* argv[]) {
     if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();
     window.show();
-    // Once the window shows; a bad file or position is reported and the new game stays.
-    QTimer::singleShot(0, &window, [&] {
+    // Once the window stands on the screen, so that the message box of a bad file or position
+    // is centred on it; the new game stays.
+    WhenExposed(window.windowHandle(), [&] {
         if (parser.isSet(FenOption)) window.Exchange().SetUpFen(parser.value(FenOption));
         if (!files.isEmpty()) window.Exchange().OpenPgnFile(files.front());
     });

@@ -24,6 +24,7 @@
 #include "F_Board.h"
 #include "GameSnapshot.h"
 #include "MainWindow.h"
+#include "MoveList.h"
 #include "PictureBox.h"
 #include "Search.h"
 #include "Support.h"
@@ -38,9 +39,7 @@ class TestBoard : public F_Board {
     bool realMessages = false;
     bool playWhite = true;
     std::function<void()> onPoll;
-    QStringList messages;
     void ShowMessage(const std::string& text) override {
-        messages << QString::fromStdString(text);
         if (realMessages) F_Board::ShowMessage(text);
     }
     void PollInput() override {
@@ -62,6 +61,7 @@ class TestWindow : public MainWindow {
     std::optional<int> choice = 0;
     QStringList offered;
     QStringList warnings;
+    QStringList announced;
 
   protected:
     QString AskOpenFileName(const QString&) override { return file; }
@@ -71,6 +71,7 @@ class TestWindow : public MainWindow {
         return choice;
     }
     void Warn(const QString&, const QString& text) override { warnings << text; }
+    void Announce(const QString& text) override { announced << text; }
 };
 
 QAction* Action(const MainWindow& window, const QString& name) {
@@ -452,6 +453,7 @@ class MainWindowTest : public QObject {
             2 * (pasted.fullmove - 1) + (pasted.toMove == ostrand::chess::Colour::Black ? 1 : 0);
         QCOMPARE(int{ostrand::MoveCount}, plies + (row[2] == "moves" ? 1 : 0));
         QCOMPARE(window->StatusText(), row[3]);
+        QVERIFY(ShowsTheGame(Board(*window), row[2] == "moves" ? Board(*window).LastReply : ""));
 
         // The copy is the position in standard colours with the player to move.
         Action(*window, "copyPosition")->trigger();
@@ -606,7 +608,7 @@ class MainWindowTest : public QObject {
         Action(*window, "pastePosition")->trigger();
         if (!row[1].isEmpty()) Play(board, row[1]);
         QCOMPARE(window->StatusText(), row[2]);
-        QCOMPARE(board.messages, QStringList{row[2]});
+        QCOMPARE(window->announced, QStringList{row[2]});
         QVERIFY(board.LastReply.size() != 4);  // the engine has not answered
 
         Action(*window, "copyGame")->trigger();
@@ -621,13 +623,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(window->StatusText(), QString("The game is over: start a new game"));
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), QString("Your move"));
-        QCOMPARE(board.messages.size(), qsizetype{1});
+        QCOMPARE(window->announced.size(), qsizetype{1});
     }
 
     // The engine takes a draw only when its last search found it a pawn behind or more; a
     // resignation loses. Either is a step that take back undoes.
     void drawOffersAndResignation() {
         auto window = Open();
+        Action(*window, "offerDraw")->trigger();  // before any search
+        QCOMPARE(window->StatusText(), QString("The engine declines the draw"));
+        Play(Board(*window), "5254");  // an even game
         Action(*window, "offerDraw")->trigger();
         QCOMPARE(window->StatusText(), QString("The engine declines the draw"));
         QVERIFY(window->Exchange().SetUpFen("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
@@ -645,7 +650,39 @@ class MainWindowTest : public QObject {
         QVERIFY(QGuiApplication::clipboard()->text().contains("[Result \"0-1\"]"));
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), QString("Your move"));
-        QCOMPARE(Board(*window).messages, QStringList());
+        QCOMPARE(window->announced, QStringList());
+    }
+
+    // The list beside the form is the history: a click or a key goes to a step, and the moves
+    // after it stay listed until a new move replaces them.
+    void theMoveListShowsTheGameAndGoesToItsSteps() {
+        auto window = Open();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* list = window->findChild<MoveList*>();
+        QVERIFY(window->width() >= Board(*window).width() + list->width());
+        for (const char* move : {"5254", "7163"})
+            Play(Board(*window), move);
+        QCOMPARE(list->item(0, 1)->text(), QString("e4"));
+        QCOMPARE(list->item(1, 1)->text(), QString("Nf3"));
+        const auto second = ostrand::GameSnapshot::Capture();
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0, 1)).center());
+        QCOMPARE(int{ostrand::MoveCount}, 2);
+        QCOMPARE(list->item(1, 1)->text(), QString("Nf3"));
+        QTest::keyClick(window.get(), Qt::Key_Left);
+        QCOMPARE(int{ostrand::MoveCount}, 0);
+        Action(*window, "last")->trigger();
+        QVERIFY(Is(second));
+        Action(*window, "first")->trigger();
+        Play(Board(*window), "4244");
+        QCOMPARE(list->item(0, 1)->text(), QString("d4"));
+        QCOMPARE(list->rowCount(), 1);
+
+        Action(*window, "showMoveList")->trigger();
+        QVERIFY(list->isHidden());
+        QVERIFY(!QSettings("ostrand-chess", "ostrand-chess").value("showMoveList").toBool());
     }
 
     void saveAndLoadSayWhere() {
