@@ -418,8 +418,11 @@ void MainWindow::SetLevel(int depth) {
 
 void MainWindow::ShowHint() {
     if (board_->EngineBusy()) return;
-    const std::optional<Hint> hint =
-        status::GameResult(record_).empty() ? FindHint(record_, *board_) : std::nullopt;
+    const bool open = status::GameResult(record_).empty();
+    const std::optional<Hint> hint = open ? FindHint(record_, *board_) : std::nullopt;
+    // The player's flag may have fallen while the engine searched.
+    SettleOnTime();
+    if (open && !status::GameResult(record_).empty()) return;
     if (!hint) {
         SetStatus("No hint in this position");
         return;
