@@ -150,7 +150,6 @@ MainWindow::MainWindow(F_Board* board)
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
     showLegalMoves_->setChecked(settings.value(LegalMovesKey, false).toBool());
-    board_->SetShowLegalMoves(showLegalMoves_->isChecked());
     SetZoom(settings.value(ZoomKey, 100).toInt(), false);
     SetTimeControl(
         TimeControl::Parse(settings.value(TimeControlKey).toString()).value_or(TimeControl{}),
@@ -254,7 +253,7 @@ void MainWindow::BuildMenus() {
     });
     showStatistics_->setCheckable(true);
     showLegalMoves_ = add(view, "Show &legal moves", "showLegalMoves", QKeySequence(), [this] {
-        board_->SetShowLegalMoves(showLegalMoves_->isChecked());
+        UpdateActions();
         Preferences().setValue(LegalMovesKey, showLegalMoves_->isChecked());
     });
     showLegalMoves_->setCheckable(true);
@@ -562,7 +561,10 @@ void MainWindow::UpdateActions() {
     for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
                             savePgn_, copyGame_, force_, hint_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
-    const bool open = idle && record_.HasGame() && status::GameResult(record_).empty();
+    const bool going = record_.HasGame() && status::GameResult(record_).empty();
+    const bool open = idle && going;
+    // A game over takes no more moves: no dots that promise one.
+    board_->SetShowLegalMoves(going && showLegalMoves_->isChecked());
     resign_->setEnabled(open);
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
