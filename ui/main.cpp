@@ -2,18 +2,26 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <utility>
 
+#include "ChessClock.h"
 #include "Display.h"
+#include "F_Board.h"
 #include "MainWindow.h"
 #include "Version.h"
 
 namespace {
 
 const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
+const QCommandLineOption ClockOption(
+    "clock", "Play on a clock: M minutes (decimals allowed) plus S seconds a move.", "M+S");
+const QCommandLineOption ZoomOption("zoom", "Show the board at PERCENT: 100, 150, 200 or 300.",
+                                    "PERCENT");
 
 void Describe(QCommandLineParser& parser) {
     // Names the player's data folder (an installed copy's saved game) and the window class.
@@ -23,6 +31,8 @@ void Describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(FenOption);
+    parser.addOption(ClockOption);
+    parser.addOption(ZoomOption);
     parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
 }
 
@@ -82,7 +92,37 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    int zoom = 0;
+    if (parser.isSet(ZoomOption)) {
+        bool number = false;
+        zoom = parser.value(ZoomOption).toInt(&number);
+        if (!number ||
+            std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), zoom) == 0) {
+            std::fprintf(stderr, "%s: --zoom takes 100, 150, 200 or 300, not %s\n",
+                         qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(parser.value(ZoomOption)));
+            return 1;
+        }
+    }
+
+    std::optional<TimeControl> clock;
+    if (parser.isSet(ClockOption)) {
+        clock = TimeControl::Parse(parser.value(ClockOption));
+        if (!clock) {
+            std::fprintf(
+                stderr,
+                "%s: --clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %s\n",
+                qPrintable(QCoreApplication::applicationName()),
+                qPrintable(parser.value(ClockOption)));
+            return 1;
+        }
+    }
+
     MainWindow window;
+    // For this run only, as --zoom.
+    if (clock) window.SetTimeControl(*clock, false);
+    // For this run only: the View menu's choice stays as it was kept.
+    if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();
     window.show();
     // Once the window stands on the screen, so that the message box of a bad file or position
