@@ -327,6 +327,15 @@ void MainWindow::GoToStep(size_t step) {
 void MainWindow::ReturnTo(const GameState& state) {
     state.engine.Restore();
     record_ = state.record;
+    // A flag that is down stays down: the step shows the game lost on time, and no new step
+    // for that loss drops the later ones from the list.
+    using Side = ChessClock::Side;
+    if (clock_->Control().Timed() && record_.HasGame() && status::GameResult(record_).empty()) {
+        if (clock_->Remaining(Side::Player) <= 0)
+            record_.Settle(GameRecord::Settlement::PlayerOutOfTime);
+        else if (clock_->Remaining(Side::Engine) <= 0)
+            record_.Settle(GameRecord::Settlement::EngineOutOfTime);
+    }
     ShowGame();
 }
 

@@ -293,6 +293,10 @@ class MainWindowTest : public QObject {
         const auto game = ostrand::GameSnapshot::Capture();
         Play(Board(*window), "7163");
         QVERIFY(Is(game));
+        // Stepping back through the game keeps the flag down and the steps after it.
+        Action(*window, "takeBack")->trigger();
+        QCOMPARE(window->StatusText(), status);
+        QVERIFY(!clock.Running() && Action(*window, "redo")->isEnabled());
     }
 
     // A new control waits for the next new game and is kept for the next start.
