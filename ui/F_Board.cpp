@@ -680,9 +680,15 @@ void F_Board::Drag(const QPoint& global) {
 }
 
 // Dropped on another square, the piece goes there as by a second click, refusals and all;
-// anywhere else it goes back and stays picked.
+// anywhere else it goes back and stays picked. A second click whose pointer slid, with no
+// piece of the player's under it, is the click where the button is let go.
 void F_Board::Drop(const QPoint& global) {
-    if (dragFrom_ == 0) return;
+    if (dragFrom_ == 0) {
+        const int16_t at = SquareAt(global);
+        if (at != 0 && ClickState == 2 && !engineBusy_ && CkEdit->checkState() != Qt::Checked)
+            c_Click(at);
+        return;
+    }
     const int16_t from = std::exchange(dragFrom_, int16_t{0});
     dragged_->hide();
     const int16_t to = SquareAt(global);
