@@ -549,9 +549,10 @@ void MainWindow::OnGameChanged(const QString& command) {
 
 void MainWindow::OnEngineBusy(bool busy) {
     if (!busy) thinking_ = false;
-    // On a clock the engine thinks by the budget its time allows, as in the UCI mode.
+    // On a clock the engine thinks by the budget its time allows, as in the UCI mode; a new
+    // game's opening move, made before its clocks start, is on none of the last game's time.
     const TimeControl& control = clock_->Control();
-    if (busy && control.Timed()) {
+    if (busy && control.Timed() && clock_->Running()) {
         ostrand::GoClock go;
         go.timeLeft = clock_->Remaining(ChessClock::Side::Engine);
         go.increment = std::llround(control.increment * 1000);

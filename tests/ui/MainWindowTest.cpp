@@ -297,6 +297,12 @@ class MainWindowTest : public QObject {
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), status);
         QVERIFY(!clock.Running() && Action(*window, "redo")->isEnabled());
+        budget = -1;
+        connect(&Board(*window), &F_Board::DepthReported,
+                [&budget] { budget = ostrand::SearchBudget.limit; });
+        Board(*window).playWhite = false;
+        Action(*window, "newGame")->trigger();
+        QCOMPARE(budget, 0.0);
     }
 
     // A new control waits for the next new game and is kept for the next start.
