@@ -14,13 +14,14 @@ constexpr double Reserve = 0.05;
 // moves the engine then uses about three quarters of its time, and a longer game still
 // leaves it some.
 constexpr int64_t MovesPlanned = 25;
-// An iteration begins only when it is expected to end by the target, and each is many times
-// longer than the one before it, so a move ends on average well before its target: twice
-// the move's share of the clock keeps the average near the share.
-constexpr double TargetOverShare = 2.0;
+// An iteration begins only when it is expected to end by the target, and each takes some
+// twenty times as long as the one before it, so most moves end far before their target:
+// with three and a half times the move's share the average stays near the share (measured
+// over games at a minute a game).
+constexpr double TargetOverShare = 3.5;
 // How far past its target a search may run before it is stopped: the expectation may be
 // wrong, and the moves that the stopped iteration finished still count.
-constexpr double LimitOverTarget = 2.0;
+constexpr double LimitOverTarget = 1.5;
 // The most of what is left one move may take, unless the clock starts afresh after it.
 constexpr double MostOfLeft = 0.25;
 constexpr double LeastBudget = 0.001;
