@@ -60,6 +60,10 @@ constexpr int64_t PollInterval = 4096;
 bool stoppable = false;
 // Set when a stop request has cut the running iteration short; its results are void.
 bool abandoned = false;
+// The root moves the depth-2 iteration refused only because they repeat a position, and
+// the best root value of the last finished iteration.
+std::string repeating;
+int16_t lastBest = -Infinity;
 
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
@@ -106,6 +110,7 @@ void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
         MaxPly = maxPly;
         return;
     }
+    lastBest = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 }
@@ -291,9 +296,14 @@ void PassUpWhite(int ply) {
 // ahead, stalemates of White and moves that leave Black's king attacked, and the later
 // ones search what it kept. The move is still on the board.
 void RecordRootMove(int from, int to) {
-    const bool keep =
-        SearchDepth != 2 || (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
-                             BlackInCheckAfter(10, 10, 10, 10) != Yes);
+    if (SearchDepth == 2 && IsRepetition() == Yes) {
+        if (BlackInCheckAfter(10, 10, 10, 10) != Yes)
+            AppendMove(repeating, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+                       rules::RankOf(to));
+        return;
+    }
+    const bool keep = SearchDepth != 2 || (IsWhiteStalemated(10, 10, 10, 10) != Yes &&
+                                           BlackInCheckAfter(10, 10, 10, 10) != Yes);
     if (!keep) return;
     AppendMove(RootMoves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
                rules::RankOf(to));
@@ -385,6 +395,18 @@ std::string Caption(std::string_view text, const std::string& value) {
 
 double RoundToFourPlaces(double seconds) {
     return std::nearbyint(seconds * 10000.0) / 10000.0;
+}
+
+// A forced loss is never preferred to a repetition: when every move the last iteration
+// searched loses by force, the repeating moves are searched at its depth, and the best of
+// them is played if it does better.
+void PreferRepetitionToLoss(std::string& list) {
+    if (repeating.empty() || list.empty() || SearchDepth == 2 ||
+        lastBest - MaterialSum() > -Piece::King / 2)
+        return;
+    const int16_t best = lastBest;
+    SearchRoot(repeating);
+    if (PlyValue(0) > best) list = SortRootMoves(RootMoves);
 }
 
 }  // namespace
@@ -502,6 +524,7 @@ std::string FindBestMove() {
     NodeCount = 0;
     progress = 0;
     stoppable = false;
+    repeating.clear();
     display.SetProgressValue(0);
 
     std::string list;
@@ -510,6 +533,7 @@ std::string FindBestMove() {
     MaxPly = 2;
     SearchRoot(list);
     display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
+    lastBest = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
@@ -533,12 +557,14 @@ std::string FindBestMove() {
     }
 
     stoppable = false;
+    PreferRepetitionToLoss(list);
+    const std::string move = WeakerMove(list);
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
                                                  " / " + std::to_string(Evaluate())));
-    return list.substr(0, 4);
+    return move;
 }
 
 }  // namespace ostrand

@@ -16,6 +16,7 @@
 #include <regex>
 #include <sstream>
 
+#include "Levels.h"
 #include "SavedGame.h"
 #include "Support.h"
 #include "TestBoard.h"
@@ -213,11 +214,23 @@ TEST(Console, UciSessionFromHelloToBestMove) {
                                   "uci\nisready\nucinewgame\nposition startpos moves e2e4 e7e5 "
                                   "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
-    const auto lines = Lines(run.output);
-    ASSERT_EQ(lines.size(), 7u) << run.output;
+    auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 11u) << run.output;
     EXPECT_EQ(lines[0], "id name Ostrand Chess 6.0");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
-    EXPECT_EQ(lines[2], "uciok");
+    // The options, whose spin range runs from the weakest level's Elo to full strength's.
+    EXPECT_EQ(lines[2].rfind("option name Level type combo default Full strength var Full "
+                             "strength var Depth 6 var Depth 4 var Depth 2 var ",
+                             0),
+              0u);
+    EXPECT_EQ(lines[3], "option name UCI_LimitStrength type check default false");
+    EXPECT_EQ(lines[4], "option name UCI_Elo type spin default " +
+                            std::to_string(Levels.front().elo) + " min " +
+                            std::to_string(Levels.back().elo) + " max " +
+                            std::to_string(Levels.front().elo));
+    EXPECT_EQ(lines[5], "option name OwnBook type check default false");
+    EXPECT_EQ(lines[6], "uciok");
+    lines.erase(lines.begin(), lines.begin() + 4);
     EXPECT_EQ(lines[3], "readyok");
     std::smatch match;
     ASSERT_TRUE(std::regex_match(lines[4], match, InfoLine)) << lines[4];
@@ -226,6 +239,38 @@ TEST(Console, UciSessionFromHelloToBestMove) {
     EXPECT_EQ(match[1], "4");
     EXPECT_TRUE(std::regex_match(lines[6], std::regex("bestmove [a-h][1-8][a-h][1-8]")))
         << lines[6];
+}
+
+TEST(Console, UciStrengthOptionsChooseALevelAndRefuseWhatTheyDoNotTake) {
+    const Outcome run =
+        RunEngine("uci",
+                  "setoption name Level value Depth 3\nsetoption name UCI_Elo value 99999\n"
+                  "setoption name UCI_LimitStrength value maybe\nsetoption name Contempt value 3\n"
+                  "setoption name level value Depth 4\nposition startpos\ngo\n"
+                  "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value " +
+                      std::to_string(Levels.back().elo) + "\ngo depth 6\n");
+    const auto lines = Lines(run.output);
+    ASSERT_GE(lines.size(), 8u) << run.output;
+    EXPECT_EQ(lines[0], "info string option 'Level' does not take the value 'Depth 3'");
+    EXPECT_EQ(lines[1], "info string option 'UCI_Elo' does not take the value '99999'");
+    EXPECT_EQ(lines[2], "info string option 'UCI_LimitStrength' does not take the value 'maybe'");
+    EXPECT_EQ(lines[3], "info string no option 'Contempt'");
+    // Depth 4 by name, then the weakest level by Elo, whose depth "go depth" cannot deepen.
+    std::vector<std::string> depths;
+    for (const std::string& line : lines) {
+        std::smatch match;
+        if (std::regex_match(line, match, InfoLine)) depths.push_back(match[1]);
+    }
+    EXPECT_EQ(depths, (std::vector<std::string>{"2", "4", "2"})) << run.output;
+}
+
+TEST(Console, UciPrefersARepetitionToAForcedLoss) {
+    // A pawn ahead, the repetition filter keeps only moves that are mated in two.
+    const Outcome run = RunEngine(
+        "uci",
+        "position fen r6r/3b4/5k2/p4NRP/2Q1p3/8/2p4K/3q4 w - - 0 46 moves g5g6 f6f5 c4c5 f5f4 "
+        "g6f6 f4g4 f6g6 g4f4 c5c7 f4f5 c7c5\ngo depth 8\n");
+    EXPECT_EQ(Lines(run.output).back(), "bestmove f5f4") << run.output;
 }
 
 TEST(Console, UciInfiniteSearchAnswersAfterStop) {

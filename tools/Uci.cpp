@@ -14,6 +14,7 @@
 #include "MessageDisplay.h"
 #include "Search.h"
 #include "Support.h"
+#include "UciOptions.h"
 #include "Variables.h"
 
 namespace ostrand::uci {
@@ -52,7 +53,8 @@ class Session {
     static std::string ScoreText(int16_t value);
 
     tools::LineOutput& out_;  // every line of the session and of the engine's messages
-    std::mutex mutex_;        // guards what the search thread and "stop" share
+    Options options_;
+    std::mutex mutex_;  // guards what the search thread and "stop" share
     std::thread search_;
     bool infinite_ = false;
     bool stopped_ = false;
@@ -76,6 +78,8 @@ bool Session::Handle(const std::string& line) {
     if (command == "uci") {
         Say("id name Ostrand Chess 6.0");
         Say("id author The Ostrand developers");
+        for (const std::string& option : Options::Listing())
+            Say(option);
         Say("uciok");
     } else if (command == "isready") {
         Say("readyok");
@@ -96,8 +100,13 @@ bool Session::Handle(const std::string& line) {
         StopRequested = true;
         WaitForSearch();
         return false;
-    } else if (command == "debug" || command == "setoption" || command == "register") {
-        // No options to set and nothing to register.
+    } else if (command == "setoption") {
+        WaitForSearch();
+        std::string rest, error;
+        std::getline(args, rest);
+        if (!options_.Set(rest, error)) Say("info string " + error);
+    } else if (command == "debug" || command == "register") {
+        // Nothing to debug or register.
     } else {
         Say("info string unknown command '" + command + "'");
     }
@@ -204,11 +213,13 @@ void Session::Go(std::istringstream& args) {
 void Session::Search(int16_t depth) {
     const chess::Position& now = played_.empty() ? start_ : played_.back();
     searching_ = this;
-    DepthLimit = depth;
+    UseLevel(options_.Playing());
+    // "go depth" searches no deeper than the level does.
+    if (depth != 0 && (DepthLimit == 0 || depth < DepthLimit)) DepthLimit = depth;
     IterationDone = ReportIteration;
     const std::string found = FindBestMove();
     IterationDone = nullptr;
-    DepthLimit = 0;
+    UseLevel(Levels.front());
     SearchBudget = {};
     searching_ = nullptr;
 
