@@ -9,6 +9,7 @@
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
 #include "MoveGenerator.h"
+#include "OpeningBook.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
 #include "SquareSets.h"
@@ -518,6 +519,8 @@ void ShowSearchStatus() {
 }
 
 std::string FindBestMove() {
+    if (UseBook)
+        if (std::string move = BookMoveNow(); !move.empty()) return move;
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);
     SearchStart = SteadySeconds();

@@ -264,6 +264,13 @@ TEST(Console, UciStrengthOptionsChooseALevelAndRefuseWhatTheyDoNotTake) {
     EXPECT_EQ(depths, (std::vector<std::string>{"2", "4", "2"})) << run.output;
 }
 
+TEST(Console, UciOwnBookPlaysTheInstalledBookWithoutSearching) {
+    const Outcome run = RunEngine(
+        "uci", "setoption name OwnBook value true\nposition startpos moves d2d4\ngo depth 6\n");
+    EXPECT_TRUE(std::regex_match(run.output, std::regex("bestmove (g8f6|d7d5|f7f5|e7e6)\n")))
+        << run.output;
+}
+
 TEST(Console, UciPrefersARepetitionToAForcedLoss) {
     // A pawn ahead, the repetition filter keeps only moves that are mated in two.
     const Outcome run = RunEngine(

@@ -9,9 +9,11 @@
 #include <sstream>
 #include <thread>
 
+#include "BookFile.h"
 #include "EngineBoard.h"
 #include "Evaluation.h"
 #include "MessageDisplay.h"
+#include "OpeningBook.h"
 #include "Search.h"
 #include "Support.h"
 #include "UciOptions.h"
@@ -54,6 +56,7 @@ class Session {
 
     tools::LineOutput& out_;  // every line of the session and of the engine's messages
     Options options_;
+    std::string bookProblem_ = chess::LoadBook();
     std::mutex mutex_;  // guards what the search thread and "stop" share
     std::thread search_;
     bool infinite_ = false;
@@ -105,6 +108,11 @@ bool Session::Handle(const std::string& line) {
         std::string rest, error;
         std::getline(args, rest);
         if (!options_.Set(rest, error)) Say("info string " + error);
+        // A book that could not be read is reported once, when it is asked for.
+        if (options_.OwnBook() && !bookProblem_.empty()) {
+            Say("info string " + bookProblem_);
+            bookProblem_.clear();
+        }
     } else if (command == "debug" || command == "register") {
         // Nothing to debug or register.
     } else {
@@ -214,12 +222,14 @@ void Session::Search(int16_t depth) {
     const chess::Position& now = played_.empty() ? start_ : played_.back();
     searching_ = this;
     UseLevel(options_.Playing());
+    UseBook = options_.OwnBook();
     // "go depth" searches no deeper than the level does.
     if (depth != 0 && (DepthLimit == 0 || depth < DepthLimit)) DepthLimit = depth;
     IterationDone = ReportIteration;
     const std::string found = FindBestMove();
     IterationDone = nullptr;
     UseLevel(Levels.front());
+    UseBook = false;
     SearchBudget = {};
     searching_ = nullptr;
 
