@@ -53,6 +53,11 @@ constexpr double GrowthOf(int depth) {
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
+// Whether the running FindBestMove has written the statistics yet: a search that ends
+// before its first listed root move (a depth-2 search) writes them once at its end.
+bool statisticsShown = false;
+// The best root value of the running FindBestMove's last finished iteration.
+int16_t finishedValue = 0;
 
 // The host may handle its input once in this many nodes (a power of two).
 constexpr int64_t PollInterval = 4096;
@@ -61,10 +66,8 @@ constexpr int64_t PollInterval = 4096;
 bool stoppable = false;
 // Set when a stop request has cut the running iteration short; its results are void.
 bool abandoned = false;
-// The root moves the depth-2 iteration refused only because they repeat a position, and
-// the best root value of the last finished iteration.
+// The root moves the depth-2 iteration refused only because they repeat a position.
 std::string repeating;
-int16_t lastBest = -Infinity;
 
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
@@ -111,7 +114,7 @@ void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
         MaxPly = maxPly;
         return;
     }
-    lastBest = PlyValue(0);
+    finishedValue = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 }
@@ -403,11 +406,13 @@ double RoundToFourPlaces(double seconds) {
 // them is played if it does better.
 void PreferRepetitionToLoss(std::string& list) {
     if (repeating.empty() || list.empty() || SearchDepth == 2 ||
-        lastBest - MaterialSum() > -Piece::King / 2)
+        finishedValue - MaterialSum() > -Piece::King / 2)
         return;
-    const int16_t best = lastBest;
     SearchRoot(repeating);
-    if (PlyValue(0) > best) list = SortRootMoves(RootMoves);
+    if (PlyValue(0) > finishedValue) {
+        finishedValue = PlyValue(0);
+        list = SortRootMoves(RootMoves);
+    }
 }
 
 }  // namespace
@@ -498,6 +503,7 @@ std::string SortRootMoves(const std::string& list) {
 }
 
 void ShowSearchStatus() {
+    statisticsShown = true;
     Display& display = TheDisplay();
     display.SetLabel(StatusLabel::Time,
                      Caption("Time: ", FormatSeconds(RoundToFourPlaces(Elapsed()))));
@@ -526,6 +532,7 @@ std::string FindBestMove() {
     SearchStart = SteadySeconds();
     NodeCount = 0;
     progress = 0;
+    statisticsShown = false;
     stoppable = false;
     repeating.clear();
     display.SetProgressValue(0);
@@ -536,7 +543,7 @@ std::string FindBestMove() {
     MaxPly = 2;
     SearchRoot(list);
     display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
-    lastBest = PlyValue(0);
+    finishedValue = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
@@ -564,6 +571,8 @@ std::string FindBestMove() {
     const std::string move = WeakerMove(list);
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
+    if (!statisticsShown) ShowSearchStatus();
+    if (!list.empty()) display.ReportScore(finishedValue);
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
                                                  " / " + std::to_string(Evaluate())));
