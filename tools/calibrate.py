@@ -5,8 +5,8 @@ Each level plays games against stockfish with UCI_LimitStrength at UCI_Elo setti
 current estimate (1350, stockfish's lowest, up to 2850), alternating colours, or against the
 engine's own levels, through which the levels below stockfish's range are measured. After every game all results are fitted together by maximum
 likelihood (the logistic Elo model, a draw half a point), stockfish's settings held at their
-UCI_Elo. The next game is the pairing that most narrows the widest interval, of those that can
-still finish before --until. The 95 % intervals come from the fit's information matrix, which
+UCI_Elo. The next game is the pairing that most narrows the intervals (the sum of the variances) for
+the time it is likely to take, of those that can still finish before --until. The 95 % intervals come from the fit's information matrix, which
 counts every game as win-or-loss and so errs on the wide side when there are draws.
 
 The levels play by their own rules, as in the window: a plain "go" (Full strength by the
@@ -109,16 +109,16 @@ def fit(games, prior):
     return result
 
 
-def widest_after(games, ratings, level, opponent):
-    """The largest variance among the levels after one more game of level against opponent,
-    each game's information taken at the current estimates."""
+def total_variance(games, ratings, extra=()):
+    """The sum of the levels' variances, each game's information taken at the current
+    estimates, after the games and the extra ones (level, opponent)."""
     names = list(LEVELS)
     index = {name: i for i, name in enumerate(names)}
     n = len(names)
     info = [[0.0] * n for _ in range(n)]
     for i in range(n):
         info[i][i] += 1 / SCHEDULING_SD ** 2
-    for a_name, o, _ in games + [(level, opponent, 0.5)]:
+    for a_name, o in [(a, o) for a, o, _ in games] + list(extra):
         a = index[a_name]
         b = index.get(o) if isinstance(o, str) else None
         e = expected(ratings[a_name][0], ratings[o][0] if b is not None else o)
@@ -128,7 +128,7 @@ def widest_after(games, ratings, level, opponent):
             info[b][b] += w
             info[a][b] -= w
             info[b][a] -= w
-    return max(solve(info, [1.0 if j == i else 0.0 for j in range(n)])[i] for i in range(n))
+    return sum(solve(info, [1.0 if j == i else 0.0 for j in range(n)])[i] for i in range(n))
 
 
 def table(games, control, machine):
@@ -237,8 +237,13 @@ def main():
                     level, rest = line.split(": ", 1)[1].split(" vs ", 1)
                     key = (level, rest.split(" as ", 1)[0])
                     white_games[key] = white_games.get(key, 0) + 1
-    for level, opponent, score in games:
-        durations[level].append(60.0)
+    # The durations an earlier run's log gives.
+    if args.log and os.path.exists(args.log):
+        with open(args.log) as old:
+            for line in old:
+                if line.startswith("game ") and " s): " in line:
+                    level = line.split(": ", 1)[1].split(" vs ", 1)[0]
+                    durations[level].append(float(line.split(" s): ", 1)[0].rsplit(", ", 1)[1]))
     played = 0
     while played < args.games:
         ratings = fit(games, prior=True)
@@ -257,10 +262,20 @@ def main():
             offset = (-100, 0, 100)[len(durations[name]) % 3]
             setting = int(round((ratings[name][0] + offset) / 50) * 50)
             pairings.append((name, max(STOCKFISH_LOWEST, min(STOCKFISH_HIGHEST, setting))))
-            pairings += [(name, other) for other in LEVELS if other != name]
+            pairings += [(name, other) for other in LEVELS
+                         if other != name and expected_duration(other) * 1.2 < left]
         if not pairings:
             break
-        name, opponent = min(pairings, key=lambda p: widest_after(games, ratings, *p))
+        now_total = total_variance(games, ratings)
+
+        def gain_per_second(pairing):
+            level, other = pairing
+            seconds = expected_duration(level)
+            if isinstance(other, str):
+                seconds = max(seconds, expected_duration(other))
+            return (now_total - total_variance(games, ratings, [pairing])) / seconds
+
+        name, opponent = max(pairings, key=gain_per_second)
         if isinstance(opponent, int):
             rival = stockfish
             rival.name = f"SF {opponent}"
