@@ -30,6 +30,9 @@ from match import Engine, play_game  # noqa: E402
 # The levels, strongest first, with the guesses that only order the first games.
 LEVELS = {"Full strength": 1700, "Depth 6": 1600, "Depth 4": 1450, "Depth 2": 1150,
           "Casual": 900, "Beginner": 700}
+# The levels that play the same move whenever they meet the same position: two of them
+# would play one game over and over, so they never meet.
+DETERMINISTIC = {"Full strength", "Depth 6", "Depth 4", "Depth 2"}
 STOCKFISH_LOWEST, STOCKFISH_HIGHEST = 1350, 2850
 K = math.log(10) / 400
 PRIOR_SD = 300  # only for choosing opponents; the reported fit has no prior
@@ -152,15 +155,22 @@ def table(games, control, machine):
 
 
 def read_log(path):
-    games = []
+    """The games of a log, each game played more than once (the same players, colours and
+    moves) counted once."""
+    games, seen = [], set()
     with open(path) as log:
         for line in log:
-            # game N: LEVEL vs OPPONENT as white|black: score S ...
+            # game N: LEVEL vs OPPONENT as white|black: score S (...): MOVES
             if line.startswith("game ") and " vs " in line and ": score " in line:
                 head = line.split(": ", 1)[1]
                 level, rest = head.split(" vs ", 1)
                 opponent = rest.split(" as ", 1)[0]
                 score = float(rest.split(": score ", 1)[1].split()[0])
+                game = (level, opponent, rest.split(" as ", 1)[1].split(":", 1)[0],
+                        rest.rsplit("): ", 1)[-1].strip())
+                if game in seen:
+                    continue
+                seen.add(game)
                 if opponent.startswith("SF "):
                     opponent = int(opponent[3:])
                 games.append((level, opponent, score))
@@ -263,7 +273,8 @@ def main():
             setting = int(round((ratings[name][0] + offset) / 50) * 50)
             pairings.append((name, max(STOCKFISH_LOWEST, min(STOCKFISH_HIGHEST, setting))))
             pairings += [(name, other) for other in LEVELS
-                         if other != name and expected_duration(other) * 1.2 < left]
+                         if other != name and expected_duration(other) * 1.2 < left and
+                         not {name, other} <= DETERMINISTIC]
         if not pairings:
             break
         now_total = total_variance(games, ratings)
