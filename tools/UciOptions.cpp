@@ -42,24 +42,7 @@ std::vector<std::string> Options::Listing() {
             "option name OwnBook type check default false"};
 }
 
-bool Options::Set(const std::string& arguments, std::string& error) {
-    // Names and values may hold blanks: "name Level value Full strength".
-    std::istringstream words(arguments);
-    std::string word, name, value;
-    words >> word;
-    if (word != "name") {
-        error = "setoption needs 'name'";
-        return false;
-    }
-    std::string* into = &name;
-    while (words >> word) {
-        if (into == &name && word == "value") {
-            into = &value;
-            continue;
-        }
-        if (!into->empty()) *into += ' ';
-        *into += word;
-    }
+bool Options::Set(const std::string& name, const std::string& value, std::string& error) {
     // Option names are not case-sensitive.
     std::string key = name;
     std::transform(key.begin(), key.end(), key.begin(),
@@ -79,7 +62,7 @@ bool Options::Set(const std::string& arguments, std::string& error) {
         ok = number >> elo && number.eof() && elo >= WeakestElo() && elo <= StrongestElo();
         if (ok) elo_ = elo;
     } else {
-        error = "no option '" + name + "'";
+        error = "unknown option '" + name + "'";
         return false;
     }
     if (!ok) error = "option '" + name + "' does not take the value '" + value + "'";

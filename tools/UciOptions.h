@@ -12,9 +12,9 @@ class Options {
   public:
     // The "option" lines of the answer to "uci".
     static std::vector<std::string> Listing();
-    // Applies "setoption" with the words after the command; false with the reason for an
+    // Sets the option of that name (not case-sensitive); false with the reason for an
     // unknown option or a value it does not take, leaving the options as they were.
-    bool Set(const std::string& arguments, std::string& error);
+    bool Set(const std::string& name, const std::string& value, std::string& error);
 
     // The level to play at: the one nearest to UCI_Elo while UCI_LimitStrength is on,
     // otherwise the one Level names.
