@@ -12,6 +12,7 @@
 #include "EvaluationInternal.h"
 #include "MoveChange.h"
 #include "MoveGenerator.h"
+#include "OpeningBook.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
 #include "SquareSets.h"
@@ -94,6 +95,14 @@ bool abandoned = false;
 size_t finishedEntries = 0;
 // Set when the budget's limit has stopped the running FindBestMove.
 bool limitReached = false;
+// The root moves the depth-2 iteration refused only because they repeat a position; the
+// depth, last ply and best root score of the last finished iteration.
+std::string repeating;
+struct Finished {
+    int16_t depth, best;
+    uint8_t maxPly;
+};
+Finished finished{};
 
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
@@ -160,6 +169,14 @@ void TakeFinishedPart(std::string& list) {
 // Seconds each finished iteration of the running FindBestMove took, by depth.
 std::array<double, DeepestDepth + 1> iterationSeconds{};
 
+// The highest score among the root entries of the running iteration.
+int16_t BestRootScore() {
+    int16_t best = -Infinity;
+    for (size_t i = 1; i <= RootMoves.size() / 4; ++i)
+        best = std::max(best, RootScores[i]);
+    return best;
+}
+
 // One iteration at the given depth over list, which becomes the iteration's sorted list;
 // a stopped iteration leaves list as the last finished one left it. False when it did not
 // finish.
@@ -178,6 +195,7 @@ bool RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
         return false;
     }
     finishedValue = PlyValue(0);
+    finished = {depth, BestRootScore(), maxPly};
     if (IterationDone) IterationDone();
     iterationSeconds[static_cast<size_t>(depth)] = Elapsed() - start;
     list = SortRootMoves(RootMoves);
@@ -401,12 +419,16 @@ void RecordRootEntry() {
 // ahead, stalemates of White and moves that leave Black's king attacked, and the later
 // ones search what it kept. The move is still on the board.
 void RecordRootMove(int from, int to) {
-    const bool keep =
-        SearchDepth != 2 || (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
-                             BlackInCheckAfter(10, 10, 10, 10) != Yes);
     std::string move;
     AppendMove(move, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
                rules::RankOf(to));
+    if (SearchDepth == 2 && IsRepetition() == Yes) {
+        if (BlackInCheckAfter(10, 10, 10, 10) != Yes && AllowedAtRoot(move)) repeating += move;
+        SetRootBound();
+        return;
+    }
+    const bool keep = SearchDepth != 2 || (IsWhiteStalemated(10, 10, 10, 10) != Yes &&
+                                           BlackInCheckAfter(10, 10, 10, 10) != Yes);
     if (!keep || !AllowedAtRoot(move)) {
         SetRootBound();
         return;
@@ -507,6 +529,22 @@ std::string Caption(std::string_view text, const std::string& value) {
 
 double RoundToFourPlaces(double seconds) {
     return std::nearbyint(seconds * 10000.0) / 10000.0;
+}
+
+// A forced loss is never preferred to a repetition: when every move the last iteration
+// searched loses by force, the repeating moves are searched at its depth, and the best of
+// them is played if it does better.
+void PreferRepetitionToLoss(std::string& list) {
+    if (repeating.empty() || list.empty() || finished.depth == 2 ||
+        finished.best - MaterialSum() > -Piece::King / 2)
+        return;
+    SearchDepth = finished.depth;
+    MaxPly = finished.maxPly;
+    SearchRoot(repeating);
+    if (const int16_t best = BestRootScore(); best > finished.best) {
+        finishedValue = best;
+        list = SortRootMoves(RootMoves);
+    }
 }
 
 }  // namespace
@@ -629,6 +667,8 @@ void ShowSearchStatus() {
 }
 
 std::string FindBestMove() {
+    if (UseBook)
+        if (std::string move = BookMoveNow(); !move.empty()) return move;
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);
     SearchStart = SteadySeconds();
@@ -638,6 +678,7 @@ std::string FindBestMove() {
     stoppable = false;
     iterationSeconds.fill(0);
     limitReached = false;
+    repeating.clear();
     display.SetProgressValue(0);
 
     std::string list;
@@ -647,6 +688,7 @@ std::string FindBestMove() {
     SearchRoot(list);
     display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
     finishedValue = PlyValue(0);
+    finished = {2, BestRootScore(), 2};
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
@@ -679,6 +721,8 @@ std::string FindBestMove() {
     }
 
     stoppable = false;
+    PreferRepetitionToLoss(list);
+    const std::string move = WeakerMove(list);
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
     if (!statisticsShown) ShowSearchStatus();
@@ -686,7 +730,7 @@ std::string FindBestMove() {
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
                                                  " / " + std::to_string(Evaluate())));
-    return list.substr(0, 4);
+    return move;
 }
 
 }  // namespace ostrand

@@ -16,6 +16,7 @@
 #include <regex>
 #include <sstream>
 
+#include "Levels.h"
 #include "SavedGame.h"
 #include "Support.h"
 #include "TestBoard.h"
@@ -225,11 +226,24 @@ TEST(Console, UciSessionFromHelloToBestMove) {
                                   "uci\nisready\nucinewgame\nposition startpos moves e2e4 e7e5 "
                                   "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
-    const auto lines = Lines(run.output);
-    ASSERT_EQ(lines.size(), 8u) << run.output;
+    auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 12u) << run.output;
     EXPECT_EQ(lines[0], "id name Ostrand Chess 6.0");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
     EXPECT_EQ(lines[2], "option name MultiPV type spin default 1 min 1 max 50");
+    // The strength options, whose spin range runs from the weakest level's Elo to full
+    // strength's, and the book.
+    EXPECT_EQ(lines[3].rfind("option name Level type combo default Full strength var Full "
+                             "strength var Depth 6 var Depth 4 var Depth 2 var ",
+                             0),
+              0u);
+    EXPECT_EQ(lines[4], "option name UCI_LimitStrength type check default false");
+    EXPECT_EQ(lines[5], "option name UCI_Elo type spin default " +
+                            std::to_string(Levels.front().elo) + " min " +
+                            std::to_string(Levels.back().elo) + " max " +
+                            std::to_string(Levels.front().elo));
+    EXPECT_EQ(lines[6], "option name OwnBook type check default false");
+    lines.erase(lines.begin() + 3, lines.begin() + 7);
     EXPECT_EQ(lines[3], "uciok");
     EXPECT_EQ(lines[4], "readyok");
     std::smatch match;
@@ -240,6 +254,52 @@ TEST(Console, UciSessionFromHelloToBestMove) {
     // The whole line of the depth searched, as legal moves from the position.
     EXPECT_EQ(std::count(match[4].first, match[4].second, ' '), 3) << lines[6];
     EXPECT_EQ(lines[7], "bestmove " + match[5].str());
+}
+
+TEST(Console, UciStrengthOptionsChooseALevelAndRefuseWhatTheyDoNotTake) {
+    // The depths of a session's iterations.
+    auto depths = [](const Outcome& run) {
+        std::vector<std::string> found;
+        for (const std::string& line : Lines(run.output)) {
+            std::smatch match;
+            if (std::regex_match(line, match, InfoLine)) found.push_back(match[1]);
+        }
+        return found;
+    };
+    const Outcome byName =
+        RunEngine("uci",
+                  "setoption name Level value Depth 3\nsetoption name UCI_Elo value 99999\n"
+                  "setoption name UCI_LimitStrength value maybe\nsetoption name Contempt value 3\n"
+                  "setoption name level value Depth 4\nposition startpos\ngo depth 6\n");
+    const auto lines = Lines(byName.output);
+    ASSERT_GE(lines.size(), 4u) << byName.output;
+    EXPECT_EQ(lines[0], "info string option 'Level' does not take the value 'Depth 3'");
+    EXPECT_EQ(lines[1], "info string option 'UCI_Elo' does not take the value '99999'");
+    EXPECT_EQ(lines[2], "info string option 'UCI_LimitStrength' does not take the value 'maybe'");
+    EXPECT_EQ(lines[3], "info string unknown option 'Contempt'");
+    // A level's depth is the deepest "go depth" searches; the weakest level by its Elo.
+    EXPECT_EQ(depths(byName), (std::vector<std::string>{"2", "4"})) << byName.output;
+    const Outcome byElo = RunEngine("uci",
+                                    "setoption name UCI_LimitStrength value true\n"
+                                    "setoption name UCI_Elo value " +
+                                        std::to_string(Levels.back().elo) + "\ngo depth 6\n");
+    EXPECT_EQ(depths(byElo), std::vector<std::string>{"2"}) << byElo.output;
+}
+
+TEST(Console, UciOwnBookPlaysTheInstalledBookWithoutSearching) {
+    const Outcome run = RunEngine(
+        "uci", "setoption name OwnBook value true\nposition startpos moves d2d4\ngo depth 6\n");
+    EXPECT_TRUE(std::regex_match(run.output, std::regex("bestmove (g8f6|d7d5|f7f5|e7e6)\n")))
+        << run.output;
+}
+
+TEST(Console, UciPrefersARepetitionToAForcedLoss) {
+    // A pawn ahead, the repetition filter keeps only moves that are mated in two.
+    const Outcome run = RunEngine(
+        "uci",
+        "position fen r6r/3b4/5k2/p4NRP/2Q1p3/8/2p4K/3q4 w - - 0 46 moves g5g6 f6f5 c4c5 f5f4 "
+        "g6f6 f4g4 f6g6 g4f4 c5c7 f4f5 c7c5\ngo depth 8\n");
+    EXPECT_EQ(Lines(run.output).back(), "bestmove f5f4") << run.output;
 }
 
 TEST(Console, UciInfiniteSearchAnswersAfterStopOrTheNextCommand) {

@@ -9,6 +9,7 @@
 
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
+#include "Levels.h"
 #include "MoveGenerator.h"
 #include "RecordingDisplay.h"
 #include "Search.h"
@@ -61,6 +62,7 @@ class SearchTest : public testing::Test {
         IterationDone = nullptr;
         DepthLimit = 0;
         SearchBudget = {};
+        RootWeakness = {};
         OpeningStopsAtSix = true;
         RootLinesWanted = 1;
         SearchMovesOnly.clear();
@@ -433,6 +435,19 @@ TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
     Position(test::MateInOneBoard, 4);
     DepthLimit = 4;
     EXPECT_EQ(FindBestMove(), "4884");
+}
+
+TEST_F(SearchTest, AWeakenedEngineStraysOnlyWhenItsChanceSaysAndWithinItsMargin) {
+    // Black's queen takes White's undefended queen; every other move is a queen worse.
+    Position("k7/8/8/3q4/8/8/3Q4/K7", 40);
+    DepthLimit = 2;
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {100, 300};
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {0, 3000};
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {100, 3000};
+    EXPECT_NE(FindBestMove(), "4542");
 }
 
 TEST_F(SearchTest, LongRootListsDoNotOverflow) {

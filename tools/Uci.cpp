@@ -12,11 +12,14 @@
 #include <sstream>
 #include <thread>
 
+#include "BookFile.h"
 #include "EngineBoard.h"
 #include "Evaluation.h"
 #include "MessageDisplay.h"
+#include "OpeningBook.h"
 #include "Search.h"
 #include "Support.h"
+#include "UciOptions.h"
 #include "Variables.h"
 
 namespace ostrand::uci {
@@ -91,6 +94,8 @@ class Session final : public tools::MessageDisplay {
     static void ReportIteration();
     std::string ScoreText(const std::string& move, int16_t value);
 
+    Options options_;
+    std::string bookProblem_ = chess::LoadBook();
     std::mutex mutex_;  // guards what the search thread and "stop" share
     std::thread search_;
     bool infinite_ = false;
@@ -124,6 +129,8 @@ bool Session::Handle(const std::string& line) {
         Say("id name Ostrand Chess 6.0");
         Say("id author The Ostrand developers");
         Say("option name MultiPV type spin default 1 min 1 max " + std::to_string(MostLines));
+        for (const std::string& option : Options::Listing())
+            Say(option);
         Say("uciok");
     } else if (command == "isready") {
         Say("readyok");
@@ -175,8 +182,13 @@ void Session::SetOption(std::istringstream& args) {
             return;
         }
         multiPv_ = lines;
-    } else {
-        Say("info string unknown option '" + name + "'");
+        return;
+    }
+    if (std::string error; !options_.Set(name, value, error)) Say("info string " + error);
+    // A book that could not be read is reported once, when it is asked for.
+    if (options_.OwnBook() && !bookProblem_.empty()) {
+        Say("info string " + bookProblem_);
+        bookProblem_.clear();
     }
 }
 
@@ -312,6 +324,11 @@ void Session::Go(std::istringstream& args) {
     if (mate) deepest = std::min(deepest, 2 * *mate + 2);
     if (!depth && !mate && !infinite_ && nodeLimit_ == 0) deepest = 0;
     DepthLimit = static_cast<int16_t>(std::min<int64_t>(deepest, DeepestDepth));
+    // A level searches no deeper than its depth.
+    const Level& level = options_.Playing();
+    if (level.depth != 0 && (DepthLimit == 0 || level.depth < DepthLimit)) DepthLimit = level.depth;
+    RootWeakness = {level.chance, level.margin};
+    UseBook = options_.OwnBook();
     OpeningStopsAtSix = false;
     // "infinite" waits for "stop" whatever the clock says.
     SearchBudget = infinite_ ? TimeBudget{} : PlanBudget(clock);
@@ -331,7 +348,8 @@ void Session::Search() {
     IterationDone = ReportIteration;
     const std::string found = FindBestMove();
     IterationDone = nullptr;
-    DepthLimit = 0;
+    UseLevel(Levels.front());
+    UseBook = false;
     OpeningStopsAtSix = true;
     SearchBudget = {};
     SearchMovesOnly.clear();
