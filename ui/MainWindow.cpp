@@ -529,6 +529,7 @@ void MainWindow::OnGameStarted() {
 
 void MainWindow::OnGameChanged(const QString& command) {
     const bool over = status::EndedBeyondTheEngine(record_);
+    if (flagged_ == ChessClock::Side::Engine) TakeBackLateMove(command.toStdString());
     // A load or a placement sends no command; the last reply is an older command's.
     record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
     const bool added = PushNewStep();
@@ -695,6 +696,23 @@ void MainWindow::OnFlagged(ChessClock::Side side) {
     flagged_ = side;
     if (thinking_) ostrand::StopRequested = true;
     if (!board_->EngineBusy()) SettleOnTime();
+}
+
+// A move the engine made after its flag fell came too late: the engine's board goes back to
+// the player's move alone, so that the time decides the game.
+void MainWindow::TakeBackLateMove(const std::string& command) {
+    if (board_->LastReply == "Error") return;
+    const GameState& before = history_.At(history_.Current());
+    std::string text, error;
+    if (command != "Force") {
+        const chess::Position& now = before.record.Final();
+        const auto move = chess::StandardMove(command, now, record_.Engine());
+        if (!move || !chess::EngineMove(now, *move, record_.Engine(), text, error)) return;
+    }
+    before.engine.Restore();
+    if (!text.empty())
+        ostrand::PlayMove(text[0] - '0', text[1] - '0', text[2] - '0', text[3] - '0');
+    board_->LastReply.clear();
 }
 
 void MainWindow::SettleOnTime() {

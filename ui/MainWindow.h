@@ -124,6 +124,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void OnFlagged(ChessClock::Side side);
     // Ends the game on time for the side whose flag fell, once the engine has answered.
     void SettleOnTime();
+    // Before the record follows command: a move the engine made after its flag fell.
+    void TakeBackLateMove(const std::string& command);
 
     F_Board* board_;
     MoveList* moveList_;

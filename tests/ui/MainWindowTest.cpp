@@ -242,6 +242,10 @@ class MainWindowTest : public QObject {
         QTest::newRow("bare king") << "4k3/8/8/8/8/8/8/R3K3 w - - 0 1" << false
                                    << "Your time is up, but Ostrand cannot mate — draw"
                                    << "1/2-1/2";
+        // Its move after the flag fell would mate: too late, it does not count.
+        QTest::newRow("late mate")
+            << "k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1" << true << "Ostrand's time is up — you win"
+            << "1-0";
     }
 
     void aFlagFallEndsTheGame() {
@@ -261,12 +265,13 @@ class MainWindowTest : public QObject {
         if (!fen.isEmpty()) QVERIFY(window->Exchange().SetUpFen(fen));
 
         double budget = 0;
-        Board(*window).onPoll = [&] {
+        // The flag falls once a first move is found, which the engine then plays.
+        connect(&Board(*window), &F_Board::DepthReported, [&](int depth) {
             budget = ostrand::SearchBudget.limit;
-            if (engineFlags) now += 10, clock.Check();
-        };
+            if (engineFlags && depth > 2) now += 10, clock.Check();
+        });
         now += 1;
-        Play(Board(*window), fen.isEmpty() ? "5254" : "1112");
+        Play(Board(*window), fen.isEmpty() ? "5254" : engineFlags ? "1213" : "1112");
         if (fen.isEmpty()) QVERIFY(budget > 0 && budget <= 3);
         QCOMPARE(ostrand::SearchBudget.limit, 0.0);
         if (!engineFlags) {
