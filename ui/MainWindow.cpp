@@ -376,6 +376,7 @@ void MainWindow::AnnounceEnding() {
 }
 
 std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
+    answering_ = command;
     // "Error": nothing is played, and the status line says why.
     if (status::EndedBeyondTheEngine(record_)) return "Error";
     const chess::Position& now = record_.Final();
@@ -521,6 +522,7 @@ void MainWindow::OnGameStarted() {
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
     SetStatus(QString::fromStdString(status::GameStatus(record_)));
     // The new game's clocks, on the control chosen for it, run from now.
+    answering_.clear();
     flagged_.reset();
     clock_->Start(nextControl_);
     FollowClock();
@@ -529,6 +531,7 @@ void MainWindow::OnGameStarted() {
 
 void MainWindow::OnGameChanged(const QString& command) {
     const bool over = status::EndedBeyondTheEngine(record_);
+    answering_.clear();
     if (flagged_ == ChessClock::Side::Engine) TakeBackLateMove(command.toStdString());
     // A load or a placement sends no command; the last reply is an older command's.
     record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
@@ -551,9 +554,10 @@ void MainWindow::OnGameChanged(const QString& command) {
 void MainWindow::OnEngineBusy(bool busy) {
     if (!busy) thinking_ = false;
     // On a clock the engine thinks by the budget its time allows, as in the UCI mode; a new
-    // game's opening move, made before its clocks start, is on none of the last game's time.
+    // game's opening move, made before its clocks start, is on none of the last game's time,
+    // whether that game is over or still running.
     const TimeControl& control = clock_->Control();
-    if (busy && control.Timed() && clock_->Running()) {
+    if (busy && control.Timed() && clock_->Running() && !answering_.empty()) {
         ostrand::GoClock go;
         go.timeLeft = clock_->Remaining(ChessClock::Side::Engine);
         go.increment = std::llround(control.increment * 1000);
@@ -694,7 +698,7 @@ void MainWindow::FollowClock() {
 // A search on a fallen flag stops at once; the game ends when the engine has answered.
 void MainWindow::OnFlagged(ChessClock::Side side) {
     flagged_ = side;
-    if (thinking_) ostrand::StopRequested = true;
+    if (thinking_ && !answering_.empty()) ostrand::StopRequested = true;
     if (!board_->EngineBusy()) SettleOnTime();
 }
 

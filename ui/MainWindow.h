@@ -172,6 +172,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     TimeControl nextControl_;
     // A side whose time ran out while the engine was busy.
     std::optional<ChessClock::Side> flagged_;
+    // The command of the game under way that the engine is answering: its search is on the
+    // game's clock. Empty for a new game's opening move, made before its clocks start.
+    std::string answering_;
     QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;

@@ -308,6 +308,9 @@ class MainWindowTest : public QObject {
         Board(*window).playWhite = false;
         Action(*window, "newGame")->trigger();
         QCOMPARE(budget, 0.0);
+        budget = -1;
+        Action(*window, "newGame")->trigger();
+        QCOMPARE(budget, 0.0);
     }
 
     // A new control waits for the next new game and is kept for the next start.
