@@ -130,8 +130,14 @@ MainWindow::MainWindow(F_Board* board)
     connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
-        // The player's move is in: the engine's clock runs while it thinks.
-        if (clock_->Running() == ChessClock::Side::Player) clock_->Press(ChessClock::Side::Player);
+        // The player's move is in: the engine's clock runs while it thinks. Forced out of turn,
+        // the engine moves in the player's time, which earns no increment.
+        if (clock_->Running() == ChessClock::Side::Player && !answering_.empty()) {
+            if (answering_ == "Force")
+                clock_->Run(ChessClock::Side::Engine);
+            else
+                clock_->Press(ChessClock::Side::Player);
+        }
         SetStatus(QString("Thinking… depth %1").arg(depth));
         UpdateActions();
     });

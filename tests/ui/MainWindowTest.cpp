@@ -284,6 +284,10 @@ class MainWindowTest : public QObject {
             Action(*window, "takeBack")->trigger();
             QCOMPARE(clock.Remaining(Side::Player), 7000);
             QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            // Forced out of turn, the engine earns the increment, not the player.
+            Action(*window, "force")->trigger();
+            QCOMPARE(clock.Remaining(Side::Player), 7000);
+            QCOMPARE(clock.Remaining(Side::Engine), 10000);
             now += 7;
             clock.Check();
         }
