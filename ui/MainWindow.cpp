@@ -131,7 +131,7 @@ MainWindow::MainWindow(F_Board* board)
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
         // The player's move is in: the engine's clock runs while it thinks. Forced out of turn,
-        // the engine moves in the player's time, which earns no increment.
+        // the engine thinks on its own clock, and the player, who made no move, earns nothing.
         if (clock_->Running() == ChessClock::Side::Player && !answering_.empty()) {
             if (answering_ == "Force")
                 clock_->Run(ChessClock::Side::Engine);
@@ -356,6 +356,9 @@ void MainWindow::ShowGame() {
 }
 
 void MainWindow::ShowGameAfresh() {
+    // A position set up is a game of its own, on full clocks as a new game is.
+    flagged_.reset();
+    clock_->Start(nextControl_);
     ShowGame();
     AnnounceEnding();
 }

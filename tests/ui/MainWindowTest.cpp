@@ -306,6 +306,10 @@ class MainWindowTest : public QObject {
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), status);
         QVERIFY(!clock.Running() && Action(*window, "redo")->isEnabled());
+        // A position set up after the flag fell is played on clocks of its own.
+        QVERIFY(window->Exchange().SetUpFen("4k3/8/8/8/8/8/8/R3K3 w - - 0 1"));
+        clock.Check();
+        QCOMPARE(window->StatusText(), QString("Your move"));
         budget = -1;
         connect(&Board(*window), &F_Board::DepthReported,
                 [&budget] { budget = ostrand::SearchBudget.limit; });
