@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -600,11 +601,19 @@ void F_Board::SetZoom(int percent) {
     // The design's client area ends at 4830 twips, short of the tool column; the window is
     // widened to show it, since "Force" and the editor are unreachable otherwise.
     setFixedSize(Px(5895), Px(4890));
-    setFont(DesignFont(8.25 * scale));
-    QFont titleFont = DesignFont(12 * scale);
+    // A scaled font keeps to whole pixels below its scaled design size: rounded up, the
+    // statistics outgrow their labels (at 150 % "Nodes/Sec" runs into the palette).
+    const auto scaledFont = [scale](qreal points) {
+        QFont font = DesignFont(points);
+        if (scale != 1)
+            font.setPixelSize(static_cast<int>(std::floor(QFontInfo(font).pixelSize() * scale)));
+        return font;
+    };
+    setFont(scaledFont(8.25));
+    QFont titleFont = scaledFont(12);
     titleFont.setBold(true);
     Label16->setFont(titleFont);
-    QFont linkFont = DesignFont(8.25 * scale);
+    QFont linkFont = scaledFont(8.25);
     linkFont.setUnderline(true);
     Label4->setFont(linkFont);
 

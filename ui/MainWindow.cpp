@@ -150,8 +150,14 @@ MainWindow::MainWindow(F_Board* board)
     connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
-        // The player's move is in: the engine's clock runs while it thinks.
-        if (clock_->Running() == ChessClock::Side::Player) clock_->Press(ChessClock::Side::Player);
+        // The player's move is in: the engine's clock runs while it thinks. Forced out of turn,
+        // the engine thinks on its own clock, and the player, who made no move, earns nothing.
+        if (clock_->Running() == ChessClock::Side::Player && !answering_.empty()) {
+            if (answering_ == "Force")
+                clock_->Run(ChessClock::Side::Engine);
+            else
+                clock_->Press(ChessClock::Side::Player);
+        }
         SetStatus(QString("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
@@ -379,6 +385,9 @@ void MainWindow::ShowGame() {
 }
 
 void MainWindow::ShowGameAfresh() {
+    // A position set up is a game of its own, on full clocks as a new game is.
+    flagged_.reset();
+    clock_->Start(nextControl_);
     ShowGame();
     AnnounceEnding();
 }
@@ -405,6 +414,7 @@ void MainWindow::AnnounceEnding() {
 }
 
 std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
+    answering_ = command;
     // "Error": nothing is played, and the status line says why.
     if (status::EndedBeyondTheEngine(record_)) return "Error";
     const chess::Position& now = record_.Final();
@@ -570,6 +580,7 @@ void MainWindow::OnGameStarted() {
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
     SetStatus(QString::fromStdString(status::GameStatus(record_)));
     // The new game's clocks, on the control chosen for it, run from now.
+    answering_.clear();
     flagged_.reset();
     clock_->Start(nextControl_);
     FollowClock();
@@ -578,6 +589,8 @@ void MainWindow::OnGameStarted() {
 
 void MainWindow::OnGameChanged(const QString& command) {
     const bool over = status::EndedBeyondTheEngine(record_);
+    answering_.clear();
+    if (flagged_ == ChessClock::Side::Engine) TakeBackLateMove(command.toStdString());
     // A load or a placement sends no command; the last reply is an older command's.
     record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
     const bool added = PushNewStep();
@@ -599,9 +612,10 @@ void MainWindow::OnGameChanged(const QString& command) {
 void MainWindow::OnEngineBusy(bool busy) {
     if (!busy) thinking_ = false;
     // On a clock the engine thinks by the budget its time allows, as in the UCI mode; a new
-    // game's opening move, made before its clocks start, is on none of the last game's time.
+    // game's opening move, made before its clocks start, is on none of the last game's time,
+    // whether that game is over or still running.
     const TimeControl& control = clock_->Control();
-    if (busy && control.Timed() && clock_->Running()) {
+    if (busy && control.Timed() && clock_->Running() && !answering_.empty()) {
         ostrand::GoClock go;
         go.timeLeft = clock_->Remaining(ChessClock::Side::Engine);
         go.increment = std::llround(control.increment * 1000);
@@ -743,8 +757,25 @@ void MainWindow::FollowClock() {
 // A search on a fallen flag stops at once; the game ends when the engine has answered.
 void MainWindow::OnFlagged(ChessClock::Side side) {
     flagged_ = side;
-    if (thinking_) ostrand::StopRequested = true;
+    if (thinking_ && !answering_.empty()) ostrand::StopRequested = true;
     if (!board_->EngineBusy()) SettleOnTime();
+}
+
+// A move the engine made after its flag fell came too late: the engine's board goes back to
+// the player's move alone, so that the time decides the game.
+void MainWindow::TakeBackLateMove(const std::string& command) {
+    if (board_->LastReply == "Error") return;
+    const GameState& before = history_.At(history_.Current());
+    std::string text, error;
+    if (command != "Force") {
+        const chess::Position& now = before.record.Final();
+        const auto move = chess::StandardMove(command, now, record_.Engine());
+        if (!move || !chess::EngineMove(now, *move, record_.Engine(), text, error)) return;
+    }
+    before.engine.Restore();
+    if (!text.empty())
+        ostrand::PlayMove(text[0] - '0', text[1] - '0', text[2] - '0', text[3] - '0');
+    board_->LastReply.clear();
 }
 
 void MainWindow::SettleOnTime() {

@@ -128,6 +128,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void OnFlagged(ChessClock::Side side);
     // Ends the game on time for the side whose flag fell, once the engine has answered.
     void SettleOnTime();
+    // Before the record follows command: a move the engine made after its flag fell.
+    void TakeBackLateMove(const std::string& command);
 
     F_Board* board_;
     MoveList* moveList_;
@@ -177,6 +179,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     TimeControl nextControl_;
     // A side whose time ran out while the engine was busy.
     std::optional<ChessClock::Side> flagged_;
+    // The command of the game under way that the engine is answering: its search is on the
+    // game's clock. Empty for a new game's opening move, made before its clocks start.
+    std::string answering_;
     QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;

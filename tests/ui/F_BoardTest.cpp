@@ -900,6 +900,9 @@ class F_BoardTest : public QObject {
             }
         }
         QVERIFY(body > (pitch - 1) * (pitch - 1) / 5);
+        // The statistics' widest line stays in its label, clear of the palette.
+        const QString nodes = "Nodes/Sec: 17983878";
+        QVERIFY(window->Label1->fontMetrics().horizontalAdvance(nodes) <= window->Label1->width());
         window->SetZoom(100);
         QCOMPARE(window->grab().toImage(), design);
     }

@@ -249,6 +249,10 @@ class MainWindowTest : public QObject {
         QTest::newRow("bare king") << "4k3/8/8/8/8/8/8/R3K3 w - - 0 1" << false
                                    << "Your time is up, but Ostrand cannot mate — draw"
                                    << "1/2-1/2";
+        // Its move after the flag fell would mate: too late, it does not count.
+        QTest::newRow("late mate")
+            << "k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1" << true << "Ostrand's time is up — you win"
+            << "1-0";
     }
 
     void aFlagFallEndsTheGame() {
@@ -268,12 +272,13 @@ class MainWindowTest : public QObject {
         if (!fen.isEmpty()) QVERIFY(window->Exchange().SetUpFen(fen));
 
         double budget = 0;
-        Board(*window).onPoll = [&] {
+        // The flag falls once a first move is found, which the engine then plays.
+        connect(&Board(*window), &F_Board::DepthReported, [&](int depth) {
             budget = ostrand::SearchBudget.limit;
-            if (engineFlags) now += 10, clock.Check();
-        };
+            if (engineFlags && depth > 2) now += 10, clock.Check();
+        });
         now += 1;
-        Play(Board(*window), fen.isEmpty() ? "5254" : "1112");
+        Play(Board(*window), fen.isEmpty() ? "5254" : engineFlags ? "1213" : "1112");
         if (fen.isEmpty()) QVERIFY(budget > 0 && budget <= 3);
         QCOMPARE(ostrand::SearchBudget.limit, 0.0);
         if (!engineFlags) {
@@ -286,6 +291,10 @@ class MainWindowTest : public QObject {
             Action(*window, "takeBack")->trigger();
             QCOMPARE(clock.Remaining(Side::Player), 7000);
             QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            // Forced out of turn, the engine earns the increment, not the player.
+            Action(*window, "force")->trigger();
+            QCOMPARE(clock.Remaining(Side::Player), 7000);
+            QCOMPARE(clock.Remaining(Side::Engine), 10000);
             now += 7;
             clock.Check();
         }
@@ -304,10 +313,17 @@ class MainWindowTest : public QObject {
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), status);
         QVERIFY(!clock.Running() && Action(*window, "redo")->isEnabled());
+        // A position set up after the flag fell is played on clocks of its own.
+        QVERIFY(window->Exchange().SetUpFen("4k3/8/8/8/8/8/8/R3K3 w - - 0 1"));
+        clock.Check();
+        QCOMPARE(window->StatusText(), QString("Your move"));
         budget = -1;
         connect(&Board(*window), &F_Board::DepthReported,
                 [&budget] { budget = ostrand::SearchBudget.limit; });
         Board(*window).playWhite = false;
+        Action(*window, "newGame")->trigger();
+        QCOMPARE(budget, 0.0);
+        budget = -1;
         Action(*window, "newGame")->trigger();
         QCOMPARE(budget, 0.0);
     }
