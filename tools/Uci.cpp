@@ -21,6 +21,7 @@
 #include "Support.h"
 #include "UciOptions.h"
 #include "Variables.h"
+#include "Version.h"
 
 namespace ostrand::uci {
 
@@ -126,7 +127,7 @@ bool Session::Handle(const std::string& line) {
     std::string command;
     if (!(args >> command)) return true;
     if (command == "uci") {
-        Say("id name Ostrand Chess 6.0");
+        Say(std::string("id name Ostrand Chess ") + Version);
         Say("id author The Ostrand developers");
         Say("option name MultiPV type spin default 1 min 1 max " + std::to_string(MostLines));
         for (const std::string& option : Options::Listing())
