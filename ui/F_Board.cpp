@@ -74,6 +74,27 @@ std::string DefaultSavedGamePath() {
     return folder + "/" + ostrand::SavedGameName;
 }
 
+// The engine speaks English. What it reports in every game, its messages at the end of a
+// game, its statistics' captions and the state of its tables, the window shows in the player's
+// language; a text it does not know stays as the engine wrote it.
+QString Shown(const QString& written) {
+    if (written == "Check Mate!") return F_Board::tr("Check Mate!");
+    if (written == "Stale Mate!") return F_Board::tr("Stale Mate!");
+    const std::pair<const char*, QString> captions[] = {
+        {"Nodes/Sec: ", F_Board::tr("Nodes/Sec: ")},
+        {"Nodes: ", F_Board::tr("Nodes: ")},
+        {"Best Value: ", F_Board::tr("Best Value: ")},
+        {"Time: ", F_Board::tr("Time: ")},
+        {"State: ", F_Board::tr("State: ")},
+        {"The piece-square tables are incomplete, the engine plays without the missing values: ",
+         F_Board::tr("The piece-square tables are incomplete, the engine plays without the "
+                     "missing values: ")},
+    };
+    for (const auto& [english, shown] : captions)
+        if (written.startsWith(english)) return shown + written.mid(qstrlen(english));
+    return written;
+}
+
 // Raster operations work on 32-bit images only.
 QImage Artwork(const QString& name) {
     return QImage(":/images/" + name + ".png").convertToFormat(QImage::Format_RGB32);
@@ -112,7 +133,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
         label->setGeometry(geometry);
         return label;
     };
-    Label5 = addLabel("Engine progress:", Twips(3105, 2520, 1500, 195));
+    Label5 = addLabel(tr("Engine progress:"), Twips(3105, 2520, 1500, 195));
     // The statistics run on to the tool column (the design's 1590 twips end at the logo's
     // edge): a speed of eight digits would not fit otherwise.
     Label1 = addLabel(QString(), Twips(3105, 2745, 1845, 240));
@@ -132,15 +153,15 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
         button->setGeometry(geometry);
         return button;
     };
-    Btn_NewGame = addButton("New", Twips(135, 3735, 960, 330));
-    Btn_Save = addButton("Save", Twips(1080, 3735, 1005, 330));
-    Btn_Load = addButton("Load", Twips(2070, 3735, 960, 330));
+    Btn_NewGame = addButton(tr("New"), Twips(135, 3735, 960, 330));
+    Btn_Save = addButton(tr("Save"), Twips(1080, 3735, 1005, 330));
+    Btn_Load = addButton(tr("Load"), Twips(2070, 3735, 960, 330));
     connect(Btn_NewGame, &QPushButton::clicked, this, &F_Board::Btn_NewGame_Click);
     connect(Btn_Save, &QPushButton::clicked, this, &F_Board::Btn_Save_Click);
     connect(Btn_Load, &QPushButton::clicked, this, &F_Board::Btn_Load_Click);
 
     // Both lines span the client area, so they are centred in it.
-    Label14 = addLabel("Ostrand Chess by the Ostrand developers", Twips(-90, 4320, 4875, 240));
+    Label14 = addLabel(tr("Ostrand Chess by the Ostrand developers"), Twips(-90, 4320, 4875, 240));
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4 = new LinkLabel(WebAddress, this);
     Label4->setGeometry(Twips(-90, 4545, 4875, 240));
@@ -156,7 +177,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     Shape1 = new QFrame(this);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Shape1->setGeometry(Twips(4995, 540, 735, 375));
-    CkEdit = new QCheckBox("Edit", this);
+    CkEdit = new QCheckBox(tr("Edit"), this);
     CkEdit->setGeometry(Twips(5085, 585, 600, 285));
 
     const QColor windowColour = palette().color(QPalette::Base);
@@ -193,7 +214,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     connect(KKW, &PictureBox::clicked, this, &F_Board::KKW_Click);
     connect(MM, &PictureBox::clicked, this, &F_Board::MM_Click);
 
-    BtnForce = addButton("Force", Twips(4995, 3510, 780, 330));
+    BtnForce = addButton(tr("Force"), Twips(4995, 3510, 780, 330));
     BtnRotate = addButton("<", Twips(4995, 3870, 780, 330));
     connect(BtnForce, &QPushButton::clicked, this, &F_Board::BtnForce_Click);
     connect(BtnRotate, &QPushButton::clicked, this, &F_Board::BtnRotate_Click);
@@ -201,31 +222,37 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     PicCompColor = addPicture(QString(), Twips(4995, 4230, 780, 285));
     PicHumanColor = addPicture(QString(), Twips(4995, 4545, 780, 285));
 
-    Btn_NewGame->setToolTip("Start a new game; you choose your colour");
-    Btn_Save->setToolTip("Save the game, replacing the last save");
-    Btn_Load->setToolTip("Go back to the game last saved");
-    BtnForce->setToolTip("Make the engine play a move for its side now");
-    BtnRotate->setToolTip("Turn the board display upside down, or back");
-    CkEdit->setToolTip("Set up a position: clicks on the board place the palette's piece");
-    const QString pieceNames[] = {"pawn", "knight", "bishop", "rook", "queen", "king"};
-    PictureBox* const engineColumn[] = {PB, KB, BB, RB, QB, KKB};
-    PictureBox* const playerColumn[] = {PW, KW, BW, RW, QW, KKW};
-    for (size_t i = 0; i < 6; ++i) {
-        engineColumn[i]->setToolTip("Place the engine's " + pieceNames[i] + ", then click squares");
-        playerColumn[i]->setToolTip("Place your " + pieceNames[i] + ", then click squares");
-    }
-    MM->setToolTip("Eraser: empty the squares you click");
-    PicCompColor->setToolTip("The engine's colour");
-    PicHumanColor->setToolTip("Your colour");
-    Label4->setToolTip("Open the project's web page");
-    Label5->setToolTip("What the engine's search has done for its last move");
-    Label1->setToolTip("Positions the engine has looked at for its move");
-    Label2->setToolTip("The best score found so far, in hundredths of a pawn for the engine");
-    Label3->setToolTip("Seconds the engine has been thinking");
-    Label17->setToolTip("Positions looked at per second");
-    Label18->setToolTip(
-        "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position");
-    ProgressBar->setToolTip("How far the engine's deeper searches have come");
+    Btn_NewGame->setToolTip(tr("Start a new game; you choose your colour"));
+    Btn_Save->setToolTip(tr("Save the game, replacing the last save"));
+    Btn_Load->setToolTip(tr("Go back to the game last saved"));
+    BtnForce->setToolTip(tr("Make the engine play a move for its side now"));
+    BtnRotate->setToolTip(tr("Turn the board display upside down, or back"));
+    CkEdit->setToolTip(tr("Set up a position: clicks on the board place the palette's piece"));
+    // Whole sentences, as languages inflect the pieces' names.
+    PB->setToolTip(tr("Place the engine's pawn, then click squares"));
+    KB->setToolTip(tr("Place the engine's knight, then click squares"));
+    BB->setToolTip(tr("Place the engine's bishop, then click squares"));
+    RB->setToolTip(tr("Place the engine's rook, then click squares"));
+    QB->setToolTip(tr("Place the engine's queen, then click squares"));
+    KKB->setToolTip(tr("Place the engine's king, then click squares"));
+    PW->setToolTip(tr("Place your pawn, then click squares"));
+    KW->setToolTip(tr("Place your knight, then click squares"));
+    BW->setToolTip(tr("Place your bishop, then click squares"));
+    RW->setToolTip(tr("Place your rook, then click squares"));
+    QW->setToolTip(tr("Place your queen, then click squares"));
+    KKW->setToolTip(tr("Place your king, then click squares"));
+    MM->setToolTip(tr("Eraser: empty the squares you click"));
+    PicCompColor->setToolTip(tr("The engine's colour"));
+    PicHumanColor->setToolTip(tr("Your colour"));
+    Label4->setToolTip(tr("Open the project's web page"));
+    Label5->setToolTip(tr("What the engine's search has done for its last move"));
+    Label1->setToolTip(tr("Positions the engine has looked at for its move"));
+    Label2->setToolTip(tr("The best score found so far, in hundredths of a pawn for the engine"));
+    Label3->setToolTip(tr("Seconds the engine has been thinking"));
+    Label17->setToolTip(tr("Positions looked at per second"));
+    Label18->setToolTip(tr(
+        "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position"));
+    ProgressBar->setToolTip(tr("How far the engine's deeper searches have come"));
 
     PM = Artwork("PM");
     KM = Artwork("KM");
@@ -253,7 +280,8 @@ void F_Board::Form_Load() {
 }
 
 void F_Board::Btn_NewGame_Click() {
-    const std::optional<bool> playWhites = AskYesNo("New Game", "Would you like to play whites?");
+    const std::optional<bool> playWhites =
+        AskYesNo(tr("New Game"), tr("Would you like to play whites?"));
     // Escape or closing the question keeps the game in progress, a picked piece included.
     if (!playWhites) return;
     ClickState = 1;
@@ -563,7 +591,7 @@ void F_Board::RedrawBoard() {
 }
 
 void F_Board::ShowMessage(const std::string& text) {
-    QMessageBox::information(this, MessageTitle, QString::fromStdString(text));
+    QMessageBox::information(this, MessageTitle, Shown(QString::fromStdString(text)));
 }
 
 QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
@@ -580,7 +608,7 @@ QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
 void F_Board::SetLabel(ostrand::StatusLabel label, const std::string& text) {
     QString& written = statistics_[static_cast<size_t>(label)];
     written = QString::fromStdString(text);
-    if (statisticsShown_) StatusLabelOf(label)->setText(written);
+    if (statisticsShown_) StatusLabelOf(label)->setText(Shown(written));
 }
 
 std::string F_Board::LabelText(ostrand::StatusLabel label) const {
@@ -591,7 +619,7 @@ void F_Board::SetStatisticsShown(bool shown) {
     statisticsShown_ = shown;
     for (size_t i = 0; i < statistics_.size(); ++i)
         StatusLabelOf(static_cast<ostrand::StatusLabel>(i))
-            ->setText(shown ? statistics_[i] : QString());
+            ->setText(shown ? Shown(statistics_[i]) : QString());
     ProgressBar->setValue(shown ? progressValue_ : ProgressBar->minimum());
 }
 

@@ -1,5 +1,7 @@
 #include "GameStatus.h"
 
+#include <QtGlobal>
+
 #include "MoveGenerator.h"
 #include "Support.h"
 #include "Variables.h"
@@ -27,9 +29,9 @@ Outcome GameOutcome() {
 
 std::string GameResult() {
     switch (GameOutcome()) {
-        case Outcome::PlayerWins: return "Checkmate — you win";
-        case Outcome::EngineWins: return "Checkmate — Ostrand wins";
-        case Outcome::Draw: return "Stalemate — draw";
+        case Outcome::PlayerWins: return QT_TRANSLATE_NOOP("status", "Checkmate — you win");
+        case Outcome::EngineWins: return QT_TRANSLATE_NOOP("status", "Checkmate — Ostrand wins");
+        case Outcome::Draw: return QT_TRANSLATE_NOOP("status", "Stalemate — draw");
         case Outcome::Open: break;
     }
     return {};
@@ -47,23 +49,25 @@ std::string PgnResult(bool playerIsWhite) {
 
 std::string GameStatus() {
     if (std::string result = GameResult(); !result.empty()) return result;
-    if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes) return "Check!";
-    return "Your move";
+    if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes)
+        return QT_TRANSLATE_NOOP("status", "Check!");
+    return QT_TRANSLATE_NOOP("status", "Your move");
 }
 
 // A move the piece can make (a castling the flags allow included) was refused for the king;
 // anything else the piece cannot do.
 std::string RefusalReason(const std::string& move) {
     using namespace ostrand;
-    if (move.size() < 4) return "That piece cannot move there";
+    if (move.size() < 4) return QT_TRANSLATE_NOOP("status", "That piece cannot move there");
     const int fx = move[0] - '0', fy = move[1] - '0', tx = move[2] - '0', ty = move[3] - '0';
     const bool kingAtHome = fx == 5 && fy == 1 && Board(5, 1) == -Piece::King && ty == 1;
     const bool castling = kingAtHome && ((tx == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
                                          (tx == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
     ClearAttackMaps();
     MarkWhitePieceTargets(fx, fy);
-    if (!castling && WhiteAttacks(tx, ty) == 0) return "That piece cannot move there";
-    return "Your king would be in check";
+    if (!castling && WhiteAttacks(tx, ty) == 0)
+        return QT_TRANSLATE_NOOP("status", "That piece cannot move there");
+    return QT_TRANSLATE_NOOP("status", "Your king would be in check");
 }
 
 }  // namespace status

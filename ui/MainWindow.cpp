@@ -15,6 +15,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -25,6 +26,7 @@
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
+#include "Language.h"
 #include "Search.h"
 #include "Support.h"
 #include "Version.h"
@@ -40,10 +42,18 @@ QSettings Settings() {
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* PgnFolderKey = "pgnFolder";
+constexpr const char* LanguageKey = "language";
 
-constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
+QString PgnFilter() {
+    return MainWindow::tr("PGN games (*.pgn *.PGN);;All files (*)");
+}
 // How long the status line shows that something was done, in milliseconds.
 constexpr int NoticeTime = 4000;
+
+// The status line's texts come from GameStatus in English; they show in the player's language.
+QString Shown(const std::string& text) {
+    return QCoreApplication::translate("status", text.c_str());
+}
 
 // How the chooser lists a file's game: "2. Moss – Hale, Club championship, 2024.03.09, 0-1".
 QString GameTitle(size_t index, const chess::PgnGame& game) {
@@ -58,31 +68,43 @@ QString GameTitle(size_t index, const chess::PgnGame& game) {
     return title + ", " + QString::fromStdString(game.result);
 }
 
-constexpr const char* Licence =
-    "Free software under the GNU General Public License, version 3 or any later version.";
-
-QString LevelName(int depth) {
-    return depth == 0 ? QString("Full strength") : QString("Depth %1").arg(depth);
+QString Licence() {
+    return MainWindow::tr(
+        "Free software under the GNU General Public License, version 3 or any later version.");
 }
 
-const char* const HowToPlayText =
-    "<p><b>Moving:</b> click one of your pieces (it is framed in red), then the square it goes "
-    "to. The engine answers at once and its move is framed in blue. Castle by moving the king "
-    "two squares. A refused move is explained in the status line.</p>"
-    "<p><b>New</b> starts a game and asks for your colour; <b>Save</b> and <b>Load</b> keep one "
-    "game. <b>Force</b> makes the engine move for its side now, and <b>&lt;</b> turns the board "
-    "round. The two swatches show the engine's colour (upper) and yours (lower).</p>"
-    "<p><b>Edit</b> and the palette set up any position: click a palette piece (the left "
-    "column places the engine's pieces, the right one yours), then squares; the blank box "
-    "erases. Untick Edit to play on.</p>"
-    "<p><b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, an edit, a "
-    "load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine "
-    "thinks, <b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
-    "opponent.</p>"
-    "<p><b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
-    "position</b> (Ctrl+V) sets one up from there, and the engine moves if it is its turn. "
-    "<b>Save game as PGN</b> and <b>Open PGN</b> keep and replay whole games, which other "
-    "chess programs read too.</p>";
+QString LevelName(int depth) {
+    return depth == 0 ? MainWindow::tr("Full strength") : MainWindow::tr("Depth %1").arg(depth);
+}
+
+// A paragraph a text, so that a change to one leaves the others' translations standing.
+QString HowToPlayText() {
+    const QString paragraphs[] = {
+        MainWindow::tr("<b>Moving:</b> click one of your pieces (it is framed in red), then the "
+                       "square it goes to. The engine answers at once and its move is framed in "
+                       "blue. Castle by moving the king two squares. A refused move is explained "
+                       "in the status line."),
+        MainWindow::tr("<b>New</b> starts a game and asks for your colour; <b>Save</b> and "
+                       "<b>Load</b> keep one game. <b>Force</b> makes the engine move for its "
+                       "side now, and <b>&lt;</b> turns the board round. The two swatches show "
+                       "the engine's colour (upper) and yours (lower)."),
+        MainWindow::tr("<b>Edit</b> and the palette set up any position: click a palette piece "
+                       "(the left column places the engine's pieces, the right one yours), then "
+                       "squares; the blank box erases. Untick Edit to play on."),
+        MainWindow::tr("<b>Take back</b> (Ctrl+Z) undoes your last move with the engine's "
+                       "answer, an edit, a load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) "
+                       "plays it again. While the engine thinks, <b>Space</b> makes it move at "
+                       "once. <b>Move &#9656; Level</b> chooses an easier opponent."),
+        MainWindow::tr("<b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; "
+                       "<b>Paste position</b> (Ctrl+V) sets one up from there, and the engine "
+                       "moves if it is its turn. <b>Save game as PGN</b> and <b>Open PGN</b> keep "
+                       "and replay whole games, which other chess programs read too."),
+    };
+    QString text;
+    for (const QString& paragraph : paragraphs)
+        text += "<p>" + paragraph + "</p>";
+    return text;
+}
 
 }  // namespace
 
@@ -107,7 +129,7 @@ MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
     connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
-        SetStatus(QString("Thinking… depth %1").arg(depth));
+        SetStatus(tr("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
 
@@ -134,33 +156,37 @@ void MainWindow::BuildMenus() {
     };
     F_Board* board = board_;
 
-    QMenu* game = menuBar()->addMenu("&Game");
-    newGame_ =
-        add(game, "&New…", "newGame", QKeySequence::New, [board] { board->Btn_NewGame_Click(); });
-    save_ = add(game, "&Save", "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
-    load_ = add(game, "&Load", "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    newGame_ = add(game, tr("&New…"), "newGame", QKeySequence::New,
+                   [board] { board->Btn_NewGame_Click(); });
+    save_ =
+        add(game, tr("&Save"), "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
+    load_ =
+        add(game, tr("&Load"), "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
     game->addSeparator();
-    copyPosition_ =
-        add(game, "&Copy position", "copyPosition", QKeySequence::Copy, &MainWindow::CopyPosition);
-    pastePosition_ = add(game, "&Paste position", "pastePosition", QKeySequence::Paste,
+    copyPosition_ = add(game, tr("&Copy position"), "copyPosition", QKeySequence::Copy,
+                        &MainWindow::CopyPosition);
+    pastePosition_ = add(game, tr("&Paste position"), "pastePosition", QKeySequence::Paste,
                          &MainWindow::PastePosition);
     game->addSeparator();
     openPgn_ =
-        add(game, "&Open PGN…", "openPgn", QKeySequence("Ctrl+Shift+O"), &MainWindow::OpenPgn);
-    savePgn_ = add(game, "Save game as P&GN…", "savePgn", QKeySequence("Ctrl+Shift+S"),
+        add(game, tr("&Open PGN…"), "openPgn", QKeySequence("Ctrl+Shift+O"), &MainWindow::OpenPgn);
+    savePgn_ = add(game, tr("Save game as P&GN…"), "savePgn", QKeySequence("Ctrl+Shift+S"),
                    &MainWindow::SaveGameAsPgn);
     game->addSeparator();
-    QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+    QAction* quit = add(game, tr("&Quit"), "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* move = menuBar()->addMenu("&Move");
-    takeBack_ = add(move, "&Take back", "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
-    redo_ = add(move, "&Redo", "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
-    moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
-    force_ =
-        add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
+    QMenu* move = menuBar()->addMenu(tr("&Move"));
+    takeBack_ =
+        add(move, tr("&Take back"), "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    redo_ = add(move, tr("&Redo"), "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    moveNow_ =
+        add(move, tr("Move &now"), "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
+    force_ = add(move, tr("&Force"), "force", QKeySequence("Ctrl+F"),
+                 [board] { board->BtnForce_Click(); });
     move->addSeparator();
-    QMenu* level = move->addMenu("&Level");
+    QMenu* level = move->addMenu(tr("&Level"));
     levels_ = new QActionGroup(this);
     for (int depth : Levels) {
         QAction* action = level->addAction(LevelName(depth));
@@ -171,19 +197,36 @@ void MainWindow::BuildMenus() {
         connect(action, &QAction::triggered, this, [this, depth] { SetLevel(depth); });
     }
 
-    QMenu* view = menuBar()->addMenu("&View");
-    rotate_ = add(view, "&Rotate board", "rotate", QKeySequence("Ctrl+R"),
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    rotate_ = add(view, tr("&Rotate board"), "rotate", QKeySequence("Ctrl+R"),
                   [board] { board->BtnRotate_Click(); });
-    showStatistics_ = add(view, "Show &statistics", "showStatistics", QKeySequence(), [this] {
+    showStatistics_ = add(view, tr("Show &statistics"), "showStatistics", QKeySequence(), [this] {
         board_->SetStatisticsShown(showStatistics_->isChecked());
         Settings().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
+    QMenu* languageMenu = view->addMenu(tr("&Language"));
+    auto* languages = new QActionGroup(this);
+    const QString chosen = LanguageSetting();
+    const auto addLanguage = [this, languageMenu, languages, &chosen](const QString& name,
+                                                                      const QString& code) {
+        QAction* action = languageMenu->addAction(name);
+        action->setObjectName("language" + (code.isEmpty() ? QString("System") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { SetLanguage(code); });
+    };
+    addLanguage(tr("System"), QString());
+    languageMenu->addSeparator();
+    // Each language under its own name, so that a player finds theirs in any of them.
+    for (const QString& code : QStringList("en") + language::Translated())
+        addLanguage(language::NativeName(code), code);
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    howToPlay_ = add(help, tr("&How to play"), "howToPlay", QKeySequence::HelpContents,
                      &MainWindow::ShowHowToPlay);
-    about_ = add(help, "&About Ostrand Chess", "about", QKeySequence(), &MainWindow::ShowAbout);
+    about_ = add(help, tr("&About Ostrand Chess"), "about", QKeySequence(), &MainWindow::ShowAbout);
     about_->setMenuRole(QAction::AboutRole);
 }
 
@@ -228,7 +271,7 @@ void MainWindow::ReturnTo(const GameState& state) {
 void MainWindow::ShowGameAfresh() {
     board_->ClickState = 1;
     board_->PrintBoard();
-    SetStatus(QString::fromStdString(status::GameStatus()));
+    SetStatus(Shown(status::GameStatus()));
     UpdateActions();
 }
 
@@ -243,16 +286,31 @@ void MainWindow::SetLevel(int depth) {
     Settings().setValue(LevelKey, depth);
 }
 
+QString MainWindow::LanguageSetting() {
+    return Settings().value(LanguageKey).toString();
+}
+
+// The window's texts are set as it is made, so the choice applies from the next start.
+void MainWindow::SetLanguage(const QString& code) {
+    if (code.isEmpty())
+        Settings().remove(LanguageKey);
+    else
+        Settings().setValue(LanguageKey, code);
+    statusBar()->showMessage(tr("The language changes when Ostrand Chess starts again"),
+                             NoticeTime);
+}
+
 void MainWindow::ShowHowToPlay() {
-    QMessageBox::information(this, "How to play", HowToPlayText);
+    QMessageBox::information(this, tr("How to play"), HowToPlayText());
 }
 
 void MainWindow::ShowAbout() {
-    QMessageBox::about(this, "About Ostrand Chess",
-                       QString("<p><b>Ostrand Chess %1</b></p>"
-                               "<p>A chess program in which you play against the computer.</p>"
-                               "<p>%2</p><p><a href=\"%3\">%3</a></p>")
-                           .arg(ostrand::Version, Licence, F_Board::WebAddress));
+    QMessageBox::about(
+        this, tr("About Ostrand Chess"),
+        QString("<p><b>Ostrand Chess %1</b></p><p>%2</p><p>%3</p>"
+                "<p><a href=\"%4\">%4</a></p>")
+            .arg(ostrand::Version, tr("A chess program in which you play against the computer."),
+                 Licence(), F_Board::WebAddress));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -270,7 +328,7 @@ void MainWindow::OnGameStarted() {
     // Playing black, the engine has opened the game.
     if (board_->PlayerSide == 1) record_.Follow("Force", board_->LastReply);
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
-    SetStatus(QString::fromStdString(status::GameStatus()));
+    SetStatus(Shown(status::GameStatus()));
     UpdateActions();
 }
 
@@ -282,7 +340,7 @@ void MainWindow::OnGameChanged(const QString& command) {
     const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
     if (refused && status::GameResult().empty())
         text = status::RefusalReason(command.toStdString());
-    SetStatus(QString::fromStdString(text));
+    SetStatus(Shown(text));
     UpdateActions();
 }
 
@@ -313,16 +371,16 @@ void MainWindow::SetStatus(const QString& text) {
 
 bool MainWindow::HoldsChessPosition(const QString& action) {
     if (record_.HasGame()) return true;
-    Warn(action, QString("The board holds no chess position: %1.")
+    Warn(action, tr("The board holds no chess position: %1.")
                      .arg(QString::fromStdString(record_.Problem())));
     return false;
 }
 
 void MainWindow::CopyPosition() {
     if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition("Copy position")) return;
+    if (!HoldsChessPosition(tr("Copy position"))) return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(record_.Fen()));
-    statusBar()->showMessage("Position copied", NoticeTime);
+    statusBar()->showMessage(tr("Position copied"), NoticeTime);
 }
 
 void MainWindow::PastePosition() {
@@ -336,8 +394,8 @@ bool MainWindow::SetUpFen(const QString& fen) {
     chess::Position position;
     std::string error;
     if (!chess::ParseFen(text.toStdString(), position, error)) {
-        Warn("Set up position", QString("“%1” is no chess position: %2.")
-                                    .arg(text.left(100), QString::fromStdString(error)));
+        Warn(tr("Set up position"), tr("“%1” is no chess position: %2.")
+                                        .arg(text.left(100), QString::fromStdString(error)));
         return false;
     }
     const chess::Colour engine = EngineColour();
@@ -360,6 +418,11 @@ void MainWindow::ShowSetUpNote(const std::string& note) {
     if (note.empty()) return;
     QString text = QString::fromStdString(note);
     text[0] = text[0].toUpper();
+    const QRegularExpressionMatch enPassant =
+        QRegularExpression("^Set up without en passant on ([a-h][1-8]):").match(text);
+    if (enPassant.hasMatch())
+        text = tr("Set up without en passant on %1: the engine's rules have no en passant")
+                   .arg(enPassant.captured(1));
     SetStatus(text.section(':', 0, 0));
     status_->setToolTip(text);
 }
@@ -378,7 +441,7 @@ bool MainWindow::OpenPgnFile(const QString& path) {
     std::string error;
     // The engine's own games castle as its rules allow; standard games read the same.
     if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
-        Warn("Open PGN", QString::fromStdString(error));
+        Warn(tr("Open PGN"), QString::fromStdString(error));
         return false;
     }
     size_t chosen = 0;
@@ -391,7 +454,7 @@ bool MainWindow::OpenPgnFile(const QString& path) {
         chosen = static_cast<size_t>(*choice);
     }
     QString name = QFileInfo(path).fileName();
-    if (games.size() > 1) name += QString(", game %1").arg(chosen + 1);
+    if (games.size() > 1) name += tr(", game %1").arg(chosen + 1);
     return PlayGame(games[chosen], name);
 }
 
@@ -401,8 +464,8 @@ bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
     std::string error = game.error;
     if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
     if (!error.empty()) {
-        Warn("Open PGN",
-             QString("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
+        Warn(tr("Open PGN"),
+             tr("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
         return false;
     }
 
@@ -423,13 +486,13 @@ bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
     if (record_.Final().toMove == engine) board_->BtnForce_Click();
     ShowSetUpNote(note);
     UpdateActions();
-    statusBar()->showMessage(QString("Opened %1").arg(name), NoticeTime);
+    statusBar()->showMessage(tr("Opened %1").arg(name), NoticeTime);
     return true;
 }
 
 void MainWindow::SaveGameAsPgn() {
     if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition("Save game as PGN")) return;
+    if (!HoldsChessPosition(tr("Save game as PGN"))) return;
     const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
                                    .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
     const QString path = AskSaveFileName(suggestion);
@@ -448,11 +511,11 @@ bool MainWindow::SavePgnFile(const QString& path) {
     // The file is replaced only once the whole game is written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        Warn("Save game as PGN", QString("Cannot write %1: %2.")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        Warn(tr("Save game as PGN"),
+             tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), NoticeTime);
+    statusBar()->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), NoticeTime);
     return true;
 }
 
@@ -464,11 +527,11 @@ QString MainWindow::PgnFolder() const {
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {
-    return QFileDialog::getOpenFileName(this, "Open PGN", folder, PgnFilter);
+    return QFileDialog::getOpenFileName(this, tr("Open PGN"), folder, PgnFilter());
 }
 
 QString MainWindow::AskSaveFileName(const QString& suggestion) {
-    QFileDialog dialog(this, "Save game as PGN", suggestion, PgnFilter);
+    QFileDialog dialog(this, tr("Save game as PGN"), suggestion, PgnFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pgn");
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -477,8 +540,8 @@ QString MainWindow::AskSaveFileName(const QString& suggestion) {
 std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
     bool chosen = false;
     const QString game = QInputDialog::getItem(
-        this, "Open PGN", "The file holds several games. Which one shall be played?", games, 0,
-        false, &chosen);
+        this, tr("Open PGN"), tr("The file holds several games. Which one shall be played?"), games,
+        0, false, &chosen);
     if (!chosen) return std::nullopt;
     return static_cast<int>(games.indexOf(game));
 }

@@ -38,6 +38,8 @@ class MainWindow : public QMainWindow {
     // The names a saved game gives the two sides.
     static constexpr const char* PlayerName = "Player";
     static QString EngineName();
+    // The language chosen in the View menu, a code such as "de"; empty for the system's.
+    static QString LanguageSetting();
 
     // Sets up a position in FEN as the next step: the player keeps their colour and the
     // engine moves at once when the position gives it the move. A text that is no position
@@ -56,6 +58,8 @@ class MainWindow : public QMainWindow {
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
+    // Keeps code ("de"; empty for the system's) as the language of the next start.
+    void SetLanguage(const QString& code);
     void ShowHowToPlay();
     void ShowAbout();
     // The position's FEN to the clipboard.

@@ -5,22 +5,34 @@
 #include <cstring>
 
 #include "Display.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "Version.h"
 
 namespace {
 
-const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
+constexpr const char* FenOption = "fen";
+constexpr const char* LangOption = "lang";
 
 void Describe(QCommandLineParser& parser) {
     // Names the player's data folder (an installed copy's saved game) and the window class.
     QCoreApplication::setApplicationName("ostrand-chess");
     QCoreApplication::setApplicationVersion(ostrand::Version);
-    parser.setApplicationDescription("Play chess against the computer.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Play chess against the computer."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(FenOption);
-    parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
+    parser.addOption(
+        {FenOption, QCoreApplication::translate("main", "Start from the position FEN (quote it)."),
+         "FEN"});
+    parser.addOption(
+        {LangOption,
+         QCoreApplication::translate("main",
+                                     "Show the window in the language CODE (de, en, es, fr); "
+                                     "by default the system's."),
+         "CODE"});
+    parser.addPositionalArgument(
+        "file", QCoreApplication::translate("main", "Open the game of a PGN file."), "[FILE.pgn]");
 }
 
 // --help and --version are answered in the terminal that asked, which may have no display.
@@ -31,17 +43,38 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
+// The texts of --help are in the chosen language too, so --lang is read before the parser,
+// which needs them, runs.
+QString LanguageOption(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        for (const QString& name : {QString("--") + LangOption, QString("-") + LangOption}) {
+            if (argument == name && i + 1 < arguments.size()) return arguments[i + 1];
+            if (argument.startsWith(name + "=")) return argument.mid(name.size() + 1);
+        }
+    }
+    return {};
+}
+
+void Translate(QCoreApplication& app) {
+    language::Install(
+        app, language::Choose(LanguageOption(app.arguments()), MainWindow::LanguageSetting(),
+                              language::SystemEnvironment()));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication terminal(argc, argv);
+        Translate(terminal);
         QCommandLineParser parser;
         Describe(parser);
         parser.process(terminal);
     }
 
     QApplication app(argc, argv);
+    Translate(app);
     ostrand::SetProgramArgument(argc > 0 ? argv[0] : nullptr);
     QCommandLineParser parser;
     Describe(parser);
@@ -50,8 +83,9 @@ int main(int argc, char* argv[]) {
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() + (parser.isSet(FenOption) ? 1 : 0) > 1) {
-        std::fprintf(stderr, "%s: give one PGN file or one --fen, not more\n",
-                     qPrintable(QCoreApplication::applicationName()));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::translate(
+                         "main", "give one PGN file or one --fen, not more")));
         return 1;
     }
 

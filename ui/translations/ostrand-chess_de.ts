@@ -1,0 +1,456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>F_Board</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>Schachmatt!</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>Patt!</translation>
+    </message>
+    <message>
+        <source>Nodes/Sec: </source>
+        <translation>Knoten/s: </translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation>Knoten: </translation>
+    </message>
+    <message>
+        <source>Best Value: </source>
+        <translation>Bester Wert: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Zeit: </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Phase: </translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
+        <translation>Die Figur-Feld-Tabellen sind unvollständig, der Computer spielt ohne die fehlenden Werte: </translation>
+    </message>
+    <message>
+        <source>Engine progress:</source>
+        <translation>Suchfortschritt:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Ostrand Chess by the Ostrand developers</source>
+        <translation>Ostrand Chess von den Ostrand-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>✎</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Ziehen</translation>
+    </message>
+    <message>
+        <source>Start a new game; you choose your colour</source>
+        <translation>Eine neue Partie beginnen; Sie wählen Ihre Farbe</translation>
+    </message>
+    <message>
+        <source>Save the game, replacing the last save</source>
+        <translation>Die Partie sichern, anstelle der zuletzt gesicherten</translation>
+    </message>
+    <message>
+        <source>Go back to the game last saved</source>
+        <translation>Zur zuletzt gesicherten Partie zurückkehren</translation>
+    </message>
+    <message>
+        <source>Make the engine play a move for its side now</source>
+        <translation>Den Computer jetzt für seine Seite ziehen lassen</translation>
+    </message>
+    <message>
+        <source>Turn the board display upside down, or back</source>
+        <translation>Das Brett umdrehen, oder wieder zurück</translation>
+    </message>
+    <message>
+        <source>Set up a position: clicks on the board place the palette&apos;s piece</source>
+        <translation>Eine Stellung aufbauen: Klicks auf das Brett setzen die Figur der Palette</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s pawn, then click squares</source>
+        <translation>Einen Bauern des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s knight, then click squares</source>
+        <translation>Einen Springer des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s bishop, then click squares</source>
+        <translation>Einen Läufer des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s rook, then click squares</source>
+        <translation>Einen Turm des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s queen, then click squares</source>
+        <translation>Eine Dame des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s king, then click squares</source>
+        <translation>Den König des Computers setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your pawn, then click squares</source>
+        <translation>Einen eigenen Bauern setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your knight, then click squares</source>
+        <translation>Einen eigenen Springer setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your bishop, then click squares</source>
+        <translation>Einen eigenen Läufer setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your rook, then click squares</source>
+        <translation>Einen eigenen Turm setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your queen, then click squares</source>
+        <translation>Eine eigene Dame setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Place your king, then click squares</source>
+        <translation>Den eigenen König setzen, dann Felder anklicken</translation>
+    </message>
+    <message>
+        <source>Eraser: empty the squares you click</source>
+        <translation>Radierer: leert die angeklickten Felder</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s colour</source>
+        <translation>Die Farbe des Computers</translation>
+    </message>
+    <message>
+        <source>Your colour</source>
+        <translation>Ihre Farbe</translation>
+    </message>
+    <message>
+        <source>Open the project&apos;s web page</source>
+        <translation>Die Webseite des Projekts öffnen</translation>
+    </message>
+    <message>
+        <source>What the engine&apos;s search has done for its last move</source>
+        <translation>Was die Suche des Computers für seinen letzten Zug geleistet hat</translation>
+    </message>
+    <message>
+        <source>Positions the engine has looked at for its move</source>
+        <translation>Stellungen, die der Computer für seinen Zug betrachtet hat</translation>
+    </message>
+    <message>
+        <source>The best score found so far, in hundredths of a pawn for the engine</source>
+        <translation>Die bisher beste Bewertung, in Hundertstel Bauern aus Sicht des Computers</translation>
+    </message>
+    <message>
+        <source>Seconds the engine has been thinking</source>
+        <translation>Sekunden, die der Computer nachgedacht hat</translation>
+    </message>
+    <message>
+        <source>Positions looked at per second</source>
+        <translation>Betrachtete Stellungen pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Game stage (1 opening to 4 endgame); after the move, the engine&apos;s score of the position</source>
+        <translation>Partiephase (1 Eröffnung bis 4 Endspiel); nach dem Zug die Bewertung der Stellung durch den Computer</translation>
+    </message>
+    <message>
+        <source>How far the engine&apos;s deeper searches have come</source>
+        <translation>Wie weit die tieferen Suchen des Computers gekommen sind</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neue Partie</translation>
+    </message>
+    <message>
+        <source>Would you like to play whites?</source>
+        <translation>Möchten Sie mit Weiß spielen?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>PGN-Partien (*.pgn *.PGN);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.</translation>
+    </message>
+    <message>
+        <source>Full strength</source>
+        <translation>Volle Stärke</translation>
+    </message>
+    <message>
+        <source>Depth %1</source>
+        <translation>Tiefe %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
+        <translation>&lt;b&gt;Ziehen:&lt;/b&gt; Klicken Sie auf eine Ihrer Figuren (sie wird rot umrahmt), dann auf das Zielfeld. Der Computer antwortet sofort, sein Zug wird blau umrahmt. Zum Rochieren ziehen Sie den König zwei Felder weit. Warum ein Zug abgelehnt wurde, steht in der Statuszeile.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;New&lt;/b&gt; starts a game and asks for your colour; &lt;b&gt;Save&lt;/b&gt; and &lt;b&gt;Load&lt;/b&gt; keep one game. &lt;b&gt;Force&lt;/b&gt; makes the engine move for its side now, and &lt;b&gt;&amp;lt;&lt;/b&gt; turns the board round. The two swatches show the engine&apos;s colour (upper) and yours (lower).</source>
+        <translation>&lt;b&gt;Neu&lt;/b&gt; beginnt eine Partie und fragt nach Ihrer Farbe; &lt;b&gt;Sichern&lt;/b&gt; und &lt;b&gt;Laden&lt;/b&gt; bewahren eine Partie auf. &lt;b&gt;Ziehen&lt;/b&gt; lässt den Computer jetzt für seine Seite ziehen, &lt;b&gt;&amp;lt;&lt;/b&gt; dreht das Brett um. Die beiden Farbfelder zeigen die Farbe des Computers (oben) und Ihre (unten).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit&lt;/b&gt; and the palette set up any position: click a palette piece (the left column places the engine&apos;s pieces, the right one yours), then squares; the blank box erases. Untick Edit to play on.</source>
+        <translation>&lt;b&gt;✎&lt;/b&gt; und die Palette bauen jede Stellung auf: Klicken Sie eine Figur der Palette an (die linke Spalte setzt die Figuren des Computers, die rechte Ihre), dann Felder; das leere Kästchen radiert. Entfernen Sie den Haken bei ✎, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Take back&lt;/b&gt; (Ctrl+Z) undoes your last move with the engine&apos;s answer, an edit, a load, a paste or Force; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z) plays it again. While the engine thinks, &lt;b&gt;Space&lt;/b&gt; makes it move at once. &lt;b&gt;Move &amp;#9656; Level&lt;/b&gt; chooses an easier opponent.</source>
+        <translation>&lt;b&gt;Zurücknehmen&lt;/b&gt; (Strg+Z) nimmt Ihren letzten Zug mit der Antwort des Computers zurück, ebenso eine Bearbeitung, ein Laden, ein Einfügen oder Ziehen; &lt;b&gt;Wiederherstellen&lt;/b&gt; (Strg+Umschalt+Z) spielt ihn erneut. Während der Computer nachdenkt, lässt ihn die &lt;b&gt;Leertaste&lt;/b&gt; sofort ziehen. &lt;b&gt;Zug &amp;#9656; Spielstärke&lt;/b&gt; wählt einen leichteren Gegner.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Stellung kopieren&lt;/b&gt; (Strg+C) legt die Stellung als FEN in die Zwischenablage; &lt;b&gt;Stellung einfügen&lt;/b&gt; (Strg+V) baut eine von dort auf, und der Computer zieht, wenn er am Zug ist. &lt;b&gt;Partie als PGN speichern&lt;/b&gt; und &lt;b&gt;PGN öffnen&lt;/b&gt; bewahren ganze Partien auf und spielen sie nach; auch andere Schachprogramme lesen sie.</translation>
+    </message>
+    <message>
+        <source>Thinking… depth %1</source>
+        <translation>Denkt nach… Tiefe %1</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy position</source>
+        <translation>Stellung &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position</source>
+        <translation>Stellung &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Open PGN…</source>
+        <translation>PGN ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Save game as P&amp;GN…</source>
+        <translation>Partie als P&amp;GN speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>Zu&amp;rücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Move &amp;now</source>
+        <translation>S&amp;ofort ziehen</translation>
+    </message>
+    <message>
+        <source>&amp;Force</source>
+        <translation>&amp;Ziehen</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>Spiel&amp;stärke</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate board</source>
+        <translation>Brett &amp;drehen</translation>
+    </message>
+    <message>
+        <source>Show &amp;statistics</source>
+        <translation>&amp;Statistik zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrand Chess</source>
+        <translation>Ü&amp;ber Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>The language changes when Ostrand Chess starts again</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>About Ostrand Chess</source>
+        <translation>Über Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>A chess program in which you play against the computer.</source>
+        <translation>Ein Schachprogramm, in dem Sie gegen den Computer spielen.</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>Auf dem Brett steht keine Schachstellung: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Stellung kopiert</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>„%1“ ist keine Schachstellung: %2.</translation>
+    </message>
+    <message>
+        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>Ohne en passant auf %1 aufgebaut: Die Regeln des Computers kennen kein en passant</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>PGN öffnen</translation>
+    </message>
+    <message>
+        <source>, game %1</source>
+        <translation>, Partie %1</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>%1 kann nicht gespielt werden.
+
+Bei %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Partie als PGN speichern</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>Die Datei enthält mehrere Partien. Welche soll gespielt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Play chess against the computer.</source>
+        <translation>Schach gegen den Computer spielen.</translation>
+    </message>
+    <message>
+        <source>Start from the position FEN (quote it).</source>
+        <translation>Von der Stellung FEN aus beginnen (in Anführungszeichen).</translation>
+    </message>
+    <message>
+        <source>Show the window in the language CODE (de, en, es, fr); by default the system&apos;s.</source>
+        <translation>Das Fenster in der Sprache CODE zeigen (de, en, es, fr); sonst in der des Systems.</translation>
+    </message>
+    <message>
+        <source>Open the game of a PGN file.</source>
+        <translation>Die Partie einer PGN-Datei öffnen.</translation>
+    </message>
+    <message>
+        <source>give one PGN file or one --fen, not more</source>
+        <translation>nur eine PGN-Datei oder ein --fen angeben, nicht mehr</translation>
+    </message>
+</context>
+<context>
+    <name>status</name>
+    <message>
+        <source>Checkmate — you win</source>
+        <translation>Schachmatt — Sie gewinnen</translation>
+    </message>
+    <message>
+        <source>Checkmate — Ostrand wins</source>
+        <translation>Schachmatt — Ostrand gewinnt</translation>
+    </message>
+    <message>
+        <source>Stalemate — draw</source>
+        <translation>Patt — Remis</translation>
+    </message>
+    <message>
+        <source>Check!</source>
+        <translation>Schach!</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Sie sind am Zug</translation>
+    </message>
+    <message>
+        <source>That piece cannot move there</source>
+        <translation>Diese Figur kann nicht dorthin ziehen</translation>
+    </message>
+    <message>
+        <source>Your king would be in check</source>
+        <translation>Ihr König stünde im Schach</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>F_Board</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>¡Jaque mate!</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>¡Rey ahogado!</translation>
+    </message>
+    <message>
+        <source>Nodes/Sec: </source>
+        <translation>Nodos/s: </translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation>Nodos: </translation>
+    </message>
+    <message>
+        <source>Best Value: </source>
+        <translation>Mejor valor: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Tiempo: </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Fase: </translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
+        <translation>Las tablas de pieza y casilla están incompletas; el ordenador juega sin los valores que faltan: </translation>
+    </message>
+    <message>
+        <source>Engine progress:</source>
+        <translation>Búsqueda:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Ostrand Chess by the Ostrand developers</source>
+        <translation>Ostrand Chess, de los desarrolladores de Ostrand</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>✎</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Start a new game; you choose your colour</source>
+        <translation>Empezar una partida nueva; eliges tu color</translation>
+    </message>
+    <message>
+        <source>Save the game, replacing the last save</source>
+        <translation>Guardar la partida en lugar de la última guardada</translation>
+    </message>
+    <message>
+        <source>Go back to the game last saved</source>
+        <translation>Volver a la última partida guardada</translation>
+    </message>
+    <message>
+        <source>Make the engine play a move for its side now</source>
+        <translation>Hacer que el ordenador juegue ahora por su bando</translation>
+    </message>
+    <message>
+        <source>Turn the board display upside down, or back</source>
+        <translation>Girar el tablero, o devolverlo a su posición</translation>
+    </message>
+    <message>
+        <source>Set up a position: clicks on the board place the palette&apos;s piece</source>
+        <translation>Preparar una posición: cada clic en el tablero coloca la pieza de la paleta</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s pawn, then click squares</source>
+        <translation>Colocar un peón del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s knight, then click squares</source>
+        <translation>Colocar un caballo del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s bishop, then click squares</source>
+        <translation>Colocar un alfil del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s rook, then click squares</source>
+        <translation>Colocar una torre del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s queen, then click squares</source>
+        <translation>Colocar una dama del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s king, then click squares</source>
+        <translation>Colocar el rey del ordenador; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your pawn, then click squares</source>
+        <translation>Colocar un peón tuyo; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your knight, then click squares</source>
+        <translation>Colocar un caballo tuyo; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your bishop, then click squares</source>
+        <translation>Colocar un alfil tuyo; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your rook, then click squares</source>
+        <translation>Colocar una torre tuya; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your queen, then click squares</source>
+        <translation>Colocar una dama tuya; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Place your king, then click squares</source>
+        <translation>Colocar tu rey; después, haz clic en casillas</translation>
+    </message>
+    <message>
+        <source>Eraser: empty the squares you click</source>
+        <translation>Goma: vacía las casillas en las que haces clic</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s colour</source>
+        <translation>El color del ordenador</translation>
+    </message>
+    <message>
+        <source>Your colour</source>
+        <translation>Tu color</translation>
+    </message>
+    <message>
+        <source>Open the project&apos;s web page</source>
+        <translation>Abrir la página web del proyecto</translation>
+    </message>
+    <message>
+        <source>What the engine&apos;s search has done for its last move</source>
+        <translation>Lo que ha hecho la búsqueda del ordenador para su última jugada</translation>
+    </message>
+    <message>
+        <source>Positions the engine has looked at for its move</source>
+        <translation>Posiciones que el ordenador ha examinado para su jugada</translation>
+    </message>
+    <message>
+        <source>The best score found so far, in hundredths of a pawn for the engine</source>
+        <translation>La mejor valoración hallada hasta ahora, en centésimas de peón para el ordenador</translation>
+    </message>
+    <message>
+        <source>Seconds the engine has been thinking</source>
+        <translation>Segundos que lleva pensando el ordenador</translation>
+    </message>
+    <message>
+        <source>Positions looked at per second</source>
+        <translation>Posiciones examinadas por segundo</translation>
+    </message>
+    <message>
+        <source>Game stage (1 opening to 4 endgame); after the move, the engine&apos;s score of the position</source>
+        <translation>Fase de la partida (de 1 apertura a 4 final); tras la jugada, la valoración de la posición por el ordenador</translation>
+    </message>
+    <message>
+        <source>How far the engine&apos;s deeper searches have come</source>
+        <translation>Cuánto han avanzado las búsquedas más profundas del ordenador</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Would you like to play whites?</source>
+        <translation>¿Quieres jugar con blancas?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>Partidas PGN (*.pgn *.PGN);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Software libre bajo la GNU General Public License, versión 3 o cualquier versión posterior.</translation>
+    </message>
+    <message>
+        <source>Full strength</source>
+        <translation>Máxima fuerza</translation>
+    </message>
+    <message>
+        <source>Depth %1</source>
+        <translation>Profundidad %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
+        <translation>&lt;b&gt;Mover:&lt;/b&gt; haz clic en una de tus piezas (se enmarca en rojo) y después en la casilla de destino. El ordenador responde enseguida y su jugada se enmarca en azul. Para enrocar, mueve el rey dos casillas. Si una jugada no se acepta, la barra de estado explica por qué.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;New&lt;/b&gt; starts a game and asks for your colour; &lt;b&gt;Save&lt;/b&gt; and &lt;b&gt;Load&lt;/b&gt; keep one game. &lt;b&gt;Force&lt;/b&gt; makes the engine move for its side now, and &lt;b&gt;&amp;lt;&lt;/b&gt; turns the board round. The two swatches show the engine&apos;s colour (upper) and yours (lower).</source>
+        <translation>&lt;b&gt;Nueva&lt;/b&gt; empieza una partida y pregunta tu color; &lt;b&gt;Guardar&lt;/b&gt; y &lt;b&gt;Cargar&lt;/b&gt; conservan una partida. &lt;b&gt;Jugar&lt;/b&gt; hace que el ordenador juegue ahora por su bando, y &lt;b&gt;&amp;lt;&lt;/b&gt; gira el tablero. Las dos muestras de color indican el del ordenador (arriba) y el tuyo (abajo).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit&lt;/b&gt; and the palette set up any position: click a palette piece (the left column places the engine&apos;s pieces, the right one yours), then squares; the blank box erases. Untick Edit to play on.</source>
+        <translation>&lt;b&gt;✎&lt;/b&gt; y la paleta preparan cualquier posición: haz clic en una pieza de la paleta (la columna izquierda coloca las piezas del ordenador, la derecha las tuyas) y después en casillas; la casilla vacía borra. Desmarca ✎ para seguir jugando.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Take back&lt;/b&gt; (Ctrl+Z) undoes your last move with the engine&apos;s answer, an edit, a load, a paste or Force; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z) plays it again. While the engine thinks, &lt;b&gt;Space&lt;/b&gt; makes it move at once. &lt;b&gt;Move &amp;#9656; Level&lt;/b&gt; chooses an easier opponent.</source>
+        <translation>&lt;b&gt;Deshacer jugada&lt;/b&gt; (Ctrl+Z) deshace tu última jugada con la respuesta del ordenador, una edición, una carga, un pegado o Jugar; &lt;b&gt;Rehacer&lt;/b&gt; (Ctrl+Mayús+Z) la vuelve a jugar. Mientras el ordenador piensa, la tecla &lt;b&gt;Espacio&lt;/b&gt; le hace jugar enseguida. &lt;b&gt;Jugada &amp;#9656; Nivel&lt;/b&gt; elige un rival más fácil.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Copiar posición&lt;/b&gt; (Ctrl+C) pone la posición en FEN en el portapapeles; &lt;b&gt;Pegar posición&lt;/b&gt; (Ctrl+V) prepara una desde allí, y el ordenador juega si le toca. &lt;b&gt;Guardar partida como PGN&lt;/b&gt; y &lt;b&gt;Abrir PGN&lt;/b&gt; conservan y reproducen partidas enteras, que también leen otros programas de ajedrez.</translation>
+    </message>
+    <message>
+        <source>Thinking… depth %1</source>
+        <translation>Pensando… profundidad %1</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nueva…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy position</source>
+        <translation>C&amp;opiar posición</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position</source>
+        <translation>P&amp;egar posición</translation>
+    </message>
+    <message>
+        <source>&amp;Open PGN…</source>
+        <translation>&amp;Abrir PGN…</translation>
+    </message>
+    <message>
+        <source>Save game as P&amp;GN…</source>
+        <translation>Guardar partida como &amp;PGN…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Jugada</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Deshacer jugada</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Move &amp;now</source>
+        <translation>Jugar &amp;ya</translation>
+    </message>
+    <message>
+        <source>&amp;Force</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate board</source>
+        <translation>&amp;Girar tablero</translation>
+    </message>
+    <message>
+        <source>Show &amp;statistics</source>
+        <translation>Mostrar &amp;estadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrand Chess</source>
+        <translation>&amp;Acerca de Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>The language changes when Ostrand Chess starts again</source>
+        <translation>El idioma cambiará la próxima vez que se inicie Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo jugar</translation>
+    </message>
+    <message>
+        <source>About Ostrand Chess</source>
+        <translation>Acerca de Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>A chess program in which you play against the computer.</source>
+        <translation>Un programa de ajedrez en el que juegas contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>El tablero no contiene una posición de ajedrez: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copiar posición</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Posición copiada</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Preparar posición</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>«%1» no es una posición de ajedrez: %2.</translation>
+    </message>
+    <message>
+        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>Preparada sin captura al paso en %1: las reglas del ordenador no tienen captura al paso</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Abrir PGN</translation>
+    </message>
+    <message>
+        <source>, game %1</source>
+        <translation>, partida %1</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>No se puede jugar %1.
+
+En %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Guardar partida como PGN</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>El archivo contiene varias partidas. ¿Cuál se juega?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Play chess against the computer.</source>
+        <translation>Jugar al ajedrez contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Start from the position FEN (quote it).</source>
+        <translation>Empezar desde la posición FEN (entre comillas).</translation>
+    </message>
+    <message>
+        <source>Show the window in the language CODE (de, en, es, fr); by default the system&apos;s.</source>
+        <translation>Mostrar la ventana en el idioma CODE (de, en, es, fr); por omisión, el del sistema.</translation>
+    </message>
+    <message>
+        <source>Open the game of a PGN file.</source>
+        <translation>Abrir la partida de un archivo PGN.</translation>
+    </message>
+    <message>
+        <source>give one PGN file or one --fen, not more</source>
+        <translation>indica un solo archivo PGN o un solo --fen</translation>
+    </message>
+</context>
+<context>
+    <name>status</name>
+    <message>
+        <source>Checkmate — you win</source>
+        <translation>Jaque mate — ganas tú</translation>
+    </message>
+    <message>
+        <source>Checkmate — Ostrand wins</source>
+        <translation>Jaque mate — gana Ostrand</translation>
+    </message>
+    <message>
+        <source>Stalemate — draw</source>
+        <translation>Rey ahogado — tablas</translation>
+    </message>
+    <message>
+        <source>Check!</source>
+        <translation>¡Jaque!</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>Te toca mover</translation>
+    </message>
+    <message>
+        <source>That piece cannot move there</source>
+        <translation>Esa pieza no puede ir ahí</translation>
+    </message>
+    <message>
+        <source>Your king would be in check</source>
+        <translation>Tu rey quedaría en jaque</translation>
+    </message>
+</context>
+</TS>

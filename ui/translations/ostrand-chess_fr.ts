@@ -1,0 +1,456 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>F_Board</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>Échec et mat !</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>Pat !</translation>
+    </message>
+    <message>
+        <source>Nodes/Sec: </source>
+        <translation>Nœuds/s : </translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation>Nœuds : </translation>
+    </message>
+    <message>
+        <source>Best Value: </source>
+        <translation>Valeur max : </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Temps : </translation>
+    </message>
+    <message>
+        <source>State: </source>
+        <translation>Phase : </translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
+        <translation>Les tables pièce-case sont incomplètes, l&apos;ordinateur joue sans les valeurs manquantes : </translation>
+    </message>
+    <message>
+        <source>Engine progress:</source>
+        <translation>Recherche :</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Ostrand Chess by the Ostrand developers</source>
+        <translation>Ostrand Chess, par les développeurs d&apos;Ostrand</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>✎</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Start a new game; you choose your colour</source>
+        <translation>Commencer une nouvelle partie ; vous choisissez votre couleur</translation>
+    </message>
+    <message>
+        <source>Save the game, replacing the last save</source>
+        <translation>Sauvegarder la partie, à la place de la dernière sauvegarde</translation>
+    </message>
+    <message>
+        <source>Go back to the game last saved</source>
+        <translation>Revenir à la dernière partie sauvegardée</translation>
+    </message>
+    <message>
+        <source>Make the engine play a move for its side now</source>
+        <translation>Faire jouer l&apos;ordinateur maintenant pour son camp</translation>
+    </message>
+    <message>
+        <source>Turn the board display upside down, or back</source>
+        <translation>Retourner l&apos;échiquier, ou le remettre à l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>Set up a position: clicks on the board place the palette&apos;s piece</source>
+        <translation>Composer une position : chaque clic sur l&apos;échiquier pose la pièce de la palette</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s pawn, then click squares</source>
+        <translation>Poser un pion de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s knight, then click squares</source>
+        <translation>Poser un cavalier de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s bishop, then click squares</source>
+        <translation>Poser un fou de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s rook, then click squares</source>
+        <translation>Poser une tour de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s queen, then click squares</source>
+        <translation>Poser une dame de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place the engine&apos;s king, then click squares</source>
+        <translation>Poser le roi de l&apos;ordinateur, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your pawn, then click squares</source>
+        <translation>Poser un de vos pions, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your knight, then click squares</source>
+        <translation>Poser un de vos cavaliers, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your bishop, then click squares</source>
+        <translation>Poser un de vos fous, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your rook, then click squares</source>
+        <translation>Poser une de vos tours, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your queen, then click squares</source>
+        <translation>Poser une de vos dames, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Place your king, then click squares</source>
+        <translation>Poser votre roi, puis cliquer sur des cases</translation>
+    </message>
+    <message>
+        <source>Eraser: empty the squares you click</source>
+        <translation>Gomme : vide les cases cliquées</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s colour</source>
+        <translation>La couleur de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Your colour</source>
+        <translation>Votre couleur</translation>
+    </message>
+    <message>
+        <source>Open the project&apos;s web page</source>
+        <translation>Ouvrir la page web du projet</translation>
+    </message>
+    <message>
+        <source>What the engine&apos;s search has done for its last move</source>
+        <translation>Le travail de la recherche de l&apos;ordinateur pour son dernier coup</translation>
+    </message>
+    <message>
+        <source>Positions the engine has looked at for its move</source>
+        <translation>Positions examinées par l&apos;ordinateur pour son coup</translation>
+    </message>
+    <message>
+        <source>The best score found so far, in hundredths of a pawn for the engine</source>
+        <translation>La meilleure évaluation trouvée jusqu&apos;ici, en centièmes de pion pour l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Seconds the engine has been thinking</source>
+        <translation>Secondes de réflexion de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Positions looked at per second</source>
+        <translation>Positions examinées par seconde</translation>
+    </message>
+    <message>
+        <source>Game stage (1 opening to 4 endgame); after the move, the engine&apos;s score of the position</source>
+        <translation>Phase de la partie (1 ouverture à 4 finale) ; après le coup, l&apos;évaluation de la position par l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>How far the engine&apos;s deeper searches have come</source>
+        <translation>L&apos;avancement des recherches plus profondes de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Would you like to play whites?</source>
+        <translation>Voulez-vous jouer les blancs ?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Logiciel libre sous la licence GNU General Public License, version 3 ou toute version ultérieure.</translation>
+    </message>
+    <message>
+        <source>Full strength</source>
+        <translation>Pleine force</translation>
+    </message>
+    <message>
+        <source>Depth %1</source>
+        <translation>Profondeur %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
+        <translation>&lt;b&gt;Jouer un coup :&lt;/b&gt; cliquez sur une de vos pièces (elle est encadrée en rouge), puis sur sa case d&apos;arrivée. L&apos;ordinateur répond aussitôt et son coup est encadré en bleu. Pour roquer, déplacez le roi de deux cases. Un coup refusé est expliqué dans la barre d&apos;état.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;New&lt;/b&gt; starts a game and asks for your colour; &lt;b&gt;Save&lt;/b&gt; and &lt;b&gt;Load&lt;/b&gt; keep one game. &lt;b&gt;Force&lt;/b&gt; makes the engine move for its side now, and &lt;b&gt;&amp;lt;&lt;/b&gt; turns the board round. The two swatches show the engine&apos;s colour (upper) and yours (lower).</source>
+        <translation>&lt;b&gt;Nouvelle&lt;/b&gt; commence une partie et demande votre couleur ; &lt;b&gt;Sauver&lt;/b&gt; et &lt;b&gt;Charger&lt;/b&gt; conservent une partie. &lt;b&gt;Jouer&lt;/b&gt; fait jouer l&apos;ordinateur maintenant pour son camp, et &lt;b&gt;&amp;lt;&lt;/b&gt; retourne l&apos;échiquier. Les deux pastilles montrent la couleur de l&apos;ordinateur (en haut) et la vôtre (en bas).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Edit&lt;/b&gt; and the palette set up any position: click a palette piece (the left column places the engine&apos;s pieces, the right one yours), then squares; the blank box erases. Untick Edit to play on.</source>
+        <translation>&lt;b&gt;✎&lt;/b&gt; et la palette composent n&apos;importe quelle position : cliquez sur une pièce de la palette (la colonne de gauche pose les pièces de l&apos;ordinateur, celle de droite les vôtres), puis sur des cases ; la case vide efface. Décochez ✎ pour reprendre la partie.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Take back&lt;/b&gt; (Ctrl+Z) undoes your last move with the engine&apos;s answer, an edit, a load, a paste or Force; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z) plays it again. While the engine thinks, &lt;b&gt;Space&lt;/b&gt; makes it move at once. &lt;b&gt;Move &amp;#9656; Level&lt;/b&gt; chooses an easier opponent.</source>
+        <translation>&lt;b&gt;Reprendre le coup&lt;/b&gt; (Ctrl+Z) annule votre dernier coup avec la réponse de l&apos;ordinateur, une modification, un chargement, un collage ou Jouer ; &lt;b&gt;Rétablir&lt;/b&gt; (Ctrl+Maj+Z) le rejoue. Pendant que l&apos;ordinateur réfléchit, &lt;b&gt;Espace&lt;/b&gt; le fait jouer aussitôt. &lt;b&gt;Coup &amp;#9656; Niveau&lt;/b&gt; choisit un adversaire plus facile.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers ; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt; et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
+    </message>
+    <message>
+        <source>Thinking… depth %1</source>
+        <translation>Réflexion… profondeur %1</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouvelle…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Sauver</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>&amp;Copy position</source>
+        <translation>C&amp;opier la position</translation>
+    </message>
+    <message>
+        <source>&amp;Paste position</source>
+        <translation>Co&amp;ller la position</translation>
+    </message>
+    <message>
+        <source>&amp;Open PGN…</source>
+        <translation>Ou&amp;vrir un PGN…</translation>
+    </message>
+    <message>
+        <source>Save game as P&amp;GN…</source>
+        <translation>&amp;Enregistrer la partie en PGN…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Coup</translation>
+    </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Reprendre le coup</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ré&amp;tablir</translation>
+    </message>
+    <message>
+        <source>Move &amp;now</source>
+        <translation>Jouer &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Force</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate board</source>
+        <translation>&amp;Retourner l&apos;échiquier</translation>
+    </message>
+    <message>
+        <source>Show &amp;statistics</source>
+        <translation>Afficher les &amp;statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;About Ostrand Chess</source>
+        <translation>À &amp;propos d&apos;Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>The language changes when Ostrand Chess starts again</source>
+        <translation>La langue change au prochain démarrage d&apos;Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>About Ostrand Chess</source>
+        <translation>À propos d&apos;Ostrand Chess</translation>
+    </message>
+    <message>
+        <source>A chess program in which you play against the computer.</source>
+        <translation>Un programme d&apos;échecs où vous jouez contre l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs : %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copier la position</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Position copiée</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Installer une position</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>« %1 » n&apos;est pas une position d&apos;échecs : %2.</translation>
+    </message>
+    <message>
+        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>Installée sans prise en passant en %1 : les règles de l&apos;ordinateur ne connaissent pas la prise en passant</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Ouvrir un PGN</translation>
+    </message>
+    <message>
+        <source>, game %1</source>
+        <translation>, partie %1</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>Impossible de jouer %1.
+
+Au %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Enregistrer la partie en PGN</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer ?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Play chess against the computer.</source>
+        <translation>Jouer aux échecs contre l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Start from the position FEN (quote it).</source>
+        <translation>Partir de la position FEN (entre guillemets).</translation>
+    </message>
+    <message>
+        <source>Show the window in the language CODE (de, en, es, fr); by default the system&apos;s.</source>
+        <translation>Afficher la fenêtre dans la langue CODE (de, en, es, fr) ; par défaut celle du système.</translation>
+    </message>
+    <message>
+        <source>Open the game of a PGN file.</source>
+        <translation>Ouvrir la partie d&apos;un fichier PGN.</translation>
+    </message>
+    <message>
+        <source>give one PGN file or one --fen, not more</source>
+        <translation>indiquez un seul fichier PGN ou un seul --fen</translation>
+    </message>
+</context>
+<context>
+    <name>status</name>
+    <message>
+        <source>Checkmate — you win</source>
+        <translation>Échec et mat — vous gagnez</translation>
+    </message>
+    <message>
+        <source>Checkmate — Ostrand wins</source>
+        <translation>Échec et mat — Ostrand gagne</translation>
+    </message>
+    <message>
+        <source>Stalemate — draw</source>
+        <translation>Pat — partie nulle</translation>
+    </message>
+    <message>
+        <source>Check!</source>
+        <translation>Échec !</translation>
+    </message>
+    <message>
+        <source>Your move</source>
+        <translation>À vous de jouer</translation>
+    </message>
+    <message>
+        <source>That piece cannot move there</source>
+        <translation>Cette pièce ne peut pas aller là</translation>
+    </message>
+    <message>
+        <source>Your king would be in check</source>
+        <translation>Votre roi serait en échec</translation>
+    </message>
+</context>
+</TS>
