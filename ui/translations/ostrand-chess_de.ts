@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Force</source>
-        <translation>Ziehen</translation>
+        <translation>Zieh!</translation>
     </message>
     <message>
         <source>Start a new game; you choose your colour</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>&lt;b&gt;New&lt;/b&gt; starts a game and asks for your colour; &lt;b&gt;Save&lt;/b&gt; and &lt;b&gt;Load&lt;/b&gt; keep one game. &lt;b&gt;Force&lt;/b&gt; makes the engine move for its side now, and &lt;b&gt;&amp;lt;&lt;/b&gt; turns the board round. The two swatches show the engine&apos;s colour (upper) and yours (lower).</source>
-        <translation>&lt;b&gt;Neu&lt;/b&gt; beginnt eine Partie und fragt nach Ihrer Farbe; &lt;b&gt;Sichern&lt;/b&gt; und &lt;b&gt;Laden&lt;/b&gt; bewahren eine Partie auf. &lt;b&gt;Ziehen&lt;/b&gt; lässt den Computer jetzt für seine Seite ziehen, &lt;b&gt;&amp;lt;&lt;/b&gt; dreht das Brett um. Die beiden Farbfelder zeigen die Farbe des Computers (oben) und Ihre (unten).</translation>
+        <translation>&lt;b&gt;Neu&lt;/b&gt; beginnt eine Partie und fragt nach Ihrer Farbe; &lt;b&gt;Sichern&lt;/b&gt; und &lt;b&gt;Laden&lt;/b&gt; bewahren eine Partie auf. &lt;b&gt;Zieh!&lt;/b&gt; lässt den Computer jetzt für seine Seite ziehen, &lt;b&gt;&amp;lt;&lt;/b&gt; dreht das Brett um. Die beiden Farbfelder zeigen die Farbe des Computers (oben) und Ihre (unten).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; and the palette set up any position: click a palette piece (the left column places the engine&apos;s pieces, the right one yours), then squares; the blank box erases. Untick Edit to play on.</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Take back&lt;/b&gt; (Ctrl+Z) undoes your last move with the engine&apos;s answer, an edit, a load, a paste or Force; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z) plays it again. While the engine thinks, &lt;b&gt;Space&lt;/b&gt; makes it move at once. &lt;b&gt;Move &amp;#9656; Level&lt;/b&gt; chooses an easier opponent.</source>
-        <translation>&lt;b&gt;Zurücknehmen&lt;/b&gt; (Strg+Z) nimmt Ihren letzten Zug mit der Antwort des Computers zurück, ebenso eine Bearbeitung, ein Laden, ein Einfügen oder Ziehen; &lt;b&gt;Wiederherstellen&lt;/b&gt; (Strg+Umschalt+Z) spielt ihn erneut. Während der Computer nachdenkt, lässt ihn die &lt;b&gt;Leertaste&lt;/b&gt; sofort ziehen. &lt;b&gt;Zug &amp;#9656; Spielstärke&lt;/b&gt; wählt einen leichteren Gegner.</translation>
+        <translation>&lt;b&gt;Zurücknehmen&lt;/b&gt; (Strg+Z) nimmt Ihren letzten Zug mit der Antwort des Computers zurück, ebenso eine Bearbeitung, ein Laden, ein Einfügen oder einen mit „Zieh!“ erzwungenen Zug; &lt;b&gt;Wiederherstellen&lt;/b&gt; (Strg+Umschalt+Z) spielt ihn erneut. Während der Computer nachdenkt, lässt ihn die &lt;b&gt;Leertaste&lt;/b&gt; sofort ziehen. &lt;b&gt;Zug &amp;#9656; Spielstärke&lt;/b&gt; wählt einen leichteren Gegner.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>&amp;Force</source>
-        <translation>&amp;Ziehen</translation>
+        <translation>Computer &amp;ziehen lassen</translation>
     </message>
     <message>
         <source>&amp;Level</source>

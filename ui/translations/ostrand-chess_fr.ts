@@ -5,39 +5,39 @@
     <name>F_Board</name>
     <message>
         <source>Check Mate!</source>
-        <translation>Échec et mat !</translation>
+        <translation>Échec et mat&#xa0;!</translation>
     </message>
     <message>
         <source>Stale Mate!</source>
-        <translation>Pat !</translation>
+        <translation>Pat&#xa0;!</translation>
     </message>
     <message>
         <source>Nodes/Sec: </source>
-        <translation>Nœuds/s : </translation>
+        <translation>Nœuds/s&#xa0;: </translation>
     </message>
     <message>
         <source>Nodes: </source>
-        <translation>Nœuds : </translation>
+        <translation>Nœuds&#xa0;: </translation>
     </message>
     <message>
         <source>Best Value: </source>
-        <translation>Valeur max : </translation>
+        <translation>Valeur max&#xa0;: </translation>
     </message>
     <message>
         <source>Time: </source>
-        <translation>Temps : </translation>
+        <translation>Temps&#xa0;: </translation>
     </message>
     <message>
         <source>State: </source>
-        <translation>Phase : </translation>
+        <translation>Phase&#xa0;: </translation>
     </message>
     <message>
         <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
-        <translation>Les tables pièce-case sont incomplètes, l&apos;ordinateur joue sans les valeurs manquantes : </translation>
+        <translation>Les tables pièce-case sont incomplètes, l&apos;ordinateur joue sans les valeurs manquantes&#xa0;: </translation>
     </message>
     <message>
         <source>Engine progress:</source>
-        <translation>Recherche :</translation>
+        <translation>Recherche&#xa0;:</translation>
     </message>
     <message>
         <source>New</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Start a new game; you choose your colour</source>
-        <translation>Commencer une nouvelle partie ; vous choisissez votre couleur</translation>
+        <translation>Commencer une nouvelle partie&#xa0;; vous choisissez votre couleur</translation>
     </message>
     <message>
         <source>Save the game, replacing the last save</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Set up a position: clicks on the board place the palette&apos;s piece</source>
-        <translation>Composer une position : chaque clic sur l&apos;échiquier pose la pièce de la palette</translation>
+        <translation>Composer une position&#xa0;: chaque clic sur l&apos;échiquier pose la pièce de la palette</translation>
     </message>
     <message>
         <source>Place the engine&apos;s pawn, then click squares</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Eraser: empty the squares you click</source>
-        <translation>Gomme : vide les cases cliquées</translation>
+        <translation>Gomme&#xa0;: vide les cases cliquées</translation>
     </message>
     <message>
         <source>The engine&apos;s colour</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Game stage (1 opening to 4 endgame); after the move, the engine&apos;s score of the position</source>
-        <translation>Phase de la partie (1 ouverture à 4 finale) ; après le coup, l&apos;évaluation de la position par l&apos;ordinateur</translation>
+        <translation>Phase de la partie (1 ouverture à 4 finale)&#xa0;; après le coup, l&apos;évaluation de la position par l&apos;ordinateur</translation>
     </message>
     <message>
         <source>How far the engine&apos;s deeper searches have come</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Would you like to play whites?</source>
-        <translation>Voulez-vous jouer les blancs ?</translation>
+        <translation>Voulez-vous jouer les blancs&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -208,23 +208,23 @@
     </message>
     <message>
         <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
-        <translation>&lt;b&gt;Jouer un coup :&lt;/b&gt; cliquez sur une de vos pièces (elle est encadrée en rouge), puis sur sa case d&apos;arrivée. L&apos;ordinateur répond aussitôt et son coup est encadré en bleu. Pour roquer, déplacez le roi de deux cases. Un coup refusé est expliqué dans la barre d&apos;état.</translation>
+        <translation>&lt;b&gt;Jouer un coup&#xa0;:&lt;/b&gt; cliquez sur une de vos pièces (elle est encadrée en rouge), puis sur sa case d&apos;arrivée. L&apos;ordinateur répond aussitôt et son coup est encadré en bleu. Pour roquer, déplacez le roi de deux cases. Un coup refusé est expliqué dans la barre d&apos;état.</translation>
     </message>
     <message>
         <source>&lt;b&gt;New&lt;/b&gt; starts a game and asks for your colour; &lt;b&gt;Save&lt;/b&gt; and &lt;b&gt;Load&lt;/b&gt; keep one game. &lt;b&gt;Force&lt;/b&gt; makes the engine move for its side now, and &lt;b&gt;&amp;lt;&lt;/b&gt; turns the board round. The two swatches show the engine&apos;s colour (upper) and yours (lower).</source>
-        <translation>&lt;b&gt;Nouvelle&lt;/b&gt; commence une partie et demande votre couleur ; &lt;b&gt;Sauver&lt;/b&gt; et &lt;b&gt;Charger&lt;/b&gt; conservent une partie. &lt;b&gt;Jouer&lt;/b&gt; fait jouer l&apos;ordinateur maintenant pour son camp, et &lt;b&gt;&amp;lt;&lt;/b&gt; retourne l&apos;échiquier. Les deux pastilles montrent la couleur de l&apos;ordinateur (en haut) et la vôtre (en bas).</translation>
+        <translation>&lt;b&gt;Nouvelle&lt;/b&gt; commence une partie et demande votre couleur&#xa0;; &lt;b&gt;Sauver&lt;/b&gt; et &lt;b&gt;Charger&lt;/b&gt; conservent une partie. &lt;b&gt;Jouer&lt;/b&gt; fait jouer l&apos;ordinateur maintenant pour son camp, et &lt;b&gt;&amp;lt;&lt;/b&gt; retourne l&apos;échiquier. Les deux pastilles montrent la couleur de l&apos;ordinateur (en haut) et la vôtre (en bas).</translation>
     </message>
     <message>
         <source>&lt;b&gt;Edit&lt;/b&gt; and the palette set up any position: click a palette piece (the left column places the engine&apos;s pieces, the right one yours), then squares; the blank box erases. Untick Edit to play on.</source>
-        <translation>&lt;b&gt;✎&lt;/b&gt; et la palette composent n&apos;importe quelle position : cliquez sur une pièce de la palette (la colonne de gauche pose les pièces de l&apos;ordinateur, celle de droite les vôtres), puis sur des cases ; la case vide efface. Décochez ✎ pour reprendre la partie.</translation>
+        <translation>&lt;b&gt;✎&lt;/b&gt; et la palette composent n&apos;importe quelle position&#xa0;: cliquez sur une pièce de la palette (la colonne de gauche pose les pièces de l&apos;ordinateur, celle de droite les vôtres), puis sur des cases&#xa0;; la case vide efface. Décochez ✎ pour reprendre la partie.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Take back&lt;/b&gt; (Ctrl+Z) undoes your last move with the engine&apos;s answer, an edit, a load, a paste or Force; &lt;b&gt;Redo&lt;/b&gt; (Ctrl+Shift+Z) plays it again. While the engine thinks, &lt;b&gt;Space&lt;/b&gt; makes it move at once. &lt;b&gt;Move &amp;#9656; Level&lt;/b&gt; chooses an easier opponent.</source>
-        <translation>&lt;b&gt;Reprendre le coup&lt;/b&gt; (Ctrl+Z) annule votre dernier coup avec la réponse de l&apos;ordinateur, une modification, un chargement, un collage ou Jouer ; &lt;b&gt;Rétablir&lt;/b&gt; (Ctrl+Maj+Z) le rejoue. Pendant que l&apos;ordinateur réfléchit, &lt;b&gt;Espace&lt;/b&gt; le fait jouer aussitôt. &lt;b&gt;Coup &amp;#9656; Niveau&lt;/b&gt; choisit un adversaire plus facile.</translation>
+        <translation>&lt;b&gt;Reprendre le coup&lt;/b&gt; (Ctrl+Z) annule votre dernier coup avec la réponse de l&apos;ordinateur, une modification, un chargement, un collage ou Jouer&#xa0;; &lt;b&gt;Rétablir&lt;/b&gt; (Ctrl+Maj+Z) le rejoue. Pendant que l&apos;ordinateur réfléchit, &lt;b&gt;Espace&lt;/b&gt; le fait jouer aussitôt. &lt;b&gt;Coup &amp;#9656; Niveau&lt;/b&gt; choisit un adversaire plus facile.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
-        <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers ; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt; et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
+        <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers&#xa0;; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt; et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
     </message>
     <message>
         <source>Thinking… depth %1</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>The board holds no chess position: %1.</source>
-        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs : %1.</translation>
+        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Copy position</source>
@@ -356,11 +356,11 @@
     </message>
     <message>
         <source>“%1” is no chess position: %2.</source>
-        <translation>« %1 » n&apos;est pas une position d&apos;échecs : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
-        <translation>Installée sans prise en passant en %1 : les règles de l&apos;ordinateur ne connaissent pas la prise en passant</translation>
+        <translation>Installée sans prise en passant en %1&#xa0;: les règles de l&apos;ordinateur ne connaissent pas la prise en passant</translation>
     </message>
     <message>
         <source>Open PGN</source>
@@ -388,7 +388,7 @@ Au %2.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Saved %1</source>
@@ -396,7 +396,7 @@ Au %2.</translation>
     </message>
     <message>
         <source>The file holds several games. Which one shall be played?</source>
-        <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer ?</translation>
+        <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -411,7 +411,7 @@ Au %2.</translation>
     </message>
     <message>
         <source>Show the window in the language CODE (de, en, es, fr); by default the system&apos;s.</source>
-        <translation>Afficher la fenêtre dans la langue CODE (de, en, es, fr) ; par défaut celle du système.</translation>
+        <translation>Afficher la fenêtre dans la langue CODE (de, en, es, fr)&#xa0;; par défaut celle du système.</translation>
     </message>
     <message>
         <source>Open the game of a PGN file.</source>
@@ -438,7 +438,7 @@ Au %2.</translation>
     </message>
     <message>
         <source>Check!</source>
-        <translation>Échec !</translation>
+        <translation>Échec&#xa0;!</translation>
     </message>
     <message>
         <source>Your move</source>
