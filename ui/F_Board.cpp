@@ -23,6 +23,7 @@
 
 #include "Evaluation.h"
 #include "LinkLabel.h"
+#include "Messages.h"
 #include "MoveGenerator.h"
 #include "PictureBox.h"
 #include "SavedGame.h"
@@ -74,21 +75,12 @@ std::string DefaultSavedGamePath() {
     return folder + "/" + ostrand::SavedGameName;
 }
 
-// The engine speaks English. What it reports in every game, its messages at the end of a
-// game, its statistics' captions and the state of its tables, the window shows in the player's
-// language; a text it does not know stays as the engine wrote it.
+// The engine writes its statistics in English; their captions show in the player's language.
 QString Shown(const QString& written) {
-    if (written == "Check Mate!") return F_Board::tr("Check Mate!");
-    if (written == "Stale Mate!") return F_Board::tr("Stale Mate!");
     const std::pair<const char*, QString> captions[] = {
-        {"Nodes/Sec: ", F_Board::tr("Nodes/Sec: ")},
-        {"Nodes: ", F_Board::tr("Nodes: ")},
-        {"Best Value: ", F_Board::tr("Best Value: ")},
-        {"Time: ", F_Board::tr("Time: ")},
+        {"Nodes/Sec: ", F_Board::tr("Nodes/Sec: ")},   {"Nodes: ", F_Board::tr("Nodes: ")},
+        {"Best Value: ", F_Board::tr("Best Value: ")}, {"Time: ", F_Board::tr("Time: ")},
         {"State: ", F_Board::tr("State: ")},
-        {"The piece-square tables are incomplete, the engine plays without the missing values: ",
-         F_Board::tr("The piece-square tables are incomplete, the engine plays without the "
-                     "missing values: ")},
     };
     for (const auto& [english, shown] : captions)
         if (written.startsWith(english)) return shown + written.mid(qstrlen(english));
@@ -591,7 +583,8 @@ void F_Board::RedrawBoard() {
 }
 
 void F_Board::ShowMessage(const std::string& text) {
-    QMessageBox::information(this, MessageTitle, Shown(QString::fromStdString(text)));
+    QMessageBox::information(this, MessageTitle,
+                             messages::Translated(QString::fromStdString(text)));
 }
 
 QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {

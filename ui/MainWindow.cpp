@@ -15,7 +15,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,6 +26,7 @@
 #include "F_Board.h"
 #include "GameStatus.h"
 #include "Language.h"
+#include "Messages.h"
 #include "Search.h"
 #include "Support.h"
 #include "Version.h"
@@ -372,7 +372,7 @@ void MainWindow::SetStatus(const QString& text) {
 bool MainWindow::HoldsChessPosition(const QString& action) {
     if (record_.HasGame()) return true;
     Warn(action, tr("The board holds no chess position: %1.")
-                     .arg(QString::fromStdString(record_.Problem())));
+                     .arg(messages::Translated(QString::fromStdString(record_.Problem()))));
     return false;
 }
 
@@ -394,8 +394,9 @@ bool MainWindow::SetUpFen(const QString& fen) {
     chess::Position position;
     std::string error;
     if (!chess::ParseFen(text.toStdString(), position, error)) {
-        Warn(tr("Set up position"), tr("“%1” is no chess position: %2.")
-                                        .arg(text.left(100), QString::fromStdString(error)));
+        Warn(tr("Set up position"),
+             tr("“%1” is no chess position: %2.")
+                 .arg(text.left(100), messages::Translated(QString::fromStdString(error))));
         return false;
     }
     const chess::Colour engine = EngineColour();
@@ -416,13 +417,8 @@ bool MainWindow::SetUpFen(const QString& fen) {
 // reason.
 void MainWindow::ShowSetUpNote(const std::string& note) {
     if (note.empty()) return;
-    QString text = QString::fromStdString(note);
+    QString text = messages::Translated(QString::fromStdString(note));
     text[0] = text[0].toUpper();
-    const QRegularExpressionMatch enPassant =
-        QRegularExpression("^Set up without en passant on ([a-h][1-8]):").match(text);
-    if (enPassant.hasMatch())
-        text = tr("Set up without en passant on %1: the engine's rules have no en passant")
-                   .arg(enPassant.captured(1));
     SetStatus(text.section(':', 0, 0));
     status_->setToolTip(text);
 }
@@ -441,7 +437,7 @@ bool MainWindow::OpenPgnFile(const QString& path) {
     std::string error;
     // The engine's own games castle as its rules allow; standard games read the same.
     if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
-        Warn(tr("Open PGN"), QString::fromStdString(error));
+        Warn(tr("Open PGN"), messages::Translated(QString::fromStdString(error)));
         return false;
     }
     size_t chosen = 0;
@@ -464,8 +460,8 @@ bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
     std::string error = game.error;
     if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
     if (!error.empty()) {
-        Warn(tr("Open PGN"),
-             tr("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
+        Warn(tr("Open PGN"), tr("Cannot play %1.\n\nAt %2.")
+                                 .arg(name, messages::Translated(QString::fromStdString(error))));
         return false;
     }
 

@@ -10,10 +10,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <fstream>
+#include <string>
+#include <vector>
 
+#include "EngineBoard.h"
 #include "F_Board.h"
 #include "Language.h"
 #include "MainWindow.h"
+#include "Messages.h"
+#include "Pgn.h"
+#include "SavedGame.h"
 
 namespace {
 
@@ -34,6 +41,60 @@ QString Caption(QWidget* control) {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     return {};
+}
+
+// Messages the engine and the notation library write about files and texts that hold no
+// game, with the file names in folder.
+QStringList LibraryMessages(const QString& folder) {
+    namespace chess = ostrand::chess;
+    QStringList found;
+    std::string error;
+    const auto add = [&](bool failed) {
+        if (failed) found << QString::fromStdString(error);
+    };
+    const auto load = [&](const char* name, const std::string& content) {
+        const std::string path = (folder + "/" + name).toStdString();
+        if (!content.empty()) std::ofstream(path) << content;
+        add(!ostrand::LoadGame(path, error));
+    };
+    load("missing.txt", "");
+    load("letters.txt", "12\nabc\n");
+    load("large.txt", "99999\n");
+    load("short.txt", "0\n0\n");
+    std::string zeros;
+    for (int i = 0; i < 153; ++i)
+        zeros += "0\n";
+    load("negative.txt", "-1\n" + zeros);
+    load("border.txt", "0\n" + zeros);
+    add(!ostrand::SaveGame((folder + "/no folder/Board.txt").toStdString(), error));
+
+    chess::Position position;
+    for (const char* fen :
+         {"8/8/8 w - - 0 1", "rnbqkbnr/ppppXppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1",
+          "rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 1", "8/8",
+          "4k3/8/8/8/8/8/8/4K3 x - - 0 1", "4k3/8/8/8/8/8/8/4K3 w KX - 0 1",
+          "4k3/8/8/8/8/8/8/4K3 w - e4 0 1", "4k3/8/8/8/8/8/8/4K3 w - - a b",
+          "4k3/8/8/8/8/8/8/4K3 w - - 0 0", "8/8/8/8/8/8/8/4K3 w - - 0 1",
+          "4k3/8/8/8/8/8/8/P3K3 w - - 0 1", "4k3/8/8/8/8/8/8/4R1K1 w - - 0 1"})
+        add(!chess::ParseFen(fen, position, error));
+
+    std::vector<chess::PgnGame> games;
+    for (const char* pgn : {"1. e4\x01", "", "1. e4 { open", "[Event x]\n1. e4 *",
+                            "1. e4 e5 2. Ke3 *", "1. e4 e5 (1... c5 *", "1. e4 ] *"})
+        if (!chess::ReadPgn(pgn, games, error))
+            add(true);
+        else
+            found << QString::fromStdString(games.at(0).error);
+    for (const char* pgn : {"[SetUp \"1\"]\n[FEN \"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1\"]\n1. exd6 *",
+                            "[SetUp \"1\"]\n[FEN \"4k3/P7/8/8/8/8/8/4K3 w - - 0 1\"]\n1. a8=N *"}) {
+        std::vector<std::string> texts;
+        if (chess::ReadPgn(pgn, games, error))
+            add(!chess::EngineMoves(games[0].start, games[0].moves, chess::Colour::Black, texts,
+                                    error));
+    }
+    if (chess::ParseFen("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", position, error))
+        found << QString::fromStdString(chess::SetUpEngine(position, chess::Colour::Black));
+    return found;
 }
 
 void RemoveTranslations() {
@@ -129,6 +190,27 @@ class LanguageTest : public QObject {
                 overrun <= std::max(0, englishNeeds[i].second),
                 qPrintable(
                     QString("“%1” runs %2 pixels past its control").arg(caption).arg(overrun)));
+        }
+    }
+
+    // In English every message stays as written; in the others no English phrase is left.
+    void everyMessageIsTranslated_data() { everyCaptionFitsItsControl_data(); }
+    void everyMessageIsTranslated() {
+        QFETCH(QString, language);
+        QTemporaryDir folder;
+        const QStringList english = LibraryMessages(folder.path());
+        QCOMPARE(english.size(), 29);
+        language::Install(*qApp, language);
+        const QRegularExpression englishWord(
+            "\\b(the|is|not|has|holds|cannot|of|which|move|line|file|game|values|does|and|"
+            "piece|rank|square|unexpected|comment|variation|illegal)\\b");
+        for (const QString& message : english) {
+            QVERIFY2(!message.isEmpty(), "a message is missing");
+            const QString shown = messages::Translated(message);
+            if (language.isEmpty())
+                QCOMPARE(shown, message);
+            else
+                QVERIFY2(!shown.contains(englishWord), qPrintable(shown));
         }
     }
 

@@ -4,14 +4,6 @@
 <context>
     <name>F_Board</name>
     <message>
-        <source>Check Mate!</source>
-        <translation>Schachmatt!</translation>
-    </message>
-    <message>
-        <source>Stale Mate!</source>
-        <translation>Patt!</translation>
-    </message>
-    <message>
         <source>Nodes/Sec: </source>
         <translation>Knoten/s: </translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>State: </source>
         <translation>Phase: </translation>
-    </message>
-    <message>
-        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
-        <translation>Die Figur-Feld-Tabellen sind unvollständig, der Computer spielt ohne die fehlenden Werte: </translation>
     </message>
     <message>
         <source>Engine progress:</source>
@@ -359,10 +347,6 @@
         <translation>„%1“ ist keine Schachstellung: %2.</translation>
     </message>
     <message>
-        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
-        <translation>Ohne en passant auf %1 aufgebaut: Die Regeln des Computers kennen kein en passant</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>PGN öffnen</translation>
     </message>
@@ -397,6 +381,245 @@ Bei %2.</translation>
     <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>Die Datei enthält mehrere Partien. Welche soll gespielt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>Schachmatt!</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>Patt!</translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: %1</source>
+        <translation>Die Figur-Feld-Tabellen sind unvollständig, der Computer spielt ohne die fehlenden Werte: %1</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1 or %2</source>
+        <translation>keine Tabellendatei (P1.txt bis Q4.txt) in %1 oder %2 gefunden</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1</source>
+        <translation>keine Tabellendatei (P1.txt bis Q4.txt) in %1 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1 holds only %2 of 64 values</source>
+        <translation>%1 enthält nur %2 von 64 Werten</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) does not fit 16 bits</source>
+        <translation>%1: Wert %2 (%3) passt nicht in 16 Bit</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) is not a whole number</source>
+        <translation>%1: Wert %2 (%3) ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: the file cannot be written.</source>
+        <translation>Die Partie lässt sich nicht in %1 sichern: Die Datei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: %2.</source>
+        <translation>Die Partie lässt sich nicht in %1 sichern: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1, line %2: %3. The game is unchanged.</source>
+        <translation>%1 lässt sich nicht laden, Zeile %2: %3. Die Partie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2. The game is unchanged.</source>
+        <translation>%1 lässt sich nicht laden: %2. Die Partie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a saved game</source>
+        <translation>die Datei ist viel zu groß für eine gesicherte Partie</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not fit 16 bits</source>
+        <translation>„%1“ passt nicht in 16 Bit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>„%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of %2 values</source>
+        <translation>die Datei endet nach %1 von %2 Werten</translation>
+    </message>
+    <message>
+        <source>the move count is negative</source>
+        <translation>der Zugzähler ist negativ</translation>
+    </message>
+    <message>
+        <source>the border cell (%1,%2) holds %3 instead of 2</source>
+        <translation>die Randzelle (%1,%2) enthält %3 statt 2</translation>
+    </message>
+    <message>
+        <source>the square (%1,%2) holds %3, which is no piece</source>
+        <translation>das Feld (%1,%2) enthält %3, und das ist keine Figur</translation>
+    </message>
+    <message>
+        <source>not a PGN file: it holds binary data (byte %1 on line %2)</source>
+        <translation>keine PGN-Datei: Sie enthält Binärdaten (Byte %1 in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>no game in the file</source>
+        <translation>keine Partie in der Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>unerwartetes Zeichen %1</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>a tag is not of the form [Name &quot;value&quot;]</source>
+        <translation>ein Tag hat nicht die Form [Name &quot;Wert&quot;]</translation>
+    </message>
+    <message>
+        <source>a comment &apos;{&apos; is not closed</source>
+        <translation>ein Kommentar &apos;{&apos; ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a variation &apos;(&apos; is not closed</source>
+        <translation>eine Variante &apos;(&apos; ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>FEN tag: %1</source>
+        <translation>FEN-Tag: %1</translation>
+    </message>
+    <message>
+        <source>move %1 (%2): %3</source>
+        <translation>Zug %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>illegal move</source>
+        <translation>unzulässiger Zug</translation>
+    </message>
+    <message>
+        <source>ambiguous move</source>
+        <translation>mehrdeutiger Zug</translation>
+    </message>
+    <message>
+        <source>not a move</source>
+        <translation>kein Zug</translation>
+    </message>
+    <message>
+        <source>null move</source>
+        <translation>Nullzug</translation>
+    </message>
+    <message>
+        <source>en passant, which the engine&apos;s rules do not have</source>
+        <translation>en passant, das die Regeln des Computers nicht kennen</translation>
+    </message>
+    <message>
+        <source>promotion to a piece other than a queen, which the engine&apos;s rules do not have</source>
+        <translation>Umwandlung in eine andere Figur als eine Dame, die die Regeln des Computers nicht kennen</translation>
+    </message>
+    <message>
+        <source>the board holds something that is no piece</source>
+        <translation>auf dem Brett steht etwas, das keine Figur ist</translation>
+    </message>
+    <message>
+        <source>set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>ohne en passant auf %1 aufgebaut: Die Regeln des Computers kennen kein en passant</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s placement has %1 ranks, not 8</source>
+        <translation>die Figurenstellung der FEN hat %1 Reihen statt 8</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has an unexpected %2</source>
+        <translation>Reihe %1 der FEN enthält ein unerwartetes Zeichen %2</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has %2 squares, not 8</source>
+        <translation>Reihe %1 der FEN hat %2 Felder statt 8</translation>
+    </message>
+    <message>
+        <source>a FEN has the placement, the side to move and up to four more fields</source>
+        <translation>eine FEN besteht aus der Figurenstellung, der Seite am Zug und bis zu vier weiteren Feldern</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s side to move must be w or b</source>
+        <translation>die Seite am Zug muss in der FEN w oder b sein</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s castling field &apos;%1&apos; is not of KQkq or -</source>
+        <translation>das Rochadefeld „%1“ der FEN besteht nicht aus KQkq oder -</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s en passant square &apos;%1&apos; does not follow a pawn&apos;s double step</source>
+        <translation>das En-passant-Feld „%1“ der FEN folgt auf keinen Doppelschritt eines Bauern</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move counters are not numbers</source>
+        <translation>die Zugzähler der FEN sind keine Zahlen</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move number starts at 1</source>
+        <translation>die Zugnummer der FEN beginnt bei 1</translation>
+    </message>
+    <message>
+        <source>the position has %1 and %2; it needs one of each</source>
+        <translation>die Stellung hat %1 und %2; sie braucht je einen</translation>
+    </message>
+    <message>
+        <source>no white king</source>
+        <translation>keinen weißen König</translation>
+    </message>
+    <message>
+        <source>1 white king</source>
+        <translation>1 weißen König</translation>
+    </message>
+    <message>
+        <source>%1 white kings</source>
+        <translation>%1 weiße Könige</translation>
+    </message>
+    <message>
+        <source>no black king</source>
+        <translation>keinen schwarzen König</translation>
+    </message>
+    <message>
+        <source>1 black king</source>
+        <translation>1 schwarzen König</translation>
+    </message>
+    <message>
+        <source>%1 black kings</source>
+        <translation>%1 schwarze Könige</translation>
+    </message>
+    <message>
+        <source>the position has a pawn on %1</source>
+        <translation>die Stellung hat einen Bauern auf %1</translation>
+    </message>
+    <message>
+        <source>Black is in check but it is White&apos;s move</source>
+        <translation>Schwarz steht im Schach, aber Weiß ist am Zug</translation>
+    </message>
+    <message>
+        <source>White is in check but it is Black&apos;s move</source>
+        <translation>Weiß steht im Schach, aber Schwarz ist am Zug</translation>
     </message>
 </context>
 <context>

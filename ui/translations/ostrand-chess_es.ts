@@ -4,14 +4,6 @@
 <context>
     <name>F_Board</name>
     <message>
-        <source>Check Mate!</source>
-        <translation>¡Jaque mate!</translation>
-    </message>
-    <message>
-        <source>Stale Mate!</source>
-        <translation>¡Rey ahogado!</translation>
-    </message>
-    <message>
         <source>Nodes/Sec: </source>
         <translation>Nodos/s: </translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>State: </source>
         <translation>Fase: </translation>
-    </message>
-    <message>
-        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
-        <translation>Las tablas de pieza y casilla están incompletas; el ordenador juega sin los valores que faltan: </translation>
     </message>
     <message>
         <source>Engine progress:</source>
@@ -359,10 +347,6 @@
         <translation>«%1» no es una posición de ajedrez: %2.</translation>
     </message>
     <message>
-        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
-        <translation>Preparada sin captura al paso en %1: las reglas del ordenador no tienen captura al paso</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>Abrir PGN</translation>
     </message>
@@ -397,6 +381,245 @@ En %2.</translation>
     <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>El archivo contiene varias partidas. ¿Cuál se juega?</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>¡Jaque mate!</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>¡Rey ahogado!</translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: %1</source>
+        <translation>Las tablas de pieza y casilla están incompletas; el ordenador juega sin los valores que faltan: %1</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1 or %2</source>
+        <translation>no se encontró ningún archivo de tablas (de P1.txt a Q4.txt) en %1 ni en %2</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1</source>
+        <translation>no se encontró ningún archivo de tablas (de P1.txt a Q4.txt) en %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>%1 holds only %2 of 64 values</source>
+        <translation>%1 solo contiene %2 de 64 valores</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) does not fit 16 bits</source>
+        <translation>%1: el valor %2 (%3) no cabe en 16 bits</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) is not a whole number</source>
+        <translation>%1: el valor %2 (%3) no es un número entero</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: the file cannot be written.</source>
+        <translation>No se puede guardar la partida en %1: no se puede escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: %2.</source>
+        <translation>No se puede guardar la partida en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1, line %2: %3. The game is unchanged.</source>
+        <translation>No se puede cargar %1, línea %2: %3. La partida no cambia.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2. The game is unchanged.</source>
+        <translation>No se puede cargar %1: %2. La partida no cambia.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a saved game</source>
+        <translation>el archivo es demasiado grande para una partida guardada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not fit 16 bits</source>
+        <translation>«%1» no cabe en 16 bits</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>«%1» no es un número entero</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of %2 values</source>
+        <translation>el archivo termina tras %1 de %2 valores</translation>
+    </message>
+    <message>
+        <source>the move count is negative</source>
+        <translation>el contador de jugadas es negativo</translation>
+    </message>
+    <message>
+        <source>the border cell (%1,%2) holds %3 instead of 2</source>
+        <translation>la celda del borde (%1,%2) contiene %3 en lugar de 2</translation>
+    </message>
+    <message>
+        <source>the square (%1,%2) holds %3, which is no piece</source>
+        <translation>la casilla (%1,%2) contiene %3, que no es ninguna pieza</translation>
+    </message>
+    <message>
+        <source>not a PGN file: it holds binary data (byte %1 on line %2)</source>
+        <translation>no es un archivo PGN: contiene datos binarios (byte %1 en la línea %2)</translation>
+    </message>
+    <message>
+        <source>no game in the file</source>
+        <translation>no hay ninguna partida en el archivo</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>carácter inesperado %1</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>byte %1</translation>
+    </message>
+    <message>
+        <source>a tag is not of the form [Name &quot;value&quot;]</source>
+        <translation>una etiqueta no tiene la forma [Nombre &quot;valor&quot;]</translation>
+    </message>
+    <message>
+        <source>a comment &apos;{&apos; is not closed</source>
+        <translation>un comentario «{» no está cerrado</translation>
+    </message>
+    <message>
+        <source>a variation &apos;(&apos; is not closed</source>
+        <translation>una variante «(» no está cerrada</translation>
+    </message>
+    <message>
+        <source>FEN tag: %1</source>
+        <translation>etiqueta FEN: %1</translation>
+    </message>
+    <message>
+        <source>move %1 (%2): %3</source>
+        <translation>jugada %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>illegal move</source>
+        <translation>jugada ilegal</translation>
+    </message>
+    <message>
+        <source>ambiguous move</source>
+        <translation>jugada ambigua</translation>
+    </message>
+    <message>
+        <source>not a move</source>
+        <translation>no es una jugada</translation>
+    </message>
+    <message>
+        <source>null move</source>
+        <translation>jugada nula</translation>
+    </message>
+    <message>
+        <source>en passant, which the engine&apos;s rules do not have</source>
+        <translation>captura al paso, que las reglas del ordenador no tienen</translation>
+    </message>
+    <message>
+        <source>promotion to a piece other than a queen, which the engine&apos;s rules do not have</source>
+        <translation>coronación en una pieza que no es una dama, que las reglas del ordenador no tienen</translation>
+    </message>
+    <message>
+        <source>the board holds something that is no piece</source>
+        <translation>en el tablero hay algo que no es una pieza</translation>
+    </message>
+    <message>
+        <source>set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>preparada sin captura al paso en %1: las reglas del ordenador no tienen captura al paso</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s placement has %1 ranks, not 8</source>
+        <translation>la colocación de la FEN tiene %1 filas en lugar de 8</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has an unexpected %2</source>
+        <translation>la fila %1 de la FEN tiene un carácter inesperado %2</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has %2 squares, not 8</source>
+        <translation>la fila %1 de la FEN tiene %2 casillas en lugar de 8</translation>
+    </message>
+    <message>
+        <source>a FEN has the placement, the side to move and up to four more fields</source>
+        <translation>una FEN tiene la colocación, el bando que mueve y hasta cuatro campos más</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s side to move must be w or b</source>
+        <translation>el bando que mueve en la FEN debe ser w o b</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s castling field &apos;%1&apos; is not of KQkq or -</source>
+        <translation>el campo de enroque «%1» de la FEN no está hecho de KQkq o -</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s en passant square &apos;%1&apos; does not follow a pawn&apos;s double step</source>
+        <translation>la casilla al paso «%1» de la FEN no sigue a un avance doble de peón</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move counters are not numbers</source>
+        <translation>los contadores de jugadas de la FEN no son números</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move number starts at 1</source>
+        <translation>el número de jugada de la FEN empieza en 1</translation>
+    </message>
+    <message>
+        <source>the position has %1 and %2; it needs one of each</source>
+        <translation>la posición tiene %1 y %2; necesita uno de cada</translation>
+    </message>
+    <message>
+        <source>no white king</source>
+        <translation>0 reyes blancos</translation>
+    </message>
+    <message>
+        <source>1 white king</source>
+        <translation>1 rey blanco</translation>
+    </message>
+    <message>
+        <source>%1 white kings</source>
+        <translation>%1 reyes blancos</translation>
+    </message>
+    <message>
+        <source>no black king</source>
+        <translation>0 reyes negros</translation>
+    </message>
+    <message>
+        <source>1 black king</source>
+        <translation>1 rey negro</translation>
+    </message>
+    <message>
+        <source>%1 black kings</source>
+        <translation>%1 reyes negros</translation>
+    </message>
+    <message>
+        <source>the position has a pawn on %1</source>
+        <translation>la posición tiene un peón en %1</translation>
+    </message>
+    <message>
+        <source>Black is in check but it is White&apos;s move</source>
+        <translation>las negras están en jaque pero mueven las blancas</translation>
+    </message>
+    <message>
+        <source>White is in check but it is Black&apos;s move</source>
+        <translation>las blancas están en jaque pero mueven las negras</translation>
     </message>
 </context>
 <context>

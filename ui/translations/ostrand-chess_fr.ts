@@ -4,14 +4,6 @@
 <context>
     <name>F_Board</name>
     <message>
-        <source>Check Mate!</source>
-        <translation>Échec et mat&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Stale Mate!</source>
-        <translation>Pat&#xa0;!</translation>
-    </message>
-    <message>
         <source>Nodes/Sec: </source>
         <translation>Nœuds/s&#xa0;: </translation>
     </message>
@@ -30,10 +22,6 @@
     <message>
         <source>State: </source>
         <translation>Phase&#xa0;: </translation>
-    </message>
-    <message>
-        <source>The piece-square tables are incomplete, the engine plays without the missing values: </source>
-        <translation>Les tables pièce-case sont incomplètes, l&apos;ordinateur joue sans les valeurs manquantes&#xa0;: </translation>
     </message>
     <message>
         <source>Engine progress:</source>
@@ -359,10 +347,6 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Set up without en passant on %1: the engine&apos;s rules have no en passant</source>
-        <translation>Installée sans prise en passant en %1&#xa0;: les règles de l&apos;ordinateur ne connaissent pas la prise en passant</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>Ouvrir un PGN</translation>
     </message>
@@ -376,7 +360,7 @@
 At %2.</source>
         <translation>Impossible de jouer %1.
 
-Au %2.</translation>
+Problème&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Opened %1</source>
@@ -397,6 +381,245 @@ Au %2.</translation>
     <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Check Mate!</source>
+        <translation>Échec et mat&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Stale Mate!</source>
+        <translation>Pat&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The piece-square tables are incomplete, the engine plays without the missing values: %1</source>
+        <translation>Les tables pièce-case sont incomplètes, l&apos;ordinateur joue sans les valeurs manquantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1 or %2</source>
+        <translation>aucun fichier de table (P1.txt à Q4.txt) n&apos;a été trouvé dans %1 ni dans %2</translation>
+    </message>
+    <message>
+        <source>no table file (P1.txt to Q4.txt) was found in %1</source>
+        <translation>aucun fichier de table (P1.txt à Q4.txt) n&apos;a été trouvé dans %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>%1 holds only %2 of 64 values</source>
+        <translation>%1 ne contient que %2 valeurs sur 64</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) does not fit 16 bits</source>
+        <translation>%1&#xa0;: la valeur %2 (%3) ne tient pas sur 16 bits</translation>
+    </message>
+    <message>
+        <source>%1: value %2 (%3) is not a whole number</source>
+        <translation>%1&#xa0;: la valeur %2 (%3) n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: the file cannot be written.</source>
+        <translation>Impossible de sauvegarder la partie dans %1&#xa0;: le fichier ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Cannot save the game to %1: %2.</source>
+        <translation>Impossible de sauvegarder la partie dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1, line %2: %3. The game is unchanged.</source>
+        <translation>Impossible de charger %1, ligne %2&#xa0;: %3. La partie reste inchangée.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2. The game is unchanged.</source>
+        <translation>Impossible de charger %1&#xa0;: %2. La partie reste inchangée.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a saved game</source>
+        <translation>le fichier est bien trop grand pour une partie sauvegardée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not fit 16 bits</source>
+        <translation>«&#xa0;%1&#xa0;» ne tient pas sur 16 bits</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of %2 values</source>
+        <translation>le fichier s&apos;arrête après %1 valeurs sur %2</translation>
+    </message>
+    <message>
+        <source>the move count is negative</source>
+        <translation>le compteur de coups est négatif</translation>
+    </message>
+    <message>
+        <source>the border cell (%1,%2) holds %3 instead of 2</source>
+        <translation>la cellule de bord (%1,%2) contient %3 au lieu de 2</translation>
+    </message>
+    <message>
+        <source>the square (%1,%2) holds %3, which is no piece</source>
+        <translation>la case (%1,%2) contient %3, qui n&apos;est pas une pièce</translation>
+    </message>
+    <message>
+        <source>not a PGN file: it holds binary data (byte %1 on line %2)</source>
+        <translation>ce n&apos;est pas un fichier PGN&#xa0;: il contient des données binaires (octet %1 à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>no game in the file</source>
+        <translation>aucune partie dans le fichier</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>caractère inattendu %1</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>octet %1</translation>
+    </message>
+    <message>
+        <source>a tag is not of the form [Name &quot;value&quot;]</source>
+        <translation>une balise n&apos;a pas la forme [Nom &quot;valeur&quot;]</translation>
+    </message>
+    <message>
+        <source>a comment &apos;{&apos; is not closed</source>
+        <translation>un commentaire «&#xa0;{&#xa0;» n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>a variation &apos;(&apos; is not closed</source>
+        <translation>une variante «&#xa0;(&#xa0;» n&apos;est pas fermée</translation>
+    </message>
+    <message>
+        <source>FEN tag: %1</source>
+        <translation>balise FEN&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>move %1 (%2): %3</source>
+        <translation>coup %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>illegal move</source>
+        <translation>coup illégal</translation>
+    </message>
+    <message>
+        <source>ambiguous move</source>
+        <translation>coup ambigu</translation>
+    </message>
+    <message>
+        <source>not a move</source>
+        <translation>ce n&apos;est pas un coup</translation>
+    </message>
+    <message>
+        <source>null move</source>
+        <translation>coup nul</translation>
+    </message>
+    <message>
+        <source>en passant, which the engine&apos;s rules do not have</source>
+        <translation>prise en passant, que les règles de l&apos;ordinateur ne connaissent pas</translation>
+    </message>
+    <message>
+        <source>promotion to a piece other than a queen, which the engine&apos;s rules do not have</source>
+        <translation>promotion en une autre pièce qu&apos;une dame, que les règles de l&apos;ordinateur ne connaissent pas</translation>
+    </message>
+    <message>
+        <source>the board holds something that is no piece</source>
+        <translation>l&apos;échiquier porte quelque chose qui n&apos;est pas une pièce</translation>
+    </message>
+    <message>
+        <source>set up without en passant on %1: the engine&apos;s rules have no en passant</source>
+        <translation>installée sans prise en passant en %1&#xa0;: les règles de l&apos;ordinateur ne connaissent pas la prise en passant</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s placement has %1 ranks, not 8</source>
+        <translation>le placement de la FEN a %1 rangées au lieu de 8</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has an unexpected %2</source>
+        <translation>la rangée %1 de la FEN contient un caractère inattendu %2</translation>
+    </message>
+    <message>
+        <source>rank %1 of the FEN has %2 squares, not 8</source>
+        <translation>la rangée %1 de la FEN a %2 cases au lieu de 8</translation>
+    </message>
+    <message>
+        <source>a FEN has the placement, the side to move and up to four more fields</source>
+        <translation>une FEN se compose du placement, du camp au trait et d&apos;au plus quatre autres champs</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s side to move must be w or b</source>
+        <translation>le camp au trait de la FEN doit être w ou b</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s castling field &apos;%1&apos; is not of KQkq or -</source>
+        <translation>le champ de roque «&#xa0;%1&#xa0;» de la FEN n&apos;est pas fait de KQkq ou de -</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s en passant square &apos;%1&apos; does not follow a pawn&apos;s double step</source>
+        <translation>la case de prise en passant «&#xa0;%1&#xa0;» de la FEN ne suit pas une avance de deux cases d&apos;un pion</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move counters are not numbers</source>
+        <translation>les compteurs de coups de la FEN ne sont pas des nombres</translation>
+    </message>
+    <message>
+        <source>the FEN&apos;s move number starts at 1</source>
+        <translation>le numéro de coup de la FEN commence à 1</translation>
+    </message>
+    <message>
+        <source>the position has %1 and %2; it needs one of each</source>
+        <translation>la position a %1 et %2&#xa0;; il en faut un de chaque</translation>
+    </message>
+    <message>
+        <source>no white king</source>
+        <translation>0 roi blanc</translation>
+    </message>
+    <message>
+        <source>1 white king</source>
+        <translation>1 roi blanc</translation>
+    </message>
+    <message>
+        <source>%1 white kings</source>
+        <translation>%1 rois blancs</translation>
+    </message>
+    <message>
+        <source>no black king</source>
+        <translation>0 roi noir</translation>
+    </message>
+    <message>
+        <source>1 black king</source>
+        <translation>1 roi noir</translation>
+    </message>
+    <message>
+        <source>%1 black kings</source>
+        <translation>%1 rois noirs</translation>
+    </message>
+    <message>
+        <source>the position has a pawn on %1</source>
+        <translation>la position a un pion en %1</translation>
+    </message>
+    <message>
+        <source>Black is in check but it is White&apos;s move</source>
+        <translation>les Noirs sont en échec alors que les Blancs ont le trait</translation>
+    </message>
+    <message>
+        <source>White is in check but it is Black&apos;s move</source>
+        <translation>les Blancs sont en échec alors que les Noirs ont le trait</translation>
     </message>
 </context>
 <context>
