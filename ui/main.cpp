@@ -32,7 +32,9 @@ void Describe(QCommandLineParser& parser) {
                                      "by default the system's."),
          "CODE"});
     parser.addPositionalArgument(
-        "file", QCoreApplication::translate("main", "Open the game of a PGN file."), "[FILE.pgn]");
+        QCoreApplication::translate("main", "file"),
+        QCoreApplication::translate("main", "Open the game of a PGN file."),
+        QCoreApplication::translate("main", "[FILE.pgn]"));
 }
 
 // --help and --version are answered in the terminal that asked, which may have no display.

@@ -644,6 +644,14 @@ Bei %2.</translation>
         <source>give one PGN file or one --fen, not more</source>
         <translation>nur eine PGN-Datei oder ein --fen angeben, nicht mehr</translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>[FILE.pgn]</source>
+        <translation>[DATEI.pgn]</translation>
+    </message>
 </context>
 <context>
     <name>status</name>

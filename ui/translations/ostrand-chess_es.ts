@@ -644,6 +644,14 @@ En %2.</translation>
         <source>give one PGN file or one --fen, not more</source>
         <translation>indica un solo archivo PGN o un solo --fen</translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>[FILE.pgn]</source>
+        <translation>[ARCHIVO.pgn]</translation>
+    </message>
 </context>
 <context>
     <name>status</name>

@@ -644,6 +644,14 @@ Problème&#xa0;: %2.</translation>
         <source>give one PGN file or one --fen, not more</source>
         <translation>indiquez un seul fichier PGN ou un seul --fen</translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>[FILE.pgn]</source>
+        <translation>[FICHIER.pgn]</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
