@@ -52,6 +52,11 @@ constexpr double GrowthOf(int depth) {
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
+// Whether the running FindBestMove has written the statistics yet: a search that ends
+// before its first listed root move (a depth-2 search) writes them once at its end.
+bool statisticsShown = false;
+// The best root value of the running FindBestMove's last finished iteration.
+int16_t finishedValue = 0;
 
 // The host may handle its input once in this many nodes (a power of two).
 constexpr int64_t PollInterval = 4096;
@@ -106,6 +111,7 @@ void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
         MaxPly = maxPly;
         return;
     }
+    finishedValue = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 }
@@ -475,6 +481,7 @@ std::string SortRootMoves(const std::string& list) {
 }
 
 void ShowSearchStatus() {
+    statisticsShown = true;
     Display& display = TheDisplay();
     display.SetLabel(StatusLabel::Time,
                      Caption("Time: ", FormatSeconds(RoundToFourPlaces(Elapsed()))));
@@ -501,6 +508,7 @@ std::string FindBestMove() {
     SearchStart = SteadySeconds();
     NodeCount = 0;
     progress = 0;
+    statisticsShown = false;
     stoppable = false;
     display.SetProgressValue(0);
 
@@ -510,6 +518,7 @@ std::string FindBestMove() {
     MaxPly = 2;
     SearchRoot(list);
     display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
+    finishedValue = PlyValue(0);
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
@@ -535,6 +544,8 @@ std::string FindBestMove() {
     stoppable = false;
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
+    if (!statisticsShown) ShowSearchStatus();
+    if (!list.empty()) display.ReportScore(finishedValue);
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
                                                  " / " + std::to_string(Evaluate())));

@@ -65,24 +65,34 @@ std::string SavedPosition(const std::string& name, std::string_view board, int16
     return path;
 }
 
+// A move before any NewGame is a move of the initial position.
 TEST(Console, PlaySession) {
     const Outcome run =
-        RunEngine("play --depth 2", "NewGame\n5254\ncount\nkey\nflags\nboard\nsomething\n5254\r\n");
+        RunEngine("play --depth 2", "5254\ncount\nkey\nflags\nboard\nsomething\n5254\r\nNewGame\n");
     EXPECT_EQ(run.exitCode, 0);
     const auto lines = Lines(run.output);
     ASSERT_EQ(lines.size(), 16u) << run.output;
-    EXPECT_EQ(lines[0], "OK");
-    EXPECT_TRUE(std::regex_match(lines[1], std::regex("[1-8]{4}"))) << lines[1];
-    EXPECT_EQ(lines[2], "2");
-    EXPECT_EQ(lines[3].size(), 64u);
-    EXPECT_EQ(lines[3].substr(32), "0000P00000000000PPPP0PPPRNBQKBNR");
-    EXPECT_EQ(lines[4], "0 -1 -1 -1 -1 0 0 0 0");
-    EXPECT_EQ(lines[5].size(), 8u);
-    EXPECT_EQ(lines[9], "....P...");
-    EXPECT_EQ(lines[12], "RNBQKBNR");
-    EXPECT_EQ(lines[13], "OK");
-    EXPECT_EQ(lines[14], "Error");
-    EXPECT_EQ(lines[15], "Error");  // (5,2) is empty now
+    EXPECT_TRUE(std::regex_match(lines[0], std::regex("[1-8]{4}"))) << lines[0];
+    EXPECT_EQ(lines[1], "2");
+    EXPECT_EQ(lines[2].size(), 64u);
+    EXPECT_EQ(lines[2].substr(32), "0000P00000000000PPPP0PPPRNBQKBNR");
+    EXPECT_EQ(lines[3], "0 -1 -1 -1 -1 0 0 0 0");
+    EXPECT_EQ(lines[4].size(), 8u);
+    EXPECT_EQ(lines[8], "....P...");
+    EXPECT_EQ(lines[11], "RNBQKBNR");
+    EXPECT_EQ(lines[12], "OK");
+    EXPECT_EQ(lines[13], "Error");
+    EXPECT_EQ(lines[14], "Error");  // (5,2) is empty now
+    EXPECT_EQ(lines[15], "OK");
+}
+
+TEST(Console, HelpAndVersionAnswerOnStandardOutput) {
+    const Outcome help = RunEngine("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("usage: ostrand-engine play"), std::string::npos);
+    const Outcome version = RunEngine("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(std::regex_match(version.output, std::regex("ostrand-engine [0-9.]+\n")));
 }
 
 TEST(Console, MessagesComeBeforeTheReply) {

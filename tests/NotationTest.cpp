@@ -1,7 +1,10 @@
 // Standard chess notation: FEN, SAN and PGN, and their mapping onto the engine's board.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "EngineBoard.h"
+#include "GameRecord.h"
 #include "GameState.h"
 #include "Pgn.h"
 #include "San.h"
@@ -230,6 +233,59 @@ Nf6 7. Qb3 Qe7 8. Nc3 c6 9. Bg5 b5 10. Nxb5 cxb5 11. Bxb5+ Nbd7 12. O-O-O Rd8
 25... O-O 26. O-O-O g1=Q 27. Rhxg1+ Kh8 28. b8=Q Rfxb8 *
 
 )";
+
+struct DrawCase {
+    const char* name;
+    const char* fen;
+    const char* moves;  // SAN, separated by blanks
+    GameRecord::DrawRule rule;
+};
+
+class Draws : public testing::TestWithParam<DrawCase> {};
+
+TEST_P(Draws, JudgedOnTheFinalPosition) {
+    GameRecord record;
+    record.Start(Fen(GetParam().fen), Colour::Black);
+    std::istringstream moves(GetParam().moves);
+    for (std::string san; moves >> san;) {
+        Move move;
+        std::string error;
+        ASSERT_TRUE(ParseSan(record.Final(), san, move, error)) << san << ": " << error;
+        record.Add(move);
+    }
+    EXPECT_EQ(record.DrawnBy(), GetParam().rule);
+}
+
+constexpr const char* Rooks = "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1";
+constexpr const char* PawnsMeet = "4k3/8/8/8/4p3/8/3P4/4K3 w - - 0 1";
+using Rule = GameRecord::DrawRule;
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Draws,
+    testing::Values(
+        DrawCase{"KingAgainstKing", "8/8/8/4k3/8/8/8/4K3 w - - 0 1", "", Rule::Material},
+        DrawCase{"Knight", "8/8/8/4k3/8/8/3N4/4K3 w - - 0 1", "", Rule::Material},
+        DrawCase{"BishopTakenDown", "8/8/8/4k3/8/8/3Nb3/4K3 w - - 0 1", "Kxe2", Rule::Material},
+        DrawCase{"BishopsOnOneColour", "8/8/8/4k3/2b5/3B4/8/4K3 w - - 0 1", "", Rule::Material},
+        DrawCase{"BishopsOnBothColours", "8/8/8/4k3/2b5/8/3B4/4K3 w - - 0 1", "", Rule::None},
+        DrawCase{"TwoKnights", "8/8/8/4k3/8/8/3NN3/4K3 w - - 0 1", "", Rule::None},
+        DrawCase{"Pawn", "8/8/8/4k3/8/8/3P4/4K3 w - - 0 1", "", Rule::None},
+        DrawCase{"Twice", Start, "Nf3 Nf6 Ng1 Ng8", Rule::None},
+        DrawCase{"ThreeTimes", Start, "Nf3 Nf6 Ng1 Ng8 Nf3 Nf6 Ng1 Ng8", Rule::Repetition},
+        DrawCase{"ThreeTimesByOtherRoads", Start, "Nc3 Nf6 Nb1 Ng8 Nf3 Nc6 Ng1 Nb8",
+                 Rule::Repetition},
+        DrawCase{"ThirdTimeWithoutCastlingRights", Rooks, "Rb1 Rb8 Ra1 Ra8 Rb1 Rb8 Ra1 Ra8",
+                 Rule::None},
+        DrawCase{"ThreeTimesWithoutCastlingRights", Rooks,
+                 "Rb1 Rb8 Ra1 Ra8 Rb1 Rb8 Ra1 Ra8 Rb1 Rb8 Ra1 Ra8", Rule::Repetition},
+        DrawCase{"FirstTimeWithEnPassant", PawnsMeet, "d4 Kd8 Kd1 Ke8 Ke1 Kd8 Kd1 Ke8 Ke1",
+                 Rule::None},
+        DrawCase{"ThreeTimesWithoutEnPassant", PawnsMeet,
+                 "d4 Kd8 Kd1 Ke8 Ke1 Kd8 Kd1 Ke8 Ke1 Kd8 Kd1 Ke8 Ke1", Rule::Repetition},
+        DrawCase{"FiftyMoves", "7k/8/8/8/8/8/R7/K7 w - - 99 80", "Ra3", Rule::FiftyMoves},
+        DrawCase{"FiftyMovesEndedByAPawn", "7k/8/8/8/8/8/P7/K7 w - - 99 80", "a3", Rule::None},
+        DrawCase{"MateOnTheHundredthHalfMove", "7k/8/6K1/8/8/8/8/R7 w - - 99 80", "Ra8#",
+                 Rule::None}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Pgn, GamesRoundTripThroughTheReaderAndTheEnginesBoard) {
     std::vector<PgnGame> games;

@@ -222,12 +222,16 @@ TEST_F(SearchTest, StateLabelInTheMiddlegame) {
     DepthLimit = 4;
     FindBestMove();
     EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 2 / " + std::to_string(Evaluate()));
-    // The labels are first written before the depth-4 iteration's root moves; a depth-2
-    // search only appends the evaluation to what the label held.
-    display.labels[static_cast<int>(StatusLabel::State)] = "State: 1";
+    // A depth-2 search, which reaches no listed root move, writes this search's figures once
+    // at its end and reports its best value.
+    display.labels[static_cast<int>(StatusLabel::State)] = "State: 1 / 5";
     DepthLimit = 2;
     FindBestMove();
-    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 1 / " + std::to_string(Evaluate()));
+    EXPECT_EQ(display.LabelText(StatusLabel::State), "State: 2 / " + std::to_string(Evaluate()));
+    EXPECT_EQ(display.LabelText(StatusLabel::Nodes), "Nodes: " + std::to_string(NodeCount));
+    EXPECT_EQ(display.LabelText(StatusLabel::BestValue),
+              "Best Value: " + std::to_string(display.scores.back()));
+    EXPECT_EQ(display.scores.size(), 2u);
 }
 
 TEST_F(SearchTest, SortKeepsTheOrderOfEqualScores) {

@@ -23,6 +23,7 @@
 #include "Support.h"
 #include "Uci.h"
 #include "Variables.h"
+#include "Version.h"
 
 namespace {
 
@@ -30,16 +31,34 @@ using namespace ostrand;
 
 using chess::Colour;
 
+constexpr const char* UsageText =
+    "usage: ostrand-engine play [--fen FEN] [--depth N]\n"
+    "       ostrand-engine search FILE --depth N\n"
+    "       ostrand-engine search --fen FEN --depth N\n"
+    "       ostrand-engine bench [--depth 4|6|8]\n"
+    "       ostrand-engine bench --moves\n"
+    "       ostrand-engine pgn FILE\n"
+    "       ostrand-engine uci\n"
+    "       ostrand-engine --help | --version\n";
+
 int Usage(const std::string& problem) {
-    std::cerr << "ostrand-engine: " << problem << "\n"
-              << "usage: ostrand-engine play [--fen FEN] [--depth N]\n"
-              << "       ostrand-engine search FILE --depth N\n"
-              << "       ostrand-engine search --fen FEN --depth N\n"
-              << "       ostrand-engine bench [--depth 4|6|8]\n"
-              << "       ostrand-engine bench --moves\n"
-              << "       ostrand-engine pgn FILE\n"
-              << "       ostrand-engine uci\n";
+    std::cerr << "ostrand-engine: " << problem << "\n" << UsageText;
     return 2;
+}
+
+// --help and --version answer as the window's options do, on standard output.
+std::optional<int> AnswerHelpOrVersion(const std::vector<std::string>& args) {
+    if (args.size() != 1) return std::nullopt;
+    if (args[0] == "-h" || args[0] == "--help" || args[0] == "-?") {
+        std::cout << "The Ostrand Chess engine on the console: play, search, bench, UCI.\n\n"
+                  << UsageText << "\nSee ostrand-engine(6) for the commands.\n";
+        return 0;
+    }
+    if (args[0] == "-v" || args[0] == "--version") {
+        std::cout << "ostrand-engine " << Version << '\n';
+        return 0;
+    }
+    return std::nullopt;
 }
 
 struct Options {
@@ -115,6 +134,8 @@ int Play(int depth, const std::optional<std::string>& fen) {
         std::cout << reply << std::endl;
         if (reply.rfind("Error", 0) == 0) return 1;
     }
+    // A move sent first is a move of the initial position, as in a new game of the window.
+    if (!fen) InitNewGame();
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -209,6 +230,7 @@ int PrintPgn(const std::string& file) {
 int main(int argc, char** argv) {
     SetProgramArgument(argc > 0 ? argv[0] : nullptr);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const std::optional<int> answered = AnswerHelpOrVersion(args)) return *answered;
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
     Options options;

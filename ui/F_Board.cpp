@@ -305,7 +305,11 @@ void F_Board::Btn_Save_Click() {
     std::filesystem::create_directories(std::filesystem::path(SavedGamePath).parent_path(),
                                         ignored);
     std::string error;
-    if (!ostrand::SaveGame(SavedGamePath, error)) ShowMessage(error);
+    if (!ostrand::SaveGame(SavedGamePath, error)) {
+        ShowMessage(error);
+        return;
+    }
+    emit SavedGameUsed(true, QString::fromStdString(SavedGamePath));
 }
 
 // The side, the click state and a half-entered move are the window's and stay as they were.
@@ -317,11 +321,18 @@ void F_Board::Btn_Load_Click() {
     }
     PrintBoard();
     emit GameChanged(QString());
+    emit SavedGameUsed(false, QString::fromStdString(SavedGamePath));
 }
 
 void F_Board::BtnForce_Click() {
-    LastReply = ostrand::EngineCommand("Force");
+    LastReply = Send("Force");
     emit GameChanged("Force");
+}
+
+std::string F_Board::Send(const std::string& command) {
+    if (AnswerFirst)
+        if (std::optional<std::string> answer = AnswerFirst(command)) return *answer;
+    return ostrand::EngineCommand(command);
 }
 
 // Moves every square to its point-symmetric place; a second turn restores the layout.
@@ -453,20 +464,25 @@ void F_Board::c_Click(int16_t index) {
 
     std::string move;
     ostrand::AppendMove(move, FromFile, FromRank, ToFile, ToRank);
-    LastReply = ostrand::EngineCommand(move);
+    LastReply = Send(move);
     ClickState = 1;
     emit GameChanged(QString::fromStdString(move));
-    if (LastReply.size() != 4) return;
+    FrameEngineMove(LastReply);
+}
+
+// Any other reply ("Error", "CheckMate") frames nothing.
+void F_Board::FrameEngineMove(const std::string& move) {
+    if (move.size() != 4) return;
     // The engine's castling comes as a code, not as squares: frame where king and rook land.
-    if (LastReply == "9191") {
+    if (move == "9191") {
         FrameSquare(SquareIndex(7, 8), Qt::blue);
         FrameSquare(SquareIndex(6, 8), Qt::blue);
-    } else if (LastReply == "9898") {
+    } else if (move == "9898") {
         FrameSquare(SquareIndex(3, 8), Qt::blue);
         FrameSquare(SquareIndex(4, 8), Qt::blue);
     } else {
-        FrameSquare(SquareIndex(LastReply[0] - '0', LastReply[1] - '0'), Qt::blue);
-        FrameSquare(SquareIndex(LastReply[2] - '0', LastReply[3] - '0'), Qt::blue);
+        FrameSquare(SquareIndex(move[0] - '0', move[1] - '0'), Qt::blue);
+        FrameSquare(SquareIndex(move[2] - '0', move[3] - '0'), Qt::blue);
     }
 }
 
@@ -582,9 +598,14 @@ void F_Board::RedrawBoard() {
     repaint();
 }
 
+// The engine announces the end of a game; anything else shown here is a fault (a table file
+// or the saved game that cannot be read or written).
 void F_Board::ShowMessage(const std::string& text) {
-    QMessageBox::information(this, MessageTitle,
-                             messages::Translated(QString::fromStdString(text)));
+    const QString message = messages::Translated(QString::fromStdString(text));
+    if (text == "Check Mate!" || text == "Stale Mate!")
+        QMessageBox::information(this, MessageTitle, message);
+    else
+        QMessageBox::warning(this, MessageTitle, message);
 }
 
 QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
@@ -634,6 +655,10 @@ void F_Board::ProcessEvents() {
 
 void F_Board::ReportDepth(int depth) {
     emit DepthReported(depth);
+}
+
+void F_Board::ReportScore(int score) {
+    emit ScoreReported(score);
 }
 
 // Called every few thousand nodes: the window handles its input about every 10 ms, often

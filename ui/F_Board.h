@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -49,6 +50,7 @@ class F_Board : public QWidget, public ostrand::Display {
     void SetProgressValue(int value) override;
     void ProcessEvents() override;
     void ReportDepth(int depth) override;
+    void ReportScore(int score) override;
     void PollInput() override;
 
     // Unshown, the five statistics lines and the progress bar stay in place but blank; the
@@ -56,6 +58,14 @@ class F_Board : public QWidget, public ostrand::Display {
     void SetStatisticsShown(bool shown);
     // True while the engine works on a command: the form refuses the player's input then.
     bool EngineBusy() const { return engineBusy_; }
+    // Frames the two squares of the engine's move text in blue (for its castling, where its
+    // king and rook land).
+    void FrameEngineMove(const std::string& move);
+
+    // Asked before the form sends the player's move or "Force" to the engine: its owner may
+    // answer in the engine's place, for a game that has ended by rules the engine does not
+    // know. Nothing, or no owner, lets the engine answer.
+    std::function<std::optional<std::string>(const std::string& command)> AnswerFirst;
 
     // Window state.
     int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
@@ -115,6 +125,10 @@ class F_Board : public QWidget, public ostrand::Display {
     void EngineBusyChanged(bool busy);
     // The engine begins an iteration of this nominal depth.
     void DepthReported(int depth);
+    // The engine has chosen a move; score is its last finished iteration's, for the engine.
+    void ScoreReported(int score);
+    // Save has written, or Load has read, the saved-game file at path.
+    void SavedGameUsed(bool saved, const QString& path);
 
   public slots:
     void Btn_NewGame_Click();
@@ -153,6 +167,8 @@ class F_Board : public QWidget, public ostrand::Display {
     static int16_t SquareIndex(int16_t file, int16_t rank);
     static void SquareOfIndex(int16_t& file, int16_t& rank, int16_t index);
     void FrameSquare(int16_t index, const QColor& colour);
+    // The command to the engine, unless AnswerFirst answers it.
+    std::string Send(const std::string& command);
     QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
 
     std::array<PictureBox*, 64> squares_{};

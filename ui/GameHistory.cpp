@@ -24,3 +24,8 @@ const GameState& GameHistory::Redo() {
     if (CanRedo()) ++current_;
     return states_[current_];
 }
+
+const GameState& GameHistory::GoTo(size_t step) {
+    if (step < states_.size()) current_ = step;
+    return states_[current_];
+}

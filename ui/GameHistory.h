@@ -27,9 +27,16 @@ class GameHistory {
 
     bool CanTakeBack() const { return current_ > 0; }
     bool CanRedo() const { return current_ + 1 < states_.size(); }
-    // Moves one step back or forward; returns the state now on show, to be restored.
+    // Moves one step back or forward, or to step (0 the start); returns the state now on
+    // show, to be restored.
     const GameState& TakeBack();
     const GameState& Redo();
+    const GameState& GoTo(size_t step);
+
+    // The steps kept, the one on show among them, and each step's state.
+    size_t Size() const { return states_.size(); }
+    size_t Current() const { return current_; }
+    const GameState& At(size_t step) const { return states_.at(step); }
 
   private:
     // The start of the game, then the state after each step.

@@ -25,30 +25,62 @@ Outcome GameOutcome() {
     return Outcome::Open;
 }
 
+// The endings the engine does not know: the players' word first, then the draw rules.
+std::string EndingBeyondTheEngine(const GameRecord& record) {
+    switch (record.Settled()) {
+        case GameRecord::Settlement::PlayerResigned: return QT_TRANSLATE_NOOP("status", "You resigned — Ostrand wins");
+        case GameRecord::Settlement::DrawAgreed: return QT_TRANSLATE_NOOP("status", "Draw agreed");
+        case GameRecord::Settlement::None: break;
+    }
+    switch (record.DrawnBy()) {
+        case GameRecord::DrawRule::Repetition: return QT_TRANSLATE_NOOP("status", "Draw by threefold repetition");
+        case GameRecord::DrawRule::FiftyMoves: return QT_TRANSLATE_NOOP("status", "Draw by the fifty-move rule");
+        case GameRecord::DrawRule::Material: return QT_TRANSLATE_NOOP("status", "Draw by insufficient material");
+        case GameRecord::DrawRule::None: break;
+    }
+    return {};
+}
+
 }  // namespace
 
-std::string GameResult() {
+std::string GameResult(const GameRecord& record) {
     switch (GameOutcome()) {
         case Outcome::PlayerWins: return QT_TRANSLATE_NOOP("status", "Checkmate — you win");
         case Outcome::EngineWins: return QT_TRANSLATE_NOOP("status", "Checkmate — Ostrand wins");
         case Outcome::Draw: return QT_TRANSLATE_NOOP("status", "Stalemate — draw");
         case Outcome::Open: break;
     }
-    return {};
+    return EndingBeyondTheEngine(record);
 }
 
-std::string PgnResult(bool playerIsWhite) {
+bool EndedBeyondTheEngine(const GameRecord& record) {
+    return GameOutcome() == Outcome::Open && !EndingBeyondTheEngine(record).empty();
+}
+
+std::string PgnResult(const GameRecord& record, bool playerIsWhite) {
     switch (GameOutcome()) {
         case Outcome::PlayerWins: return playerIsWhite ? "1-0" : "0-1";
         case Outcome::EngineWins: return playerIsWhite ? "0-1" : "1-0";
         case Outcome::Draw: return "1/2-1/2";
         case Outcome::Open: break;
     }
-    return "*";
+    if (record.Settled() == GameRecord::Settlement::PlayerResigned)
+        return playerIsWhite ? "0-1" : "1-0";
+    return EndedBeyondTheEngine(record) ? "1/2-1/2" : "*";
 }
 
-std::string GameStatus() {
-    if (std::string result = GameResult(); !result.empty()) return result;
+std::string Termination(const GameRecord& record) {
+    if (!EndedBeyondTheEngine(record)) return {};
+    switch (record.Settled()) {
+        case GameRecord::Settlement::PlayerResigned: return "Player resigned";
+        case GameRecord::Settlement::DrawAgreed: return "Draw by agreement";
+        case GameRecord::Settlement::None: break;
+    }
+    return EndingBeyondTheEngine(record);
+}
+
+std::string GameStatus(const GameRecord& record) {
+    if (std::string result = GameResult(record); !result.empty()) return result;
     if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes)
         return QT_TRANSLATE_NOOP("status", "Check!");
     return QT_TRANSLATE_NOOP("status", "Your move");

@@ -3,21 +3,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -27,6 +22,8 @@
 #include "GameStatus.h"
 #include "Language.h"
 #include "Messages.h"
+#include "MoveList.h"
+#include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
 #include "Version.h"
@@ -35,38 +32,21 @@ namespace chess = ostrand::chess;
 
 namespace {
 
-// Where the preferences are kept (QSettings).
-QSettings Settings() {
-    return QSettings("ostrand-chess", "ostrand-chess");
+// The status line's texts come in English from GameStatus; they show in the player's language.
+QString Shown(const std::string& text) {
+    return QCoreApplication::translate("status", text.c_str());
 }
+
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
-constexpr const char* PgnFolderKey = "pgnFolder";
 constexpr const char* LanguageKey = "language";
+constexpr const char* MoveListKey = "showMoveList";
 
 QString PgnFilter() {
     return MainWindow::tr("PGN games (*.pgn *.PGN);;All files (*)");
 }
 // How long the status line shows that something was done, in milliseconds.
 constexpr int NoticeTime = 4000;
-
-// The status line's texts come from GameStatus in English; they show in the player's language.
-QString Shown(const std::string& text) {
-    return QCoreApplication::translate("status", text.c_str());
-}
-
-// How the chooser lists a file's game: "2. Moss – Hale, Club championship, 2024.03.09, 0-1".
-QString GameTitle(size_t index, const chess::PgnGame& game) {
-    QString title = QString("%1. %2 – %3")
-                        .arg(index + 1)
-                        .arg(QString::fromStdString(game.Tag("White")),
-                             QString::fromStdString(game.Tag("Black")));
-    for (const char* tag : {"Event", "Date"}) {
-        const QString value = QString::fromStdString(game.Tag(tag));
-        if (!value.isEmpty() && !value.startsWith('?')) title += ", " + value;
-    }
-    return title + ", " + QString::fromStdString(game.result);
-}
 
 QString Licence() {
     return MainWindow::tr(
@@ -80,21 +60,21 @@ QString LevelName(int depth) {
 // A paragraph a text, so that a change to one leaves the others' translations standing.
 QString HowToPlayText() {
     const QString paragraphs[] = {
-        MainWindow::tr("<b>Moving:</b> click one of your pieces (it is framed in red), then the "
-                       "square it goes to. The engine answers at once and its move is framed in "
-                       "blue. Castle by moving the king two squares. A refused move is explained "
-                       "in the status line."),
+        MainWindow::tr(
+            "<b>Moving:</b> click one of your pieces (it is framed in red), then the square it "
+            "goes to. The engine answers at once and its move is framed in blue. Castle by moving "
+            "the king two squares. A refused move is explained in the status line."),
         MainWindow::tr("<b>New</b> starts a game and asks for your colour; <b>Save</b> and "
-                       "<b>Load</b> keep one game. <b>Force</b> makes the engine move for its "
-                       "side now, and <b>&lt;</b> turns the board round. The two swatches show "
-                       "the engine's colour (upper) and yours (lower)."),
+                       "<b>Load</b> keep one game. <b>Force</b> makes the engine move for its side "
+                       "now, and <b>&lt;</b> turns the board round. The two swatches show the "
+                       "engine's colour (upper) and yours (lower)."),
         MainWindow::tr("<b>Edit</b> and the palette set up any position: click a palette piece "
                        "(the left column places the engine's pieces, the right one yours), then "
                        "squares; the blank box erases. Untick Edit to play on."),
-        MainWindow::tr("<b>Take back</b> (Ctrl+Z) undoes your last move with the engine's "
-                       "answer, an edit, a load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) "
-                       "plays it again. While the engine thinks, <b>Space</b> makes it move at "
-                       "once. <b>Move &#9656; Level</b> chooses an easier opponent."),
+        MainWindow::tr("<b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, "
+                       "an edit, a load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it "
+                       "again. While the engine thinks, <b>Space</b> makes it move at once. "
+                       "<b>Move &#9656; Level</b> chooses an easier opponent."),
         MainWindow::tr("<b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; "
                        "<b>Paste position</b> (Ctrl+V) sets one up from there, and the engine "
                        "moves if it is its turn. <b>Save game as PGN</b> and <b>Open PGN</b> keep "
@@ -108,8 +88,20 @@ QString HowToPlayText() {
 
 }  // namespace
 
-MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
-    setCentralWidget(board_);
+MainWindow::MainWindow(F_Board* board)
+    : board_(board ? board : new F_Board),
+      moveList_(new MoveList),
+      exchange_(new GameExchange(*this, this)) {
+    // The form keeps its place at the top left; the move list stands beside it, as high as
+    // the form.
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(board_, 0, Qt::AlignTop);
+    row->addWidget(moveList_);
+    moveList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
     // The form has a fixed size; the window fits round it.
@@ -132,12 +124,21 @@ MainWindow::MainWindow(F_Board* board) : board_(board ? board : new F_Board) {
         SetStatus(tr("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
+    connect(board_, &F_Board::ScoreReported, this, [this](int score) { engineScore_ = score; });
+    connect(board_, &F_Board::SavedGameUsed, this, [this](bool saved, const QString& path) {
+        const QString where = QDir::toNativeSeparators(path);
+        Notify(saved ? tr("Saved to %1").arg(where) : tr("Loaded from %1").arg(where));
+    });
+    board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
+    connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
-    QSettings settings = Settings();
+    QSettings settings = Preferences();
     const int level = settings.value(LevelKey, 0).toInt();
     SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
+    showMoveList_->setChecked(settings.value(MoveListKey, true).toBool());
+    moveList_->setVisible(showMoveList_->isChecked());
     UpdateActions();
 }
 
@@ -165,14 +166,21 @@ void MainWindow::BuildMenus() {
         add(game, tr("&Load"), "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
     game->addSeparator();
     copyPosition_ = add(game, tr("&Copy position"), "copyPosition", QKeySequence::Copy,
-                        &MainWindow::CopyPosition);
+                        [this] { exchange_->CopyPosition(); });
     pastePosition_ = add(game, tr("&Paste position"), "pastePosition", QKeySequence::Paste,
-                         &MainWindow::PastePosition);
+                         [this] { exchange_->PastePosition(); });
     game->addSeparator();
-    openPgn_ =
-        add(game, tr("&Open PGN…"), "openPgn", QKeySequence("Ctrl+Shift+O"), &MainWindow::OpenPgn);
+    openPgn_ = add(game, tr("&Open PGN…"), "openPgn", QKeySequence("Ctrl+Shift+O"),
+                   [this] { exchange_->OpenPgn(); });
     savePgn_ = add(game, tr("Save game as P&GN…"), "savePgn", QKeySequence("Ctrl+Shift+S"),
-                   &MainWindow::SaveGameAsPgn);
+                   [this] { exchange_->SaveGameAsPgn(); });
+    game->addSeparator();
+    copyGame_ = add(game, tr("Copy &game"), "copyGame", QKeySequence("Ctrl+Shift+C"),
+                    [this] { exchange_->CopyGame(); });
+    game->addSeparator();
+    offerDraw_ =
+        add(game, tr("Offer a &draw"), "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
+    resign_ = add(game, tr("R&esign"), "resign", QKeySequence(), &MainWindow::Resign);
     game->addSeparator();
     QAction* quit = add(game, tr("&Quit"), "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
@@ -180,7 +188,13 @@ void MainWindow::BuildMenus() {
     QMenu* move = menuBar()->addMenu(tr("&Move"));
     takeBack_ =
         add(move, tr("&Take back"), "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    takeBack_->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence(Qt::Key_Left)});
     redo_ = add(move, tr("&Redo"), "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence(Qt::Key_Right)});
+    first_ = add(move, tr("Go to the &start"), "first", QKeySequence(Qt::Key_Home),
+                 [this] { GoToStep(0); });
+    last_ = add(move, tr("Go to the &end"), "last", QKeySequence(Qt::Key_End),
+                [this] { GoToStep(history_.Size() - 1); });
     moveNow_ =
         add(move, tr("Move &now"), "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
     force_ = add(move, tr("&Force"), "force", QKeySequence("Ctrl+F"),
@@ -202,9 +216,15 @@ void MainWindow::BuildMenus() {
                   [board] { board->BtnRotate_Click(); });
     showStatistics_ = add(view, tr("Show &statistics"), "showStatistics", QKeySequence(), [this] {
         board_->SetStatisticsShown(showStatistics_->isChecked());
-        Settings().setValue(StatisticsKey, showStatistics_->isChecked());
+        Preferences().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
+    showMoveList_ = add(view, tr("Move &list"), "showMoveList", QKeySequence(), [this] {
+        moveList_->setVisible(showMoveList_->isChecked());
+        Preferences().setValue(MoveListKey, showMoveList_->isChecked());
+    });
+    showMoveList_->setCheckable(true);
+
     QMenu* languageMenu = view->addMenu(tr("&Language"));
     auto* languages = new QActionGroup(this);
     const QString chosen = LanguageSetting();
@@ -237,15 +257,17 @@ void MainWindow::RecordStep() {
 }
 
 void MainWindow::PushStep() {
-    history_.Push({ostrand::GameSnapshot::Capture(), record_});
+    PushNewStep();
+}
+
+bool MainWindow::PushNewStep() {
+    const bool added = history_.Push({ostrand::GameSnapshot::Capture(), record_});
+    UpdateActions();
+    return added;
 }
 
 chess::Colour MainWindow::EngineColour() const {
     return board_->PlayerSide == 0 ? chess::Colour::Black : chess::Colour::White;
-}
-
-QString MainWindow::EngineName() {
-    return QString("Ostrand Chess %1").arg(ostrand::Version);
 }
 
 QString MainWindow::StatusText() const {
@@ -262,17 +284,85 @@ void MainWindow::Redo() {
     ReturnTo(history_.Redo());
 }
 
+void MainWindow::GoToStep(size_t step) {
+    if (board_->EngineBusy() || step == history_.Current()) return;
+    ReturnTo(history_.GoTo(step));
+}
+
 void MainWindow::ReturnTo(const GameState& state) {
     state.engine.Restore();
     record_ = state.record;
-    ShowGameAfresh();
+    ShowGame();
+}
+
+void MainWindow::ShowGame() {
+    engineScore_.reset();
+    board_->ClickState = 1;
+    board_->PrintBoard();
+    board_->FrameEngineMove(LastEngineMove());
+    SetStatus(Shown(status::GameStatus(record_)));
+    UpdateActions();
 }
 
 void MainWindow::ShowGameAfresh() {
-    board_->ClickState = 1;
-    board_->PrintBoard();
-    SetStatus(Shown(status::GameStatus()));
-    UpdateActions();
+    ShowGame();
+    AnnounceEnding();
+}
+
+// The engine's move text of the record's last move when the engine made it, else empty.
+std::string MainWindow::LastEngineMove() const {
+    if (!record_.HasGame() || record_.Moves().empty()) return {};
+    const std::vector<chess::Position> positions = record_.Positions();
+    const chess::Position& before = positions[positions.size() - 2];
+    std::string text, error;
+    if (before.toMove != record_.Engine() ||
+        !chess::EngineMove(before, record_.Moves().back(), record_.Engine(), text, error))
+        return {};
+    return text;
+}
+
+// An ending the engine does not know is announced as it announces a mate.
+void MainWindow::AnnounceEnding() {
+    if (status::EndedBeyondTheEngine(record_) && record_.Settled() == GameRecord::Settlement::None)
+        Announce(Shown(status::GameResult(record_)));
+}
+
+std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
+    // "Error": nothing is played, and the status line says why.
+    if (status::EndedBeyondTheEngine(record_)) return "Error";
+    const chess::Position& now = record_.Final();
+    const auto move = chess::StandardMove(command, now, record_.Engine());
+    if (!record_.HasGame() || command == "Force" || !move) return std::nullopt;
+    const auto legal = chess::LegalMoves(now, chess::CastlingRule::PawnsIgnored);
+    std::string text, error;
+    if (std::find(legal.begin(), legal.end(), *move) == legal.end() ||
+        !chess::EngineMove(now, *move, record_.Engine(), text, error))
+        return std::nullopt;
+    GameRecord after = record_;
+    after.Add(*move);
+    if (after.DrawnBy() == GameRecord::DrawRule::None) return std::nullopt;
+    // The move draws by a rule the engine does not know: it is played without an answer.
+    ostrand::PlayMove(text[0] - '0', text[1] - '0', text[2] - '0', text[3] - '0');
+    return "OK";
+}
+
+void MainWindow::Resign() {
+    if (board_->EngineBusy() || !status::GameResult(record_).empty() || !record_.HasGame()) return;
+    record_.Settle(GameRecord::Settlement::PlayerResigned);
+    PushNewStep();
+    ShowGame();
+}
+
+// The engine takes a draw when its last search found it at least a pawn behind.
+void MainWindow::OfferDraw() {
+    if (board_->EngineBusy() || !status::GameResult(record_).empty() || !record_.HasGame()) return;
+    if (!engineScore_ || *engineScore_ > -100) {
+        SetStatus(tr("The engine declines the draw"));
+        return;
+    }
+    record_.Settle(GameRecord::Settlement::DrawAgreed);
+    PushNewStep();
+    ShowGame();
 }
 
 void MainWindow::MoveNow() {
@@ -283,21 +373,20 @@ void MainWindow::SetLevel(int depth) {
     ostrand::DepthLimit = static_cast<int16_t>(depth);
     for (QAction* action : levels_->actions())
         action->setChecked(action->data().toInt() == depth);
-    Settings().setValue(LevelKey, depth);
+    Preferences().setValue(LevelKey, depth);
 }
 
 QString MainWindow::LanguageSetting() {
-    return Settings().value(LanguageKey).toString();
+    return Preferences().value(LanguageKey).toString();
 }
 
 // The window's texts are set as it is made, so the choice applies from the next start.
 void MainWindow::SetLanguage(const QString& code) {
     if (code.isEmpty())
-        Settings().remove(LanguageKey);
+        Preferences().remove(LanguageKey);
     else
-        Settings().setValue(LanguageKey, code);
-    statusBar()->showMessage(tr("The language changes when Ostrand Chess starts again"),
-                             NoticeTime);
+        Preferences().setValue(LanguageKey, code);
+    Notify(tr("The language changes when Ostrand Chess starts again"));
 }
 
 void MainWindow::ShowHowToPlay() {
@@ -326,22 +415,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::OnGameStarted() {
     record_.Start(chess::StartPosition(), EngineColour());
     // Playing black, the engine has opened the game.
-    if (board_->PlayerSide == 1) record_.Follow("Force", board_->LastReply);
+    if (board_->PlayerSide == 1) {
+        record_.Follow("Force", board_->LastReply);
+        board_->FrameEngineMove(board_->LastReply);
+    } else {
+        engineScore_.reset();
+    }
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
-    SetStatus(Shown(status::GameStatus()));
+    SetStatus(Shown(status::GameStatus(record_)));
     UpdateActions();
 }
 
 void MainWindow::OnGameChanged(const QString& command) {
+    const bool over = status::EndedBeyondTheEngine(record_);
     // A load or a placement sends no command; the last reply is an older command's.
     record_.Follow(command.toStdString(), command.isEmpty() ? std::string() : board_->LastReply);
-    PushStep();
-    std::string text = status::GameStatus();
+    const bool added = PushNewStep();
+    std::string text = status::GameStatus(record_);
     const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
-    if (refused && status::GameResult().empty())
+    if (over && !added)
+        text = QT_TRANSLATE_NOOP("status", "The game is over: start a new game");
+    else if (refused && status::GameResult(record_).empty())
         text = status::RefusalReason(command.toStdString());
     SetStatus(Shown(text));
+    if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     UpdateActions();
+    if (added) AnnounceEnding();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {
@@ -356,61 +455,33 @@ void MainWindow::OnEngineBusy(bool busy) {
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
     for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
-                            savePgn_, force_, rotate_, howToPlay_, about_})
+                            savePgn_, copyGame_, force_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
+    const bool open = idle && record_.HasGame() && status::GameResult(record_).empty();
+    resign_->setEnabled(open);
+    offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
+    first_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());
+    last_->setEnabled(idle && history_.CanRedo());
+    if (idle) ShowMoves();
     moveNow_->setEnabled(thinking_);
 }
 
+// The list ends with the result as PGN writes it, a draw as ½-½, and how the game ended.
+void MainWindow::ShowMoves() {
+    const QString result = Shown(status::GameResult(record_));
+    QString score = QString::fromStdString(PgnResult());
+    if (score == "1/2-1/2") score = "½-½";
+    moveList_->Show(history_, result.isEmpty() ? QStringList() : QStringList{score, result});
+}
+
+// A notice ("Position copied") gives way, so that what the line says now shows.
 void MainWindow::SetStatus(const QString& text) {
+    statusBar()->clearMessage();
     status_->setText(text);
     status_->setToolTip(QString());
-}
-
-bool MainWindow::HoldsChessPosition(const QString& action) {
-    if (record_.HasGame()) return true;
-    Warn(action, tr("The board holds no chess position: %1.")
-                     .arg(messages::Translated(QString::fromStdString(record_.Problem()))));
-    return false;
-}
-
-void MainWindow::CopyPosition() {
-    if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition(tr("Copy position"))) return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(record_.Fen()));
-    statusBar()->showMessage(tr("Position copied"), NoticeTime);
-}
-
-void MainWindow::PastePosition() {
-    SetUpFen(QGuiApplication::clipboard()->text());
-}
-
-bool MainWindow::SetUpFen(const QString& fen) {
-    if (board_->EngineBusy()) return false;
-    // A FEN copied from a page or a file may come with blanks and line breaks round it.
-    const QString text = fen.simplified();
-    chess::Position position;
-    std::string error;
-    if (!chess::ParseFen(text.toStdString(), position, error)) {
-        Warn(tr("Set up position"),
-             tr("“%1” is no chess position: %2.")
-                 .arg(text.left(100), messages::Translated(QString::fromStdString(error))));
-        return false;
-    }
-    const chess::Colour engine = EngineColour();
-    const std::string note = chess::SetUpEngine(position, engine);
-    record_.Start(position, engine);
-    ShowGameAfresh();
-    // The engine's answer belongs to the same step: taking back goes back before the paste.
-    if (position.toMove == engine)
-        board_->BtnForce_Click();
-    else
-        PushStep();
-    ShowSetUpNote(note);
-    UpdateActions();
-    return true;
 }
 
 // The line holds the note's first part ("Set up without en passant on e3"); its tooltip the
@@ -423,103 +494,16 @@ void MainWindow::ShowSetUpNote(const std::string& note) {
     status_->setToolTip(text);
 }
 
-void MainWindow::OpenPgn() {
-    if (board_->EngineBusy()) return;
-    const QString path = AskOpenFileName(PgnFolder());
-    if (path.isEmpty()) return;
-    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
-    OpenPgnFile(path);
+void MainWindow::Notify(const QString& text) {
+    statusBar()->showMessage(text, NoticeTime);
 }
 
-bool MainWindow::OpenPgnFile(const QString& path) {
-    if (board_->EngineBusy()) return false;
-    std::vector<chess::PgnGame> games;
-    std::string error;
-    // The engine's own games castle as its rules allow; standard games read the same.
-    if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
-        Warn(tr("Open PGN"), messages::Translated(QString::fromStdString(error)));
-        return false;
-    }
-    size_t chosen = 0;
-    if (games.size() > 1) {
-        QStringList titles;
-        for (size_t i = 0; i < games.size(); ++i)
-            titles << GameTitle(i, games[i]);
-        const std::optional<int> choice = ChooseGame(titles);
-        if (!choice || *choice < 0 || static_cast<size_t>(*choice) >= games.size()) return false;
-        chosen = static_cast<size_t>(*choice);
-    }
-    QString name = QFileInfo(path).fileName();
-    if (games.size() > 1) name += tr(", game %1").arg(chosen + 1);
-    return PlayGame(games[chosen], name);
+std::string MainWindow::PgnResult() const {
+    return status::PgnResult(record_, board_->PlayerSide == 0);
 }
 
-bool MainWindow::PlayGame(const chess::PgnGame& game, const QString& name) {
-    const chess::Colour engine = EngineColour();
-    std::vector<std::string> texts;
-    std::string error = game.error;
-    if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
-    if (!error.empty()) {
-        Warn(tr("Open PGN"), tr("Cannot play %1.\n\nAt %2.")
-                                 .arg(name, messages::Translated(QString::fromStdString(error))));
-        return false;
-    }
-
-    // The engine would draw every move it commits; the board is drawn once, at the end.
-    ostrand::SetDisplay(nullptr);
-    const std::string note = chess::SetUpEngine(game.start, engine);
-    record_.Start(game.start, engine);
-    // A step wherever the player has the move, as if they had played the game.
-    if (game.start.toMove != engine) PushStep();
-    for (size_t i = 0; i < texts.size(); ++i) {
-        const std::string& t = texts[i];
-        ostrand::PlayMove(t[0] - '0', t[1] - '0', t[2] - '0', t[3] - '0');
-        record_.Add(game.moves[i]);
-        if (record_.Final().toMove != engine) PushStep();
-    }
-    ostrand::SetDisplay(board_);
-    ShowGameAfresh();
-    if (record_.Final().toMove == engine) board_->BtnForce_Click();
-    ShowSetUpNote(note);
-    UpdateActions();
-    statusBar()->showMessage(tr("Opened %1").arg(name), NoticeTime);
-    return true;
-}
-
-void MainWindow::SaveGameAsPgn() {
-    if (board_->EngineBusy()) return;
-    if (!HoldsChessPosition(tr("Save game as PGN"))) return;
-    const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
-                                   .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
-    const QString path = AskSaveFileName(suggestion);
-    if (path.isEmpty()) return;
-    Settings().setValue(PgnFolderKey, QFileInfo(path).absolutePath());
-    SavePgnFile(path);
-}
-
-bool MainWindow::SavePgnFile(const QString& path) {
-    if (!record_.HasGame()) return false;
-    const chess::PgnGame game =
-        record_.Pgn(PlayerName, EngineName().toStdString(),
-                    QDate::currentDate().toString("yyyy.MM.dd").toStdString(),
-                    status::PgnResult(board_->PlayerSide == 0));
-    const QByteArray text = QByteArray::fromStdString(chess::WritePgn(game));
-    // The file is replaced only once the whole game is written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        Warn(tr("Save game as PGN"),
-             tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    statusBar()->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), NoticeTime);
-    return true;
-}
-
-QString MainWindow::PgnFolder() const {
-    const QString folder = Settings().value(PgnFolderKey).toString();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+std::string MainWindow::Termination() const {
+    return status::Termination(record_);
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {
@@ -540,6 +524,10 @@ std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
         0, false, &chosen);
     if (!chosen) return std::nullopt;
     return static_cast<int>(games.indexOf(game));
+}
+
+void MainWindow::Announce(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
 }
 
 void MainWindow::Warn(const QString& title, const QString& text) {

@@ -8,15 +8,16 @@
 #include <QStringList>
 #include <optional>
 
+#include "GameExchange.h"
 #include "GameHistory.h"
-#include "Pgn.h"
 
 class F_Board;
+class MoveList;
 class QAction;
 class QActionGroup;
 class QLabel;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private GameExchange::Host {
     Q_OBJECT
 
   public:
@@ -28,33 +29,24 @@ class MainWindow : public QMainWindow {
 
     // Start-up: the form's first game.
     void Start();
-    F_Board& Board() const { return *board_; }
+    F_Board& Board() const override { return *board_; }
     // Takes the engine's game as it now stands as the next step, which take back undoes, and
     // shows it: for positions and games that reach the engine other than through the form.
     void RecordStep();
     // The status line's text.
     QString StatusText() const;
 
-    // The names a saved game gives the two sides.
-    static constexpr const char* PlayerName = "Player";
-    static QString EngineName();
     // The language chosen in the View menu, a code such as "de"; empty for the system's.
     static QString LanguageSetting();
 
-    // Sets up a position in FEN as the next step: the player keeps their colour and the
-    // engine moves at once when the position gives it the move. A text that is no position
-    // is refused with a message and changes nothing.
-    bool SetUpFen(const QString& fen);
-    // Plays a PGN file's game (the one the player chooses when it holds several) as the next
-    // steps, a move of the player with the engine's answer at a time. A game the engine's
-    // rules cannot follow is refused with a message that names the move, and changes nothing.
-    bool OpenPgnFile(const QString& path);
-    // Writes the game since its start, or since the last edit, paste or load, to path.
-    bool SavePgnFile(const QString& path);
+    // Positions and games in FEN and PGN, for the command line.
+    GameExchange& Exchange() const { return *exchange_; }
 
   public slots:
     void TakeBack();
     void Redo();
+    // Returns to a step of the history, as taking back or redoing to there would.
+    void GoToStep(size_t step);
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
     void SetLevel(int depth);
@@ -62,12 +54,11 @@ class MainWindow : public QMainWindow {
     void SetLanguage(const QString& code);
     void ShowHowToPlay();
     void ShowAbout();
-    // The position's FEN to the clipboard.
-    void CopyPosition();
-    // Sets up the clipboard's FEN.
-    void PastePosition();
-    void OpenPgn();
-    void SaveGameAsPgn();
+    // Ends the game as a loss for the player.
+    void Resign();
+    // The engine accepts when its last search found it at least a pawn behind; otherwise
+    // the game goes on.
+    void OfferDraw();
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
@@ -75,11 +66,13 @@ class MainWindow : public QMainWindow {
 
     // The dialogs, which a test answers instead of a user: an empty name or nothing for
     // Cancel. ChooseGame returns the index of one of games.
-    virtual QString AskOpenFileName(const QString& folder);
-    virtual QString AskSaveFileName(const QString& suggestion);
-    virtual std::optional<int> ChooseGame(const QStringList& games);
+    QString AskOpenFileName(const QString& folder) override;
+    QString AskSaveFileName(const QString& suggestion) override;
+    std::optional<int> ChooseGame(const QStringList& games) override;
     // A message box with a warning.
-    virtual void Warn(const QString& title, const QString& text);
+    void Warn(const QString& title, const QString& text) override;
+    // A message box that tells how the game ended.
+    virtual void Announce(const QString& text);
 
   private:
     void BuildMenus();
@@ -88,27 +81,42 @@ class MainWindow : public QMainWindow {
     void OnEngineBusy(bool busy);
     void UpdateActions();
     void SetStatus(const QString& text);
-    // Whether the board holds a chess position; if not, says so under the action's name.
-    bool HoldsChessPosition(const QString& action);
     // Puts a step of the history back: the engine's game, its record and the board.
     void ReturnTo(const GameState& state);
-    // The board shows the engine's game afresh, without frames or a picked piece.
-    void ShowGameAfresh();
-    // The engine's game and its record as they stand, as the next step.
-    void PushStep();
     ostrand::chess::Colour EngineColour() const;
-    // Plays a game read from name on the engine's board, as OpenPgnFile describes.
-    bool PlayGame(const ostrand::chess::PgnGame& game, const QString& name);
-    // What the engine's board leaves out of a position it was given, in the status line.
-    void ShowSetUpNote(const std::string& note);
-    // The folder the PGN dialogs open in: the last one used, else the documents folder.
-    QString PgnFolder() const;
+    // The game's moves, the step on show highlighted.
+    void ShowMoves();
+    // The board, its frames, the status line and the actions for the step on show.
+    void ShowGame();
+    // Adds the game as it stands as the next step; false when it is the step on show.
+    bool PushNewStep();
+    std::string LastEngineMove() const;
+    void AnnounceEnding();
+    // Answers a command in the engine's place when the game has ended by a rule the engine
+    // does not know, or when the player's move ends it so.
+    std::optional<std::string> AnswerFirst(const std::string& command);
+
+    // What the exchange of positions and games asks of the window.
+    GameRecord& Record() override { return record_; }
+    void PushStep() override;
+    // The board shows the engine's game afresh, without frames or a picked piece.
+    void ShowGameAfresh() override;
+    // In the status line.
+    void ShowSetUpNote(const std::string& note) override;
+    void Notify(const QString& text) override;
+    std::string PgnResult() const override;
+    std::string Termination() const override;
 
     F_Board* board_;
+    MoveList* moveList_;
     QLabel* status_;
     GameHistory history_;
     // The game in standard notation, for copying and saving.
     GameRecord record_;
+    GameExchange* exchange_;
+    // The engine's last search score, for a draw offer; none since the game changed
+    // otherwise.
+    std::optional<int> engineScore_;
     bool closeWhenIdle_ = false;
     bool thinking_ = false;
 
@@ -119,13 +127,19 @@ class MainWindow : public QMainWindow {
     QAction* pastePosition_;
     QAction* openPgn_;
     QAction* savePgn_;
+    QAction* copyGame_;
+    QAction* offerDraw_;
+    QAction* resign_;
     QAction* takeBack_;
     QAction* redo_;
+    QAction* first_;
+    QAction* last_;
     QAction* moveNow_;
     QAction* force_;
     QActionGroup* levels_;
     QAction* rotate_;
     QAction* showStatistics_;
+    QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;
 };

@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 #include "Display.h"
 #include "Language.h"
@@ -43,6 +46,30 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
         for (const char* option : {"-h", "--help", "-?", "-v", "--version"})
             if (std::strcmp(argv[i], option) == 0) return true;
     return false;
+}
+
+// Runs task once, soon after window is first exposed.
+void WhenExposed(QWindow* window, std::function<void()> task) {
+    class Watch : public QObject {
+      public:
+        Watch(QWindow* window, std::function<void()> task)
+            : QObject(window), window_(window), task_(std::move(task)) {
+            window->installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Expose && window_->isExposed()) {
+                window_->removeEventFilter(this);
+                QTimer::singleShot(0, window_, task_);
+                deleteLater();
+            }
+            return false;
+        }
+
+      private:
+        QWindow* window_;
+        std::function<void()> task_;
+    };
+    new Watch(window, std::move(task));
 }
 
 // The texts of --help are in the chosen language too, so --lang is read before the parser,
@@ -94,10 +121,11 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     window.Start();
     window.show();
-    // Once the window shows; a bad file or position is reported and the new game stays.
-    QTimer::singleShot(0, &window, [&] {
-        if (parser.isSet(FenOption)) window.SetUpFen(parser.value(FenOption));
-        if (!files.isEmpty()) window.OpenPgnFile(files.front());
+    // Once the window stands on the screen, so that the message box of a bad file or position
+    // is centred on it; the new game stays.
+    WhenExposed(window.windowHandle(), [&] {
+        if (parser.isSet(FenOption)) window.Exchange().SetUpFen(parser.value(FenOption));
+        if (!files.isEmpty()) window.Exchange().OpenPgnFile(files.front());
     });
     return app.exec();
 }

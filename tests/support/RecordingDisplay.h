@@ -28,6 +28,7 @@ class RecordingDisplay : public Display {
     void SetProgressMaximum(int maximum) override { progressMaximum = maximum; }
     void SetProgressValue(int value) override { progressValue = value; }
     void ProcessEvents() override { ++eventRounds; }
+    void ReportScore(int score) override { scores.push_back(score); }
 
     std::vector<bool> enabledChanges;
     int redraws = 0;
@@ -37,6 +38,7 @@ class RecordingDisplay : public Display {
     int progressMaximum = 0;
     int progressValue = 0;
     int eventRounds = 0;
+    std::vector<int> scores;
 };
 
 }  // namespace ostrand::test

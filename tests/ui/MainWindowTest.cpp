@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +23,7 @@
 #include "F_Board.h"
 #include "GameSnapshot.h"
 #include "MainWindow.h"
+#include "MoveList.h"
 #include "PictureBox.h"
 #include "Search.h"
 #include "Support.h"
@@ -57,6 +60,7 @@ class TestWindow : public MainWindow {
     std::optional<int> choice = 0;
     QStringList offered;
     QStringList warnings;
+    QStringList announced;
 
   protected:
     QString AskOpenFileName(const QString&) override { return file; }
@@ -66,6 +70,7 @@ class TestWindow : public MainWindow {
         return choice;
     }
     void Warn(const QString&, const QString& text) override { warnings << text; }
+    void Announce(const QString& text) override { announced << text; }
 };
 
 QAction* Action(const MainWindow& window, const QString& name) {
@@ -78,10 +83,11 @@ void Play(F_Board& board, const QString& move) {
                           Qt::LeftButton);
 }
 
-// The squares show the engine's board, and nothing drawn over it.
-bool ShowsTheGame(F_Board& board) {
+// The squares show the engine's board with the engine's move framed, and nothing else.
+bool ShowsTheGame(F_Board& board, const std::string& engineMove) {
     const QImage shown = board.grab().toImage();
     board.PrintBoard();
+    board.FrameEngineMove(engineMove);
     return board.grab().toImage() == shown;
 }
 
@@ -144,29 +150,32 @@ class MainWindowTest : public QObject {
         QFETCH(QString, status);
         auto window = Open(level);
         std::vector<ostrand::GameSnapshot> states{ostrand::GameSnapshot::Capture()};
+        std::vector<std::string> replies{""};
         if (!start.isEmpty()) {
             QVERIFY(ostrand::SetUpPosition(start.toStdString(), 0));
             window->RecordStep();
             states.push_back(ostrand::GameSnapshot::Capture());
+            replies.push_back("");
         }
         for (const QString& move : moves) {
             Play(Board(*window), move);
             QCOMPARE(Board(*window).LastReply.size(), size_t{4});
             states.push_back(ostrand::GameSnapshot::Capture());
+            replies.push_back(Board(*window).LastReply);
         }
         QCOMPARE(window->StatusText(), status);
 
         for (size_t i = states.size() - 1; i-- > 0;) {
             Action(*window, "takeBack")->trigger();
             QVERIFY(Is(states[i]));
-            QVERIFY(ShowsTheGame(Board(*window)));
+            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
         }
         QVERIFY(!Action(*window, "takeBack")->isEnabled());
         QCOMPARE(window->StatusText(), QString("Your move"));
         for (size_t i = 1; i < states.size(); ++i) {
             Action(*window, "redo")->trigger();
             QVERIFY(Is(states[i]));
-            QVERIFY(ShowsTheGame(Board(*window)));
+            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
         }
         QVERIFY(!Action(*window, "redo")->isEnabled());
         QCOMPARE(window->StatusText(), status);
@@ -248,6 +257,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(int{ostrand::MoveCount}, kept ? 2 : 1);
         QCOMPARE(Action(*window, "takeBack")->isEnabled(), kept);
         QCOMPARE(board.c(5 + 8).toolTip(), QString(kept ? "e2" : "e7"));  // as black sees it
+        if (!kept) QVERIFY(ShowsTheGame(board, board.LastReply));
     }
 
     // Each row: a position put on the board first (or none), a move (or none), the status.
@@ -270,8 +280,11 @@ class MainWindowTest : public QObject {
             QVERIFY(ostrand::SetUpPosition(row[0].toStdString(), 0));
             window->RecordStep();
         }
+        // A notice does not hide what the move brings.
+        Action(*window, "copyPosition")->trigger();
         if (!row[1].isEmpty()) Play(Board(*window), row[1]);
         QCOMPARE(window->StatusText(), row[2]);
+        if (!row[1].isEmpty()) QCOMPARE(window->statusBar()->currentMessage(), QString());
     }
 
     // Unticked, the statistics lines and the bar are blank while the engine writes on.
@@ -354,6 +367,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("black from a FEN, castling")
             << QStringList{"b", "r3k2r/ppp2ppp/8/8/8/8/PPP2PPP/R3K2R b KQkq - 0 1", "5131 1213",
                            "[FEN \"r3k2r/ppp2ppp/8/8/8/8/PPP2PPP/R3K2R b KQkq - 0 1\"]"};
+        QTest::newRow("black from the start")
+            << QStringList{"b", "", "5254 7163", "[Black \"Player\"]"};
         QTest::newRow("castling past a pawn") << QStringList{
             "w", "4k3/8/8/8/8/8/6p1/4K2R w K - 0 1", "5171", "1. O-O {castles past a square"};
     }
@@ -362,12 +377,15 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, row);
         QTemporaryDir folder;
         auto window = Open(2, row[0] == "w");
-        if (!row[1].isEmpty()) QVERIFY(window->SetUpFen(row[1]));
+        if (!row[1].isEmpty()) QVERIFY(window->Exchange().SetUpFen(row[1]));
         std::vector<decltype(Standing())> steps{Standing()};
+        // Playing black from the start, the engine has opened.
+        std::vector<std::string> replies{row[0] + row[1] == "b" ? Board(*window).LastReply : ""};
         for (const QString& move : row[2].split(' ')) {
             Play(Board(*window), move);
             QCOMPARE(Board(*window).LastReply.size(), size_t{4});
             steps.push_back(Standing());
+            replies.push_back(Board(*window).LastReply);
         }
         window->file = folder.filePath("game.pgn");
         Action(*window, "savePgn")->trigger();
@@ -383,7 +401,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window->warnings, QStringList());
         for (size_t i = steps.size(); i-- > 0;) {
             QVERIFY(Standing() == steps[i]);
-            QVERIFY(ShowsTheGame(Board(*window)));
+            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
             Action(*window, "takeBack")->trigger();
         }
     }
@@ -456,9 +474,115 @@ class MainWindowTest : public QObject {
             shown = box->windowTitle() + "|" + box->text();
             box->accept();
         });
-        QVERIFY(window->SetUpFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+        QVERIFY(window->Exchange().SetUpFen("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
         QCOMPARE(shown, QString("Ostrand Chess|Check Mate!"));
         QCOMPARE(window->StatusText(), QString("Checkmate — you win"));
+    }
+
+    // Each row: what is pasted (a FEN or a PGN game), the player's moves, the ending, a move
+    // that the ended game refuses.
+    void aGameEndsByTheRulesTheEngineDoesNotKnow_data() {
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("insufficient material") << QStringList{
+            "8/8/8/4k3/8/8/3N4/4K3 w - - 0 1", "", "Draw by insufficient material", "5141"};
+        QTest::newRow("fifty moves") << QStringList{"7k/8/8/8/8/8/R7/K7 w - - 99 80", "1213",
+                                                    "Draw by the fifty-move rule", "1121"};
+        QTest::newRow("repetition in a pasted game")
+            << QStringList{"1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 *", "",
+                           "Draw by threefold repetition", "7163"};
+    }
+
+    void aGameEndsByTheRulesTheEngineDoesNotKnow() {
+        QFETCH(QStringList, row);
+        auto window = Open();
+        TestBoard& board = Board(*window);
+        QGuiApplication::clipboard()->setText(row[0]);
+        Action(*window, "pastePosition")->trigger();
+        if (!row[1].isEmpty()) Play(board, row[1]);
+        QCOMPARE(window->StatusText(), row[2]);
+        QCOMPARE(window->announced, QStringList{row[2]});
+        QVERIFY(board.LastReply.size() != 4);  // the engine has not answered
+
+        Action(*window, "copyGame")->trigger();
+        const QString pgn = QGuiApplication::clipboard()->text();
+        QVERIFY2(pgn.contains("[Result \"1/2-1/2\"]"), qPrintable(pgn));
+        QVERIFY2(pgn.contains("[Termination \"" + row[2] + "\"]"), qPrintable(pgn));
+
+        const auto ended = ostrand::GameSnapshot::Capture();
+        Play(board, row[3]);
+        Action(*window, "force")->trigger();
+        QVERIFY(Is(ended));
+        QCOMPARE(window->StatusText(), QString("The game is over: start a new game"));
+        Action(*window, "takeBack")->trigger();
+        QCOMPARE(window->StatusText(), QString("Your move"));
+        QCOMPARE(window->announced.size(), qsizetype{1});
+    }
+
+    // The engine takes a draw only when its last search found it a pawn behind or more; a
+    // resignation loses. Either is a step that take back undoes.
+    void drawOffersAndResignation() {
+        auto window = Open();
+        Action(*window, "offerDraw")->trigger();
+        QCOMPARE(window->StatusText(), QString("The engine declines the draw"));
+        QVERIFY(window->Exchange().SetUpFen("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
+        Action(*window, "offerDraw")->trigger();
+        QCOMPARE(window->StatusText(), QString("Draw agreed"));
+        QVERIFY(!Action(*window, "resign")->isEnabled());
+        Action(*window, "copyGame")->trigger();
+        QVERIFY(
+            QGuiApplication::clipboard()->text().contains("[Termination \"Draw by agreement\"]"));
+
+        Action(*window, "takeBack")->trigger();
+        Action(*window, "resign")->trigger();
+        QCOMPARE(window->StatusText(), QString("You resigned — Ostrand wins"));
+        Action(*window, "copyGame")->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().contains("[Result \"0-1\"]"));
+        Action(*window, "takeBack")->trigger();
+        QCOMPARE(window->StatusText(), QString("Your move"));
+        QCOMPARE(window->announced, QStringList());
+    }
+
+    // The list beside the form is the history: a click or a key goes to a step, and the moves
+    // after it stay listed until a new move replaces them.
+    void theMoveListShowsTheGameAndGoesToItsSteps() {
+        auto window = Open();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* list = window->findChild<MoveList*>();
+        QVERIFY(window->width() >= Board(*window).width() + list->width());
+        for (const char* move : {"5254", "7163"})
+            Play(Board(*window), move);
+        QCOMPARE(list->item(0, 1)->text(), QString("e4"));
+        QCOMPARE(list->item(1, 1)->text(), QString("Nf3"));
+        const auto second = ostrand::GameSnapshot::Capture();
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0, 1)).center());
+        QCOMPARE(int{ostrand::MoveCount}, 2);
+        QCOMPARE(list->item(1, 1)->text(), QString("Nf3"));
+        QTest::keyClick(window.get(), Qt::Key_Left);
+        QCOMPARE(int{ostrand::MoveCount}, 0);
+        Action(*window, "last")->trigger();
+        QVERIFY(Is(second));
+        Action(*window, "first")->trigger();
+        Play(Board(*window), "4244");
+        QCOMPARE(list->item(0, 1)->text(), QString("d4"));
+        QCOMPARE(list->rowCount(), 1);
+
+        Action(*window, "showMoveList")->trigger();
+        QVERIFY(list->isHidden());
+        QVERIFY(!QSettings("ostrand-chess", "ostrand-chess").value("showMoveList").toBool());
+    }
+
+    void saveAndLoadSayWhere() {
+        QTemporaryDir folder;
+        auto window = Open();
+        Board(*window).SavedGamePath = folder.filePath("Board.txt").toStdString();
+        Action(*window, "save")->trigger();
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 "Saved to " + QDir::toNativeSeparators(folder.filePath("Board.txt")));
+        Action(*window, "load")->trigger();
+        QVERIFY(window->statusBar()->currentMessage().startsWith("Loaded from "));
     }
 };
 

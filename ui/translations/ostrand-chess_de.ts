@@ -177,6 +177,73 @@
     </message>
 </context>
 <context>
+    <name>GameExchange</name>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>Auf dem Brett steht keine Schachstellung: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Stellung kopiert</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Partie kopieren</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partie kopiert</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>die eingefügte Partie</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>„%1“ ist keine Schachstellung: %2.</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>PGN öffnen</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, Partie %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>%1 kann nicht gespielt werden.
+
+Bei %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Partie als PGN speichern</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>PGN games (*.pgn *.PGN);;All files (*)</source>
@@ -327,60 +394,52 @@
         <translation>Ein Schachprogramm, in dem Sie gegen den Computer spielen.</translation>
     </message>
     <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>Auf dem Brett steht keine Schachstellung: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Stellung kopieren</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Stellung kopiert</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Stellung aufbauen</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>„%1“ ist keine Schachstellung: %2.</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>PGN öffnen</translation>
-    </message>
-    <message>
-        <source>, game %1</source>
-        <translation>, Partie %1</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>%1 kann nicht gespielt werden.
-
-Bei %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 geöffnet</translation>
     </message>
     <message>
         <source>Save game as PGN</source>
         <translation>Partie als PGN speichern</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 gespeichert</translation>
-    </message>
-    <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>Die Datei enthält mehrere Partien. Welche soll gespielt werden?</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>In %1 gesichert</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Aus %1 geladen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;game</source>
+        <translation>&amp;Partie kopieren</translation>
+    </message>
+    <message>
+        <source>Offer a &amp;draw</source>
+        <translation>&amp;Remis anbieten</translation>
+    </message>
+    <message>
+        <source>R&amp;esign</source>
+        <translation>A&amp;ufgeben</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;start</source>
+        <translation>Zum &amp;Anfang</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;end</source>
+        <translation>Zum &amp;Ende</translation>
+    </message>
+    <message>
+        <source>Move &amp;list</source>
+        <translation>&amp;Zugliste</translation>
+    </message>
+    <message>
+        <source>The engine declines the draw</source>
+        <translation>Der Computer lehnt das Remis ab</translation>
     </message>
 </context>
 <context>
@@ -623,6 +682,17 @@ Bei %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveList</name>
+    <message>
+        <source>The moves of the game; click one to go back or forward to it</source>
+        <translation>Die Züge der Partie; ein Klick auf einen Zug geht dorthin zurück oder vor</translation>
+    </message>
+    <message>
+        <source>From a set-up position</source>
+        <translation>Aus einer aufgebauten Stellung</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play chess against the computer.</source>
@@ -682,6 +752,30 @@ Bei %2.</translation>
     <message>
         <source>Your king would be in check</source>
         <translation>Ihr König stünde im Schach</translation>
+    </message>
+    <message>
+        <source>You resigned — Ostrand wins</source>
+        <translation>Sie haben aufgegeben — Ostrand gewinnt</translation>
+    </message>
+    <message>
+        <source>Draw agreed</source>
+        <translation>Remis vereinbart</translation>
+    </message>
+    <message>
+        <source>Draw by threefold repetition</source>
+        <translation>Remis durch dreifache Stellungswiederholung</translation>
+    </message>
+    <message>
+        <source>Draw by the fifty-move rule</source>
+        <translation>Remis nach der 50-Züge-Regel</translation>
+    </message>
+    <message>
+        <source>Draw by insufficient material</source>
+        <translation>Remis mangels Material zum Mattsetzen</translation>
+    </message>
+    <message>
+        <source>The game is over: start a new game</source>
+        <translation>Die Partie ist zu Ende: Beginnen Sie eine neue</translation>
     </message>
 </context>
 </TS>

@@ -177,6 +177,73 @@
     </message>
 </context>
 <context>
+    <name>GameExchange</name>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>El tablero no contiene una posición de ajedrez: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copiar posición</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Posición copiada</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Copiar partida</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partida copiada</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>la partida pegada</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Preparar posición</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>«%1» no es una posición de ajedrez: %2.</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Abrir PGN</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, partida %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>No se puede jugar %1.
+
+En %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Guardar partida como PGN</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>PGN games (*.pgn *.PGN);;All files (*)</source>
@@ -327,60 +394,52 @@
         <translation>Un programa de ajedrez en el que juegas contra el ordenador.</translation>
     </message>
     <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>El tablero no contiene una posición de ajedrez: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Copiar posición</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Posición copiada</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Preparar posición</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>«%1» no es una posición de ajedrez: %2.</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>Abrir PGN</translation>
-    </message>
-    <message>
-        <source>, game %1</source>
-        <translation>, partida %1</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>No se puede jugar %1.
-
-En %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 abierto</translation>
     </message>
     <message>
         <source>Save game as PGN</source>
         <translation>Guardar partida como PGN</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>No se puede escribir %1: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 guardado</translation>
-    </message>
-    <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>El archivo contiene varias partidas. ¿Cuál se juega?</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardada en %1</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Cargada desde %1</translation>
+    </message>
+    <message>
+        <source>Copy &amp;game</source>
+        <translation>Copiar pa&amp;rtida</translation>
+    </message>
+    <message>
+        <source>Offer a &amp;draw</source>
+        <translation>Ofrecer &amp;tablas</translation>
+    </message>
+    <message>
+        <source>R&amp;esign</source>
+        <translation>Ren&amp;dirse</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;start</source>
+        <translation>Ir al &amp;principio</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;end</source>
+        <translation>Ir al &amp;final</translation>
+    </message>
+    <message>
+        <source>Move &amp;list</source>
+        <translation>&amp;Lista de jugadas</translation>
+    </message>
+    <message>
+        <source>The engine declines the draw</source>
+        <translation>El ordenador rechaza las tablas</translation>
     </message>
 </context>
 <context>
@@ -623,6 +682,17 @@ En %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveList</name>
+    <message>
+        <source>The moves of the game; click one to go back or forward to it</source>
+        <translation>Las jugadas de la partida; haz clic en una para volver o avanzar hasta ella</translation>
+    </message>
+    <message>
+        <source>From a set-up position</source>
+        <translation>Desde una posición preparada</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play chess against the computer.</source>
@@ -682,6 +752,30 @@ En %2.</translation>
     <message>
         <source>Your king would be in check</source>
         <translation>Tu rey quedaría en jaque</translation>
+    </message>
+    <message>
+        <source>You resigned — Ostrand wins</source>
+        <translation>Te has rendido — gana Ostrand</translation>
+    </message>
+    <message>
+        <source>Draw agreed</source>
+        <translation>Tablas de mutuo acuerdo</translation>
+    </message>
+    <message>
+        <source>Draw by threefold repetition</source>
+        <translation>Tablas por triple repetición</translation>
+    </message>
+    <message>
+        <source>Draw by the fifty-move rule</source>
+        <translation>Tablas por la regla de los cincuenta movimientos</translation>
+    </message>
+    <message>
+        <source>Draw by insufficient material</source>
+        <translation>Tablas por material insuficiente</translation>
+    </message>
+    <message>
+        <source>The game is over: start a new game</source>
+        <translation>La partida ha terminado: empieza una nueva</translation>
     </message>
 </context>
 </TS>

@@ -177,6 +177,73 @@
     </message>
 </context>
 <context>
+    <name>GameExchange</name>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copier la position</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Position copiée</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Copier la partie</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partie copiée</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>la partie collée</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Installer une position</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Ouvrir un PGN</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, partie %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>Impossible de jouer %1.
+
+Problème&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Enregistrer la partie en PGN</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>PGN games (*.pgn *.PGN);;All files (*)</source>
@@ -292,7 +359,7 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
+        <translation>Lan&amp;gue</translation>
     </message>
     <message>
         <source>System</source>
@@ -327,60 +394,52 @@
         <translation>Un programme d&apos;échecs où vous jouez contre l&apos;ordinateur.</translation>
     </message>
     <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Copier la position</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Position copiée</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Installer une position</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
-    </message>
-    <message>
         <source>Open PGN</source>
         <translation>Ouvrir un PGN</translation>
-    </message>
-    <message>
-        <source>, game %1</source>
-        <translation>, partie %1</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>Impossible de jouer %1.
-
-Problème&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 ouvert</translation>
     </message>
     <message>
         <source>Save game as PGN</source>
         <translation>Enregistrer la partie en PGN</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 enregistré</translation>
-    </message>
-    <message>
         <source>The file holds several games. Which one shall be played?</source>
         <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Sauvée dans %1</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Chargée depuis %1</translation>
+    </message>
+    <message>
+        <source>Copy &amp;game</source>
+        <translation>Copier la &amp;partie</translation>
+    </message>
+    <message>
+        <source>Offer a &amp;draw</source>
+        <translation>Proposer la n&amp;ulle</translation>
+    </message>
+    <message>
+        <source>R&amp;esign</source>
+        <translation>Abandonne&amp;r</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;start</source>
+        <translation>Aller au &amp;début</translation>
+    </message>
+    <message>
+        <source>Go to the &amp;end</source>
+        <translation>Aller à la &amp;fin</translation>
+    </message>
+    <message>
+        <source>Move &amp;list</source>
+        <translation>&amp;Liste des coups</translation>
+    </message>
+    <message>
+        <source>The engine declines the draw</source>
+        <translation>L&apos;ordinateur refuse la nulle</translation>
     </message>
 </context>
 <context>
@@ -623,6 +682,17 @@ Problème&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveList</name>
+    <message>
+        <source>The moves of the game; click one to go back or forward to it</source>
+        <translation>Les coups de la partie&#xa0;; cliquez sur l&apos;un d&apos;eux pour y revenir ou y avancer</translation>
+    </message>
+    <message>
+        <source>From a set-up position</source>
+        <translation>Depuis une position composée</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play chess against the computer.</source>
@@ -682,6 +752,30 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>Your king would be in check</source>
         <translation>Votre roi serait en échec</translation>
+    </message>
+    <message>
+        <source>You resigned — Ostrand wins</source>
+        <translation>Vous avez abandonné — Ostrand gagne</translation>
+    </message>
+    <message>
+        <source>Draw agreed</source>
+        <translation>Nulle par accord mutuel</translation>
+    </message>
+    <message>
+        <source>Draw by threefold repetition</source>
+        <translation>Nulle par triple répétition</translation>
+    </message>
+    <message>
+        <source>Draw by the fifty-move rule</source>
+        <translation>Nulle par la règle des cinquante coups</translation>
+    </message>
+    <message>
+        <source>Draw by insufficient material</source>
+        <translation>Nulle par manque de matériel</translation>
+    </message>
+    <message>
+        <source>The game is over: start a new game</source>
+        <translation>La partie est terminée&#xa0;: commencez-en une nouvelle</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,8 @@
 // The game on the engine's board as standard chess writes it, in the colours the player sees:
-// where it started (the initial position, or the last edit, paste or load) and the moves
-// played since. Copy position and Save game as PGN read it; it follows every command the
-// window sends and checks itself against the engine's board after each.
+// where it started (the initial position, or the last edit, paste or load), the moves played
+// since and how it ended when the players ended it. It follows every command the window sends
+// and checks itself against the engine's board after each. It judges the draws by rule that
+// the engine does not know, for the window and any tool.
 #pragma once
 
 #include <string>
@@ -15,6 +16,11 @@ class GameRecord {
   public:
     using Colour = ostrand::chess::Colour;
     using Position = ostrand::chess::Position;
+
+    // The rules that draw a game in which the side to move still has a move.
+    enum class DrawRule { None, Repetition, FiftyMoves, Material };
+    // How the players ended the game, rather than the position.
+    enum class Settlement { None, PlayerResigned, DrawAgreed };
 
     // A game from the initial position with the engine on black.
     GameRecord() = default;
@@ -42,12 +48,26 @@ class GameRecord {
     const std::vector<ostrand::chess::Move>& Moves() const { return moves_; }
     const Position& Final() const { return final_; }
 
+    // The positions of the game from its start to the final one, en passant squares as the
+    // moves left them.
+    std::vector<Position> Positions() const;
+    // The rule by which the final position is drawn: the same position (the pieces, the side
+    // to move, the castling rights and an en passant capture that can be made) for the third
+    // time; 100 half-moves without a capture or a pawn move; too little material for either
+    // side to mate. None when the side to move has no legal move: mate and stalemate decide.
+    DrawRule DrawnBy() const;
+    // Ends the game by the players' word; a new start clears it.
+    void Settle(Settlement settlement) { settlement_ = settlement; }
+    Settlement Settled() const { return settlement_; }
+
     // The FEN of the position now.
     std::string Fen() const;
-    // The game with the seven tags filled in; a move that standard rules forbid (castling
-    // past a square only a pawn attacks) carries a comment that says so.
+    // The game with the seven tags filled in, and a Termination tag when termination is not
+    // empty; a move that standard rules forbid (castling past a square only a pawn attacks)
+    // carries a comment that says so.
     ostrand::chess::PgnGame Pgn(const std::string& player, const std::string& engine,
-                                const std::string& date, const std::string& result) const;
+                                const std::string& date, const std::string& result,
+                                const std::string& termination = {}) const;
 
     bool operator==(const GameRecord&) const = default;
 
@@ -61,4 +81,5 @@ class GameRecord {
     Position final_ = ostrand::chess::StartPosition();
     // Why the board is no chess position; empty while the record holds a game.
     std::string problem_;
+    Settlement settlement_ = Settlement::None;
 };

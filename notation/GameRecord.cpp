@@ -21,6 +21,40 @@ bool IsMoveText(std::string_view text) {
            });
 }
 
+// A position as the repetition rule compares it: an en passant square counts only when a
+// pawn can take there.
+chess::Position AsRepeated(chess::Position position) {
+    if (position.enPassant >= 0) {
+        const auto legal = chess::LegalMoves(position);
+        const bool capture = std::any_of(legal.begin(), legal.end(), [&](const chess::Move& m) {
+            return m.to == position.enPassant &&
+                   std::tolower(static_cast<unsigned char>(position.squares[m.from])) == 'p';
+        });
+        if (!capture) position.enPassant = -1;
+    }
+    position.halfmoveClock = 0;
+    position.fullmove = 1;
+    return position;
+}
+
+// No pawn, rook or queen, and at most one knight or bishop, or bishops only, all on squares
+// of one colour: neither side can ever mate.
+bool TooLittleToMate(const chess::Position& position) {
+    int knights = 0, onLight = 0, onDark = 0;
+    for (int square = 0; square < 64; ++square) {
+        switch (std::tolower(static_cast<unsigned char>(position.squares[square]))) {
+            case '.':
+            case 'k': break;
+            case 'n': ++knights; break;
+            case 'b':
+                ++((chess::FileOf(square) + chess::RankOf(square)) % 2 ? onLight : onDark);
+                break;
+            default: return false;
+        }
+    }
+    return knights + onLight + onDark <= 1 || (knights == 0 && (onLight == 0 || onDark == 0));
+}
+
 constexpr const char* NonStandardCastling =
     "castles past a square that only a pawn attacks, which the engine's rules allow and "
     "standard rules do not";
@@ -34,6 +68,7 @@ void GameRecord::Start(const Position& start, Colour engine) {
     final_ = start_;
     moves_.clear();
     problem_.clear();
+    settlement_ = Settlement::None;
 }
 
 void GameRecord::StartAtBoard(Colour engine, Colour toMove) {
@@ -46,6 +81,7 @@ void GameRecord::StartAtBoard(Colour engine, Colour toMove) {
     engine_ = engine;
     moves_.clear();
     problem_ = why;
+    settlement_ = Settlement::None;
 }
 
 void GameRecord::Follow(std::string_view command, std::string_view reply) {
@@ -81,12 +117,35 @@ void GameRecord::Add(const chess::Move& move) {
     final_.enPassant = -1;
 }
 
+std::vector<chess::Position> GameRecord::Positions() const {
+    std::vector<Position> positions{start_};
+    for (const chess::Move& move : moves_) {
+        positions.push_back(positions.back());
+        chess::Play(positions.back(), move);
+    }
+    return positions;
+}
+
+GameRecord::DrawRule GameRecord::DrawnBy() const {
+    if (!HasGame() || chess::LegalMoves(final_, chess::CastlingRule::PawnsIgnored).empty())
+        return DrawRule::None;
+    if (TooLittleToMate(final_)) return DrawRule::Material;
+    const std::vector<Position> positions = Positions();
+    const Position now = AsRepeated(positions.back());
+    const auto seen = std::count_if(positions.begin(), positions.end(),
+                                    [&](const Position& p) { return AsRepeated(p) == now; });
+    if (seen >= 3) return DrawRule::Repetition;
+    if (final_.halfmoveClock >= 100) return DrawRule::FiftyMoves;
+    return DrawRule::None;
+}
+
 std::string GameRecord::Fen() const {
     return chess::FenText(final_);
 }
 
 chess::PgnGame GameRecord::Pgn(const std::string& player, const std::string& engine,
-                               const std::string& date, const std::string& result) const {
+                               const std::string& date, const std::string& result,
+                               const std::string& termination) const {
     chess::PgnGame game;
     game.SetTag("Event", "Casual game");
     game.SetTag("Date", date);
@@ -97,6 +156,7 @@ chess::PgnGame GameRecord::Pgn(const std::string& player, const std::string& eng
     game.start = start_;
     game.moves = moves_;
     game.result = result;
+    if (!termination.empty()) game.SetTag("Termination", termination);
     Position position = start_;
     for (size_t i = 0; i < moves_.size(); ++i) {
         const auto legal = chess::LegalMoves(position);
