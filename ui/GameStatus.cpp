@@ -28,14 +28,18 @@ Outcome GameOutcome() {
 // The endings the engine does not know: the players' word first, then the draw rules.
 std::string EndingBeyondTheEngine(const GameRecord& record) {
     switch (record.Settled()) {
-        case GameRecord::Settlement::PlayerResigned: return QT_TRANSLATE_NOOP("status", "You resigned — Ostrand wins");
+        case GameRecord::Settlement::PlayerResigned:
+            return QT_TRANSLATE_NOOP("status", "You resigned — Ostrand wins");
         case GameRecord::Settlement::DrawAgreed: return QT_TRANSLATE_NOOP("status", "Draw agreed");
         case GameRecord::Settlement::None: break;
     }
     switch (record.DrawnBy()) {
-        case GameRecord::DrawRule::Repetition: return QT_TRANSLATE_NOOP("status", "Draw by threefold repetition");
-        case GameRecord::DrawRule::FiftyMoves: return QT_TRANSLATE_NOOP("status", "Draw by the fifty-move rule");
-        case GameRecord::DrawRule::Material: return QT_TRANSLATE_NOOP("status", "Draw by insufficient material");
+        case GameRecord::DrawRule::Repetition:
+            return QT_TRANSLATE_NOOP("status", "Draw by threefold repetition");
+        case GameRecord::DrawRule::FiftyMoves:
+            return QT_TRANSLATE_NOOP("status", "Draw by the fifty-move rule");
+        case GameRecord::DrawRule::Material:
+            return QT_TRANSLATE_NOOP("status", "Draw by insufficient material");
         case GameRecord::DrawRule::None: break;
     }
     return {};
