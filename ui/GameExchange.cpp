@@ -106,12 +106,11 @@ bool GameExchange::SetUpFen(const QString& fen) {
     const chess::Colour engine = EngineColour();
     const std::string note = chess::SetUpEngine(position, engine);
     host_.Record().Start(position, engine);
-    host_.ShowGameAfresh();
     // The engine's answer belongs to the same step: taking back goes back before the paste.
-    if (position.toMove == engine && EngineMayMove())
-        board.BtnForce_Click();
-    else
-        host_.PushStep();
+    const bool engineMoves = position.toMove == engine && EngineMayMove();
+    if (!engineMoves) host_.PushStep();
+    host_.ShowGameAfresh();
+    if (engineMoves) board.BtnForce_Click();
     host_.ShowSetUpNote(note);
     return true;
 }
@@ -177,11 +176,11 @@ bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
         if (record.Final().toMove != engine) host_.PushStep();
     }
     ostrand::SetDisplay(&board);
+    // A game drawn with the engine to move ends in a step of its own.
+    const bool engineMoves = record.Final().toMove == engine && EngineMayMove();
+    if (record.Final().toMove == engine && !engineMoves) host_.PushStep();
     host_.ShowGameAfresh();
-    if (record.Final().toMove == engine && EngineMayMove())
-        board.BtnForce_Click();
-    else if (record.Final().toMove == engine)
-        host_.PushStep();
+    if (engineMoves) board.BtnForce_Click();
     host_.ShowSetUpNote(note);
     host_.Notify(tr("Opened %1").arg(name));
     return true;

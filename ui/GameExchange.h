@@ -23,7 +23,8 @@ class GameExchange : public QObject {
       public:
         virtual F_Board& Board() const = 0;
         virtual GameRecord& Record() = 0;
-        // The engine's game and its record as they stand become the next step.
+        // The engine's game and its record as they stand become the next step; the window
+        // shows it at the next ShowGameAfresh.
         virtual void PushStep() = 0;
         // The board and the status line show the game afresh.
         virtual void ShowGameAfresh() = 0;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -75,10 +76,18 @@ QString HowToPlayText() {
                        "an edit, a load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it "
                        "again. While the engine thinks, <b>Space</b> makes it move at once. "
                        "<b>Move &#9656; Level</b> chooses an easier opponent."),
-        MainWindow::tr("<b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; "
-                       "<b>Paste position</b> (Ctrl+V) sets one up from there, and the engine "
-                       "moves if it is its turn. <b>Save game as PGN</b> and <b>Open PGN</b> keep "
-                       "and replay whole games, which other chess programs read too."),
+        MainWindow::tr("The <b>move list</b> beside the board shows the game; click a move, or "
+                       "press Left, Right, Home or End, to go back or forward through it."),
+        MainWindow::tr(
+            "A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture "
+            "or a pawn move, too little material to mate, your resignation (<b>Game &#9656; "
+            "Resign</b>) or a draw the engine accepts (<b>Offer a draw</b>): it accepts when it "
+            "thinks itself a pawn or more behind."),
+        MainWindow::tr(
+            "<b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
+            "position</b> (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if "
+            "it is its turn. <b>Save game as PGN</b>, <b>Copy game</b> (Ctrl+Shift+C) and <b>Open "
+            "PGN</b> keep and replay whole games, which other chess programs read too."),
     };
     QString text;
     for (const QString& paragraph : paragraphs)
@@ -261,9 +270,7 @@ void MainWindow::PushStep() {
 }
 
 bool MainWindow::PushNewStep() {
-    const bool added = history_.Push({ostrand::GameSnapshot::Capture(), record_});
-    UpdateActions();
-    return added;
+    return history_.Push({ostrand::GameSnapshot::Capture(), record_});
 }
 
 chess::Colour MainWindow::EngineColour() const {
@@ -440,7 +447,8 @@ void MainWindow::OnGameChanged(const QString& command) {
     SetStatus(Shown(text));
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     UpdateActions();
-    if (added) AnnounceEnding();
+    // The editor's positions are set up a piece at a time; only play announces an ending.
+    if (added && board_->CkEdit->checkState() != Qt::Checked) AnnounceEnding();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {

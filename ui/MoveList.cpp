@@ -98,11 +98,15 @@ void MoveList::Show(const GameHistory& history, const QStringList& result) {
         }
         setItem(rowCount() - 1, white ? 1 : 2, cell);
     }
-    if (last == history.Current())
+    // The move on show stays in view; at the end of the game, the result below it too.
+    const bool ended = last == history.Current() && !result.isEmpty();
+    if (ended)
         for (const QString& line : result)
             AddLine(line);
-    if (highlighted)
+    if (ended)
+        scrollToBottom();
+    else if (highlighted)
         scrollToItem(highlighted);
     else
-        scrollToBottom();
+        scrollToTop();
 }

@@ -346,6 +346,7 @@ class MainWindowTest : public QObject {
             2 * (pasted.fullmove - 1) + (pasted.toMove == ostrand::chess::Colour::Black ? 1 : 0);
         QCOMPARE(int{ostrand::MoveCount}, plies + (row[2] == "moves" ? 1 : 0));
         QCOMPARE(window->StatusText(), row[3]);
+        QVERIFY(ShowsTheGame(Board(*window), row[2] == "moves" ? Board(*window).LastReply : ""));
 
         // The copy is the position in standard colours with the player to move.
         Action(*window, "copyPosition")->trigger();
@@ -522,6 +523,9 @@ class MainWindowTest : public QObject {
     // resignation loses. Either is a step that take back undoes.
     void drawOffersAndResignation() {
         auto window = Open();
+        Action(*window, "offerDraw")->trigger();  // before any search
+        QCOMPARE(window->StatusText(), QString("The engine declines the draw"));
+        Play(Board(*window), "5254");  // an even game
         Action(*window, "offerDraw")->trigger();
         QCOMPARE(window->StatusText(), QString("The engine declines the draw"));
         QVERIFY(window->Exchange().SetUpFen("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));

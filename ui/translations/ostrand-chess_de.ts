@@ -278,10 +278,6 @@ Bei %2.</translation>
         <translation>&lt;b&gt;Zurücknehmen&lt;/b&gt; (Strg+Z) nimmt Ihren letzten Zug mit der Antwort des Computers zurück, ebenso eine Bearbeitung, ein Laden, ein Einfügen oder einen mit „Zieh!“ erzwungenen Zug; &lt;b&gt;Wiederherstellen&lt;/b&gt; (Strg+Umschalt+Z) spielt ihn erneut. Während der Computer nachdenkt, lässt ihn die &lt;b&gt;Leertaste&lt;/b&gt; sofort ziehen. &lt;b&gt;Zug &amp;#9656; Spielstärke&lt;/b&gt; wählt einen leichteren Gegner.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
-        <translation>&lt;b&gt;Stellung kopieren&lt;/b&gt; (Strg+C) legt die Stellung als FEN in die Zwischenablage; &lt;b&gt;Stellung einfügen&lt;/b&gt; (Strg+V) baut eine von dort auf, und der Computer zieht, wenn er am Zug ist. &lt;b&gt;Partie als PGN speichern&lt;/b&gt; und &lt;b&gt;PGN öffnen&lt;/b&gt; bewahren ganze Partien auf und spielen sie nach; auch andere Schachprogramme lesen sie.</translation>
-    </message>
-    <message>
         <source>Thinking… depth %1</source>
         <translation>Denkt nach… Tiefe %1</translation>
     </message>
@@ -440,6 +436,18 @@ Bei %2.</translation>
     <message>
         <source>The engine declines the draw</source>
         <translation>Der Computer lehnt das Remis ab</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;move list&lt;/b&gt; beside the board shows the game; click a move, or press Left, Right, Home or End, to go back or forward through it.</source>
+        <translation>Die &lt;b&gt;Zugliste&lt;/b&gt; neben dem Brett zeigt die Partie; ein Klick auf einen Zug oder die Tasten Links, Rechts, Pos1 und Ende gehen in ihr zurück oder vor.</translation>
+    </message>
+    <message>
+        <source>A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture or a pawn move, too little material to mate, your resignation (&lt;b&gt;Game &amp;#9656; Resign&lt;/b&gt;) or a draw the engine accepts (&lt;b&gt;Offer a draw&lt;/b&gt;): it accepts when it thinks itself a pawn or more behind.</source>
+        <translation>Eine Partie endet durch Matt, Patt, dreifache Stellungswiederholung, fünfzig Züge ohne Schlagen oder Bauernzug, zu wenig Material zum Mattsetzen, Ihre Aufgabe (&lt;b&gt;Partie &amp;#9656; Aufgeben&lt;/b&gt;) oder ein Remis, das der Computer annimmt (&lt;b&gt;Remis anbieten&lt;/b&gt;): Er nimmt an, wenn er sich einen Bauern oder mehr im Nachteil sieht.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Stellung kopieren&lt;/b&gt; (Strg+C) legt die Stellung als FEN in die Zwischenablage; &lt;b&gt;Stellung einfügen&lt;/b&gt; (Strg+V) baut eine von dort auf, auch eine PGN-Partie, und der Computer zieht, wenn er am Zug ist. &lt;b&gt;Partie als PGN speichern&lt;/b&gt;, &lt;b&gt;Partie kopieren&lt;/b&gt; (Strg+Umschalt+C) und &lt;b&gt;PGN öffnen&lt;/b&gt; bewahren ganze Partien auf und spielen sie nach; auch andere Schachprogramme lesen sie.</translation>
     </message>
 </context>
 <context>

@@ -278,10 +278,6 @@ En %2.</translation>
         <translation>&lt;b&gt;Deshacer jugada&lt;/b&gt; (Ctrl+Z) deshace tu última jugada con la respuesta del ordenador, una edición, una carga, un pegado o Jugar; &lt;b&gt;Rehacer&lt;/b&gt; (Ctrl+Mayús+Z) la vuelve a jugar. Mientras el ordenador piensa, la tecla &lt;b&gt;Espacio&lt;/b&gt; le hace jugar enseguida. &lt;b&gt;Jugada &amp;#9656; Nivel&lt;/b&gt; elige un rival más fácil.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
-        <translation>&lt;b&gt;Copiar posición&lt;/b&gt; (Ctrl+C) pone la posición en FEN en el portapapeles; &lt;b&gt;Pegar posición&lt;/b&gt; (Ctrl+V) prepara una desde allí, y el ordenador juega si le toca. &lt;b&gt;Guardar partida como PGN&lt;/b&gt; y &lt;b&gt;Abrir PGN&lt;/b&gt; conservan y reproducen partidas enteras, que también leen otros programas de ajedrez.</translation>
-    </message>
-    <message>
         <source>Thinking… depth %1</source>
         <translation>Pensando… profundidad %1</translation>
     </message>
@@ -440,6 +436,18 @@ En %2.</translation>
     <message>
         <source>The engine declines the draw</source>
         <translation>El ordenador rechaza las tablas</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;move list&lt;/b&gt; beside the board shows the game; click a move, or press Left, Right, Home or End, to go back or forward through it.</source>
+        <translation>La &lt;b&gt;lista de jugadas&lt;/b&gt; junto al tablero muestra la partida; haz clic en una jugada, o pulsa Izquierda, Derecha, Inicio o Fin, para volver o avanzar por ella.</translation>
+    </message>
+    <message>
+        <source>A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture or a pawn move, too little material to mate, your resignation (&lt;b&gt;Game &amp;#9656; Resign&lt;/b&gt;) or a draw the engine accepts (&lt;b&gt;Offer a draw&lt;/b&gt;): it accepts when it thinks itself a pawn or more behind.</source>
+        <translation>Una partida termina por mate, rey ahogado, triple repetición, cincuenta jugadas sin captura ni movimiento de peón, material insuficiente para dar mate, tu rendición (&lt;b&gt;Partida &amp;#9656; Rendirse&lt;/b&gt;) o unas tablas que acepta el ordenador (&lt;b&gt;Ofrecer tablas&lt;/b&gt;): las acepta cuando se ve un peón o más por detrás.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Copiar posición&lt;/b&gt; (Ctrl+C) pone la posición en FEN en el portapapeles; &lt;b&gt;Pegar posición&lt;/b&gt; (Ctrl+V) prepara una desde allí, o una partida PGN, y el ordenador juega si le toca. &lt;b&gt;Guardar partida como PGN&lt;/b&gt;, &lt;b&gt;Copiar partida&lt;/b&gt; (Ctrl+Mayús+C) y &lt;b&gt;Abrir PGN&lt;/b&gt; conservan y reproducen partidas enteras, que también leen otros programas de ajedrez.</translation>
     </message>
 </context>
 <context>

@@ -278,10 +278,6 @@ Problème&#xa0;: %2.</translation>
         <translation>&lt;b&gt;Reprendre le coup&lt;/b&gt; (Ctrl+Z) annule votre dernier coup avec la réponse de l&apos;ordinateur, une modification, un chargement, un collage ou Jouer&#xa0;; &lt;b&gt;Rétablir&lt;/b&gt; (Ctrl+Maj+Z) le rejoue. Pendant que l&apos;ordinateur réfléchit, &lt;b&gt;Espace&lt;/b&gt; le fait jouer aussitôt. &lt;b&gt;Coup &amp;#9656; Niveau&lt;/b&gt; choisit un adversaire plus facile.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt; and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
-        <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers&#xa0;; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt; et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
-    </message>
-    <message>
         <source>Thinking… depth %1</source>
         <translation>Réflexion… profondeur %1</translation>
     </message>
@@ -440,6 +436,18 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>The engine declines the draw</source>
         <translation>L&apos;ordinateur refuse la nulle</translation>
+    </message>
+    <message>
+        <source>The &lt;b&gt;move list&lt;/b&gt; beside the board shows the game; click a move, or press Left, Right, Home or End, to go back or forward through it.</source>
+        <translation>La &lt;b&gt;liste des coups&lt;/b&gt; à côté de l&apos;échiquier montre la partie&#xa0;; cliquez sur un coup, ou appuyez sur Gauche, Droite, Début ou Fin, pour y revenir ou avancer.</translation>
+    </message>
+    <message>
+        <source>A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture or a pawn move, too little material to mate, your resignation (&lt;b&gt;Game &amp;#9656; Resign&lt;/b&gt;) or a draw the engine accepts (&lt;b&gt;Offer a draw&lt;/b&gt;): it accepts when it thinks itself a pawn or more behind.</source>
+        <translation>Une partie se termine par un mat, un pat, une triple répétition, cinquante coups sans prise ni coup de pion, un matériel insuffisant pour mater, votre abandon (&lt;b&gt;Partie &amp;#9656; Abandonner&lt;/b&gt;) ou une nulle acceptée par l&apos;ordinateur (&lt;b&gt;Proposer la nulle&lt;/b&gt;)&#xa0;: il accepte quand il s&apos;estime en retard d&apos;un pion ou plus.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
+        <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers&#xa0;; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, ou une partie PGN, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt;, &lt;b&gt;Copier la partie&lt;/b&gt; (Ctrl+Maj+C) et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
     </message>
 </context>
 <context>
