@@ -20,7 +20,7 @@ class GameRecord {
     // The rules that draw a game in which the side to move still has a move.
     enum class DrawRule { None, Repetition, FiftyMoves, Material };
     // How the players ended the game, rather than the position.
-    enum class Settlement { None, PlayerResigned, DrawAgreed };
+    enum class Settlement { None, PlayerResigned, DrawAgreed, PlayerOutOfTime, EngineOutOfTime };
 
     // A game from the initial position with the engine on black.
     GameRecord() = default;

@@ -414,4 +414,30 @@ void Play(Position& p, const Move& m) {
     p.toMove = Other(side);
 }
 
+bool CanMate(const Position& position, Colour side) {
+    // Counts per side: knights, bishops on light and on dark squares, anything else but kings.
+    int knights[2] = {}, onLight[2] = {}, onDark[2] = {}, others[2] = {};
+    for (int square = 0; square < 64; ++square) {
+        const char piece = position.squares[square];
+        if (piece == '.') continue;
+        const bool white = std::isupper(static_cast<unsigned char>(piece)) != 0;
+        const size_t s = white == (side == Colour::White) ? 0 : 1;
+        switch (std::tolower(static_cast<unsigned char>(piece))) {
+            case 'k': break;
+            case 'n': ++knights[s]; break;
+            case 'b': ++((FileOf(square) + RankOf(square)) % 2 ? onLight[s] : onDark[s]); break;
+            default: ++others[s];
+        }
+    }
+    if (others[0] > 0) return true;
+    const int minors = knights[0] + onLight[0] + onDark[0];
+    const int theirs = knights[1] + onLight[1] + onDark[1] + others[1];
+    if (minors == 0) return false;
+    // Bishops on one colour mate only against a king hemmed in by a piece that can stand on
+    // the other colour.
+    if (knights[0] == 0 && (onLight[0] == 0 || onDark[0] == 0))
+        return theirs - (onLight[0] > 0 ? onLight[1] : onDark[1]) > 0;
+    return minors >= 2 || theirs > 0;
+}
+
 }  // namespace ostrand::chess

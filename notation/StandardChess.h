@@ -71,4 +71,10 @@ std::vector<Move> LegalMoves(const Position& position, CastlingRule rule = Castl
 // rights and the en-passant square follow.
 void Play(Position& position, const Move& move);
 
+// Whether side could mate at all, by some series of legal moves with the other side's help:
+// what decides a game whose other side's time is up (a loss, or a draw when side could not).
+// Not with a bare king, a lone knight or bishop against a bare king, or bishops of one
+// square colour only; pieces of the other side can block its king in for a lone minor piece.
+bool CanMate(const Position& position, Colour side);
+
 }  // namespace ostrand::chess

@@ -409,3 +409,31 @@ TEST(EngineBoard, AGameTheEngineCannotFollowChangesNothing) {
 
 }  // namespace
 }  // namespace ostrand
+
+// Who could still mate when the other side's time is up.
+TEST(StandardChess, CanMateWithTheOtherSidesHelp) {
+    const struct {
+        const char* fen;
+        bool whiteCan, blackCan;
+    } cases[] = {
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 1", false, false},
+        {"4k3/8/8/8/8/8/4P3/4K3 w - - 0 1", true, false},
+        {"4k3/8/8/8/8/8/8/3NK3 w - - 0 1", false, false},
+        {"4k3/4p3/8/8/8/8/8/3NK3 w - - 0 1", true, true},
+        {"4k3/8/8/8/8/8/8/2NNK3 w - - 0 1", true, false},
+        {"4k3/8/8/8/8/8/8/2BBK3 w - - 0 1", true, false},
+        {"4k3/8/8/8/8/8/8/1B1BK3 w - - 0 1", false, false},
+        {"3bk3/8/8/8/8/8/8/1B2K3 w - - 0 1", true, true},
+        {"2b1k3/8/8/8/8/8/8/1B2K3 w - - 0 1", false, false},
+        {"4k2r/8/8/8/8/8/8/4K3 w - - 0 1", false, true},
+    };
+    for (const auto& c : cases) {
+        ostrand::chess::Position position;
+        std::string error;
+        ASSERT_TRUE(ostrand::chess::ParseFen(c.fen, position, error)) << c.fen;
+        EXPECT_EQ(ostrand::chess::CanMate(position, ostrand::chess::Colour::White), c.whiteCan)
+            << c.fen;
+        EXPECT_EQ(ostrand::chess::CanMate(position, ostrand::chess::Colour::Black), c.blackCan)
+            << c.fen;
+    }
+}

@@ -22,22 +22,19 @@
 #include <utility>
 
 #include "Evaluation.h"
+#include "GameStatus.h"
 #include "LinkLabel.h"
 #include "Messages.h"
 #include "MoveGenerator.h"
 #include "PictureBox.h"
+#include "PieceArt.h"
 #include "SavedGame.h"
 #include "Variables.h"
 
 namespace {
 
-// The layout is designed in twips, 15 to the pixel at 96 dots per inch.
-int Px(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
 QRect Twips(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
+    return QRect(left, top, width, height);
 }
 
 const QColor Grey(0x80, 0x80, 0x80);
@@ -87,10 +84,9 @@ QString Shown(const QString& written) {
     return written;
 }
 
-// Raster operations work on 32-bit images only.
-QImage Artwork(const QString& name) {
-    return QImage(":/images/" + name + ".png").convertToFormat(QImage::Format_RGB32);
-}
+// The colours of what is drawn over the pieces.
+const QColor HintColour(0, 0xA0, 0);
+const QColor DotColour(0, 0x80, 0x80);
 
 }  // namespace
 
@@ -99,30 +95,28 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
 
     setWindowTitle("Ostrand Chess 6.0");
     setWindowIcon(QIcon(":/images/icon.png"));
-    // The design's client area ends at 4830 twips, short of the tool column; the window is
-    // widened to show it, since "Force" and the editor are unreachable otherwise.
-    setFixedSize(Px(5895), Px(4890));
-    setFont(DesignFont(8.25));
 
     Label16 = new QLabel("Ostrand Chess", this);
-    Label16->setGeometry(Twips(1440, 45, 1995, 330));
-    QFont titleFont = DesignFont(12);
-    titleFont.setBold(true);
-    Label16->setFont(titleFont);
+    Place(Label16, Twips(1440, 45, 1995, 330));
     SetTextColour(Label16, QColor(0, 0, 192));
 
     for (int16_t i = 1; i <= 64; ++i) {
-        auto* square = new PictureBox(Twips(0, 0, 375, 375), this);
+        auto* square = new PictureBox(QRect(0, 0, Px(375), Px(375)), this);
+        square->SetDraggable(true);
         connect(square, &PictureBox::clicked, this, [this, i] { c_Click(i); });
+        connect(square, &PictureBox::dragStarted, this, [this, i] { StartDrag(i); });
+        connect(square, &PictureBox::dragMoved, this, &F_Board::Drag);
+        connect(square, &PictureBox::dropped, this, &F_Board::Drop);
         squares_[static_cast<size_t>(i - 1)] = square;
     }
 
-    Picture1 = new PictureBox(Twips(3105, 495, 1575, 1965), this);
-    Picture1->SetPicture(Artwork("logo"));
+    Picture1 = new PictureBox(QRect(), this);
+    Place(Picture1, Twips(3105, 495, 1575, 1965));
+    pictures_.emplace_back(Picture1, "logo");
 
     const auto addLabel = [this](const QString& text, const QRect& geometry) {
         auto* label = new QLabel(text, this);
-        label->setGeometry(geometry);
+        Place(label, geometry);
         return label;
     };
     Label5 = addLabel(tr("Engine progress:"), Twips(3105, 2520, 1500, 195));
@@ -135,14 +129,14 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     Label18 = addLabel(QString(), Twips(3105, 3825, 1845, 240));
 
     ProgressBar = new QProgressBar(this);
-    ProgressBar->setGeometry(Twips(135, 3465, 2895, 240));
+    Place(ProgressBar, Twips(135, 3465, 2895, 240));
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     ProgressBar->setTextVisible(false);
 
     const auto addButton = [this](const QString& caption, const QRect& geometry) {
         auto* button = new QPushButton(caption, this);
-        button->setGeometry(geometry);
+        Place(button, geometry);
         return button;
     };
     Btn_NewGame = addButton(tr("New"), Twips(135, 3735, 960, 330));
@@ -156,11 +150,8 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     Label14 = addLabel(tr("Ostrand Chess by the Ostrand developers"), Twips(-90, 4320, 4875, 240));
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4 = new LinkLabel(WebAddress, this);
-    Label4->setGeometry(Twips(-90, 4545, 4875, 240));
+    Place(Label4, Twips(-90, 4545, 4875, 240));
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont linkFont = DesignFont(8.25);
-    linkFont.setUnderline(true);
-    Label4->setFont(linkFont);
     SetTextColour(Label4, QColor(0, 0, 255));
     Label4->setCursor(Qt::PointingHandCursor);
     connect(Label4, &LinkLabel::clicked, this, &F_Board::Label4_Click);
@@ -168,15 +159,16 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     // The frame comes first so that the check box lies on top of it.
     Shape1 = new QFrame(this);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setGeometry(Twips(4995, 540, 735, 375));
+    Place(Shape1, Twips(4995, 540, 735, 375));
     CkEdit = new QCheckBox(tr("Edit"), this);
-    CkEdit->setGeometry(Twips(5085, 585, 600, 285));
+    Place(CkEdit, Twips(5085, 585, 600, 285));
 
     const QColor windowColour = palette().color(QPalette::Base);
     const auto addPicture = [this, &windowColour](const QString& picture, const QRect& geometry) {
-        auto* box = new PictureBox(geometry, this);
+        auto* box = new PictureBox(QRect(), this);
+        Place(box, geometry);
         box->SetBackground(windowColour);
-        if (!picture.isEmpty()) box->SetPicture(Artwork(picture));
+        if (!picture.isEmpty()) pictures_.emplace_back(box, picture);
         return box;
     };
     PB = addPicture("PB", Twips(4995, 945, 375, 375));
@@ -246,13 +238,11 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
         "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position"));
     ProgressBar->setToolTip(tr("How far the engine's deeper searches have come"));
 
-    PM = Artwork("PM");
-    KM = Artwork("KM");
-    BM = Artwork("BM");
-    RM = Artwork("RM");
-    QM = Artwork("QM");
-    KKM = Artwork("KKM");
+    dragged_ = new QLabel(this);
+    dragged_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragged_->hide();
 
+    SetZoom(100);
     ostrand::SetDisplay(this);
 }
 
@@ -338,12 +328,11 @@ std::string F_Board::Send(const std::string& command) {
 // Moves every square to its point-symmetric place; a second turn restores the layout.
 void F_Board::BtnRotate_Click() {
     for (int16_t i = 1; i <= 64; ++i) {
-        PictureBox& square = c(i);
-        const double left = square.x() * 15.0;
-        const double top = square.y() * 15.0;
-        const long column = std::lround((left - 135) / 360 + 1);
-        const long row = std::lround(std::abs((top - 3015) / 360 - 1));
-        square.move(Px(3015.0 - 360.0 * column), Px(360.0 * row + 135));
+        QPoint& place = squarePlaces_[static_cast<size_t>(i - 1)];
+        const long column = std::lround((place.x() - 135) / 360.0 + 1);
+        const long row = std::lround(std::abs((place.y() - 3015) / 360.0 - 1));
+        place = QPoint(static_cast<int>(3015 - 360 * column), static_cast<int>(360 * row + 135));
+        PlaceSquare(i);
     }
 }
 
@@ -363,7 +352,8 @@ void F_Board::LayoutSquares() {
         SquareOfIndex(file, rank, i);
         const int left = PlayerSide == 0 ? 360 * file - 225 : 3015 - 360 * file;
         const int top = 3375 - 360 * rank;
-        c(i).move(Px(left), Px(top));
+        squarePlaces_[static_cast<size_t>(i - 1)] = QPoint(left, top);
+        PlaceSquare(i);
         c(i).SetBackground(i % 2 == 0 ? a : b);
     }
     NameSquares();
@@ -382,40 +372,38 @@ void F_Board::NameSquares() {
 
 void F_Board::PrintBoard() {
     if (PlayerSide != 0 && PlayerSide != 1) return;
+    marks_.clear();
     for (int16_t rank = 1; rank <= 8; ++rank) {
-        for (int16_t file = 1; file <= 8; ++file) {
-            PictureBox& square = c(SquareIndex(file, rank));
-            square.Clear();
-            const int16_t value = ostrand::Board(file, rank);
-            const QImage* mask = nullptr;
-            const PictureBox* whitePicture = nullptr;
-            const PictureBox* blackPicture = nullptr;
-            switch (std::abs(value)) {
-                case ostrand::Piece::Pawn: mask = &PM, whitePicture = PW, blackPicture = PB; break;
-                case ostrand::Piece::Knight:
-                    mask = &KM, whitePicture = KW, blackPicture = KB;
-                    break;
-                case ostrand::Piece::Bishop:
-                    mask = &BM, whitePicture = BW, blackPicture = BB;
-                    break;
-                case ostrand::Piece::Rook: mask = &RM, whitePicture = RW, blackPicture = RB; break;
-                case ostrand::Piece::Queen: mask = &QM, whitePicture = QW, blackPicture = QB; break;
-                case ostrand::Piece::King:
-                    mask = &KKM, whitePicture = KKW, blackPicture = KKB;
-                    break;
-                default: continue;
-            }
-            // The player's pieces are the negative ones, drawn in the player's colour.
-            const bool drawnWhite = (value < 0) == (PlayerSide == 0);
-            // AND leaves the shade around a black silhouette; OR then fills it in, the
-            // picture's grey 808080 leaving either shade as it is.
-            QPainter painter(&square.Image());
-            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            painter.drawImage(0, 0, *mask);
-            painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-            painter.drawImage(0, 0, (drawnWhite ? whitePicture : blackPicture)->Picture());
-        }
+        for (int16_t file = 1; file <= 8; ++file)
+            DrawSquare(file, rank);
     }
+}
+
+void F_Board::DrawSquare(int16_t file, int16_t rank) {
+    PictureBox& square = c(SquareIndex(file, rank));
+    square.Clear();
+    const int16_t value = ostrand::Board(file, rank);
+    const QImage* mask = nullptr;
+    const PictureBox* whitePicture = nullptr;
+    const PictureBox* blackPicture = nullptr;
+    switch (std::abs(value)) {
+        case ostrand::Piece::Pawn: mask = &PM, whitePicture = PW, blackPicture = PB; break;
+        case ostrand::Piece::Knight: mask = &KM, whitePicture = KW, blackPicture = KB; break;
+        case ostrand::Piece::Bishop: mask = &BM, whitePicture = BW, blackPicture = BB; break;
+        case ostrand::Piece::Rook: mask = &RM, whitePicture = RW, blackPicture = RB; break;
+        case ostrand::Piece::Queen: mask = &QM, whitePicture = QW, blackPicture = QB; break;
+        case ostrand::Piece::King: mask = &KKM, whitePicture = KKW, blackPicture = KKB; break;
+        default: return;
+    }
+    // The player's pieces are the negative ones, drawn in the player's colour.
+    const bool drawnWhite = (value < 0) == (PlayerSide == 0);
+    // AND leaves the shade around a black silhouette; OR then fills it in, the picture's grey
+    // 808080 leaving either shade as it is.
+    QPainter painter(&square.Image());
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(0, 0, *mask);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(0, 0, (drawnWhite ? whitePicture : blackPicture)->Picture());
 }
 
 int16_t F_Board::SquareIndex(int16_t file, int16_t rank) {
@@ -448,6 +436,7 @@ void F_Board::c_Click(int16_t index) {
             FromFile = file;
             FromRank = rank;
             ClickState = 2;
+            if (showLegalMoves_) DotLegalTargets();
         }
         return;
     }
@@ -554,13 +543,207 @@ void F_Board::ResetPalette() {
     CkEdit->setChecked(true);
 }
 
-// A one-pixel outline round the square's 23-pixel drawing area, gone at the next clear.
+// A one-pixel outline round the square's 23-pixel drawing area (as thick as the zoom
+// makes a pixel), gone at the next clear.
 void F_Board::FrameSquare(int16_t index, const QColor& colour) {
+    marks_.push_back({index, colour});
     PictureBox& square = c(index);
     QPainter painter(&square.Image());
     painter.setPen(colour);
-    painter.drawRect(0, 0, 22, 22);
+    const int last = square.Image().width() - 1;
+    for (int k = 0; k < std::max(zoom_ / 100, 1); ++k)
+        painter.drawRect(k, k, last - 2 * k, last - 2 * k);
     square.update();
+}
+
+void F_Board::DotSquare(int16_t index) {
+    marks_.push_back({index, QColor()});
+    PictureBox& square = c(index);
+    QPainter painter(&square.Image());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(DotColour);
+    const QRectF area = square.Image().rect();
+    const double radius = area.width() / 8.0;
+    painter.drawEllipse(area.center(), radius, radius);
+    square.update();
+}
+
+// The engine's own judgement of the player's move, asked square by square.
+void F_Board::DotLegalTargets() {
+    for (const auto& [file, rank] : status::LegalTargets(FromFile, FromRank))
+        DotSquare(SquareIndex(static_cast<int16_t>(file), static_cast<int16_t>(rank)));
+}
+
+void F_Board::SetShowLegalMoves(bool show) {
+    showLegalMoves_ = show;
+}
+
+void F_Board::ShowHint(int16_t fromFile, int16_t fromRank, int16_t toFile, int16_t toRank) {
+    FrameSquare(SquareIndex(fromFile, fromRank), HintColour);
+    FrameSquare(SquareIndex(toFile, toRank), HintColour);
+}
+
+// The layout is designed in twips, 15 to the pixel at 96 dots per inch and 100 %.
+int F_Board::Px(double twips) const {
+    return static_cast<int>(std::lround(twips * zoom_ / 1500.0));
+}
+
+// From the edges, so that controls side by side in the design stay side by side. A box of
+// 375 twips is a cell of the 360-twip pitch and its one-pixel border, which it shares with
+// the next: it stays so at every zoom.
+QRect F_Board::OnScreen(const QRect& twips) const {
+    const auto extent = [this](int from, int length) {
+        return length == 375 ? Px(from + 360) - Px(from) + 1 : Px(from + length) - Px(from);
+    };
+    return QRect(Px(twips.x()), Px(twips.y()), extent(twips.x(), twips.width()),
+                 extent(twips.y(), twips.height()));
+}
+
+void F_Board::Place(QWidget* control, const QRect& twips) {
+    places_.emplace_back(control, twips);
+    if (auto* box = qobject_cast<PictureBox*>(control))
+        box->SetGeometry(OnScreen(twips));
+    else
+        control->setGeometry(OnScreen(twips));
+}
+
+void F_Board::PlaceSquare(int16_t index) {
+    const QPoint place = squarePlaces_[static_cast<size_t>(index - 1)];
+    c(index).SetGeometry(OnScreen(QRect(place, QSize(375, 375))));
+}
+
+void F_Board::SetZoom(int percent) {
+    if (std::find(std::begin(Zooms), std::end(Zooms), percent) == std::end(Zooms)) return;
+    zoom_ = percent;
+    const qreal scale = percent / 100.0;
+    // The design's client area ends at 4830 twips, short of the tool column; the window is
+    // widened to show it, since "Force" and the editor are unreachable otherwise.
+    setFixedSize(Px(5895), Px(4890));
+    setFont(DesignFont(8.25 * scale));
+    QFont titleFont = DesignFont(12 * scale);
+    titleFont.setBold(true);
+    Label16->setFont(titleFont);
+    QFont linkFont = DesignFont(8.25 * scale);
+    linkFont.setUnderline(true);
+    Label4->setFont(linkFont);
+
+    const auto places = std::move(places_);
+    places_.clear();
+    for (const auto& [control, twips] : places)
+        Place(control, twips);
+    for (int16_t i = 1; i <= 64; ++i) {
+        PlaceSquare(i);
+        c(i).SetBackground(c(i).Background());
+    }
+    DrawPictures();
+    const std::vector<Mark> marks = marks_;
+    PrintBoard();
+    DrawMarks(marks);
+}
+
+// The pieces are drawn at the size of a square's inside. The logo, no piece of the game, is
+// scaled smoothly.
+void F_Board::DrawPictures() {
+    const int size = Px(360) - 1;
+    for (const auto& [box, name] : pictures_) {
+        if (box != Picture1) {
+            box->SetPicture(PieceArt(name, size));
+            continue;
+        }
+        const QImage logo = QImage(":/images/logo.png").convertToFormat(QImage::Format_RGB32);
+        box->SetPicture(zoom_ == 100 ? logo
+                                     : logo.scaled(box->Image().size(), Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation));
+    }
+    for (const auto& [mask, name] :
+         {std::pair{&PM, "PM"}, {&KM, "KM"}, {&BM, "BM"}, {&RM, "RM"}, {&QM, "QM"}, {&KKM, "KKM"}})
+        *mask = PieceArt(name, size);
+}
+
+// A press on one of the player's pieces and a move: the piece is picked as by a click and
+// follows the pointer; the square it left shows empty, with its frame.
+void F_Board::StartDrag(int16_t index) {
+    int16_t file, rank;
+    SquareOfIndex(file, rank, index);
+    if (engineBusy_ || CkEdit->checkState() == Qt::Checked || ostrand::Board(file, rank) >= 0)
+        return;
+    if (ClickState != 2 || FromFile != file || FromRank != rank) c_Click(index);
+    if (ClickState != 2) return;
+    dragFrom_ = index;
+    PictureBox& square = c(index);
+    const QImage shown = square.Image().copy();
+    // The piece alone: where the mask is black.
+    QImage piece(shown.size(), QImage::Format_ARGB32);
+    piece.fill(Qt::transparent);
+    const QImage& mask = *[this, file, rank] {
+        switch (std::abs(ostrand::Board(file, rank))) {
+            case ostrand::Piece::Pawn: return &PM;
+            case ostrand::Piece::Knight: return &KM;
+            case ostrand::Piece::Bishop: return &BM;
+            case ostrand::Piece::Rook: return &RM;
+            case ostrand::Piece::Queen: return &QM;
+            default: return &KKM;
+        }
+    }();
+    for (int y = 0; y < piece.height() && y < mask.height(); ++y)
+        for (int x = 0; x < piece.width() && x < mask.width(); ++x)
+            if ((mask.pixel(x, y) & 0xFFFFFF) == 0) piece.setPixel(x, y, shown.pixel(x, y));
+    dragged_->setPixmap(QPixmap::fromImage(piece));
+    dragged_->resize(piece.size());
+    dragged_->raise();
+    dragged_->show();
+    Redraw(index, false);
+}
+
+void F_Board::Drag(const QPoint& global) {
+    if (dragFrom_ == 0) return;
+    dragged_->move(mapFromGlobal(global) - dragged_->rect().center());
+}
+
+// Dropped on another square, the piece goes there as by a second click, refusals and all;
+// anywhere else it goes back and stays picked.
+void F_Board::Drop(const QPoint& global) {
+    if (dragFrom_ == 0) return;
+    const int16_t from = std::exchange(dragFrom_, int16_t{0});
+    dragged_->hide();
+    const int16_t to = SquareAt(global);
+    if (to != 0 && to != from && !engineBusy_) {
+        c_Click(to);
+        return;
+    }
+    Redraw(from, true);
+}
+
+// A square drawn afresh, with or without its piece, keeps its frames and dots.
+void F_Board::Redraw(int16_t index, bool withPiece) {
+    std::vector<Mark> kept, here;
+    for (const Mark& mark : marks_)
+        (mark.index == index ? here : kept).push_back(mark);
+    marks_ = kept;
+    int16_t file, rank;
+    SquareOfIndex(file, rank, index);
+    if (withPiece)
+        DrawSquare(file, rank);
+    else
+        c(index).Clear();
+    DrawMarks(here);
+}
+
+void F_Board::DrawMarks(const std::vector<Mark>& marks) {
+    for (const Mark& mark : marks) {
+        if (mark.frame.isValid())
+            FrameSquare(mark.index, mark.frame);
+        else
+            DotSquare(mark.index);
+    }
+}
+
+int16_t F_Board::SquareAt(const QPoint& global) const {
+    QWidget* under = childAt(mapFromGlobal(global));
+    for (int16_t i = 1; i <= 64; ++i)
+        if (under == &c(i)) return i;
+    return 0;
 }
 
 // The form keeps its look while the engine works, so that the statistics stay readable as

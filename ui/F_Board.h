@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Display.h"
 
@@ -66,6 +68,17 @@ class F_Board : public QWidget, public ostrand::Display {
     // answer in the engine's place, for a game that has ended by rules the engine does not
     // know. Nothing, or no owner, lets the engine answer.
     std::function<std::optional<std::string>(const std::string& command)> AnswerFirst;
+
+    // The zoom steps, in per cent of the design size.
+    static constexpr int Zooms[] = {100, 150, 200, 300};
+    // Lays the whole form out and draws its pictures at one of the steps; frames and dots
+    // on the board stay.
+    void SetZoom(int percent);
+    int Zoom() const { return zoom_; }
+    // With the option on, a picked piece's legal target squares get a dot.
+    void SetShowLegalMoves(bool show);
+    // Frames a move's two squares in green, until the board is next drawn.
+    void ShowHint(int16_t fromFile, int16_t fromRank, int16_t toFile, int16_t toRank);
 
     // Window state.
     int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
@@ -167,11 +180,48 @@ class F_Board : public QWidget, public ostrand::Display {
     static int16_t SquareIndex(int16_t file, int16_t rank);
     static void SquareOfIndex(int16_t& file, int16_t& rank, int16_t index);
     void FrameSquare(int16_t index, const QColor& colour);
+    // A dot in the middle of the square, until the next clear.
+    void DotSquare(int16_t index);
+    void DotLegalTargets();
+    // Draws one square from the engine's board, without frames or dots.
+    void DrawSquare(int16_t file, int16_t rank);
+    // Places a control at its place in the design, in twips, at the zoom in force.
+    void Place(QWidget* control, const QRect& twips);
+    int Px(double twips) const;
+    QRect OnScreen(const QRect& twips) const;
+    void PlaceSquare(int16_t index);
+    // The drawing of the pictures at the zoom in force.
+    void DrawPictures();
+    struct Mark;
+    void Redraw(int16_t index, bool withPiece);
+    void DrawMarks(const std::vector<Mark>& marks);
+    void StartDrag(int16_t index);
+    void Drag(const QPoint& global);
+    void Drop(const QPoint& global);
+    int16_t SquareAt(const QPoint& global) const;
     // The command to the engine, unless AnswerFirst answers it.
     std::string Send(const std::string& command);
     QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
 
     std::array<PictureBox*, 64> squares_{};
+    // Where each square stands in the design (left, top in twips); rotation moves them.
+    std::array<QPoint, 64> squarePlaces_{};
+    // Every other control with its place in the design.
+    std::vector<std::pair<QWidget*, QRect>> places_;
+    // The picture boxes with their pictures' names.
+    std::vector<std::pair<PictureBox*, QString>> pictures_;
+    int zoom_ = 100;
+    // What is drawn over the pieces since the last PrintBoard: frames, and dots (no colour).
+    struct Mark {
+        int16_t index;
+        QColor frame;
+    };
+    std::vector<Mark> marks_;
+    bool showLegalMoves_ = false;
+    // The piece under the pointer while it is dragged, and the square it comes from (0: no
+    // drag).
+    QLabel* dragged_ = nullptr;
+    int16_t dragFrom_ = 0;
     // What the engine last wrote to the five statistics lines and the bar, shown or not.
     std::array<QString, 5> statistics_;
     int progressValue_ = 0;

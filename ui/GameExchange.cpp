@@ -200,10 +200,11 @@ void GameExchange::SaveGameAsPgn() {
 QString GameExchange::GameText() const {
     const GameRecord& record = host_.Record();
     if (!record.HasGame()) return {};
-    const chess::PgnGame game =
-        record.Pgn(PlayerName, EngineName().toStdString(),
-                   QDate::currentDate().toString("yyyy.MM.dd").toStdString(), host_.PgnResult(),
-                   host_.Termination());
+    chess::PgnGame game = record.Pgn(PlayerName, EngineName().toStdString(),
+                                     QDate::currentDate().toString("yyyy.MM.dd").toStdString(),
+                                     host_.PgnResult(), host_.Termination());
+    if (const std::string control = host_.TimeControlTag(); !control.empty())
+        game.SetTag("TimeControl", control);
     return QString::fromStdString(chess::WritePgn(game));
 }
 

@@ -35,6 +35,8 @@ class GameExchange : public QObject {
         // The game's result as PGN writes it, and how it ended when the engine does not know.
         virtual std::string PgnResult() const = 0;
         virtual std::string Termination() const = 0;
+        // The time control of a timed game as PGN writes it ("300+0"); empty without a clock.
+        virtual std::string TimeControlTag() const = 0;
         // The dialogs: an empty name or nothing for Cancel; ChooseGame returns the index of
         // one of games.
         virtual QString AskOpenFileName(const QString& folder) = 0;

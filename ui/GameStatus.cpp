@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "MoveGenerator.h"
+#include "StandardChess.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -25,12 +26,33 @@ Outcome GameOutcome() {
     return Outcome::Open;
 }
 
-// The endings the engine does not know: the players' word first, then the draw rules.
+// Whether the side whose time is not up could still mate: else a flag's fall draws.
+bool OtherCanMate(const GameRecord& record) {
+    const bool playerFlagged = record.Settled() == GameRecord::Settlement::PlayerOutOfTime;
+    const ostrand::chess::Colour engine = record.Engine();
+    const ostrand::chess::Colour player = engine == ostrand::chess::Colour::White
+                                              ? ostrand::chess::Colour::Black
+                                              : ostrand::chess::Colour::White;
+    return ostrand::chess::CanMate(record.Final(), playerFlagged ? engine : player);
+}
+
+// The endings the engine does not know: the players' word or a clock first, then the draw
+// rules.
 std::string EndingBeyondTheEngine(const GameRecord& record) {
     switch (record.Settled()) {
         case GameRecord::Settlement::PlayerResigned:
             return QT_TRANSLATE_NOOP("status", "You resigned — Ostrand wins");
         case GameRecord::Settlement::DrawAgreed: return QT_TRANSLATE_NOOP("status", "Draw agreed");
+        case GameRecord::Settlement::PlayerOutOfTime:
+            return OtherCanMate(record)
+                       ? QT_TRANSLATE_NOOP("status", "Your time is up — Ostrand wins")
+                       : QT_TRANSLATE_NOOP("status",
+                                           "Your time is up, but Ostrand cannot mate — draw");
+        case GameRecord::Settlement::EngineOutOfTime:
+            return OtherCanMate(record)
+                       ? QT_TRANSLATE_NOOP("status", "Ostrand's time is up — you win")
+                       : QT_TRANSLATE_NOOP("status",
+                                           "Ostrand's time is up, but you cannot mate — draw");
         case GameRecord::Settlement::None: break;
     }
     switch (record.DrawnBy()) {
@@ -68,8 +90,13 @@ std::string PgnResult(const GameRecord& record, bool playerIsWhite) {
         case Outcome::Draw: return "1/2-1/2";
         case Outcome::Open: break;
     }
-    if (record.Settled() == GameRecord::Settlement::PlayerResigned)
-        return playerIsWhite ? "0-1" : "1-0";
+    const bool playerLost =
+        record.Settled() == GameRecord::Settlement::PlayerResigned ||
+        (record.Settled() == GameRecord::Settlement::PlayerOutOfTime && OtherCanMate(record));
+    const bool engineLost =
+        record.Settled() == GameRecord::Settlement::EngineOutOfTime && OtherCanMate(record);
+    if (playerLost) return playerIsWhite ? "0-1" : "1-0";
+    if (engineLost) return playerIsWhite ? "1-0" : "0-1";
     return EndedBeyondTheEngine(record) ? "1/2-1/2" : "*";
 }
 
@@ -78,6 +105,8 @@ std::string Termination(const GameRecord& record) {
     switch (record.Settled()) {
         case GameRecord::Settlement::PlayerResigned: return "Player resigned";
         case GameRecord::Settlement::DrawAgreed: return "Draw by agreement";
+        case GameRecord::Settlement::PlayerOutOfTime:
+        case GameRecord::Settlement::EngineOutOfTime: return "time forfeit";
         case GameRecord::Settlement::None: break;
     }
     return EndingBeyondTheEngine(record);
@@ -104,6 +133,26 @@ std::string RefusalReason(const std::string& move) {
     if (!castling && WhiteAttacks(tx, ty) == 0)
         return QT_TRANSLATE_NOOP("status", "That piece cannot move there");
     return QT_TRANSLATE_NOOP("status", "Your king would be in check");
+}
+
+std::vector<std::pair<int, int>> LegalTargets(int file, int rank) {
+    using namespace ostrand;
+    std::vector<std::pair<int, int>> targets;
+    if (Board(file, rank) >= 0 || GameOutcome() != Outcome::Open) return targets;
+    ClearAttackMaps();
+    MarkWhitePieceTargets(file, rank);
+    const Grid reachable = WhiteAttacks;
+    const bool king = file == 5 && rank == 1 && Board(5, 1) == -Piece::King;
+    for (int y = 1; y <= 8; ++y) {
+        for (int x = 1; x <= 8; ++x) {
+            const bool castling = king && y == 1 &&
+                                  ((x == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
+                                   (x == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
+            const bool reaches = castling || reachable(x, y) != 0;
+            if (reaches && WhiteInCheckAfter(file, rank, x, y) != Yes) targets.emplace_back(x, y);
+        }
+    }
+    return targets;
 }
 
 }  // namespace status

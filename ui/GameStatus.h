@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "GameRecord.h"
 
@@ -25,5 +27,8 @@ std::string GameStatus(const GameRecord& record);
 // Why the engine refused the player's move text ("Error"): the piece cannot reach the
 // square, or the move would leave the player's king attacked.
 std::string RefusalReason(const std::string& move);
+// The squares (file, rank) the player's piece on (file, rank) may move to, as the engine
+// would accept the move now: none once the game is over.
+std::vector<std::pair<int, int>> LegalTargets(int file, int rank);
 
 }  // namespace status

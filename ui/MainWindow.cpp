@@ -3,12 +3,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -17,16 +23,20 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
+#include "Hint.h"
 #include "Language.h"
 #include "Messages.h"
 #include "MoveList.h"
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
+#include "TimePlan.h"
 #include "Version.h"
 
 namespace chess = ostrand::chess;
@@ -41,7 +51,13 @@ QString Shown(const std::string& text) {
 constexpr const char* LevelKey = "level";
 constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* LanguageKey = "language";
+constexpr const char* ZoomKey = "zoom";
+constexpr const char* LegalMovesKey = "showLegalMoves";
+constexpr const char* TimeControlKey = "timeControl";
 constexpr const char* MoveListKey = "showMoveList";
+
+// The Time control menu's choices besides None and Custom.
+constexpr const char* TimeControls[] = {"1+0", "3+2", "5+0", "10+5", "15+10", "30+0"};
 
 QString PgnFilter() {
     return MainWindow::tr("PGN games (*.pgn *.PGN);;All files (*)");
@@ -88,6 +104,10 @@ QString HowToPlayText() {
             "position</b> (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if "
             "it is its turn. <b>Save game as PGN</b>, <b>Copy game</b> (Ctrl+Shift+C) and <b>Open "
             "PGN</b> keep and replay whole games, which other chess programs read too."),
+        MainWindow::tr(
+            "You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
+            "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays "
+            "the next games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window."),
     };
     QString text;
     for (const QString& paragraph : paragraphs)
@@ -100,15 +120,21 @@ QString HowToPlayText() {
 MainWindow::MainWindow(F_Board* board)
     : board_(board ? board : new F_Board),
       moveList_(new MoveList),
-      exchange_(new GameExchange(*this, this)) {
-    // The form keeps its place at the top left; the move list stands beside it, as high as
-    // the form.
+      exchange_(new GameExchange(*this, this)),
+      clock_(new ChessClock) {
+    // The form keeps its place at the top left; beside it stand the clocks and, under them,
+    // the move list, as high as the form.
     auto* central = new QWidget;
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(board_, 0, Qt::AlignTop);
-    row->addWidget(moveList_);
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(0);
+    side->addWidget(clock_);
+    side->addWidget(moveList_);
+    row->addLayout(side);
     moveList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
@@ -130,6 +156,8 @@ MainWindow::MainWindow(F_Board* board)
     connect(board_, &F_Board::EngineBusyChanged, this, &MainWindow::OnEngineBusy);
     connect(board_, &F_Board::DepthReported, this, [this](int depth) {
         thinking_ = true;
+        // The player's move is in: the engine's clock runs while it thinks.
+        if (clock_->Running() == ChessClock::Side::Player) clock_->Press(ChessClock::Side::Player);
         SetStatus(tr("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
@@ -139,6 +167,7 @@ MainWindow::MainWindow(F_Board* board)
         Notify(saved ? tr("Saved to %1").arg(where) : tr("Loaded from %1").arg(where));
     });
     board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
+    connect(clock_, &ChessClock::Flagged, this, &MainWindow::OnFlagged);
     connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
     QSettings settings = Preferences();
@@ -146,6 +175,11 @@ MainWindow::MainWindow(F_Board* board)
     SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
+    showLegalMoves_->setChecked(settings.value(LegalMovesKey, false).toBool());
+    SetZoom(settings.value(ZoomKey, 100).toInt(), false);
+    SetTimeControl(
+        TimeControl::Parse(settings.value(TimeControlKey).toString()).value_or(TimeControl{}),
+        false);
     showMoveList_->setChecked(settings.value(MoveListKey, true).toBool());
     moveList_->setVisible(showMoveList_->isChecked());
     UpdateActions();
@@ -186,6 +220,26 @@ void MainWindow::BuildMenus() {
     game->addSeparator();
     copyGame_ = add(game, tr("Copy &game"), "copyGame", QKeySequence("Ctrl+Shift+C"),
                     [this] { exchange_->CopyGame(); });
+    QMenu* time = game->addMenu(tr("&Time control"));
+    timeControls_ = new QActionGroup(this);
+    const auto addControl = [this, time](const QString& text, const QString& name,
+                                         const std::optional<TimeControl>& control) {
+        QAction* action = time->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        timeControls_->addAction(action);
+        if (control) {
+            action->setData(control->Text());
+            connect(action, &QAction::triggered, this,
+                    [this, control] { SetTimeControl(*control); });
+        }
+        return action;
+    };
+    addControl(tr("None"), "timeNone", TimeControl{});
+    for (const char* control : TimeControls)
+        addControl(control, QString("time%1").arg(control), TimeControl::Parse(control));
+    customTime_ = addControl(tr("Custom…"), "timeCustom", std::nullopt);
+    connect(customTime_, &QAction::triggered, this, &MainWindow::ChooseTimeControl);
     game->addSeparator();
     offerDraw_ =
         add(game, tr("Offer a &draw"), "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
@@ -208,6 +262,7 @@ void MainWindow::BuildMenus() {
         add(move, tr("Move &now"), "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
     force_ = add(move, tr("&Force"), "force", QKeySequence("Ctrl+F"),
                  [board] { board->BtnForce_Click(); });
+    hint_ = add(move, tr("&Hint"), "hint", QKeySequence(Qt::Key_H), &MainWindow::ShowHint);
     move->addSeparator();
     QMenu* level = move->addMenu(tr("&Level"));
     levels_ = new QActionGroup(this);
@@ -228,6 +283,28 @@ void MainWindow::BuildMenus() {
         Preferences().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
+    showLegalMoves_ = add(view, tr("Show &legal moves"), "showLegalMoves", QKeySequence(), [this] {
+        UpdateActions();
+        Preferences().setValue(LegalMovesKey, showLegalMoves_->isChecked());
+    });
+    showLegalMoves_->setCheckable(true);
+    QMenu* zoom = view->addMenu(tr("&Zoom"));
+    zooms_ = new QActionGroup(this);
+    for (int percent : F_Board::Zooms) {
+        QAction* action = zoom->addAction(QString("%1 %").arg(percent));
+        action->setObjectName(QString("zoom%1").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        if (percent == 100) action->setShortcut(QKeySequence("Ctrl+0"));
+        zooms_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { SetZoom(percent); });
+    }
+    zoom->addSeparator();
+    QAction* zoomIn =
+        add(zoom, tr("Zoom &in"), "zoomIn", QKeySequence::ZoomIn, [this] { StepZoom(1); });
+    // Ctrl+= too: on many keyboards "+" needs Shift.
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
+    add(zoom, tr("Zoom &out"), "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
     showMoveList_ = add(view, tr("Move &list"), "showMoveList", QKeySequence(), [this] {
         moveList_->setVisible(showMoveList_->isChecked());
         Preferences().setValue(MoveListKey, showMoveList_->isChecked());
@@ -308,6 +385,7 @@ void MainWindow::ShowGame() {
     board_->PrintBoard();
     board_->FrameEngineMove(LastEngineMove());
     SetStatus(Shown(status::GameStatus(record_)));
+    FollowClock();
     UpdateActions();
 }
 
@@ -330,7 +408,10 @@ std::string MainWindow::LastEngineMove() const {
 
 // An ending the engine does not know is announced as it announces a mate.
 void MainWindow::AnnounceEnding() {
-    if (status::EndedBeyondTheEngine(record_) && record_.Settled() == GameRecord::Settlement::None)
+    using Settlement = GameRecord::Settlement;
+    const Settlement settled = record_.Settled();
+    if (status::EndedBeyondTheEngine(record_) && settled != Settlement::PlayerResigned &&
+        settled != Settlement::DrawAgreed)
         Announce(Shown(status::GameResult(record_)));
 }
 
@@ -383,6 +464,68 @@ void MainWindow::SetLevel(int depth) {
     Preferences().setValue(LevelKey, depth);
 }
 
+void MainWindow::ShowHint() {
+    if (board_->EngineBusy()) return;
+    const bool open = status::GameResult(record_).empty();
+    const std::optional<Hint> hint = open ? FindHint(record_, *board_) : std::nullopt;
+    // The player's flag may have fallen while the engine searched.
+    SettleOnTime();
+    if (open && !status::GameResult(record_).empty()) return;
+    if (!hint) {
+        SetStatus(tr("No hint in this position"));
+        return;
+    }
+    board_->ShowHint(static_cast<int16_t>(hint->fromFile), static_cast<int16_t>(hint->fromRank),
+                     static_cast<int16_t>(hint->toFile), static_cast<int16_t>(hint->toRank));
+    SetStatus(tr("Hint: %1").arg(QString::fromStdString(hint->san)));
+}
+
+void MainWindow::SetZoom(int percent, bool keep) {
+    if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
+        percent = 100;
+    board_->SetZoom(percent);
+    // The menus, the status line and the clocks grow with the form.
+    if (!barHeights_) {
+        barHeights_ = {menuBar()->sizeHint().height(), statusBar()->sizeHint().height()};
+        listDesign_ = {moveList_->width(), moveList_->verticalHeader()->defaultSectionSize()};
+        for (int column = 0; column < moveList_->columnCount(); ++column)
+            listDesign_.push_back(moveList_->columnWidth(column));
+    }
+    const double scale = percent / 100.0;
+    QFont font = QApplication::font(menuBar());
+    font.setPointSizeF(font.pointSizeF() * scale);
+    menuBar()->setFont(font);
+    font = QApplication::font(statusBar());
+    font.setPointSizeF(font.pointSizeF() * scale);
+    statusBar()->setFont(font);
+    // Their paddings do not grow with the font: the bars keep their proportion instead.
+    menuBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->first * scale)));
+    statusBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->second * scale)));
+    clock_->SetScale(scale);
+    const auto scaled = [scale](int pixels) {
+        return static_cast<int>(std::lround(pixels * scale));
+    };
+    font = QApplication::font(moveList_);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    moveList_->setFont(font);
+    moveList_->setFixedWidth(scaled(listDesign_[0]));
+    moveList_->verticalHeader()->setDefaultSectionSize(scaled(listDesign_[1]));
+    for (int column = 0; column < moveList_->columnCount(); ++column)
+        moveList_->setColumnWidth(column, scaled(listDesign_[static_cast<size_t>(column) + 2]));
+    moveList_->resizeRowsToContents();
+    for (QAction* action : zooms_->actions())
+        action->setChecked(action->data().toInt() == percent);
+    if (keep) Preferences().setValue(ZoomKey, percent);
+}
+
+void MainWindow::StepZoom(int step) {
+    const auto* now =
+        std::find(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), board_->Zoom());
+    const auto index = std::clamp<std::ptrdiff_t>(now - std::begin(F_Board::Zooms) + step, 0,
+                                                  std::size(F_Board::Zooms) - 1);
+    SetZoom(F_Board::Zooms[index]);
+}
+
 QString MainWindow::LanguageSetting() {
     return Preferences().value(LanguageKey).toString();
 }
@@ -430,6 +573,10 @@ void MainWindow::OnGameStarted() {
     }
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
     SetStatus(Shown(status::GameStatus(record_)));
+    // The new game's clocks, on the control chosen for it, run from now.
+    flagged_.reset();
+    clock_->Start(nextControl_);
+    FollowClock();
     UpdateActions();
 }
 
@@ -446,13 +593,25 @@ void MainWindow::OnGameChanged(const QString& command) {
         text = status::RefusalReason(command.toStdString());
     SetStatus(Shown(text));
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
+    FollowClock();
     UpdateActions();
     // The editor's positions are set up a piece at a time; only play announces an ending.
     if (added && board_->CkEdit->checkState() != Qt::Checked) AnnounceEnding();
+    SettleOnTime();
 }
 
 void MainWindow::OnEngineBusy(bool busy) {
     if (!busy) thinking_ = false;
+    // On a clock the engine thinks by the budget its time allows, as in the UCI mode.
+    const TimeControl& control = clock_->Control();
+    if (busy && control.Timed()) {
+        ostrand::GoClock go;
+        go.timeLeft = clock_->Remaining(ChessClock::Side::Engine);
+        go.increment = std::llround(control.increment * 1000);
+        ostrand::SearchBudget = ostrand::PlanBudget(go);
+    } else {
+        ostrand::SearchBudget = {};
+    }
     UpdateActions();
     // The command's handler finishes first; then the window closes as asked.
     if (!busy && closeWhenIdle_) QTimer::singleShot(0, this, &QWidget::close);
@@ -463,9 +622,12 @@ void MainWindow::OnEngineBusy(bool busy) {
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
     for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
-                            savePgn_, copyGame_, force_, rotate_, howToPlay_, about_})
+                            savePgn_, copyGame_, force_, hint_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
-    const bool open = idle && record_.HasGame() && status::GameResult(record_).empty();
+    const bool going = record_.HasGame() && status::GameResult(record_).empty();
+    const bool open = idle && going;
+    // A game over takes no more moves: no dots that promise one.
+    board_->SetShowLegalMoves(going && showLegalMoves_->isChecked());
     resign_->setEnabled(open);
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
@@ -512,6 +674,88 @@ std::string MainWindow::PgnResult() const {
 
 std::string MainWindow::Termination() const {
     return status::Termination(record_);
+}
+
+std::string MainWindow::TimeControlTag() const {
+    return clock_->Control().Timed() ? clock_->Control().PgnTag() : std::string();
+}
+
+void MainWindow::SetTimeControl(const TimeControl& control, bool keep) {
+    nextControl_ = control;
+    bool listed = false;
+    for (QAction* action : timeControls_->actions()) {
+        const bool chosen =
+            action != customTime_ &&
+            TimeControl::Parse(action->data().toString()).value_or(TimeControl{}) == control;
+        action->setChecked(chosen);
+        listed = listed || chosen;
+    }
+    customTime_->setChecked(!listed);
+    customTime_->setText(listed ? tr("Custom…") : tr("Custom (%1)…").arg(control.Text()));
+    if (keep) Preferences().setValue(TimeControlKey, control.Timed() ? control.Text() : QString());
+    if (keep && control != clock_->Control())
+        Notify(tr("The time control takes effect with the next new game"));
+}
+
+void MainWindow::ChooseTimeControl() {
+    const TimeControl current = nextControl_.Timed() ? nextControl_ : TimeControl{5, 0};
+    if (const std::optional<TimeControl> control = AskTimeControl(current))
+        SetTimeControl(*control);
+    else
+        SetTimeControl(nextControl_, false);
+}
+
+std::optional<TimeControl> MainWindow::AskTimeControl(const TimeControl& current) {
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Time control"));
+    auto* form = new QFormLayout(&dialog);
+    auto* minutes = new QDoubleSpinBox(&dialog);
+    minutes->setRange(0.1, 1440);
+    minutes->setDecimals(1);
+    minutes->setValue(current.minutes);
+    auto* increment = new QDoubleSpinBox(&dialog);
+    increment->setRange(0, 3600);
+    increment->setDecimals(1);
+    increment->setValue(current.increment);
+    form->addRow(tr("Minutes for the game:"), minutes);
+    form->addRow(tr("Seconds added after each move:"), increment);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return TimeControl{minutes->value(), increment->value()};
+}
+
+void MainWindow::FollowClock() {
+    using Side = ChessClock::Side;
+    if (!record_.HasGame() || !status::GameResult(record_).empty()) {
+        clock_->Stop();
+        return;
+    }
+    const bool engineToMove = record_.Final().toMove == record_.Engine();
+    if (clock_->Running() == Side::Engine && !engineToMove)
+        clock_->Press(Side::Engine);
+    else
+        clock_->Run(engineToMove ? Side::Engine : Side::Player);
+}
+
+// A search on a fallen flag stops at once; the game ends when the engine has answered.
+void MainWindow::OnFlagged(ChessClock::Side side) {
+    flagged_ = side;
+    if (thinking_) ostrand::StopRequested = true;
+    if (!board_->EngineBusy()) SettleOnTime();
+}
+
+void MainWindow::SettleOnTime() {
+    if (!flagged_) return;
+    const ChessClock::Side side = *std::exchange(flagged_, std::nullopt);
+    if (!record_.HasGame() || !status::GameResult(record_).empty()) return;
+    record_.Settle(side == ChessClock::Side::Player ? GameRecord::Settlement::PlayerOutOfTime
+                                                    : GameRecord::Settlement::EngineOutOfTime);
+    PushNewStep();
+    ShowGame();
+    AnnounceEnding();
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {

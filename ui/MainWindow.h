@@ -7,7 +7,10 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
+#include "ChessClock.h"
 #include "GameExchange.h"
 #include "GameHistory.h"
 
@@ -52,8 +55,20 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void SetLevel(int depth);
     // Keeps code ("de"; empty for the system's) as the language of the next start.
     void SetLanguage(const QString& code);
+    // The engine's suggestion for the player's move: framed in green on the board and named
+    // in the status line.
+    void ShowHint();
+    // One of the form's zoom steps, kept in the settings when keep is true.
+    void SetZoom(int percent, bool keep = true);
+    // The next step up (+1) or down (-1).
+    void StepZoom(int step);
+    // The time control of the next new games, kept in the settings when keep is true.
+    void SetTimeControl(const TimeControl& control, bool keep = true);
+    ChessClock& Clock() const { return *clock_; }
     void ShowHowToPlay();
     void ShowAbout();
+    // Asks for a time control of the player's own and makes it the next games' one.
+    void ChooseTimeControl();
     // Ends the game as a loss for the player.
     void Resign();
     // The engine accepts when its last search found it at least a pawn behind; otherwise
@@ -71,6 +86,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     std::optional<int> ChooseGame(const QStringList& games) override;
     // A message box with a warning.
     void Warn(const QString& title, const QString& text) override;
+    // Minutes and seconds a move of one's own; nothing for Cancel.
+    virtual std::optional<TimeControl> AskTimeControl(const TimeControl& current);
     // A message box that tells how the game ended.
     virtual void Announce(const QString& text);
 
@@ -106,6 +123,12 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void Notify(const QString& text) override;
     std::string PgnResult() const override;
     std::string Termination() const override;
+    std::string TimeControlTag() const override;
+    // The clock of the side to move runs, none once the game is over.
+    void FollowClock();
+    void OnFlagged(ChessClock::Side side);
+    // Ends the game on time for the side whose flag fell, once the engine has answered.
+    void SettleOnTime();
 
     F_Board* board_;
     MoveList* moveList_;
@@ -136,9 +159,22 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* last_;
     QAction* moveNow_;
     QAction* force_;
+    QAction* hint_;
     QActionGroup* levels_;
     QAction* rotate_;
     QAction* showStatistics_;
+    QActionGroup* zooms_;
+    QAction* showLegalMoves_;
+    QActionGroup* timeControls_;
+    QAction* customTime_;
+    ChessClock* clock_;
+    // The menu bar's and the status line's heights at 100 %.
+    std::optional<std::pair<int, int>> barHeights_;
+    // The move list's width, row height and column widths at 100 %.
+    std::vector<int> listDesign_;
+    TimeControl nextControl_;
+    // A side whose time ran out while the engine was busy.
+    std::optional<ChessClock::Side> flagged_;
     QAction* showMoveList_;
     QAction* howToPlay_;
     QAction* about_;

@@ -1,14 +1,18 @@
 #include "PictureBox.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-PictureBox::PictureBox(const QRect& geometry, QWidget* parent)
-    : QWidget(parent),
-      image_(std::max(geometry.width() - 2, 1), std::max(geometry.height() - 2, 1),
-             QImage::Format_RGB32) {
+PictureBox::PictureBox(const QRect& geometry, QWidget* parent) : QWidget(parent) {
+    SetGeometry(geometry);
+}
+
+void PictureBox::SetGeometry(const QRect& geometry) {
     setGeometry(geometry);
+    image_ = QImage(std::max(geometry.width() - 2, 1), std::max(geometry.height() - 2, 1),
+                    QImage::Format_RGB32);
     Clear();
 }
 
@@ -62,9 +66,27 @@ void PictureBox::paintEvent(QPaintEvent*) {
 // A click is a press and a release of the left button on the box, as with a button.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
+    dragging_ = false;
+    pressedAt_ = event->position().toPoint();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressed_ || !draggable_) return;
+    if (!dragging_) {
+        const QPoint moved = event->position().toPoint() - pressedAt_;
+        if (moved.manhattanLength() < QApplication::startDragDistance()) return;
+        dragging_ = true;
+        emit dragStarted();
+    }
+    emit dragMoved(event->globalPosition().toPoint());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        pressed_ = dragging_ = false;
+        emit dropped(event->globalPosition().toPoint());
+        return;
+    }
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -16,6 +16,11 @@ class PictureBox : public QWidget {
 
     // The box keeps the size it is made with; its image is the area inside the border.
     PictureBox(const QRect& geometry, QWidget* parent);
+    // A new place and size: the image takes the new inside, cleared.
+    void SetGeometry(const QRect& geometry);
+    // A draggable box reports a press followed by a move beyond the drag distance as a drag
+    // instead of a click.
+    void SetDraggable(bool draggable) { draggable_ = draggable; }
 
     QColor Background() const { return background_; }
     // Also clears the image to the new colour.
@@ -33,10 +38,15 @@ class PictureBox : public QWidget {
 
   signals:
     void clicked();
+    // A drag began; it moves on and ends where the pointer is, in global coordinates.
+    void dragStarted();
+    void dragMoved(const QPoint& global);
+    void dropped(const QPoint& global);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
@@ -45,4 +55,7 @@ class PictureBox : public QWidget {
     QImage image_;
     Look appearance_ = Look::Flat;
     bool pressed_ = false;
+    bool draggable_ = false;
+    bool dragging_ = false;
+    QPoint pressedAt_;
 };

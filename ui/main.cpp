@@ -2,12 +2,16 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <utility>
 
+#include "ChessClock.h"
 #include "Display.h"
+#include "F_Board.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "Version.h"
@@ -15,6 +19,8 @@
 namespace {
 
 constexpr const char* FenOption = "fen";
+constexpr const char* ClockOption = "clock";
+constexpr const char* ZoomOption = "zoom";
 constexpr const char* LangOption = "lang";
 
 void Describe(QCommandLineParser& parser) {
@@ -28,6 +34,15 @@ void Describe(QCommandLineParser& parser) {
     parser.addOption(
         {FenOption, QCoreApplication::translate("main", "Start from the position FEN (quote it)."),
          "FEN"});
+    parser.addOption(
+        {ClockOption,
+         QCoreApplication::translate(
+             "main", "Play on a clock: M minutes (decimals allowed) plus S seconds a move."),
+         "M+S"});
+    parser.addOption(
+        {ZoomOption,
+         QCoreApplication::translate("main", "Show the board at PERCENT: 100, 150, 200 or 300."),
+         "PERCENT"});
     parser.addOption(
         {LangOption,
          QCoreApplication::translate("main",
@@ -118,7 +133,39 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    int zoom = 0;
+    if (parser.isSet(ZoomOption)) {
+        bool number = false;
+        zoom = parser.value(ZoomOption).toInt(&number);
+        if (!number ||
+            std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), zoom) == 0) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(QCoreApplication::translate(
+                                        "main", "--zoom takes 100, 150, 200 or 300, not %1")
+                                        .arg(parser.value(ZoomOption))));
+            return 1;
+        }
+    }
+
+    std::optional<TimeControl> clock;
+    if (parser.isSet(ClockOption)) {
+        clock = TimeControl::Parse(parser.value(ClockOption));
+        if (!clock) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(QCoreApplication::translate(
+                                        "main",
+                                        "--clock takes minutes and seconds a move, as in 5+0 or "
+                                        "0.5+1, not %1")
+                                        .arg(parser.value(ClockOption))));
+            return 1;
+        }
+    }
+
     MainWindow window;
+    // For this run only, as --zoom.
+    if (clock) window.SetTimeControl(*clock, false);
+    // For this run only: the View menu's choice stays as it was kept.
+    if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();
     window.show();
     // Once the window stands on the screen, so that the message box of a bad file or position

@@ -22,6 +22,7 @@
 #include "LinkLabel.h"
 #include "PictureBox.h"
 #include "Search.h"
+#include "Support.h"
 #include "Variables.h"
 
 namespace {
@@ -196,6 +197,18 @@ class F_BoardTest : public QObject {
 
     static void Pick(F_Board& window, PictureBox* F_Board::*control) {
         QTest::mouseClick(window.*control, Qt::LeftButton);
+    }
+
+    // Presses on a square, moves the pointer to a point of the form and lets go there; the
+    // pressed square has the mouse all along, as under a real pointer.
+    static void Drag(F_Board& window, int file, int rank, const QPoint& to) {
+        PictureBox& from = window.c(Index(file, rank));
+        const QPoint start = from.rect().center();
+        const QPoint end = to - from.pos();
+        QTest::mousePress(&from, Qt::LeftButton, {}, start);
+        QTest::mouseMove(&from, (start + end) / 2);
+        QTest::mouseMove(&from, end);
+        QTest::mouseRelease(&from, Qt::LeftButton, {}, end);
     }
 
     static QPoint Place(const F_Board& window, int file, int rank) {
@@ -750,6 +763,113 @@ class F_BoardTest : public QObject {
         QCOMPARE(window->LastReply.size(), size_t{4});
         QCOMPARE(ostrand::Board(6, 3), int16_t{-ostrand::Piece::Knight});
         QVERIFY(window->messages.empty());
+    }
+
+    // A drop is the second click; a drop off the board keeps the piece picked.
+    void aDraggedPieceMovesAsTwoClicksWould_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("moveCount");
+        QTest::addColumn<int>("clickState");
+        QTest::addColumn<QString>("reply");
+        QTest::newRow("legal") << QPoint(5, 2) << QPoint(5, 4) << 2 << 1 << "";
+        QTest::newRow("refused") << QPoint(5, 2) << QPoint(5, 5) << 0 << 1 << "Error";
+        QTest::newRow("off the board") << QPoint(7, 1) << QPoint(0, 0) << 0 << 2 << "OK";
+        QTest::newRow("the engine's piece") << QPoint(5, 7) << QPoint(5, 5) << 0 << 1 << "OK";
+    }
+
+    void aDraggedPieceMovesAsTwoClicksWould() {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(int, moveCount);
+        QFETCH(int, clickState);
+        QFETCH(QString, reply);
+        auto window = Open();
+        const QPoint target = to.x() == 0 ? window->Picture1->geometry().center()
+                                          : window->c(Index(to.x(), to.y())).geometry().center();
+        Drag(*window, from.x(), from.y(), target);
+        QCOMPARE(ostrand::MoveCount, int16_t(moveCount));
+        QCOMPARE(window->ClickState, int16_t(clickState));
+        if (!reply.isEmpty()) QCOMPARE(QString::fromStdString(window->LastReply), reply);
+        if (moveCount > 0) QCOMPARE(FramedSquares(*window, Blue).size(), size_t{2});
+        if (clickState == 2) {
+            QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
+            const QImage shown = window->c(Index(7, 1)).Image();
+            window->PrintBoard();
+            Click(*window, 7, 1);
+            QCOMPARE(window->c(Index(7, 1)).Image(), shown);
+        }
+    }
+
+    void aPickedPieceShowsItsLegalTargetsWhenAsked() {
+        auto window = Open();
+        const auto dotted = [&window] {
+            std::vector<std::pair<int, int>> squares;
+            for (int rank = 1; rank <= 8; ++rank)
+                for (int file = 1; file <= 8; ++file)
+                    if (Pixel(*window, file, rank, 11, 11) == 0x008080)
+                        squares.emplace_back(file, rank);
+            return squares;
+        };
+        Click(*window, 7, 1);
+        QVERIFY(dotted().empty());
+        window->SetShowLegalMoves(true);
+        Click(*window, 7, 1);
+        QCOMPARE(dotted(), (std::vector<std::pair<int, int>>{{6, 3}, {8, 3}}));
+        Click(*window, 5, 2);
+        QCOMPARE(dotted(), (std::vector<std::pair<int, int>>{{5, 3}, {5, 4}}));
+        // A pinned piece has none; the king may castle once the way is free.
+        ostrand::SetUpPosition("4k3/8/8/b7/8/8/3P4/R3K2R", 0);
+        window->PrintBoard();
+        window->ClickState = 1;
+        Click(*window, 4, 2);
+        QVERIFY(dotted().empty());
+        Click(*window, 5, 1);
+        QCOMPARE(dotted(), (std::vector<std::pair<int, int>>{
+                               {3, 1}, {4, 1}, {6, 1}, {7, 1}, {5, 2}, {6, 2}}));
+    }
+
+    // The whole form grows as one; each square's inside takes a picture drawn at its size,
+    // which the AND/OR painting shows exactly; frames stay, and 100 % is as before.
+    void theFormZoomsAsOne_data() {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("pitch");
+        QTest::newRow("150 %") << 150 << 36;
+        QTest::newRow("200 %") << 200 << 48;
+        QTest::newRow("300 %") << 300 << 72;
+    }
+
+    void theFormZoomsAsOne() {
+        QFETCH(int, zoom);
+        QFETCH(int, pitch);
+        auto window = Open();
+        Click(*window, 7, 1);
+        const QImage design = window->grab().toImage();
+        window->SetZoom(zoom);
+        QCOMPARE(window->size(), QSize(393, 326) * zoom / 100);
+        QCOMPARE(window->c(Index(1, 1)).size(), QSize(pitch + 1, pitch + 1));
+        QCOMPARE(Place(*window, 2, 1) - Place(*window, 1, 1), QPoint(pitch, 0));
+        QCOMPARE(Place(*window, 1, 1) - Place(*window, 1, 2), QPoint(0, pitch));
+        const QImage& square = window->c(Index(7, 1)).Image();
+        QCOMPARE(square.size(), QSize(pitch - 1, pitch - 1));
+        // The knight on grey g1 framed in red; inside the frame the shade where the mask is
+        // white, the picture where it is black.
+        const int frame = zoom / 100;
+        int body = 0;
+        for (int y = 0; y < square.height(); ++y) {
+            for (int x = 0; x < square.width(); ++x) {
+                const QRgb shown = square.pixel(x, y) & 0xFFFFFF;
+                const QRgb picture = window->KW->Picture().pixel(x, y) & 0xFFFFFF;
+                const bool onFrame =
+                    std::min({x, y, square.width() - 1 - x, square.height() - 1 - y}) < frame;
+                const QRgb expected = onFrame ? Red : picture;
+                QCOMPARE(shown, expected);
+                body += !onFrame && picture != Grey;
+            }
+        }
+        QVERIFY(body > (pitch - 1) * (pitch - 1) / 5);
+        window->SetZoom(100);
+        QCOMPARE(window->grab().toImage(), design);
     }
 };
 

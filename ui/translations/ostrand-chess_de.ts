@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ChessClock</name>
+    <message>
+        <source>Your time left</source>
+        <translation>Ihre verbleibende Zeit</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s time left</source>
+        <translation>Die verbleibende Zeit des Computers</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Sie: %1</translation>
+    </message>
+    <message>
+        <source>Ostrand: %1</source>
+        <translation>Ostrand: %1</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -449,6 +468,70 @@ Bei %2.</translation>
         <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
         <translation>&lt;b&gt;Stellung kopieren&lt;/b&gt; (Strg+C) legt die Stellung als FEN in die Zwischenablage; &lt;b&gt;Stellung einfügen&lt;/b&gt; (Strg+V) baut eine von dort auf, auch eine PGN-Partie, und der Computer zieht, wenn er am Zug ist. &lt;b&gt;Partie als PGN speichern&lt;/b&gt;, &lt;b&gt;Partie kopieren&lt;/b&gt; (Strg+Umschalt+C) und &lt;b&gt;PGN öffnen&lt;/b&gt; bewahren ganze Partien auf und spielen sie nach; auch andere Schachprogramme lesen sie.</translation>
     </message>
+    <message>
+        <source>You may also drag a piece to its square. &lt;b&gt;Move &amp;#9656; Hint&lt;/b&gt; (H) frames the engine&apos;s suggestion for your move in green. &lt;b&gt;Game &amp;#9656; Time control&lt;/b&gt; plays the next games on a clock; &lt;b&gt;View &amp;#9656; Zoom&lt;/b&gt; enlarges the whole window.</source>
+        <translation>Sie können eine Figur auch auf ihr Feld ziehen. &lt;b&gt;Zug &amp;#9656; Tipp&lt;/b&gt; (H) rahmt den Vorschlag des Computers für Ihren Zug grün ein. &lt;b&gt;Partie &amp;#9656; Bedenkzeit&lt;/b&gt; spielt die nächsten Partien mit Uhr; &lt;b&gt;Ansicht &amp;#9656; Vergrößerung&lt;/b&gt; vergrößert das ganze Fenster.</translation>
+    </message>
+    <message>
+        <source>&amp;Time control</source>
+        <translation>Bedenk&amp;zeit</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Eigene…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Show &amp;legal moves</source>
+        <translation>&amp;Mögliche Züge zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Vergrößerung</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>No hint in this position</source>
+        <translation>Kein Tipp in dieser Stellung</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Custom (%1)…</source>
+        <translation>Eigene (%1)…</translation>
+    </message>
+    <message>
+        <source>The time control takes effect with the next new game</source>
+        <translation>Die Bedenkzeit gilt ab der nächsten neuen Partie</translation>
+    </message>
+    <message>
+        <source>Time control</source>
+        <translation>Bedenkzeit</translation>
+    </message>
+    <message>
+        <source>Minutes for the game:</source>
+        <translation>Minuten für die Partie:</translation>
+    </message>
+    <message>
+        <source>Seconds added after each move:</source>
+        <translation>Sekunden Zugabe nach jedem Zug:</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -730,6 +813,22 @@ Bei %2.</translation>
         <source>[FILE.pgn]</source>
         <translation>[DATEI.pgn]</translation>
     </message>
+    <message>
+        <source>Play on a clock: M minutes (decimals allowed) plus S seconds a move.</source>
+        <translation>Mit Uhr spielen: M Minuten (mit Dezimalstellen) plus S Sekunden je Zug.</translation>
+    </message>
+    <message>
+        <source>Show the board at PERCENT: 100, 150, 200 or 300.</source>
+        <translation>Das Brett mit PERCENT zeigen: 100, 150, 200 oder 300.</translation>
+    </message>
+    <message>
+        <source>--zoom takes 100, 150, 200 or 300, not %1</source>
+        <translation>--zoom nimmt 100, 150, 200 oder 300, nicht %1</translation>
+    </message>
+    <message>
+        <source>--clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %1</source>
+        <translation>--clock nimmt Minuten und Sekunden je Zug, wie 5+0 oder 0.5+1, nicht %1</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -784,6 +883,22 @@ Bei %2.</translation>
     <message>
         <source>The game is over: start a new game</source>
         <translation>Die Partie ist zu Ende: Beginnen Sie eine neue</translation>
+    </message>
+    <message>
+        <source>Your time is up — Ostrand wins</source>
+        <translation>Ihre Zeit ist abgelaufen — Ostrand gewinnt</translation>
+    </message>
+    <message>
+        <source>Your time is up, but Ostrand cannot mate — draw</source>
+        <translation>Ihre Zeit ist abgelaufen, aber Ostrand kann nicht mattsetzen — Remis</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up — you win</source>
+        <translation>Ostrands Zeit ist abgelaufen — Sie gewinnen</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
+        <translation>Ostrands Zeit ist abgelaufen, aber Sie können nicht mattsetzen — Remis</translation>
     </message>
 </context>
 </TS>

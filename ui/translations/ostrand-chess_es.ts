@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ChessClock</name>
+    <message>
+        <source>Your time left</source>
+        <translation>Tu tiempo restante</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s time left</source>
+        <translation>El tiempo restante del ordenador</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Tú: %1</translation>
+    </message>
+    <message>
+        <source>Ostrand: %1</source>
+        <translation>Ostrand: %1</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -449,6 +468,70 @@ En %2.</translation>
         <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
         <translation>&lt;b&gt;Copiar posición&lt;/b&gt; (Ctrl+C) pone la posición en FEN en el portapapeles; &lt;b&gt;Pegar posición&lt;/b&gt; (Ctrl+V) prepara una desde allí, o una partida PGN, y el ordenador juega si le toca. &lt;b&gt;Guardar partida como PGN&lt;/b&gt;, &lt;b&gt;Copiar partida&lt;/b&gt; (Ctrl+Mayús+C) y &lt;b&gt;Abrir PGN&lt;/b&gt; conservan y reproducen partidas enteras, que también leen otros programas de ajedrez.</translation>
     </message>
+    <message>
+        <source>You may also drag a piece to its square. &lt;b&gt;Move &amp;#9656; Hint&lt;/b&gt; (H) frames the engine&apos;s suggestion for your move in green. &lt;b&gt;Game &amp;#9656; Time control&lt;/b&gt; plays the next games on a clock; &lt;b&gt;View &amp;#9656; Zoom&lt;/b&gt; enlarges the whole window.</source>
+        <translation>También puedes arrastrar una pieza a su casilla. &lt;b&gt;Jugada &amp;#9656; Pista&lt;/b&gt; (H) enmarca en verde la jugada que te sugiere el ordenador. &lt;b&gt;Partida &amp;#9656; Control de tiempo&lt;/b&gt; juega las próximas partidas con reloj; &lt;b&gt;Ver &amp;#9656; Zoom&lt;/b&gt; amplía toda la ventana.</translation>
+    </message>
+    <message>
+        <source>&amp;Time control</source>
+        <translation>Control de tie&amp;mpo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Personalizado…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>Pi&amp;sta</translation>
+    </message>
+    <message>
+        <source>Show &amp;legal moves</source>
+        <translation>Mostrar las &amp;jugadas posibles</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>No hint in this position</source>
+        <translation>No hay pista en esta posición</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>Custom (%1)…</source>
+        <translation>Personalizado (%1)…</translation>
+    </message>
+    <message>
+        <source>The time control takes effect with the next new game</source>
+        <translation>El control de tiempo se aplica desde la próxima partida nueva</translation>
+    </message>
+    <message>
+        <source>Time control</source>
+        <translation>Control de tiempo</translation>
+    </message>
+    <message>
+        <source>Minutes for the game:</source>
+        <translation>Minutos para la partida:</translation>
+    </message>
+    <message>
+        <source>Seconds added after each move:</source>
+        <translation>Segundos añadidos tras cada jugada:</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -730,6 +813,22 @@ En %2.</translation>
         <source>[FILE.pgn]</source>
         <translation>[ARCHIVO.pgn]</translation>
     </message>
+    <message>
+        <source>Play on a clock: M minutes (decimals allowed) plus S seconds a move.</source>
+        <translation>Jugar con reloj: M minutos (se admiten decimales) más S segundos por jugada.</translation>
+    </message>
+    <message>
+        <source>Show the board at PERCENT: 100, 150, 200 or 300.</source>
+        <translation>Mostrar el tablero al PERCENT: 100, 150, 200 o 300.</translation>
+    </message>
+    <message>
+        <source>--zoom takes 100, 150, 200 or 300, not %1</source>
+        <translation>--zoom admite 100, 150, 200 o 300, no %1</translation>
+    </message>
+    <message>
+        <source>--clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %1</source>
+        <translation>--clock admite minutos y segundos por jugada, como 5+0 o 0.5+1, no %1</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -784,6 +883,22 @@ En %2.</translation>
     <message>
         <source>The game is over: start a new game</source>
         <translation>La partida ha terminado: empieza una nueva</translation>
+    </message>
+    <message>
+        <source>Your time is up — Ostrand wins</source>
+        <translation>Se te acabó el tiempo — gana Ostrand</translation>
+    </message>
+    <message>
+        <source>Your time is up, but Ostrand cannot mate — draw</source>
+        <translation>Se te acabó el tiempo, pero Ostrand no puede dar mate — tablas</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up — you win</source>
+        <translation>A Ostrand se le acabó el tiempo — ganas tú</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
+        <translation>A Ostrand se le acabó el tiempo, pero tú no puedes dar mate — tablas</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ChessClock</name>
+    <message>
+        <source>Your time left</source>
+        <translation>Votre temps restant</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s time left</source>
+        <translation>Le temps restant de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>You: %1</source>
+        <translation>Vous&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Ostrand: %1</source>
+        <translation>Ostrand&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -449,6 +468,70 @@ Problème&#xa0;: %2.</translation>
         <source>&lt;b&gt;Copy position&lt;/b&gt; (Ctrl+C) puts the position in FEN on the clipboard; &lt;b&gt;Paste position&lt;/b&gt; (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it is its turn. &lt;b&gt;Save game as PGN&lt;/b&gt;, &lt;b&gt;Copy game&lt;/b&gt; (Ctrl+Shift+C) and &lt;b&gt;Open PGN&lt;/b&gt; keep and replay whole games, which other chess programs read too.</source>
         <translation>&lt;b&gt;Copier la position&lt;/b&gt; (Ctrl+C) met la position en FEN dans le presse-papiers&#xa0;; &lt;b&gt;Coller la position&lt;/b&gt; (Ctrl+V) en installe une depuis celui-ci, ou une partie PGN, et l&apos;ordinateur joue si c&apos;est son tour. &lt;b&gt;Enregistrer la partie en PGN&lt;/b&gt;, &lt;b&gt;Copier la partie&lt;/b&gt; (Ctrl+Maj+C) et &lt;b&gt;Ouvrir un PGN&lt;/b&gt; conservent et rejouent des parties entières, que les autres programmes d&apos;échecs lisent aussi.</translation>
     </message>
+    <message>
+        <source>You may also drag a piece to its square. &lt;b&gt;Move &amp;#9656; Hint&lt;/b&gt; (H) frames the engine&apos;s suggestion for your move in green. &lt;b&gt;Game &amp;#9656; Time control&lt;/b&gt; plays the next games on a clock; &lt;b&gt;View &amp;#9656; Zoom&lt;/b&gt; enlarges the whole window.</source>
+        <translation>Vous pouvez aussi faire glisser une pièce sur sa case. &lt;b&gt;Coup &amp;#9656; Suggestion&lt;/b&gt; (H) encadre en vert le coup que l&apos;ordinateur vous suggère. &lt;b&gt;Partie &amp;#9656; Cadence de jeu&lt;/b&gt; fait jouer les prochaines parties à la pendule&#xa0;; &lt;b&gt;Affichage &amp;#9656; Zoom&lt;/b&gt; agrandit toute la fenêtre.</translation>
+    </message>
+    <message>
+        <source>&amp;Time control</source>
+        <translation>Ca&amp;dence de jeu</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Custom…</source>
+        <translation>Personnalisée…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Suggestion</translation>
+    </message>
+    <message>
+        <source>Show &amp;legal moves</source>
+        <translation>Afficher les &amp;coups possibles</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>No hint in this position</source>
+        <translation>Aucune suggestion dans cette position</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Suggestion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Custom (%1)…</source>
+        <translation>Personnalisée (%1)…</translation>
+    </message>
+    <message>
+        <source>The time control takes effect with the next new game</source>
+        <translation>La cadence s&apos;applique à partir de la prochaine partie</translation>
+    </message>
+    <message>
+        <source>Time control</source>
+        <translation>Cadence de jeu</translation>
+    </message>
+    <message>
+        <source>Minutes for the game:</source>
+        <translation>Minutes pour la partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seconds added after each move:</source>
+        <translation>Secondes ajoutées après chaque coup&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -730,6 +813,22 @@ Problème&#xa0;: %2.</translation>
         <source>[FILE.pgn]</source>
         <translation>[FICHIER.pgn]</translation>
     </message>
+    <message>
+        <source>Play on a clock: M minutes (decimals allowed) plus S seconds a move.</source>
+        <translation>Jouer à la pendule&#xa0;: M minutes (décimales permises) plus S secondes par coup.</translation>
+    </message>
+    <message>
+        <source>Show the board at PERCENT: 100, 150, 200 or 300.</source>
+        <translation>Afficher l&apos;échiquier à PERCENT&#xa0;: 100, 150, 200 ou 300.</translation>
+    </message>
+    <message>
+        <source>--zoom takes 100, 150, 200 or 300, not %1</source>
+        <translation>--zoom accepte 100, 150, 200 ou 300, pas %1</translation>
+    </message>
+    <message>
+        <source>--clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %1</source>
+        <translation>--clock accepte des minutes et des secondes par coup, comme 5+0 ou 0.5+1, pas %1</translation>
+    </message>
 </context>
 <context>
     <name>status</name>
@@ -784,6 +883,22 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>The game is over: start a new game</source>
         <translation>La partie est terminée&#xa0;: commencez-en une nouvelle</translation>
+    </message>
+    <message>
+        <source>Your time is up — Ostrand wins</source>
+        <translation>Votre temps est écoulé — Ostrand gagne</translation>
+    </message>
+    <message>
+        <source>Your time is up, but Ostrand cannot mate — draw</source>
+        <translation>Votre temps est écoulé, mais Ostrand ne peut pas mater — partie nulle</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up — you win</source>
+        <translation>Le temps d&apos;Ostrand est écoulé — vous gagnez</translation>
+    </message>
+    <message>
+        <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
+        <translation>Le temps d&apos;Ostrand est écoulé, mais vous ne pouvez pas mater — partie nulle</translation>
     </message>
 </context>
 </TS>
