@@ -1,14 +1,17 @@
 #include "Search.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 #include "Display.h"
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
 #include "MoveGenerator.h"
+#include "OpeningBook.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
 #include "SquareSets.h"
@@ -19,15 +22,19 @@ namespace ostrand {
 
 std::string RootMoves;
 std::vector<int16_t> RootScores;
+std::vector<std::string> RootLines;
 double SearchStart = 0;
 int16_t SearchDepth = 0;
 int16_t Ply = 0;
 uint8_t MaxPly = 0;
-std::array<int16_t, 22> PlyValues{};
+std::array<int16_t, DeepestDepth + 4> PlyValues{};
 int16_t CutoffFlag = No;
 int64_t NodeCount = 0;
 int16_t Material = 0;
 int16_t DepthLimit = 0;
+bool OpeningStopsAtSix = true;
+int RootLinesWanted = 1;
+std::string SearchMovesOnly;
 std::atomic<bool> StopRequested{false};
 TimeBudget SearchBudget;
 void (*IterationDone)() = nullptr;
@@ -42,13 +49,31 @@ constexpr size_t RootCapacity = 150;
 constexpr double DepthSixBefore = 2.0;
 constexpr double DepthEightBefore = 0.25;
 constexpr double CapAfter = 15.0;
-// Under a budget: how many times the time spent before it an iteration of each depth
+// Under a budget: how many times the time spent before it an iteration of depth 4, 6 or 8
 // takes, the medians over a hundred positions from games, rounded (a depth-6 iteration
 // takes about 40 times as long as depths 2 and 4 together: it is the first to follow
 // captures to ply 10).
 constexpr double GrowthOf(int depth) {
     return depth == 4 ? 2.0 : depth == 6 ? 40.0 : 20.0;
 }
+// From depth 10 on an iteration is expected to take as many times as long as the one before
+// it as that one took over its own predecessor, within these bounds: the same search two
+// plies deeper grows by a factor of this position's own, which the last two iterations
+// measure well enough once both are long enough for the clock.
+constexpr double LeastGrowth = 5.0;
+constexpr double MostGrowth = 60.0;
+// Shorter iterations than this say nothing of their growth; the fixed factor of depth 8
+// stands in.
+constexpr double MeasurableTime = 0.005;
+
+// The ply of the deepest node any iteration reaches, and the nodes' principal lines: the
+// node at ply p holds lineLength[p] moves in lines[p], the best line below it found so far.
+constexpr size_t PlyCount = DeepestDepth + 3;
+struct LineMove {
+    uint8_t from, to;
+};
+std::array<std::array<LineMove, PlyCount>, PlyCount> lines;
+std::array<uint8_t, PlyCount> lineLength{};
 
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
@@ -65,6 +90,18 @@ constexpr int64_t PollInterval = 4096;
 bool stoppable = false;
 // Set when a stop request has cut the running iteration short; its results are void.
 bool abandoned = false;
+// The entries at the start of RootMoves that the running iteration has searched to its end.
+size_t finishedEntries = 0;
+// Set when the budget's limit has stopped the running FindBestMove.
+bool limitReached = false;
+// The root moves the depth-2 iteration refused only because they repeat a position; the
+// depth, last ply and best root score of the last finished iteration.
+std::string repeating;
+struct Finished {
+    int16_t depth, best;
+    uint8_t maxPly;
+};
+Finished finished{};
 
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
@@ -84,8 +121,20 @@ double Elapsed() {
 // Once in PollInterval nodes: the host's turn, and the end of a budget's time.
 [[gnu::noinline]] void Poll() {
     TheDisplay().PollInput();
-    if (SearchBudget.limit > 0 && Elapsed() >= SearchBudget.limit)
+    if (SearchBudget.limit > 0 && Elapsed() >= SearchBudget.limit) {
+        limitReached = true;
         StopRequested.store(true, std::memory_order_relaxed);
+    }
+}
+
+// The move from the node at ply - 1 has become that node's best: its line is the move and
+// then, when the move was made and searched, the line below it.
+inline void ExtendLine(int ply, int from, int to, bool searched) {
+    const auto parent = static_cast<size_t>(ply - 1);
+    const uint8_t below = searched ? lineLength[parent + 1] : 0;
+    lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint8_t>(to)};
+    std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
+    lineLength[parent] = static_cast<uint8_t>(below + 1);
 }
 
 // The start of every try: counts the node, polls once in PollInterval nodes and looks at
@@ -97,29 +146,76 @@ inline void EnterNode() {
         Abandon();
 }
 
+// The budget's limit has stopped an iteration. Of the root moves it searched to their end,
+// the best (the earliest of equals) is the move to play, provided the last finished
+// iteration's choice is among them: it was searched first, so a move that beat it did so
+// two plies deeper.
+void TakeFinishedPart(std::string& list) {
+    const std::string previous = list.substr(0, 4);
+    size_t best = 0;
+    bool previousFinished = false;
+    for (size_t i = 1; i <= finishedEntries; ++i) {
+        previousFinished = previousFinished || RootMoves.compare(4 * (i - 1), 4, previous) == 0;
+        if (best == 0 || RootScores[i] > RootScores[best]) best = i;
+    }
+    if (!previousFinished) return;
+    const std::string move = RootMoves.substr(4 * (best - 1), 4);
+    for (size_t i = 0; i + 4 <= list.size(); i += 4)
+        if (list.compare(i, 4, move) == 0) list.erase(i, 4);
+    list.insert(0, move);
+}
+
+// Seconds each finished iteration of the running FindBestMove took, by depth.
+std::array<double, DeepestDepth + 1> iterationSeconds{};
+
+// The highest score among the root entries of the running iteration.
+int16_t BestRootScore() {
+    int16_t best = -Infinity;
+    for (size_t i = 1; i <= RootMoves.size() / 4; ++i)
+        best = std::max(best, RootScores[i]);
+    return best;
+}
+
 // One iteration at the given depth over list, which becomes the iteration's sorted list;
-// a stopped iteration leaves list as the last finished one left it.
-void RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
+// a stopped iteration leaves list as the last finished one left it. False when it did not
+// finish.
+bool RunIteration(int16_t depth, uint8_t maxPly, std::string& list) {
     stoppable = !list.empty();
-    if (stoppable && StopRequested.load(std::memory_order_relaxed)) return;
+    if (stoppable && StopRequested.load(std::memory_order_relaxed)) return false;
     TheDisplay().ReportDepth(depth);
+    const double start = Elapsed();
     SearchDepth = depth;
     MaxPly = maxPly;
     SearchRoot(list);
     if (abandoned) {
         SearchDepth = depth;
         MaxPly = maxPly;
-        return;
+        if (limitReached) TakeFinishedPart(list);
+        return false;
     }
     finishedValue = PlyValue(0);
+    finished = {depth, BestRootScore(), maxPly};
     if (IterationDone) IterationDone();
+    iterationSeconds[static_cast<size_t>(depth)] = Elapsed() - start;
     list = SortRootMoves(RootMoves);
+    return true;
 }
 
-// The root list's index of the last entry of RootMoves, with room for its score.
+// Under a budget: the seconds an iteration of the depth is expected to take, with depth 4,
+// 6 or 8 judged from the time spent before it and a deeper one from the two before it.
+double ExpectedSeconds(int depth) {
+    if (depth <= 8) return Elapsed() * GrowthOf(depth);
+    const double last = iterationSeconds[static_cast<size_t>(depth - 2)];
+    const double before = iterationSeconds[static_cast<size_t>(depth - 4)];
+    const double growth = before >= MeasurableTime ? last / before : GrowthOf(8);
+    return last * std::clamp(growth, LeastGrowth, MostGrowth);
+}
+
+// The root list's index of the last entry of RootMoves, with room for its score and line.
 int16_t& LastRootScore() {
     const size_t index = RootMoves.size() / 4;
     if (index >= RootScores.size()) RootScores.resize(index + 1, 0);
+    if (index >= RootLines.size()) RootLines.resize(index + 1);
     return RootScores[index];
 }
 
@@ -191,7 +287,7 @@ struct OrderedBuffer {
     std::vector<OrderedMove> moves;
     std::vector<int16_t> scores;
 };
-std::array<OrderedBuffer, 22> orderedBuffers;
+std::array<OrderedBuffer, PlyCount> orderedBuffers;
 
 template <Colour C>
 void ExpandOrdered() {
@@ -288,27 +384,77 @@ void ExpandWhiteOrdered() {
 
 // Passes the value of a White move up to the Black node above it, and raises the cut-off
 // flag when that node can no longer matter to the White node above it.
-void PassUpWhite(int ply) {
-    if (PlyValue(ply) < PlyValue(ply - 1)) PlyValue(ply - 1) = PlyValue(ply);
+void PassUpWhite(int ply, int from, int to, bool searched) {
+    if (PlyValue(ply) < PlyValue(ply - 1)) {
+        PlyValue(ply - 1) = PlyValue(ply);
+        ExtendLine(ply, from, to, searched);
+    }
     if (PlyValue(ply - 1) <= PlyValue(ply - 2)) CutoffFlag = Yes;
+}
+
+// Whether the root list may hold the move text.
+bool AllowedAtRoot(std::string_view move) {
+    if (SearchMovesOnly.empty()) return true;
+    for (size_t i = 0; i + 4 <= SearchMovesOnly.size(); i += 4)
+        if (SearchMovesOnly.compare(i, 4, move) == 0) return true;
+    return false;
+}
+
+// Under the opt-in root choices the root's bound is the RootLinesWanted-th best score of the
+// entries recorded so far, not the best value of every move tried.
+void SetRootBound() {
+    if (RootLinesWanted <= 1 && SearchMovesOnly.empty()) return;
+    std::vector<int16_t> scores(RootScores.begin() + 1,
+                                RootScores.begin() + 1 + static_cast<long>(RootMoves.size() / 4));
+    const auto wanted = static_cast<size_t>(std::max(RootLinesWanted, 1));
+    if (scores.size() < wanted) {
+        PlyValue(0) = -Infinity;
+        return;
+    }
+    std::nth_element(scores.begin(), scores.begin() + static_cast<long>(wanted - 1), scores.end(),
+                     std::greater<>());
+    PlyValue(0) = scores[wanted - 1];
+}
+
+// The root entry just appended: its score, and its line, which begins with itself.
+void RecordRootEntry() {
+    LastRootScore() = PlyValue(1);
+    std::string& line = RootLines[RootMoves.size() / 4];
+    line.assign(RootMoves, RootMoves.size() - 4, 4);
+    for (uint8_t i = 0; i < lineLength[1]; ++i) {
+        const LineMove& m = lines[1][i];
+        AppendMove(line, rules::FileOf(m.from), rules::RankOf(m.from), rules::FileOf(m.to),
+                   rules::RankOf(m.to));
+    }
+    SetRootBound();
 }
 
 // Records a root move and its score; the depth-2 iteration keeps out repetitions while
 // ahead, stalemates of White and moves that leave Black's king attacked, and the later
 // ones search what it kept. The move is still on the board.
 void RecordRootMove(int from, int to) {
-    const bool keep =
-        SearchDepth != 2 || (IsRepetition() != Yes && IsWhiteStalemated(10, 10, 10, 10) != Yes &&
-                             BlackInCheckAfter(10, 10, 10, 10) != Yes);
-    if (!keep) return;
-    AppendMove(RootMoves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+    std::string move;
+    AppendMove(move, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
                rules::RankOf(to));
-    LastRootScore() = PlyValue(1);
+    if (SearchDepth == 2 && IsRepetition() == Yes) {
+        if (BlackInCheckAfter(10, 10, 10, 10) != Yes && AllowedAtRoot(move)) repeating += move;
+        SetRootBound();
+        return;
+    }
+    const bool keep = SearchDepth != 2 || (IsWhiteStalemated(10, 10, 10, 10) != Yes &&
+                                           BlackInCheckAfter(10, 10, 10, 10) != Yes);
+    if (!keep || !AllowedAtRoot(move)) {
+        SetRootBound();
+        return;
+    }
+    RootMoves += move;
+    RecordRootEntry();
 }
 
 void TryBlack(int from, int to) {
     EnterNode();
     ++Ply;
+    lineLength[static_cast<size_t>(Ply)] = 0;
     const MoveChange m = ChangeOf<Colour::Black>(from, to);
     const Undo undo = Make(m);
     if (m.captured == -Piece::King) {
@@ -324,7 +470,10 @@ void TryBlack(int from, int to) {
             ExpandWhite();
         }
     }
-    if (PlyValue(Ply) > PlyValue(Ply - 1)) PlyValue(Ply - 1) = PlyValue(Ply);
+    if (PlyValue(Ply) > PlyValue(Ply - 1)) {
+        PlyValue(Ply - 1) = PlyValue(Ply);
+        ExtendLine(Ply, from, to, true);
+    }
     // The White node two plies up will not allow this line.
     if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
     if (Ply == 1) RecordRootMove(from, to);
@@ -343,6 +492,7 @@ bool IsScoredAt(int ply, int16_t captured) {
 // other White moves stays small where the generators take it in.
 [[gnu::noinline]] void SearchWhiteMove(int from, int to) {
     ++Ply;
+    lineLength[static_cast<size_t>(Ply)] = 0;
     const MoveChange m = ChangeOf<Colour::White>(from, to);
     const Undo undo = Make(m);
     PlyValue(Ply) = PlyValue(Ply - 2);
@@ -355,7 +505,7 @@ bool IsScoredAt(int ply, int16_t captured) {
         ExpandBlack();
     }
     Unmake(m, undo);
-    PassUpWhite(Ply);
+    PassUpWhite(Ply, from, to, true);
     --Ply;
 }
 
@@ -369,7 +519,7 @@ inline void TryWhite(int from, int to) {
     const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
     const MoveChange m = ChangeOf<Colour::White>(from, to);
     PlyValue(ply) = static_cast<int16_t>(EvaluateRunningAfter(m) + MaterialAfter(m));
-    PassUpWhite(ply);
+    PassUpWhite(ply, from, to, false);
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
@@ -393,6 +543,22 @@ double RoundToFourPlaces(double seconds) {
     return std::nearbyint(seconds * 10000.0) / 10000.0;
 }
 
+// A forced loss is never preferred to a repetition: when every move the last iteration
+// searched loses by force, the repeating moves are searched at its depth, and the best of
+// them is played if it does better.
+void PreferRepetitionToLoss(std::string& list) {
+    if (repeating.empty() || list.empty() || finished.depth == 2 ||
+        finished.best - MaterialSum() > -Piece::King / 2)
+        return;
+    SearchDepth = finished.depth;
+    MaxPly = finished.maxPly;
+    SearchRoot(repeating);
+    if (const int16_t best = BestRootScore(); best > finished.best) {
+        finishedValue = best;
+        list = SortRootMoves(RootMoves);
+    }
+}
+
 }  // namespace
 
 void TryBlackMove(int x1, int y1, int x2, int y2) {
@@ -404,12 +570,14 @@ void TryWhiteMove(int x1, int y1, int x2, int y2) {
 }
 
 void StartIteration() {
-    for (int p = -1; p <= 20; ++p)
+    for (int p = -1; p <= DeepestDepth + 2; ++p)
         PlyValue(p) = p % 2 != 0 ? Infinity : -Infinity;
     Ply = 0;
     abandoned = false;
+    finishedEntries = 0;
     RootMoves.clear();
     RootScores.assign(RootCapacity + 1, 0);
+    RootLines.assign(RootCapacity + 1, std::string());
     Material = MaterialSum();
     StartRunningEvaluation();
 }
@@ -420,14 +588,21 @@ void SearchRoot(const std::string& list) {
         ExpandBlackOrdered();
         return;
     }
+    int number = 0;
     if (SearchDepth == 6) {
-        if (CastleFlags[Castle::BlackQueenNow] == Yes) SearchRootCastling("98");
-        if (CastleFlags[Castle::BlackKingNow] == Yes) SearchRootCastling("91");
+        for (const char* key : {"98", "91"})
+            if (CastleFlags[key[1] == '8' ? Castle::BlackQueenNow : Castle::BlackKingNow] == Yes &&
+                AllowedAtRoot(std::string(key) + key)) {
+                TheDisplay().ReportRootMove(std::string(key) + key, ++number);
+                SearchRootCastling(key);
+                if (!abandoned) finishedEntries = RootMoves.size() / 4;
+            }
         ShowSearchStatus();
     }
     for (size_t i = 0; i + 4 <= list.size() && !abandoned; i += 4) {
         TheDisplay().SetProgressValue(++progress);
         ShowSearchStatus();
+        TheDisplay().ReportRootMove(list.substr(i, 4), ++number);
         CutoffFlag = No;
         const int x1 = list[i] - '0', y1 = list[i + 1] - '0';
         const int x2 = list[i + 2] - '0', y2 = list[i + 3] - '0';
@@ -436,6 +611,7 @@ void SearchRoot(const std::string& list) {
             SearchRootCastling(list.substr(i, 2));
         else
             TryBlackMove(x1, y1, x2, y2);
+        if (!abandoned) finishedEntries = RootMoves.size() / 4;
     }
 }
 
@@ -445,11 +621,12 @@ void SearchRootCastling(const std::string& key) {
     const RunningEvaluation saved = Running;
     StartRunningEvaluation();
     PlyValue(1) = PlyValue(-1);
+    lineLength[1] = 0;
     ExpandWhiteOrdered();
     RootMoves += key;
     RootMoves += key;
-    LastRootScore() = PlyValue(1);
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
+    RecordRootEntry();
     UnmakeCastling(key);
     Running = saved;
     --Ply;
@@ -503,6 +680,8 @@ void ShowSearchStatus() {
 }
 
 std::string FindBestMove() {
+    if (UseBook)
+        if (std::string move = BookMoveNow(); !move.empty()) return move;
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);
     SearchStart = SteadySeconds();
@@ -510,6 +689,9 @@ std::string FindBestMove() {
     progress = 0;
     statisticsShown = false;
     stoppable = false;
+    iterationSeconds.fill(0);
+    limitReached = false;
+    repeating.clear();
     display.SetProgressValue(0);
 
     std::string list;
@@ -519,6 +701,7 @@ std::string FindBestMove() {
     SearchRoot(list);
     display.SetProgressMaximum(static_cast<int>(2 * (RootMoves.size() / 4)));
     finishedValue = PlyValue(0);
+    finished = {2, BestRootScore(), 2};
     if (IterationDone) IterationDone();
     list = SortRootMoves(RootMoves);
 
@@ -529,19 +712,30 @@ std::string FindBestMove() {
     auto mayRun = [&](int depth, bool timeRules) {
         if (DepthLimit != 0 && DepthLimit < depth) return false;
         if (SearchBudget.limit > 0)
-            return inTime = inTime && Elapsed() * (1 + GrowthOf(depth)) <= SearchBudget.target;
+            return inTime = inTime && Elapsed() + ExpectedSeconds(depth) <= SearchBudget.target;
         return DepthLimit != 0 || timeRules;
     };
+    const bool budgeted = SearchBudget.limit > 0;
+    const bool pastOpening = Stage > 1 || budgeted || !OpeningStopsAtSix;
     // Without a move kept at depth 2 the depth-4 iteration lists all of Black's moves: it
     // runs then whatever the limits, so that an engine with a move always moves.
     if (mayRun(4, true) || list.empty()) RunIteration(4, 4, list);
     if (mayRun(6, Elapsed() < DepthSixBefore)) RunIteration(6, 10, list);
-    if (Stage > 1 && mayRun(8, Elapsed() < DepthEightBefore)) {
+    if (pastOpening && mayRun(8, Elapsed() < DepthEightBefore)) {
         display.SetProgressMaximum(static_cast<int>(3 * (RootMoves.size() / 4)));
-        RunIteration(8, 10, list);
+        // The deeper iterations, which only a depth limit or a budget asks for, go on alike.
+        bool finished = RunIteration(8, 10, list);
+        for (int16_t depth = 10; finished && depth <= DeepestDepth &&
+                                 (budgeted || DepthLimit != 0) && mayRun(depth, false);
+             depth += 2) {
+            display.SetProgressMaximum(progress + static_cast<int>(RootMoves.size() / 4));
+            finished = RunIteration(depth, static_cast<uint8_t>(depth + 2), list);
+        }
     }
 
     stoppable = false;
+    PreferRepetitionToLoss(list);
+    const std::string move = WeakerMove(list);
     StopRequested.store(false, std::memory_order_relaxed);
     display.SetProgressValue(0);
     if (!statisticsShown) ShowSearchStatus();
@@ -549,7 +743,7 @@ std::string FindBestMove() {
     // The caption holds "State: " and the stage by now; the static evaluation follows.
     display.SetLabel(StatusLabel::State, Caption(display.LabelText(StatusLabel::State),
                                                  " / " + std::to_string(Evaluate())));
-    return list.substr(0, 4);
+    return move;
 }
 
 }  // namespace ostrand

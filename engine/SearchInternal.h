@@ -37,4 +37,8 @@ void ShowSearchStatus();
 void TryBlackMove(int x1, int y1, int x2, int y2);
 void TryWhiteMove(int x1, int y1, int x2, int y2);
 
+// The move to play from the final sorted root list: its first, or now and then, as
+// RootWeakness says, another entry no more than its margin worse.
+std::string WeakerMove(const std::string& list);
+
 }  // namespace ostrand

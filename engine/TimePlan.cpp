@@ -10,11 +10,19 @@ namespace {
 // Kept back from every move's time for what the search does not see: the delays of the
 // pipes and the GUI, starting the search and sending the move.
 constexpr double Reserve = 0.05;
-// How many more moves a clock for the rest of the game is shared among.
-constexpr int64_t MovesPlanned = 30;
-// How far past its target a search may run before it is stopped: the target assumes that
-// the iterations grow as usual, and a stopped iteration is time lost.
-constexpr double LimitOverTarget = 3.0;
+// How many more moves a clock for the rest of the game is shared among: over a game of 40
+// moves the engine then uses about three quarters of its time, and a longer game still
+// leaves it some.
+constexpr int64_t MovesPlanned = 25;
+// An iteration begins only when it is expected to end by the target, and each is many times
+// longer than the one before it, so a move ends on average well before its target: twice
+// the move's share of the clock keeps the average near the share.
+constexpr double TargetOverShare = 2.0;
+// How far past its target a search may run before it is stopped: the expectation may be
+// wrong, and the moves that the stopped iteration finished still count.
+constexpr double LimitOverTarget = 2.0;
+// The most of what is left one move may take, unless the clock starts afresh after it.
+constexpr double MostOfLeft = 0.25;
 constexpr double LeastBudget = 0.001;
 
 }  // namespace
@@ -26,10 +34,10 @@ TimeBudget PlanBudget(const GoClock& clock) {
         const double left = static_cast<double>(std::max<int64_t>(*clock.timeLeft, 0)) / 1000;
         const double usable = left - std::min(Reserve, left / 10);
         const int64_t moves = clock.movesToGo > 0 ? clock.movesToGo : MovesPlanned;
-        // Never more than half of what is left, unless the clock starts afresh after this move.
-        const double most = moves == 1 ? usable : usable / 2;
+        const double most = moves == 1 ? usable : usable * MostOfLeft;
         const double increment = static_cast<double>(std::max<int64_t>(clock.increment, 0)) / 1000;
-        target = std::min(usable / static_cast<double>(moves) + 0.75 * increment, most);
+        const double share = usable / static_cast<double>(moves) + 0.75 * increment;
+        target = std::min(share * TargetOverShare, most);
         limit = std::min(target * LimitOverTarget, most);
     }
     if (clock.moveTime) {

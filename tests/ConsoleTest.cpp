@@ -16,6 +16,7 @@
 #include <regex>
 #include <sstream>
 
+#include "Levels.h"
 #include "SavedGame.h"
 #include "Support.h"
 #include "TestBoard.h"
@@ -201,7 +202,7 @@ TEST(Console, PgnPrintsEachGameAsEngineMoves) {
 
 TEST(Console, WrongCommandLinesFailClearly) {
     for (const char* arguments :
-         {"", "fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "play --fen",
+         {"fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "play --fen",
           "search", "search file", "search --fen --depth 2", "search file --fen 8/8 w --depth 2",
           "bench --depth 5", "bench 6", "bench --moves 4", "pgn", "pgn a b", "uci x"}) {
         const Outcome run = RunEngine(arguments);
@@ -213,39 +214,144 @@ TEST(Console, WrongCommandLinesFailClearly) {
     EXPECT_NE(missing.output.find("Cannot load /nonexistent/Board.txt"), std::string::npos);
 }
 
-// An iteration's line: depth, score, time, nodes, speed, best move.
+// An iteration's line: depth, score, time, nodes, speed, then its line of moves (group 4),
+// which begins with the best move (group 5).
 const std::regex InfoLine(
     "info depth ([0-9]+) score (cp|mate) (-?[0-9]+) time [0-9]+ nodes [0-9]+ "
-    "nps [0-9]+ pv ([a-h][1-8][a-h][1-8])");
+    "nps [0-9]+ pv (([a-h][1-8][a-h][1-8])( [a-h][1-8][a-h][1-8][qrbn]?)*)");
 
 TEST(Console, UciSessionFromHelloToBestMove) {
-    const Outcome run = RunEngine("uci",
+    // Started without arguments, as chess programs start an engine.
+    const Outcome run = RunEngine("",
                                   "uci\nisready\nucinewgame\nposition startpos moves e2e4 e7e5 "
                                   "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
-    const auto lines = Lines(run.output);
-    ASSERT_EQ(lines.size(), 7u) << run.output;
+    auto lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 12u) << run.output;
     EXPECT_EQ(lines[0], "id name Ostrand Chess 6.0");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
-    EXPECT_EQ(lines[2], "uciok");
-    EXPECT_EQ(lines[3], "readyok");
+    EXPECT_EQ(lines[2], "option name MultiPV type spin default 1 min 1 max 50");
+    // The strength options, whose spin range runs from the weakest level's Elo to full
+    // strength's, and the book.
+    EXPECT_EQ(lines[3].rfind("option name Level type combo default Full strength var Full "
+                             "strength var Depth 6 var Depth 4 var Depth 2 var ",
+                             0),
+              0u);
+    EXPECT_EQ(lines[4], "option name UCI_LimitStrength type check default false");
+    EXPECT_EQ(lines[5], "option name UCI_Elo type spin default " +
+                            std::to_string(Levels.front().elo) + " min " +
+                            std::to_string(Levels.back().elo) + " max " +
+                            std::to_string(Levels.front().elo));
+    EXPECT_EQ(lines[6], "option name OwnBook type check default false");
+    lines.erase(lines.begin() + 3, lines.begin() + 7);
+    EXPECT_EQ(lines[3], "uciok");
+    EXPECT_EQ(lines[4], "readyok");
     std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines[4], match, InfoLine)) << lines[4];
-    EXPECT_EQ(match[1], "2");
     ASSERT_TRUE(std::regex_match(lines[5], match, InfoLine)) << lines[5];
+    EXPECT_EQ(match[1], "2");
+    ASSERT_TRUE(std::regex_match(lines[6], match, InfoLine)) << lines[6];
     EXPECT_EQ(match[1], "4");
-    EXPECT_TRUE(std::regex_match(lines[6], std::regex("bestmove [a-h][1-8][a-h][1-8]")))
-        << lines[6];
+    // The whole line of the depth searched, as legal moves from the position.
+    EXPECT_EQ(std::count(match[4].first, match[4].second, ' '), 3) << lines[6];
+    EXPECT_EQ(lines[7], "bestmove " + match[5].str());
 }
 
-TEST(Console, UciInfiniteSearchAnswersAfterStop) {
-    const Outcome run = RunEngine("uci", "position startpos\ngo infinite\nisready\nstop\nquit\n");
+TEST(Console, UciStrengthOptionsChooseALevelAndRefuseWhatTheyDoNotTake) {
+    // The depths of a session's iterations.
+    auto depths = [](const Outcome& run) {
+        std::vector<std::string> found;
+        for (const std::string& line : Lines(run.output)) {
+            std::smatch match;
+            if (std::regex_match(line, match, InfoLine)) found.push_back(match[1]);
+        }
+        return found;
+    };
+    const Outcome byName =
+        RunEngine("uci",
+                  "setoption name Level value Depth 3\nsetoption name UCI_Elo value 99999\n"
+                  "setoption name UCI_LimitStrength value maybe\nsetoption name Contempt value 3\n"
+                  "setoption name level value Depth 4\nposition startpos\ngo depth 6\n");
+    const auto lines = Lines(byName.output);
+    ASSERT_GE(lines.size(), 4u) << byName.output;
+    EXPECT_EQ(lines[0], "info string option 'Level' does not take the value 'Depth 3'");
+    EXPECT_EQ(lines[1], "info string option 'UCI_Elo' does not take the value '99999'");
+    EXPECT_EQ(lines[2], "info string option 'UCI_LimitStrength' does not take the value 'maybe'");
+    EXPECT_EQ(lines[3], "info string unknown option 'Contempt'");
+    // A level's depth is the deepest "go depth" searches; the weakest level by its Elo.
+    EXPECT_EQ(depths(byName), (std::vector<std::string>{"2", "4"})) << byName.output;
+    const Outcome byElo = RunEngine("uci",
+                                    "setoption name UCI_LimitStrength value true\n"
+                                    "setoption name UCI_Elo value " +
+                                        std::to_string(Levels.back().elo) + "\ngo depth 6\n");
+    EXPECT_EQ(depths(byElo), std::vector<std::string>{"2"}) << byElo.output;
+}
+
+TEST(Console, UciOwnBookPlaysTheInstalledBookWithoutSearching) {
+    const Outcome run = RunEngine(
+        "uci", "setoption name OwnBook value true\nposition startpos moves d2d4\ngo depth 6\n");
+    EXPECT_TRUE(std::regex_match(run.output, std::regex("bestmove (g8f6|d7d5|f7f5|e7e6)\n")))
+        << run.output;
+}
+
+TEST(Console, UciPrefersARepetitionToAForcedLoss) {
+    // A pawn ahead, the repetition filter keeps only moves that are mated in two.
+    const Outcome run = RunEngine(
+        "uci",
+        "position fen r6r/3b4/5k2/p4NRP/2Q1p3/8/2p4K/3q4 w - - 0 46 moves g5g6 f6f5 c4c5 f5f4 "
+        "g6f6 f4g4 f6g6 g4f4 c5c7 f4f5 c7c5\ngo depth 8\n");
+    EXPECT_EQ(Lines(run.output).back(), "bestmove f5f4") << run.output;
+}
+
+TEST(Console, UciInfiniteSearchAnswersAfterStopOrTheNextCommand) {
+    const Outcome run = RunEngine("uci",
+                                  "position startpos\ngo infinite\nisready\nstop\ngo infinite\n"
+                                  "position startpos moves e2e4\ngo infinite\nucinewgame\n"
+                                  "go infinite\ngo depth 2\nquit\n");
     const auto lines = Lines(run.output);
     ASSERT_GE(lines.size(), 2u) << run.output;
     // "isready" is answered while the engine thinks, so before the move, wherever it falls
     // among the iterations' lines.
     EXPECT_NE(std::find(lines.begin(), lines.end() - 1, "readyok"), lines.end() - 1);
-    EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove [a-h][1-8][a-h][1-8]")));
+    // Every search answers once: at "stop", or when the next command stops it.
+    std::vector<std::string> answers;
+    for (const std::string& line : lines)
+        if (line.rfind("bestmove", 0) == 0) answers.push_back(line);
+    ASSERT_EQ(answers.size(), 5u) << run.output;
+    EXPECT_TRUE(std::regex_match(answers[2], std::regex("bestmove [a-h][78][a-h][56]")));
+    EXPECT_EQ(lines.back(), answers.back());
+}
+
+TEST(Console, UciAnalysisOptionsAndRestrictions) {
+    const Outcome run =
+        RunEngine("uci",
+                  "setoption name Hash value 16\nsetoption name multipv value 0\n"
+                  "setoption name MultiPV value 3\ngo depth 4 searchmoves e2e4 d2d4 e2e5 e1g1\n");
+    const auto lines = Lines(run.output);
+    ASSERT_GE(lines.size(), 6u) << run.output;
+    EXPECT_EQ(lines[0], "info string unknown option 'Hash'");
+    EXPECT_EQ(lines[1], "info string MultiPV takes a number from 1 to 50");
+    EXPECT_EQ(lines[2],
+              "info string searchmoves: leaving out e2e5 (not legal here), e1g1 (not "
+              "legal here)");
+    // Both allowed moves, best first, at each depth; the answer is one of them.
+    std::vector<std::string> depthFour;
+    size_t at = 3;
+    for (; at < lines.size() && lines[at].rfind("bestmove", 0) != 0; ++at)
+        if (lines[at].rfind("info depth 4 multipv ", 0) == 0) depthFour.push_back(lines[at]);
+    ASSERT_EQ(depthFour.size(), 2u) << run.output;
+    std::smatch match;
+    for (size_t k = 0; k < 2; ++k)
+        EXPECT_TRUE(std::regex_search(depthFour[k], match,
+                                      std::regex("^info depth 4 multipv " + std::to_string(k + 1) +
+                                                 " score cp -?[0-9]+ .* pv (e2e4|d2d4) ")))
+            << depthFour[k];
+    ASSERT_EQ(at + 1, lines.size()) << run.output;
+    EXPECT_TRUE(std::regex_match(lines[at], std::regex("bestmove (e2e4|d2d4)"))) << lines[at];
+    // A node count ends a search that nothing else would end, within a few thousand nodes
+    // (depth 4 of the initial position takes 3040).
+    const auto counted = Lines(RunEngine("uci", "position startpos\ngo nodes 1\n").output);
+    ASSERT_EQ(counted.size(), 3u);
+    EXPECT_EQ(counted[1].rfind("info depth 4 ", 0), 0u);
 }
 
 TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {
@@ -268,7 +374,8 @@ TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {
 TEST(Console, UciMatesAreScoredInMovesFromTheShallowestIterationThatSeesThem) {
     for (const auto& [fen, mate] : {std::pair{"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "1"},
                                     std::pair{"7k/1p3Q2/6K1/8/8/8/8/8 b - - 0 1", "-1"}}) {
-        const Outcome run = RunEngine("uci", std::string("position fen ") + fen + "\ngo depth 6\n");
+        // A mate in two is looked for down to depth 6.
+        const Outcome run = RunEngine("uci", std::string("position fen ") + fen + "\ngo mate 2\n");
         const auto lines = Lines(run.output);
         ASSERT_EQ(lines.size(), 4u) << run.output;
         for (int i = 0; i < 3; ++i) {
@@ -393,7 +500,7 @@ TEST(Console, UciStopAndQuitEndASearchAtOnce) {
     ASSERT_GE(lines.size(), 3u);
     std::smatch match;
     ASSERT_TRUE(std::regex_match(lines[lines.size() - 2], match, InfoLine));
-    EXPECT_EQ(lines.back(), "bestmove " + match[4].str());
+    EXPECT_EQ(lines.back(), "bestmove " + match[5].str());
 
     engine.Send("go depth 8");
     engine.ReadUntil("info depth 4", 60);

@@ -3,11 +3,15 @@
 
 #include <sstream>
 
+#include "BookFile.h"
 #include "EngineBoard.h"
 #include "GameRecord.h"
 #include "GameState.h"
+#include "Levels.h"
+#include "OpeningBook.h"
 #include "Pgn.h"
 #include "San.h"
+#include "Search.h"
 #include "Support.h"
 
 namespace ostrand {
@@ -405,6 +409,56 @@ TEST(EngineBoard, AGameTheEngineCannotFollowChangesNothing) {
         EXPECT_EQ(error, reason);
         EXPECT_EQ(test::GameState(), before);
     }
+}
+
+TEST(BookFile, DamagedBooksAreRefusedWithTheirLineAndLeaveNoBook) {
+    const std::string weights = "expected moves and then a weight from 1 to 1000";
+    for (const auto& [text, error] :
+         {std::pair<std::string, std::string>{"e2e4 e7e5 10\ne2e5 3\n",
+                                              "line 2: 'e2e5' is not a legal move here"},
+          {"# a comment\n\ne2e4\n", "line 3: " + weights},
+          {"e2e4 0\n", "line 1: " + weights},
+          {"e2e4 1001\n", "line 1: " + weights},
+          {"e2e4 e7e5 ten\n", "line 1: " + weights},
+          {"e2e4 d7d5 e4e5 f7f5 e5f6 1\n",
+           "line 1: 'e5f6' is en passant, which the engine's rules do not have"}}) {
+        std::istringstream good("e2e4 c7c5 1\n"), damaged(text);
+        std::string problem;
+        ASSERT_TRUE(ReadBook(good, problem)) << problem;
+        EXPECT_FALSE(ReadBook(damaged, problem)) << text;
+        EXPECT_EQ(problem, error);
+        EXPECT_TRUE(OpeningBook.empty());
+    }
+}
+
+TEST(BookFile, WeightsAddUpAlongTheLinesAndTheEnginePlaysByThem) {
+    std::istringstream in("e2e4 e7e5 g1f3 3\n  e2e4 c7c5 1\nd2d4 2\n");
+    std::string problem;
+    ASSERT_TRUE(ReadBook(in, problem)) << problem;
+    // Keys and moves are the mover's view: White's mirrored onto the engine's board.
+    Position afterE4 = StartPosition();
+    Play(afterE4, {SquareOf(5, 2), SquareOf(5, 4), 0});
+    EXPECT_EQ(OpeningBook.size(), 3u);
+    EXPECT_EQ(OpeningBook[EngineKey(StartPosition(), Colour::White)],
+              (std::vector<BookMove>{{"5755", 4}, {"4745", 2}}));
+    EXPECT_EQ(OpeningBook[EngineKey(afterE4, Colour::Black)],
+              (std::vector<BookMove>{{"5755", 3}, {"3735", 1}}));
+
+    SetUpEngine(StartPosition(), Colour::White);
+    UseBook = true;
+    SeedChoices(7);
+    int kingsPawn = 0;
+    for (int i = 0; i < 300; ++i)
+        kingsPawn += FindBestMove() == "5755";
+    EXPECT_GT(kingsPawn, 170);  // two in three
+    EXPECT_LT(kingsPawn, 230);
+    // Out of the book the engine searches.
+    SetUpEngine(afterE4, Colour::White);
+    DepthLimit = 2;
+    EXPECT_EQ(FindBestMove().size(), 4u);
+    DepthLimit = 0;
+    UseBook = false;
+    OpeningBook.clear();
 }
 
 }  // namespace

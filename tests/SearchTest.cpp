@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
 
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
+#include "Levels.h"
 #include "MoveGenerator.h"
 #include "RecordingDisplay.h"
 #include "Search.h"
@@ -32,7 +34,7 @@ struct Iteration {
 };
 std::vector<Iteration> iterations;
 // Seconds the fake clock advances after each iteration, by depth.
-double advanceAfter[9] = {};
+double advanceAfter[DeepestDepth + 1] = {};
 
 void RecordIteration() {
     iterations.push_back({SearchDepth, MaxPly, RootMoves, RootScores});
@@ -65,6 +67,10 @@ class SearchTest : public testing::Test {
         IterationDone = nullptr;
         DepthLimit = 0;
         SearchBudget = {};
+        RootWeakness = {};
+        OpeningStopsAtSix = true;
+        RootLinesWanted = 1;
+        SearchMovesOnly.clear();
     }
     std::vector<int> Depths() const {
         std::vector<int> depths;
@@ -129,9 +135,64 @@ TEST_F(SearchTest, DepthLimitReplacesTheClock) {
     EXPECT_EQ(Depths(), (std::vector<int>{2}));
     iterations.clear();
     DepthLimit = 8;
-    InitNewGame();  // stage 1: never deeper than 6
+    InitNewGame();  // stage 1: never deeper than 6, unless the host asks for the depth
     FindBestMove();
     EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6}));
+    iterations.clear();
+    Position("1n2kbn1/pppppppp/8/8/8/8/PPPPPPPP/1N2KBN1", 1);
+    ASSERT_EQ(ComputeStage(MoveCount), 1);
+    OpeningStopsAtSix = false;
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    // Deeper iterations go on alike, the capture extension two plies past the depth.
+    iterations.clear();
+    Position(Endgame, 60);
+    DepthLimit = 11;
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8, 10}));
+    EXPECT_EQ(iterations[4].maxPly, 12);
+}
+
+TEST_F(SearchTest, TheBestLineEndsInThePositionThatGaveItsScore) {
+    Position("r1bq1rk1/pp2bppp/2n1pn2/2pp4/2PP4/2N1PN2/PP2BPPP/R1BQ1RK1", 14);
+    DepthLimit = 4;  // every line ends in a scored White move at ply 4
+    FindBestMove();
+    const Iteration& last = iterations.back();
+    size_t best = 1;
+    for (size_t i = 1; i <= last.rootMoves.size() / 4; ++i)
+        if (last.rootScores[i] > last.rootScores[best]) best = i;
+    const std::string line = RootLines[best];
+    ASSERT_EQ(line.size(), 16u) << line;
+    EXPECT_EQ(line.substr(0, 4), last.rootMoves.substr(4 * (best - 1), 4));
+    for (size_t i = 0; i < line.size(); i += 4) {
+        int16_t moved = 0, captured = 0;
+        MakeMove(line[i] - '0', line[i + 1] - '0', line[i + 2] - '0', line[i + 3] - '0', moved,
+                 captured);
+    }
+    EXPECT_EQ(static_cast<int16_t>(Evaluate() + MaterialSum()), last.rootScores[best]);
+}
+
+TEST_F(SearchTest, WantedRootLinesHaveTheScoresOfTheirMovesSearchedAlone) {
+    Position(PromotionsBothWays, 30);
+    DepthLimit = 4;
+    RootLinesWanted = 3;
+    FindBestMove();
+    const Iteration several = iterations.back();
+    std::vector<size_t> order;
+    for (size_t i = 1; i <= several.rootMoves.size() / 4; ++i)
+        order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return several.rootScores[a] > several.rootScores[b];
+    });
+    RootLinesWanted = 1;
+    for (size_t k = 0; k < 3; ++k) {
+        SearchMovesOnly = several.rootMoves.substr(4 * (order[k] - 1), 4);
+        iterations.clear();
+        EXPECT_EQ(FindBestMove(), SearchMovesOnly);
+        for (const Iteration& i : iterations)
+            EXPECT_EQ(i.rootMoves, SearchMovesOnly);
+        EXPECT_EQ(iterations.back().rootScores[1], several.rootScores[order[k]]) << k;
+    }
 }
 
 // Daylight saving moves the local time an hour back or forward; here the time zone changes
@@ -357,6 +418,19 @@ TEST_F(SearchTest, MateInOneIsFoundFromDepthFour) {
     EXPECT_EQ(FindBestMove(), "4884");
 }
 
+TEST_F(SearchTest, AWeakenedEngineStraysOnlyWhenItsChanceSaysAndWithinItsMargin) {
+    // Black's queen takes White's undefended queen; every other move is a queen worse.
+    Position("k7/8/8/3q4/8/8/3Q4/K7", 40);
+    DepthLimit = 2;
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {100, 300};
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {0, 3000};
+    EXPECT_EQ(FindBestMove(), "4542");
+    RootWeakness = {100, 3000};
+    EXPECT_NE(FindBestMove(), "4542");
+}
+
 TEST_F(SearchTest, LongRootListsDoNotOverflow) {
     Position("q1q1k1q1/8/1q1q1q1q/8/q1q1q1q1/8/PPPPPPPP/4K3", 30);
     DepthLimit = 2;
@@ -426,6 +500,7 @@ TEST_F(SearchTest, AStopBeforeTheSearchStillFinishesTheFirstIterationThatListsMo
 TEST_F(SearchTest, ABudgetTakesOverFromTheTimeRulesAndTheCap) {
     Position(Endgame, 60);
     advanceAfter[4] = 20.0;  // the time rules would skip depth 6, the cap shorten it
+    advanceAfter[8] = 1000.0;
     SearchBudget = {1000.0, 1000.0};
     FindBestMove();
     EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
@@ -435,6 +510,20 @@ TEST_F(SearchTest, ABudgetTakesOverFromTheTimeRulesAndTheCap) {
     SearchBudget = {30.0, 1000.0};
     FindBestMove();
     EXPECT_EQ(Depths(), (std::vector<int>{2, 4}));
+}
+
+TEST_F(SearchTest, ABudgetDeepensAsTheLastTwoIterationsGrew) {
+    Position(Endgame, 60);
+    advanceAfter[6] = 1.0;
+    advanceAfter[8] = 10.0;  // depth 10 then takes ten times as long again: 100 seconds
+    advanceAfter[10] = 1000.0;
+    SearchBudget = {110.9, 1000.0};
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    iterations.clear();
+    SearchBudget = {111.1, 1000.0};
+    FindBestMove();
+    EXPECT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8, 10}));
 }
 
 // The fake clock runs a second a poll from depth 6 on.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineBoard.h"
+#include "Levels.h"
 #include "Search.h"
 #include "StandardChess.h"
 #include "Support.h"
@@ -22,6 +23,29 @@ Position Fen(const std::string& fen) {
 // The engine's move in standard terms, the engine playing the side to move.
 chess::Move StandardMove(const std::string& engineMove, const Position& position) {
     return chess::StandardMove(engineMove, position, position.toMove).value_or(chess::Move{});
+}
+
+// Twelve plies of the engine against itself at a level, its random choices seeded.
+std::vector<chess::Move> SelfPlay(const char* level, uint64_t seed) {
+    SeedChoices(seed);
+    UseLevel(*LevelNamed(level));
+    Position now = chess::StartPosition();
+    std::vector<Position> played;
+    std::vector<chess::Move> moves;
+    for (int ply = 0; ply < 12; ++ply) {
+        uci::SetUpGame(chess::StartPosition(), played);
+        moves.push_back(StandardMove(FindBestMove(), now));
+        chess::Play(now, moves.back());
+        played.push_back(now);
+    }
+    UseLevel(Levels.front());
+    return moves;
+}
+
+TEST(Uci, WeakLevelsVaryTheGameBySeedAndTheOthersNever) {
+    EXPECT_EQ(SelfPlay("Beginner", 1), SelfPlay("Beginner", 1));
+    EXPECT_NE(SelfPlay("Beginner", 1), SelfPlay("Beginner", 2));
+    EXPECT_EQ(SelfPlay("Depth 2", 1), SelfPlay("Depth 2", 2));
 }
 
 TEST(Uci, StartPositionIsTheEnginesOwnInitialPosition) {

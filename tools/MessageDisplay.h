@@ -24,7 +24,7 @@ class LineOutput {
     std::mutex mutex_;
 };
 
-class MessageDisplay final : public Display {
+class MessageDisplay : public Display {
   public:
     // Registers itself as the engine's display for its lifetime.
     MessageDisplay(std::ostream& out, std::string prefix) : out_(out), prefix_(std::move(prefix)) {

@@ -1,19 +1,25 @@
 #include "Uci.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <istream>
+#include <iterator>
+#include <map>
 #include <mutex>
 #include <ostream>
 #include <sstream>
 #include <thread>
 
+#include "BookFile.h"
 #include "EngineBoard.h"
 #include "Evaluation.h"
 #include "MessageDisplay.h"
+#include "OpeningBook.h"
 #include "Search.h"
 #include "Support.h"
+#include "UciOptions.h"
 #include "Variables.h"
 
 namespace ostrand::uci {
@@ -31,38 +37,84 @@ bool CanCastle(const chess::Position& position, int toFile) {
            std::find(legal.begin(), legal.end(), castling) != legal.end();
 }
 
-class Session {
+// Option names compare without regard to case, as the protocol has them.
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The most lines that MultiPV may ask for.
+constexpr int MostLines = 50;
+// How often a long search says how far it has come.
+constexpr double ReportEvery = 1.0;
+
+// The protocol, and the display of the engine's searches: their messages and reports become
+// information lines.
+class Session final : public tools::MessageDisplay {
   public:
-    explicit Session(tools::LineOutput& out) : out_(out) {}
-    ~Session() { WaitForSearch(); }
+    explicit Session(std::ostream& out) : MessageDisplay(out, "info string ") {}
+    ~Session() override { EndSearch(); }
 
     // Handles one command line; false after "quit".
     bool Handle(const std::string& line);
-    void WaitForSearch() {
+    // Stops a running search, its "bestmove" said, and waits for it to end.
+    void EndSearch() {
+        if (!search_.joinable()) return;
+        Stop();
+        search_.join();
+    }
+    // At the end of the input a search that ends by itself is waited for.
+    void EndOfInput() {
+        if (infinite_) Stop();
         if (search_.joinable()) search_.join();
     }
 
+    // Called by the search, on its thread.
+    void ReportDepth(int depth) override { depth_ = depth; }
+    void ReportRootMove(const std::string& move, int number) override;
+    void PollInput() override;
+
   private:
-    void Say(const std::string& line) { out_.Write(line); }
+    void Say(const std::string& line) { Output().Write(line); }
+    const chess::Position& Now() const { return played_.empty() ? start_ : played_.back(); }
+    void SetOption(std::istringstream& args);
     void SetPosition(std::istringstream& args);
     void Go(std::istringstream& args);
+    std::string RootMovesOf(const std::vector<std::string>& moves);
     void Stop();
-    void Search(int16_t depth);
+    void Search();
+    double Seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - searchStart_)
+            .count();
+    }
+    std::string Progress() const;
+    std::string LineText(const std::string& engineLine) const;
     static void ReportIteration();
-    static std::string ScoreText(int16_t value);
+    std::string ScoreText(const std::string& move, int16_t value);
 
-    tools::LineOutput& out_;  // every line of the session and of the engine's messages
-    std::mutex mutex_;        // guards what the search thread and "stop" share
+    Options options_;
+    std::string bookProblem_ = chess::LoadBook();
+    std::mutex mutex_;  // guards what the search thread and "stop" share
     std::thread search_;
     bool infinite_ = false;
     bool stopped_ = false;
     std::string pendingBestMove_;  // an infinite search's answer, held until "stop"
-    std::chrono::steady_clock::time_point searchStart_;
     chess::Position start_ = chess::StartPosition();
     std::vector<chess::Position> played_;
-    // Mate in this many moves (negative: the engine is mated), as the shallowest iteration
-    // of the running search that saw a king fall says; 0 until one does.
-    int mateMoves_ = 0;
+    int multiPv_ = 1;  // the option; the running search keeps its own copy in lines_
+
+    // Set before a search starts, read by its thread.
+    std::chrono::steady_clock::time_point searchStart_;
+    int lines_ = 1;
+    int64_t nodeLimit_ = 0;  // 0: none
+    // Kept by the search thread.
+    int depth_ = 0;
+    double lastReport_ = 0;
+    // Mate in this many moves (negative: the engine is mated) for each root move, as the
+    // shallowest iteration of the running search that saw its king fall says.
+    std::map<std::string, int> mateMoves_;
 
     static Session* searching_;
 };
@@ -76,32 +128,68 @@ bool Session::Handle(const std::string& line) {
     if (command == "uci") {
         Say("id name Ostrand Chess 6.0");
         Say("id author The Ostrand developers");
+        Say("option name MultiPV type spin default 1 min 1 max " + std::to_string(MostLines));
+        for (const std::string& option : Options::Listing())
+            Say(option);
         Say("uciok");
     } else if (command == "isready") {
         Say("readyok");
     } else if (command == "ucinewgame") {
-        WaitForSearch();
+        EndSearch();
         InitNewGame();
         start_ = chess::StartPosition();
         played_.clear();
     } else if (command == "position") {
-        WaitForSearch();
+        EndSearch();
         SetPosition(args);
     } else if (command == "go") {
-        WaitForSearch();
+        EndSearch();
         Go(args);
     } else if (command == "stop") {
         Stop();
     } else if (command == "quit") {
-        StopRequested = true;
-        WaitForSearch();
+        EndSearch();
         return false;
-    } else if (command == "debug" || command == "setoption" || command == "register") {
-        // No options to set and nothing to register.
+    } else if (command == "setoption") {
+        SetOption(args);
+    } else if (command == "debug" || command == "register" || command == "ponderhit") {
+        // Nothing to debug or register; the engine does not ponder.
     } else {
         Say("info string unknown command '" + command + "'");
     }
     return true;
+}
+
+// "setoption name NAME [value VALUE]", where both may be several words.
+void Session::SetOption(std::istringstream& args) {
+    std::string word, name, value;
+    std::string* into = nullptr;
+    while (args >> word) {
+        if (word == "name" && into == nullptr) {
+            into = &name;
+        } else if (word == "value" && into == &name) {
+            into = &value;
+        } else if (into != nullptr) {
+            if (!into->empty()) *into += ' ';
+            *into += word;
+        }
+    }
+    if (SameName(name, "MultiPV")) {
+        int lines = 0;
+        std::istringstream number(value);
+        if (!(number >> lines) || !number.eof() || lines < 1 || lines > MostLines) {
+            Say("info string MultiPV takes a number from 1 to " + std::to_string(MostLines));
+            return;
+        }
+        multiPv_ = lines;
+        return;
+    }
+    if (std::string error; !options_.Set(name, value, error)) Say("info string " + error);
+    // A book that could not be read is reported once, when it is asked for.
+    if (options_.OwnBook() && !bookProblem_.empty()) {
+        Say("info string " + bookProblem_);
+        bookProblem_.clear();
+    }
 }
 
 void Session::SetPosition(std::istringstream& args) {
@@ -149,42 +237,79 @@ void Session::SetPosition(std::istringstream& args) {
     played_ = std::move(played);
 }
 
+// The engine's move texts of the "searchmoves" that it can search here, with one line on
+// those it cannot.
+std::string Session::RootMovesOf(const std::vector<std::string>& moves) {
+    const chess::Position& now = Now();
+    const auto legal = chess::LegalMoves(now);
+    std::string texts, refused;
+    for (const std::string& word : moves) {
+        chess::Move move;
+        std::string text, error;
+        if (!chess::ParseMove(word, move) ||
+            std::find(legal.begin(), legal.end(), move) == legal.end())
+            error = "not legal here";
+        else
+            chess::EngineMove(now, move, now.toMove, text, error);
+        if (error.empty())
+            texts += text;
+        else
+            refused += (refused.empty() ? "" : ", ") + word + " (" + error + ")";
+    }
+    if (!refused.empty())
+        Say("info string searchmoves: leaving out " + refused +
+            (texts.empty() ? "; searching every move" : ""));
+    return texts;
+}
+
 void Session::Go(std::istringstream& args) {
-    const chess::Position& now = played_.empty() ? start_ : played_.back();
+    const chess::Position& now = Now();
     const bool white = now.toMove == Colour::White;
-    int16_t depth = 0;
+    const std::vector<std::string> words{std::istream_iterator<std::string>(args), {}};
+    std::optional<int64_t> depth, mate;
+    std::vector<std::string> searchMoves;
     GoClock clock;
     infinite_ = stopped_ = false;
+    nodeLimit_ = 0;
     pendingBestMove_.clear();
-    std::string word;
-    while (args >> word) {
-        if (word == "depth") {
-            int n = 0;
-            if (!(args >> n) || n < 1) {
-                Say("info string go depth needs a positive number; searching by time");
-                args.clear();
-                continue;
-            }
-            depth = static_cast<int16_t>(std::min(n, 10));
-        } else if (word == "infinite") {
-            infinite_ = true;
-        } else if (word == "wtime" || word == "btime" || word == "winc" || word == "binc" ||
-                   word == "movestogo" || word == "movetime") {
-            int64_t n = 0;
-            if (!(args >> n)) {
-                Say("info string go " + word + " needs a number");
-                args.clear();
-                continue;
-            }
-            if (word == (white ? "wtime" : "btime")) clock.timeLeft = n;
-            if (word == (white ? "winc" : "binc")) clock.increment = n;
-            if (word == "movestogo") clock.movesToGo = n;
-            if (word == "movetime") clock.moveTime = n;
-        } else if (word == "nodes" || word == "mate") {
-            args >> word;  // searched by the clock or the engine's own time rules
-        } else if (word != "ponder") {
-            Say("info string go: ignoring '" + word + "'");
+    auto isKeyword = [](const std::string& word) {
+        for (const char* keyword : {"searchmoves", "ponder", "wtime", "btime", "winc", "binc",
+                                    "movestogo", "depth", "nodes", "mate", "movetime", "infinite"})
+            if (word == keyword) return true;
+        return false;
+    };
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "infinite" || word == "ponder") {
+            infinite_ = infinite_ || word == "infinite";
+            continue;  // the engine does not ponder: "go ponder" searches on the clock
         }
+        if (word == "searchmoves") {
+            while (i + 1 < words.size() && !isKeyword(words[i + 1]))
+                searchMoves.push_back(words[++i]);
+            continue;
+        }
+        if (!isKeyword(word)) {
+            Say("info string go: ignoring '" + word + "'");
+            continue;
+        }
+        int64_t n = 0;
+        const bool counts = word == "depth" || word == "nodes" || word == "mate";
+        std::istringstream number(i + 1 < words.size() ? words[i + 1] : "");
+        const bool read = number >> n && number.eof();
+        if (read || (i + 1 < words.size() && !isKeyword(words[i + 1]))) ++i;
+        if (!read || (counts && n < 1)) {
+            Say("info string go " + word +
+                (counts ? " needs a positive number" : " needs a number") + "; leaving it out");
+            continue;
+        }
+        if (word == "depth") depth = n;
+        if (word == "mate") mate = n;
+        if (word == "nodes") nodeLimit_ = n;
+        if (word == (white ? "wtime" : "btime")) clock.timeLeft = n;
+        if (word == (white ? "winc" : "binc")) clock.increment = n;
+        if (word == "movestogo") clock.movesToGo = n;
+        if (word == "movetime") clock.moveTime = n;
     }
     if (chess::LegalMoves(now).empty()) {
         Say("info string no legal move in this position");
@@ -193,23 +318,42 @@ void Session::Go(std::istringstream& args) {
     }
     if (const std::string note = SetUpGame(start_, played_); !note.empty())
         Say("info string " + note);
+    // A mate in N moves is seen by the iteration of depth 2N + 2. Without a depth the
+    // search deepens until the clock, a node count or "stop" ends it.
+    int64_t deepest = depth.value_or(DeepestDepth);
+    if (mate) deepest = std::min(deepest, 2 * *mate + 2);
+    if (!depth && !mate && !infinite_ && nodeLimit_ == 0) deepest = 0;
+    DepthLimit = static_cast<int16_t>(std::min<int64_t>(deepest, DeepestDepth));
+    // A level searches no deeper than its depth.
+    const Level& level = options_.Playing();
+    if (level.depth != 0 && (DepthLimit == 0 || level.depth < DepthLimit)) DepthLimit = level.depth;
+    RootWeakness = {level.chance, level.margin};
+    UseBook = options_.OwnBook();
+    OpeningStopsAtSix = false;
     // "infinite" waits for "stop" whatever the clock says.
     SearchBudget = infinite_ ? TimeBudget{} : PlanBudget(clock);
-    mateMoves_ = 0;
+    SearchMovesOnly = RootMovesOf(searchMoves);
+    RootLinesWanted = lines_ = multiPv_;
+    mateMoves_.clear();
+    depth_ = 0;
+    lastReport_ = 0;
     StopRequested = false;  // a "stop" that came after the last search had ended
     searchStart_ = std::chrono::steady_clock::now();
-    search_ = std::thread([this, depth] { Search(depth); });
+    search_ = std::thread([this] { Search(); });
 }
 
-void Session::Search(int16_t depth) {
-    const chess::Position& now = played_.empty() ? start_ : played_.back();
+void Session::Search() {
+    const chess::Position& now = Now();
     searching_ = this;
-    DepthLimit = depth;
     IterationDone = ReportIteration;
     const std::string found = FindBestMove();
     IterationDone = nullptr;
-    DepthLimit = 0;
+    UseLevel(Levels.front());
+    UseBook = false;
+    OpeningStopsAtSix = true;
     SearchBudget = {};
+    SearchMovesOnly.clear();
+    RootLinesWanted = 1;
     searching_ = nullptr;
 
     const auto standard = chess::StandardMove(found, now, now.toMove);
@@ -239,42 +383,84 @@ void Session::Stop() {
     }
 }
 
-// A root value as the score of an info line. The engine's values carry no distance to mate:
-// a king's capture moves the value a king's worth from the material on the board, and
-// nothing else comes near half of that. An iteration of depth D tries every move up to ply
-// D, so it sees the mates in up to (D - 2) / 2 moves: the engine takes the king at ply D - 1
-// at the latest, the opponent at ply D. The iteration before it saw none, so the shallowest
-// iteration that sees a mate gives its length.
-std::string Session::ScoreText(int16_t value) {
+// The time, nodes and speed of the running search so far.
+std::string Session::Progress() const {
+    const double seconds = Seconds();
+    const auto nps = seconds > 0 ? static_cast<int64_t>(NodeCount / seconds) : 0;
+    return "time " + std::to_string(static_cast<int64_t>(seconds * 1000)) + " nodes " +
+           std::to_string(NodeCount) + " nps " + std::to_string(nps);
+}
+
+void Session::ReportRootMove(const std::string& move, int number) {
+    if (Seconds() < ReportEvery) return;  // a quick search needs no running commentary
+    const auto standard = chess::StandardMove(move, Now(), Now().toMove);
+    if (!standard) return;
+    Say("info depth " + std::to_string(depth_) + " currmove " + chess::MoveText(*standard) +
+        " currmovenumber " + std::to_string(number));
+}
+
+void Session::PollInput() {
+    if (nodeLimit_ > 0 && NodeCount >= nodeLimit_) StopRequested = true;
+    const double seconds = Seconds();
+    if (seconds - lastReport_ < ReportEvery) return;
+    lastReport_ = seconds;
+    Say("info depth " + std::to_string(depth_) + " " + Progress());
+}
+
+// A line of engine move texts as standard moves, up to the first that the standard rules
+// do not allow there (the engine's search ends some lines by taking a king).
+std::string Session::LineText(const std::string& engineLine) const {
+    chess::Position position = Now();
+    const Colour engine = position.toMove;
+    std::string text;
+    for (size_t i = 0; i + 4 <= engineLine.size(); i += 4) {
+        const auto move = chess::StandardMove(engineLine.substr(i, 4), position, engine);
+        const auto legal = chess::LegalMoves(position);
+        if (!move || std::find(legal.begin(), legal.end(), *move) == legal.end()) break;
+        text += (text.empty() ? "" : " ") + chess::MoveText(*move);
+        chess::Play(position, *move);
+    }
+    return text;
+}
+
+// A root move's value as the score of an info line. The engine's values carry no distance
+// to mate: a king's capture moves the value a king's worth from the material on the board,
+// and nothing else comes near half of that. An iteration of depth D tries every move up to
+// ply D, so it sees the mates in up to (D - 2) / 2 moves: the engine takes the king at ply
+// D - 1 at the latest, the opponent at ply D. The iteration before it saw none, so the
+// shallowest iteration that sees a mate gives its length.
+std::string Session::ScoreText(const std::string& move, int16_t value) {
     const int lead = value - MaterialSum();
     const int falls = lead >= Piece::King / 2 ? 1 : lead <= -Piece::King / 2 ? -1 : 0;
     if (falls == 0) return "cp " + std::to_string(value);
-    int& moves = searching_->mateMoves_;
+    int& moves = mateMoves_[move];
     if (moves * falls <= 0) moves = falls * std::max(1, (SearchDepth - 2) / 2);
     return "mate " + std::to_string(moves);
 }
 
-// After every iteration: its depth, score (the engine's, which is the side to move's
-// view), time, nodes, speed and best move so far.
+// After every iteration: its depth, then for each of the best lines asked for its score (the
+// engine's, which is the side to move's view), time, nodes, speed and moves.
 void Session::ReportIteration() {
     Session& session = *searching_;
-    size_t best = 0;
-    for (size_t i = 1; i <= RootMoves.size() / 4; ++i)
-        if (best == 0 || RootScores[i] > RootScores[best]) best = i;
-    if (best == 0) return;
-    const chess::Position& now = session.played_.empty() ? session.start_ : session.played_.back();
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - session.searchStart_)
-            .count();
-    const auto nps = seconds > 0 ? static_cast<int64_t>(NodeCount / seconds) : 0;
-    std::ostringstream line;
-    line << "info depth " << SearchDepth << " score " << ScoreText(PlyValue(0)) << " time "
-         << static_cast<int64_t>(seconds * 1000) << " nodes " << NodeCount << " nps " << nps
-         << " pv "
-         << chess::MoveText(
-                chess::StandardMove(RootMoves.substr(4 * (best - 1), 4), now, now.toMove)
-                    .value_or(chess::Move{}));
-    session.Say(line.str());
+    const size_t entries = RootMoves.size() / 4;
+    std::vector<size_t> order(entries);
+    for (size_t i = 0; i < entries; ++i)
+        order[i] = i + 1;
+    // Best first, the earlier of equal scores first, as the engine chooses.
+    std::stable_sort(order.begin(), order.end(),
+                     [](size_t a, size_t b) { return RootScores[a] > RootScores[b]; });
+    const size_t shown = std::min(order.size(), static_cast<size_t>(session.lines_));
+    for (size_t k = 0; k < shown; ++k) {
+        const size_t entry = order[k];
+        const std::string pv = session.LineText(RootLines[entry]);
+        if (pv.empty()) continue;
+        std::string line = "info depth " + std::to_string(SearchDepth);
+        if (session.lines_ > 1) line += " multipv " + std::to_string(k + 1);
+        line +=
+            " score " + session.ScoreText(RootMoves.substr(4 * (entry - 1), 4), RootScores[entry]);
+        session.Say(line + " " + session.Progress() + " pv " + pv);
+    }
+    session.lastReport_ = session.Seconds();
 }
 
 }  // namespace
@@ -291,15 +477,14 @@ std::string SetUpGame(const chess::Position& start, const std::vector<chess::Pos
 }
 
 void Run(std::istream& in, std::ostream& out) {
-    tools::MessageDisplay display(out, "info string ");  // messages as information lines
+    Session session(out);
     InitNewGame();
-    Session session(display.Output());
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!session.Handle(line)) break;
+        if (!session.Handle(line)) return;
     }
-    session.WaitForSearch();
+    session.EndOfInput();
 }
 
 }  // namespace ostrand::uci

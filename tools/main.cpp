@@ -6,7 +6,7 @@
 //   ostrand-engine bench [--depth N]             the benchmark (N = 4, 6 or 8; default 6)
 //   ostrand-engine bench --moves                 full-strength moves on the bench positions, timed
 //   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
-//   ostrand-engine uci                           the UCI protocol, for other chess programs
+//   ostrand-engine [uci]                         the UCI protocol, for other chess programs
 #include <iostream>
 #include <optional>
 #include <string>
@@ -38,7 +38,7 @@ constexpr const char* UsageText =
     "       ostrand-engine bench [--depth 4|6|8]\n"
     "       ostrand-engine bench --moves\n"
     "       ostrand-engine pgn FILE\n"
-    "       ostrand-engine uci\n"
+    "       ostrand-engine [uci]\n"
     "       ostrand-engine --help | --version\n";
 
 int Usage(const std::string& problem) {
@@ -231,8 +231,8 @@ int main(int argc, char** argv) {
     SetProgramArgument(argc > 0 ? argv[0] : nullptr);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const std::optional<int> answered = AnswerHelpOrVersion(args)) return *answered;
-    if (args.empty()) return Usage("no command given");
-    const std::string& command = args[0];
+    // Chess programs start an engine without arguments and talk UCI to it.
+    const std::string command = args.empty() ? "uci" : args[0];
     Options options;
     std::string problem;
     if (!ReadOptions(args, options, problem)) return Usage(problem);

@@ -26,6 +26,7 @@
 #include <cmath>
 #include <utility>
 
+#include "BookFile.h"
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameStatus.h"
@@ -33,6 +34,7 @@
 #include "Language.h"
 #include "Messages.h"
 #include "MoveList.h"
+#include "OpeningBook.h"
 #include "Preferences.h"
 #include "Search.h"
 #include "Support.h"
@@ -49,6 +51,7 @@ QString Shown(const std::string& text) {
 }
 
 constexpr const char* LevelKey = "level";
+constexpr const char* VaryOpeningsKey = "varyOpenings";
 constexpr const char* StatisticsKey = "showStatistics";
 constexpr const char* LanguageKey = "language";
 constexpr const char* ZoomKey = "zoom";
@@ -70,8 +73,25 @@ QString Licence() {
         "Free software under the GNU General Public License, version 3 or any later version.");
 }
 
-QString LevelName(int depth) {
-    return depth == 0 ? MainWindow::tr("Full strength") : MainWindow::tr("Depth %1").arg(depth);
+// A level's menu text with its measured Elo, each text whole for the translators.
+QString LevelText(const ostrand::Level& level) {
+    const std::string_view name = level.name;
+    const QString text = name == "Full strength" ? MainWindow::tr("Full strength (about %1)")
+                         : name == "Depth 6"     ? MainWindow::tr("Depth 6 (about %1)")
+                         : name == "Depth 4"     ? MainWindow::tr("Depth 4 (about %1)")
+                         : name == "Depth 2"     ? MainWindow::tr("Depth 2 (about %1)")
+                         : name == "Casual"      ? MainWindow::tr("Casual (about %1)")
+                                                 : MainWindow::tr("Beginner (about %1)");
+    return text.arg(level.elo);
+}
+
+// The level the preferences name; earlier versions kept the depth, 0 for full strength.
+const ostrand::Level& SavedLevel(const QVariant& saved) {
+    if (const ostrand::Level* level = ostrand::LevelNamed(saved.toString().toStdString()))
+        return *level;
+    for (const ostrand::Level& level : ostrand::Levels)
+        if (level.chance == 0 && QString::number(level.depth) == saved.toString()) return level;
+    return ostrand::Levels.front();
 }
 
 // A paragraph a text, so that a change to one leaves the others' translations standing.
@@ -171,8 +191,11 @@ MainWindow::MainWindow(F_Board* board)
     connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
     QSettings settings = Preferences();
-    const int level = settings.value(LevelKey, 0).toInt();
-    SetLevel(std::count(std::begin(Levels), std::end(Levels), level) ? level : 0);
+    bookProblem_ = messages::Translated(QString::fromStdString(chess::LoadBook()));
+    const ostrand::Level& level = SavedLevel(settings.value(LevelKey));
+    const bool vary = settings.value(VaryOpeningsKey, level.variesOpenings).toBool();
+    PlayAtLevel(level);
+    SetVaryOpenings(vary);
     showStatistics_->setChecked(settings.value(StatisticsKey, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
     showLegalMoves_->setChecked(settings.value(LegalMovesKey, false).toBool());
@@ -245,6 +268,10 @@ void MainWindow::BuildMenus() {
         add(game, tr("Offer a &draw"), "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
     resign_ = add(game, tr("R&esign"), "resign", QKeySequence(), &MainWindow::Resign);
     game->addSeparator();
+    varyOpenings_ = add(game, tr("&Vary the openings"), "varyOpenings", QKeySequence(),
+                        [this] { SetVaryOpenings(varyOpenings_->isChecked()); });
+    varyOpenings_->setCheckable(true);
+    game->addSeparator();
     QAction* quit = add(game, tr("&Quit"), "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
 
@@ -266,13 +293,15 @@ void MainWindow::BuildMenus() {
     move->addSeparator();
     QMenu* level = move->addMenu(tr("&Level"));
     levels_ = new QActionGroup(this);
-    for (int depth : Levels) {
-        QAction* action = level->addAction(LevelName(depth));
-        action->setObjectName(QString("level%1").arg(depth));
+    for (size_t i = 0; i < ostrand::Levels.size(); ++i) {
+        const ostrand::Level& each = ostrand::Levels[i];
+        QAction* action = level->addAction(LevelText(each));
+        action->setObjectName(QString("level%1").arg(i));
         action->setCheckable(true);
-        action->setData(depth);
+        action->setData(
+            QString::fromUtf8(each.name.data(), static_cast<qsizetype>(each.name.size())));
         levels_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, depth] { SetLevel(depth); });
+        connect(action, &QAction::triggered, this, [this, &each] { SetLevel(each); });
     }
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -457,11 +486,31 @@ void MainWindow::MoveNow() {
     if (thinking_) ostrand::StopRequested = true;
 }
 
-void MainWindow::SetLevel(int depth) {
-    ostrand::DepthLimit = static_cast<int16_t>(depth);
+void MainWindow::SetLevel(const ostrand::Level& level) {
+    PlayAtLevel(level);
+    SetVaryOpenings(level.variesOpenings);
+}
+
+void MainWindow::PlayAtLevel(const ostrand::Level& level) {
+    ostrand::UseLevel(level);
+    const QString name =
+        QString::fromUtf8(level.name.data(), static_cast<qsizetype>(level.name.size()));
     for (QAction* action : levels_->actions())
-        action->setChecked(action->data().toInt() == depth);
-    Preferences().setValue(LevelKey, depth);
+        action->setChecked(action->data().toString() == name);
+    Preferences().setValue(LevelKey, name);
+}
+
+void MainWindow::SetVaryOpenings(bool vary) {
+    ostrand::UseBook = vary;
+    varyOpenings_->setChecked(vary);
+    Preferences().setValue(VaryOpeningsKey, vary);
+    if (vary && !bookProblem_.isEmpty()) {
+        // Once the window stands, and only once.
+        QTimer::singleShot(0, this, [this, problem = bookProblem_] {
+            Warn(tr("Vary the openings"), problem[0].toUpper() + problem.mid(1) + ".");
+        });
+        bookProblem_.clear();
+    }
 }
 
 void MainWindow::ShowHint() {
@@ -631,6 +680,7 @@ void MainWindow::UpdateActions() {
     resign_->setEnabled(open);
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
+    varyOpenings_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
     first_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());

@@ -13,6 +13,7 @@
 #include "ChessClock.h"
 #include "GameExchange.h"
 #include "GameHistory.h"
+#include "Levels.h"
 
 class F_Board;
 class MoveList;
@@ -24,9 +25,6 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     Q_OBJECT
 
   public:
-    // The levels of the Level menu: 0 for the engine's own time rules, else a fixed depth.
-    static constexpr int Levels[] = {0, 6, 4, 2};
-
     // Takes the form (a new F_Board when none is given) as its central widget.
     explicit MainWindow(F_Board* board = nullptr);
 
@@ -52,7 +50,11 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void GoToStep(size_t step);
     // Ends the engine's search now; it plays the best move it has finished.
     void MoveNow();
-    void SetLevel(int depth);
+    // Plays at the level, and varies the openings as the level does unless the player
+    // chooses otherwise afterwards.
+    void SetLevel(const ostrand::Level& level);
+    // Lets the engine play from its opening book.
+    void SetVaryOpenings(bool vary);
     // Keeps code ("de"; empty for the system's) as the language of the next start.
     void SetLanguage(const QString& code);
     // The engine's suggestion for the player's move: framed in green on the board and named
@@ -92,6 +94,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     virtual void Announce(const QString& text);
 
   private:
+    // Plays at the level and shows it chosen.
+    void PlayAtLevel(const ostrand::Level& level);
     void BuildMenus();
     void OnGameStarted();
     void OnGameChanged(const QString& command);
@@ -161,6 +165,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     QAction* force_;
     QAction* hint_;
     QActionGroup* levels_;
+    QAction* varyOpenings_;
+    // Why the opening book could not be read, until it is reported.
+    QString bookProblem_;
     QAction* rotate_;
     QAction* showStatistics_;
     QActionGroup* zooms_;

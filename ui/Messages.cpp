@@ -83,6 +83,16 @@ class Messages {
              tr("the board holds something that is no piece")},
             {"set up without en passant on ([a-h][1-8]): the engine's rules have no en passant",
              tr("set up without en passant on %1: the engine's rules have no en passant")},
+            // The opening book.
+            {R"(the opening book (.+) is damaged \((.+)\); playing without it)",
+             tr("the opening book %1 is damaged (%2); playing without it")},
+            {"no opening book (.+) was found; playing without it",
+             tr("no opening book %1 was found; playing without it")},
+            {R"(expected moves and then a weight from 1 to (\d+))",
+             tr("expected moves and then a weight from 1 to %1")},
+            {"'(.*)' is not a legal move here", tr("'%1' is not a legal move here")},
+            {"the file could not be read", tr("the file could not be read")},
+            {"'([^']*)' is (.+)", tr("'%1' is %2")},
             // Positions in FEN.
             {R"(the FEN's placement has (\d+) ranks, not 8)",
              tr("the FEN's placement has %1 ranks, not 8")},

@@ -34,11 +34,14 @@ class Display {
     virtual void SetProgressValue(int value) = 0;
     // Lets the window handle its pending events (repaints) during a search.
     virtual void ProcessEvents() = 0;
-    // The search begins an iteration of this nominal depth (2, 4, 6 or 8).
+    // The search begins an iteration of this nominal depth (2, 4, 6, 8, ...).
     virtual void ReportDepth(int /*depth*/) {}
     // The search has chosen a move: the best value of its last finished iteration, from the
     // engine's side (positive is good for the engine).
     virtual void ReportScore(int /*score*/) {}
+    // The search begins the number-th root move of an iteration of depth 4 or more, a move
+    // text as in RootMoves.
+    virtual void ReportRootMove(const std::string& /*move*/, int /*number*/) {}
     // Called every few thousand nodes of a search, so that a host may handle its user's
     // input (a request to stop) without waiting for the next root move. It must not touch the
     // engine's state, and must be cheap: most calls should do nothing.

@@ -41,6 +41,7 @@ foreach(stage 1 2 3 4)
     list(APPEND expected share/ostrand-chess/${letter}${stage}.txt)
   endforeach()
 endforeach()
+list(APPEND expected share/ostrand-chess/Openings.txt)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${root}" "${root}/*")
 list(TRANSFORM expected PREPEND "${prefix}/")
 string(REGEX REPLACE "^/" "" expected "${expected}")
@@ -59,6 +60,14 @@ if(result OR NOT errors STREQUAL "")
   fail("installed bench failed (${result}):\n${output}${errors}")
 endif()
 expect_text("${output}" "bench: 365912 nodes" "installed bench")
+
+# The opening book lies beside the tables: the answer comes from it, without a search.
+file(WRITE "${WORK}/book.txt" "setoption name OwnBook value true\nposition startpos\ngo depth 4\n")
+execute_process(COMMAND "${bin}/ostrand-engine" uci INPUT_FILE "${WORK}/book.txt"
+                OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT output MATCHES "^bestmove (e2e4|d2d4|c2c4|g1f3)\n$")
+  fail("the installed engine did not play from its book:\n${output}")
+endif()
 
 # Without the tables the message names both places looked in.
 file(RENAME "${tables}" "${tables}.away")

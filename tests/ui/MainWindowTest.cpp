@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,8 +24,10 @@
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameSnapshot.h"
+#include "Levels.h"
 #include "MainWindow.h"
 #include "MoveList.h"
+#include "OpeningBook.h"
 #include "PictureBox.h"
 #include "Search.h"
 #include "Support.h"
@@ -108,9 +111,13 @@ class MainWindowTest : public QObject {
 
     QTemporaryDir settingsFolder;
 
-    std::unique_ptr<TestWindow> Open(int level = 2, bool playWhite = true) {
+    // depth: that of a level without weakness, 0 for full strength.
+    std::unique_ptr<TestWindow> Open(int depth = 2, bool playWhite = true) {
         auto window = std::make_unique<TestWindow>();
-        window->SetLevel(level);
+        window->SetLevel(*std::find_if(ostrand::Levels.begin(), ostrand::Levels.end(),
+                                       [depth](const ostrand::Level& level) {
+                                           return level.depth == depth && level.chance == 0;
+                                       }));
         window->Start();
         window->show();
         if (!playWhite) {
@@ -250,7 +257,9 @@ class MainWindowTest : public QObject {
         ostrand::SetClock([] { return now; });
         using Side = ChessClock::Side;
         auto window = std::make_unique<TestWindow>();
-        window->SetLevel(4);
+        window->SetLevel(*std::find_if(
+            ostrand::Levels.begin(), ostrand::Levels.end(),
+            [](const ostrand::Level& level) { return level.depth == 4 && level.chance == 0; }));
         window->SetTimeControl({0.1, 2});
         window->Start();
         ChessClock& clock = window->Clock();
@@ -292,19 +301,30 @@ class MainWindowTest : public QObject {
         QVERIFY(Is(game));
     }
 
-    void theLevelIsKeptAcrossARestart() {
+    void theLevelAndTheVarietyAreKeptAcrossARestart() {
+        // An earlier version kept the depth.
+        QSettings("ostrand-chess", "ostrand-chess").setValue("level", 4);
         {
             MainWindow first(new TestBoard);
-            QVERIFY(Action(first, "level0")->isChecked());
-            QCOMPARE(ostrand::DepthLimit, int16_t{0});
-            Action(first, "level4")->trigger();
+            QVERIFY(Action(first, "level2")->isChecked());
+            QVERIFY(Action(first, "level2")->text().startsWith("Depth 4 (about "));
             QCOMPARE(ostrand::DepthLimit, int16_t{4});
+            QVERIFY(!ostrand::UseBook);
+            // The beginners' level varies the openings unless the player says otherwise.
+            Action(first, "level5")->trigger();
+            QVERIFY(Action(first, "varyOpenings")->isChecked());
+            Action(first, "varyOpenings")->trigger();
+            QVERIFY(!ostrand::UseBook);
         }
-        ostrand::DepthLimit = 0;
+        ostrand::UseLevel(ostrand::Levels.front());
         QVERIFY(QFile::exists(settingsFolder.filePath("ostrand-chess/ostrand-chess.conf")));
         MainWindow second(new TestBoard);
-        QVERIFY(Action(second, "level4")->isChecked());
-        QCOMPARE(ostrand::DepthLimit, int16_t{4});
+        QVERIFY(Action(second, "level5")->isChecked());
+        QCOMPARE(ostrand::RootWeakness.chance, ostrand::Levels.back().chance);
+        QVERIFY(!Action(second, "varyOpenings")->isChecked());
+        Action(second, "level0")->trigger();
+        QCOMPARE(ostrand::DepthLimit, int16_t{0});
+        QCOMPARE(ostrand::RootWeakness.chance, 0);
     }
 
     // Space in the depth-4 iteration of a full-strength search: the engine plays the depth-2

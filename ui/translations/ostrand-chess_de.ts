@@ -273,14 +273,6 @@ Bei %2.</translation>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.</translation>
     </message>
     <message>
-        <source>Full strength</source>
-        <translation>Volle Stärke</translation>
-    </message>
-    <message>
-        <source>Depth %1</source>
-        <translation>Tiefe %1</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
         <translation>&lt;b&gt;Ziehen:&lt;/b&gt; Klicken Sie auf eine Ihrer Figuren (sie wird rot umrahmt), dann auf das Zielfeld. Der Computer antwortet sofort, sein Zug wird blau umrahmt. Zum Rochieren ziehen Sie den König zwei Felder weit. Warum ein Zug abgelehnt wurde, steht in der Statuszeile.</translation>
     </message>
@@ -532,6 +524,38 @@ Bei %2.</translation>
         <source>Seconds added after each move:</source>
         <translation>Sekunden Zugabe nach jedem Zug:</translation>
     </message>
+    <message>
+        <source>Full strength (about %1)</source>
+        <translation>Volle Stärke (etwa %1)</translation>
+    </message>
+    <message>
+        <source>Depth 6 (about %1)</source>
+        <translation>Tiefe 6 (etwa %1)</translation>
+    </message>
+    <message>
+        <source>Depth 4 (about %1)</source>
+        <translation>Tiefe 4 (etwa %1)</translation>
+    </message>
+    <message>
+        <source>Depth 2 (about %1)</source>
+        <translation>Tiefe 2 (etwa %1)</translation>
+    </message>
+    <message>
+        <source>Casual (about %1)</source>
+        <translation>Freizeitspieler (etwa %1)</translation>
+    </message>
+    <message>
+        <source>Beginner (about %1)</source>
+        <translation>Anfänger (etwa %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Vary the openings</source>
+        <translation>Eröffnungen &amp;variieren</translation>
+    </message>
+    <message>
+        <source>Vary the openings</source>
+        <translation>Eröffnungen variieren</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -770,6 +794,30 @@ Bei %2.</translation>
     <message>
         <source>White is in check but it is Black&apos;s move</source>
         <translation>Weiß steht im Schach, aber Schwarz ist am Zug</translation>
+    </message>
+    <message>
+        <source>the opening book %1 is damaged (%2); playing without it</source>
+        <translation>das Eröffnungsbuch %1 ist beschädigt (%2); es wird ohne gespielt</translation>
+    </message>
+    <message>
+        <source>no opening book %1 was found; playing without it</source>
+        <translation>kein Eröffnungsbuch %1 gefunden; es wird ohne gespielt</translation>
+    </message>
+    <message>
+        <source>expected moves and then a weight from 1 to %1</source>
+        <translation>erwartet werden Züge und dann ein Gewicht von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a legal move here</source>
+        <translation>„%1“ ist hier kein zulässiger Zug</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2</source>
+        <translation>„%1“: %2</translation>
     </message>
 </context>
 <context>

@@ -273,14 +273,6 @@ En %2.</translation>
         <translation>Software libre bajo la GNU General Public License, versión 3 o cualquier versión posterior.</translation>
     </message>
     <message>
-        <source>Full strength</source>
-        <translation>Máxima fuerza</translation>
-    </message>
-    <message>
-        <source>Depth %1</source>
-        <translation>Profundidad %1</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
         <translation>&lt;b&gt;Mover:&lt;/b&gt; haz clic en una de tus piezas (se enmarca en rojo) y después en la casilla de destino. El ordenador responde enseguida y su jugada se enmarca en azul. Para enrocar, mueve el rey dos casillas. Si una jugada no se acepta, la barra de estado explica por qué.</translation>
     </message>
@@ -532,6 +524,38 @@ En %2.</translation>
         <source>Seconds added after each move:</source>
         <translation>Segundos añadidos tras cada jugada:</translation>
     </message>
+    <message>
+        <source>Full strength (about %1)</source>
+        <translation>Máxima fuerza (unos %1)</translation>
+    </message>
+    <message>
+        <source>Depth 6 (about %1)</source>
+        <translation>Profundidad 6 (unos %1)</translation>
+    </message>
+    <message>
+        <source>Depth 4 (about %1)</source>
+        <translation>Profundidad 4 (unos %1)</translation>
+    </message>
+    <message>
+        <source>Depth 2 (about %1)</source>
+        <translation>Profundidad 2 (unos %1)</translation>
+    </message>
+    <message>
+        <source>Casual (about %1)</source>
+        <translation>Aficionado (unos %1)</translation>
+    </message>
+    <message>
+        <source>Beginner (about %1)</source>
+        <translation>Principiante (unos %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Vary the openings</source>
+        <translation>&amp;Variar las aperturas</translation>
+    </message>
+    <message>
+        <source>Vary the openings</source>
+        <translation>Variar las aperturas</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -770,6 +794,30 @@ En %2.</translation>
     <message>
         <source>White is in check but it is Black&apos;s move</source>
         <translation>las blancas están en jaque pero mueven las negras</translation>
+    </message>
+    <message>
+        <source>the opening book %1 is damaged (%2); playing without it</source>
+        <translation>el libro de aperturas %1 está dañado (%2); se juega sin él</translation>
+    </message>
+    <message>
+        <source>no opening book %1 was found; playing without it</source>
+        <translation>no se encontró el libro de aperturas %1; se juega sin él</translation>
+    </message>
+    <message>
+        <source>expected moves and then a weight from 1 to %1</source>
+        <translation>se esperaban jugadas y luego un peso de 1 a %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a legal move here</source>
+        <translation>«%1» no es una jugada legal aquí</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>no se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2</source>
+        <translation>«%1»: %2</translation>
     </message>
 </context>
 <context>

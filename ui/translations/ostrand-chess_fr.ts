@@ -273,14 +273,6 @@ Problème&#xa0;: %2.</translation>
         <translation>Logiciel libre sous la licence GNU General Public License, version 3 ou toute version ultérieure.</translation>
     </message>
     <message>
-        <source>Full strength</source>
-        <translation>Pleine force</translation>
-    </message>
-    <message>
-        <source>Depth %1</source>
-        <translation>Profondeur %1</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Moving:&lt;/b&gt; click one of your pieces (it is framed in red), then the square it goes to. The engine answers at once and its move is framed in blue. Castle by moving the king two squares. A refused move is explained in the status line.</source>
         <translation>&lt;b&gt;Jouer un coup&#xa0;:&lt;/b&gt; cliquez sur une de vos pièces (elle est encadrée en rouge), puis sur sa case d&apos;arrivée. L&apos;ordinateur répond aussitôt et son coup est encadré en bleu. Pour roquer, déplacez le roi de deux cases. Un coup refusé est expliqué dans la barre d&apos;état.</translation>
     </message>
@@ -532,6 +524,38 @@ Problème&#xa0;: %2.</translation>
         <source>Seconds added after each move:</source>
         <translation>Secondes ajoutées après chaque coup&#xa0;:</translation>
     </message>
+    <message>
+        <source>Full strength (about %1)</source>
+        <translation>Pleine force (environ %1)</translation>
+    </message>
+    <message>
+        <source>Depth 6 (about %1)</source>
+        <translation>Profondeur 6 (environ %1)</translation>
+    </message>
+    <message>
+        <source>Depth 4 (about %1)</source>
+        <translation>Profondeur 4 (environ %1)</translation>
+    </message>
+    <message>
+        <source>Depth 2 (about %1)</source>
+        <translation>Profondeur 2 (environ %1)</translation>
+    </message>
+    <message>
+        <source>Casual (about %1)</source>
+        <translation>Loisir (environ %1)</translation>
+    </message>
+    <message>
+        <source>Beginner (about %1)</source>
+        <translation>Débutant (environ %1)</translation>
+    </message>
+    <message>
+        <source>&amp;Vary the openings</source>
+        <translation>Varier les ouver&amp;tures</translation>
+    </message>
+    <message>
+        <source>Vary the openings</source>
+        <translation>Varier les ouvertures</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -770,6 +794,30 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>White is in check but it is Black&apos;s move</source>
         <translation>les Blancs sont en échec alors que les Noirs ont le trait</translation>
+    </message>
+    <message>
+        <source>the opening book %1 is damaged (%2); playing without it</source>
+        <translation>le livre d&apos;ouvertures %1 est endommagé (%2)&#xa0;; la partie se joue sans lui</translation>
+    </message>
+    <message>
+        <source>no opening book %1 was found; playing without it</source>
+        <translation>aucun livre d&apos;ouvertures %1 n&apos;a été trouvé&#xa0;; la partie se joue sans lui</translation>
+    </message>
+    <message>
+        <source>expected moves and then a weight from 1 to %1</source>
+        <translation>des coups puis un poids de 1 à %1 étaient attendus</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a legal move here</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un coup légal ici</translation>
+    </message>
+    <message>
+        <source>the file could not be read</source>
+        <translation>le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is %2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>

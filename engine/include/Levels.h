@@ -1,0 +1,56 @@
+// The engine's playing levels, from full strength down to two levels for beginners, and
+// the weakness of the beginners' levels: now and then the engine plays a worse root move.
+//
+// The weakness is opt-in: with RootWeakness at its default the search chooses its move
+// exactly as it always has.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace ostrand {
+
+struct Level {
+    std::string_view name;
+    int16_t depth;   // the DepthLimit it plays at; 0: the engine's own time rules
+    int chance;      // in percent of its moves: how often it plays a worse move than its best
+    int16_t margin;  // how much worse, at most, in the search's units (a pawn is 100)
+    // Its strength as measured by tools/calibrate.py on Stockfish's UCI_Elo scale.
+    int elo;
+    // Whether the window varies the openings at this level unless the player says otherwise.
+    bool variesOpenings;
+};
+
+// Strongest first; the first is the default.
+inline constexpr std::array<Level, 6> Levels{{
+    {"Full strength", 0, 0, 0, 1700, false},
+    {"Depth 6", 6, 0, 0, 1600, false},
+    {"Depth 4", 4, 0, 0, 1450, false},
+    {"Depth 2", 2, 0, 0, 1100, false},
+    {"Casual", 2, 30, 200, 900, true},
+    {"Beginner", 2, 60, 500, 700, true},
+}};
+
+// The level of that name; null when there is none.
+const Level* LevelNamed(std::string_view name);
+// Of the levels, the one whose Elo is nearest to elo (the stronger one of two as near).
+const Level& LevelNearestElo(int elo);
+
+// How often, and by how much at most, the engine plays a worse root move than its best.
+struct Weakness {
+    int chance = 0;
+    int16_t margin = 0;
+};
+extern Weakness RootWeakness;
+
+// Plays at the level: its depth limit and its weakness.
+void UseLevel(const Level& level);
+
+// The engine's own random choices (the weaker moves, the book's moves) come from one
+// generator, seeded from the clock when the program starts; a seed makes them repeatable.
+void SeedChoices(uint64_t seed);
+// A random number from 0 to below bound (bound > 0).
+uint64_t RandomBelow(uint64_t bound);
+
+}  // namespace ostrand

@@ -1,0 +1,31 @@
+// The UCI mode's options: the playing strength, by level name or by Elo, and the book.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Levels.h"
+
+namespace ostrand::uci {
+
+class Options {
+  public:
+    // The "option" lines of the answer to "uci".
+    static std::vector<std::string> Listing();
+    // Sets the option of that name (not case-sensitive); false with the reason for an
+    // unknown option or a value it does not take, leaving the options as they were.
+    bool Set(const std::string& name, const std::string& value, std::string& error);
+
+    // The level to play at: the one nearest to UCI_Elo while UCI_LimitStrength is on,
+    // otherwise the one Level names.
+    const Level& Playing() const;
+    bool OwnBook() const { return ownBook_; }
+
+  private:
+    const Level* level_ = &Levels.front();
+    bool limitStrength_ = false;
+    int elo_ = Levels.front().elo;
+    bool ownBook_ = false;
+};
+
+}  // namespace ostrand::uci
