@@ -526,7 +526,7 @@ void MainWindow::ShowHint() {
     }
     board_->ShowHint(static_cast<int16_t>(hint->fromFile), static_cast<int16_t>(hint->fromRank),
                      static_cast<int16_t>(hint->toFile), static_cast<int16_t>(hint->toRank));
-    SetStatus(tr("Hint: %1").arg(QString::fromStdString(hint->san)));
+    SetStatus(tr("Hint: %1").arg(messages::ShownSan(hint->san)));
 }
 
 void MainWindow::SetZoom(int percent, bool keep) {

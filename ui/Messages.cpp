@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -153,6 +155,23 @@ QString Translated(const QString& text) {
                    Translated(text.mid(at + separator.size()));
     }
     return text;
+}
+
+QString ShownSan(const std::string& san) {
+    const std::pair<char, QString> letters[] = {
+        {'K', Messages::tr("K", "the king in a move's notation")},
+        {'Q', Messages::tr("Q", "the queen in a move's notation")},
+        {'R', Messages::tr("R", "the rook in a move's notation")},
+        {'B', Messages::tr("B", "the bishop in a move's notation")},
+        {'N', Messages::tr("N", "the knight in a move's notation")},
+    };
+    QString shown;
+    for (char c : san) {
+        const auto* letter = std::find_if(std::begin(letters), std::end(letters),
+                                          [c](const auto& each) { return each.first == c; });
+        shown += letter != std::end(letters) ? letter->second : QString(QChar(c));
+    }
+    return shown;
 }
 
 }  // namespace messages

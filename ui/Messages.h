@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace messages {
 
@@ -10,5 +11,9 @@ namespace messages {
 // further phrases; each is matched whole and its parts in turn. What no phrase matches (a
 // file's name, the system's own reason) stays as written.
 QString Translated(const QString& text);
+
+// A move in SAN with the pieces' letters of the player's language ("Sf3" in German), for the
+// window only: files and saved games keep the standard's English letters.
+QString ShownSan(const std::string& san);
 
 }  // namespace messages

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GameHistory.h"
+#include "Messages.h"
 #include "San.h"
 
 namespace chess = ostrand::chess;
@@ -88,7 +89,7 @@ void MoveList::Show(const GameHistory& history, const QStringList& result) {
                                 GoesOnFrom(shown, history.At(step).record)))
             ++step;
         auto* cell =
-            new QTableWidgetItem(QString::fromStdString(chess::SanText(before, shown.Moves()[i])));
+            new QTableWidgetItem(messages::ShownSan(chess::SanText(before, shown.Moves()[i])));
         cell->setData(StepRole, QVariant::fromValue(step));
         if (i >= played) cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         if (i + 1 == played) {

@@ -204,6 +204,7 @@ class LanguageTest : public QObject {
         const QRegularExpression englishWord(
             "\\b(the|is|not|has|holds|cannot|of|which|move|line|file|game|values|does|and|"
             "piece|rank|square|unexpected|comment|variation|illegal)\\b");
+        QCOMPARE(messages::ShownSan("Nbxd7+") == "Nbxd7+", language.isEmpty());
         for (const QString& message : english) {
             QVERIFY2(!message.isEmpty(), "a message is missing");
             const QString shown = messages::Translated(message);

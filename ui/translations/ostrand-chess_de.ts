@@ -819,6 +819,31 @@ Bei %2.</translation>
         <source>&apos;%1&apos; is %2</source>
         <translation>„%1“: %2</translation>
     </message>
+    <message>
+        <source>K</source>
+        <comment>the king in a move&apos;s notation</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <comment>the queen in a move&apos;s notation</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the rook in a move&apos;s notation</comment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>the bishop in a move&apos;s notation</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>the knight in a move&apos;s notation</comment>
+        <translation>S</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
