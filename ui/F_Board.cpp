@@ -632,10 +632,8 @@ void F_Board::SetZoom(int percent) {
     places_.clear();
     for (const auto& [control, twips] : places)
         Place(control, twips);
-    for (int16_t i = 1; i <= 64; ++i) {
+    for (int16_t i = 1; i <= 64; ++i)
         PlaceSquare(i);
-        c(i).SetBackground(c(i).Background());
-    }
     DrawPictures();
     const std::vector<Mark> marks = marks_;
     PrintBoard();

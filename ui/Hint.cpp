@@ -60,10 +60,10 @@ std::optional<Hint> FindHint(const GameRecord& record, F_Board& board) {
 
     const std::optional<chess::Move> move = chess::StandardMove(found, now, player);
     if (!move) return {};
+    // The engine's board stands mirrored when the engine plays white.
     const auto rank = [engine](int square) {
-        const int standard = square / 8 + 1;
-        return chess::Mirrored(engine) ? 9 - standard : standard;
+        return chess::Mirrored(engine) ? 9 - chess::RankOf(square) : chess::RankOf(square);
     };
-    return Hint{move->from % 8 + 1, rank(move->from), move->to % 8 + 1, rank(move->to),
-                chess::SanText(now, *move)};
+    return Hint{chess::FileOf(move->from), rank(move->from), chess::FileOf(move->to),
+                rank(move->to), chess::SanText(now, *move)};
 }

@@ -530,6 +530,7 @@ void MainWindow::ShowHint() {
 }
 
 void MainWindow::SetZoom(int percent, bool keep) {
+    if (board_->EngineBusy()) return;
     if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
         percent = 100;
     board_->SetZoom(percent);
@@ -681,6 +682,8 @@ void MainWindow::UpdateActions() {
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     varyOpenings_->setEnabled(idle);
+    // A zoom draws the board afresh, which mid-search holds the search's moves.
+    zooms_->setEnabled(idle);
     takeBack_->setEnabled(idle && history_.CanTakeBack());
     first_->setEnabled(idle && history_.CanTakeBack());
     redo_->setEnabled(idle && history_.CanRedo());

@@ -21,6 +21,7 @@
 #include "F_Board.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
+#include "PieceArt.h"
 #include "Search.h"
 #include "Support.h"
 #include "Variables.h"
@@ -827,6 +828,34 @@ class F_BoardTest : public QObject {
         Click(*window, 5, 1);
         QCOMPARE(dotted(), (std::vector<std::pair<int, int>>{
                                {3, 1}, {4, 1}, {6, 1}, {7, 1}, {5, 2}, {6, 2}}));
+    }
+
+    // What the AND/OR painting needs of every picture drawn for a larger square: a mask of
+    // black and white only, the pieces grey exactly where the mask is white, and a white
+    // piece that shows white inside its outline.
+    void piecesDrawnAtEverySizeKeepThePaintingsRules() {
+        for (const int size : {35, 47, 71}) {
+            for (const QString piece : {"P", "K", "B", "R", "Q", "KK"}) {
+                const QImage mask = PieceArt(piece + "M", size);
+                const QImage white = PieceArt(piece + "W", size);
+                const QImage black = PieceArt(piece + "B", size);
+                QCOMPARE(mask.size(), QSize(size, size));
+                int body = 0, whiteInside = 0;
+                for (int y = 0; y < size; ++y) {
+                    for (int x = 0; x < size; ++x) {
+                        const QRgb m = mask.pixel(x, y) & 0xFFFFFF;
+                        QVERIFY(m == 0 || m == White);
+                        const bool outside = m == White;
+                        QCOMPARE((white.pixel(x, y) & 0xFFFFFF) == Grey, outside);
+                        QCOMPARE((black.pixel(x, y) & 0xFFFFFF) == Grey, outside);
+                        body += !outside;
+                        whiteInside += (white.pixel(x, y) & 0xFFFFFF) == White;
+                    }
+                }
+                QVERIFY2(body > size * size / 8, qPrintable(piece));
+                QVERIFY2(whiteInside > body / 3, qPrintable(piece));
+            }
+        }
     }
 
     // The whole form grows as one; each square's inside takes a picture drawn at its size,

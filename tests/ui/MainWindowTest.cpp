@@ -74,6 +74,9 @@ class TestWindow : public MainWindow {
         return choice;
     }
     void Warn(const QString&, const QString& text) override { warnings << text; }
+    std::optional<TimeControl> AskTimeControl(const TimeControl&) override {
+        return TimeControl{2.5, 1};
+    }
     void Announce(const QString& text) override { announced << text; }
 };
 
@@ -299,6 +302,24 @@ class MainWindowTest : public QObject {
         const auto game = ostrand::GameSnapshot::Capture();
         Play(Board(*window), "7163");
         QVERIFY(Is(game));
+    }
+
+    // A new control waits for the next new game and is kept for the next start.
+    void theTimeControlIsKeptAndUsedFromTheNextGame() {
+        {
+            auto window = Open();
+            Action(*window, "time5+0")->trigger();
+            QVERIFY(!window->Clock().Control().Timed());
+            Action(*window, "newGame")->trigger();
+            QCOMPARE(window->Clock().Control(), (TimeControl{5, 0}));
+            Action(*window, "timeCustom")->trigger();
+            QCOMPARE(Action(*window, "timeCustom")->text(), QString("Custom (2.5+1)…"));
+        }
+        TestWindow again;
+        QVERIFY(Action(again, "timeCustom")->isChecked());
+        QVERIFY(!Action(again, "time5+0")->isChecked());
+        again.Start();
+        QCOMPARE(again.Clock().Control(), (TimeControl{2.5, 1}));
     }
 
     void theLevelAndTheVarietyAreKeptAcrossARestart() {

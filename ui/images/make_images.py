@@ -14,6 +14,10 @@ piece.  The same map gives three pictures:
 with X = P pawn, K knight, B bishop, R rook, Q queen, KK king.  The program
 paints a piece on a square by AND-ing the mask and then OR-ing the picture,
 so the picture must be exactly grey 808080 wherever the mask is white.
+For the larger squares of a zoomed window the program draws each piece at
+that size itself (ui/PieceArt.cpp), from these three pictures: the body, the
+inner lines, the shading and the glints become smooth shapes, and the outline
+is drawn anew one or two pixels wide, under the same two rules.
 
 Characters in the maps:
     .  outside the piece
