@@ -584,12 +584,15 @@ void StartIteration() {
 
 void SearchRoot(const std::string& list) {
     StartIteration();
-    if (list.empty()) {
+    // Searchmoves that are only castlings leave the earlier lists empty; from depth 6 on
+    // those castlings are the list.
+    const bool onlyCastlings = !SearchMovesOnly.empty() && SearchDepth >= 6;
+    if (list.empty() && !onlyCastlings) {
         ExpandBlackOrdered();
         return;
     }
     int number = 0;
-    if (SearchDepth == 6) {
+    if (SearchDepth == 6 || list.empty()) {
         for (const char* key : {"98", "91"})
             if (CastleFlags[key[1] == '8' ? Castle::BlackQueenNow : Castle::BlackKingNow] == Yes &&
                 AllowedAtRoot(std::string(key) + key)) {

@@ -352,6 +352,11 @@ TEST(Console, UciAnalysisOptionsAndRestrictions) {
     const auto counted = Lines(RunEngine("uci", "position startpos\ngo nodes 1\n").output);
     ASSERT_EQ(counted.size(), 3u);
     EXPECT_EQ(counted[1].rfind("info depth 4 ", 0), 0u);
+    // A castling alone is searched where the engine searches castlings, from depth 6 on.
+    const auto castled = RunEngine("uci",
+                                   "position fen r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1\n"
+                                   "go depth 6 searchmoves e1c1\n");
+    EXPECT_EQ(Lines(castled.output).back(), "bestmove e1c1") << castled.output;
 }
 
 TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {

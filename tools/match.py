@@ -6,14 +6,16 @@ The arbiter (by default Debian's stockfish) lists the legal moves of every posit
 mate from stalemate. Games are drawn by threefold repetition, the fifty-move rule or
 a ply limit. With --clock both engines play on a clock, as in a GUI: the time from sending
 "go" to reading "bestmove" is taken off the mover's clock, the increment is added after
-the move, and a side whose clock runs out loses on time. Without it, Ostrand keeps its own
-time rules and the opponent has a fixed time a move. Standard library only.
+the move, and a side whose clock runs out loses on time; after each game the script prints
+how much of its clock Ostrand used and the least it had left. Without it, Ostrand keeps its
+own time rules and the opponent has a fixed time a move. Standard library only.
 
-  tools/match.py --games 6 build/release/tools/ostrand-engine uci -- /usr/games/stockfish
-  tools/match.py --games 4 --clock 10+0.1 build/release/tools/ostrand-engine uci -- \
-      /usr/games/stockfish
+  tools/match.py --games 6 build/release/tools/ostrand-engine -- /usr/games/stockfish
+  tools/match.py --games 4 --clock 10+0.1 --option UCI_LimitStrength=true \
+      --option UCI_Elo=1500 build/release/tools/ostrand-engine -- /usr/games/stockfish
 """
 import argparse
+import statistics
 import subprocess
 import sys
 import time
@@ -82,7 +84,13 @@ def clock_text(clock, increment):
     return f"go wtime {ms[0]} btime {ms[1]} winc {inc} binc {inc}"
 
 
-def play_game(white, black, arbiter, go, max_plies, time_control):
+class ClockUse:
+    """Ostrand's time on the clock in one game: what it spent and the least it had left."""
+    def __init__(self):
+        self.spent, self.lowest, self.moves = 0.0, None, 0
+
+
+def play_game(white, black, arbiter, go, max_plies, time_control, use):
     moves, seen, illegal = [], {}, None
     clock = [time_control[0], time_control[0]] if time_control else None
     for engine in (white, black):
@@ -109,7 +117,12 @@ def play_game(white, black, arbiter, go, max_plies, time_control):
         mover.send(clock_text(clock, time_control[1]) if clock else go[mover.name])
         answer = mover.read_until("bestmove")[-1].split()[1]
         if clock:
-            clock[side] -= time.monotonic() - started
+            spent = time.monotonic() - started
+            clock[side] -= spent
+            if mover.name == "ostrand":
+                use.spent += spent
+                use.moves += 1
+                use.lowest = clock[side] if use.lowest is None else min(use.lowest, clock[side])
             if clock[side] < 0:
                 return ("0-1" if side == 0 else "1-0"), moves, \
                     f"{mover.name} lost on time, {-clock[side]:.3f} s over", illegal
@@ -126,6 +139,8 @@ def main():
     parser.add_argument("--games", type=int, default=4)
     parser.add_argument("--max-plies", type=int, default=300)
     parser.add_argument("--skill", type=int, default=0, help="the opponent's Skill Level")
+    parser.add_argument("--option", action="append", default=[], metavar="NAME=VALUE",
+                        help="a UCI option for the opponent, after the Skill Level")
     parser.add_argument("--opponent-movetime", type=int, default=100)
     parser.add_argument("--clock", metavar="SECONDS+INCREMENT",
                         help="play both engines on a clock, for example 10+0.1")
@@ -147,15 +162,19 @@ def main():
     ours = Engine(args.commands[:split], "ostrand")
     theirs = Engine(args.commands[split + 1:], "opponent")
     theirs.send(f"setoption name Skill Level value {args.skill}")
+    for option in args.option:
+        name, _, value = option.partition("=")
+        theirs.send(f"setoption name {name} value {value}")
     theirs.ready()
     arbiter = Engine([args.arbiter], "arbiter")
     go = {"ostrand": "go", "opponent": f"go movetime {args.opponent_movetime}"}
 
-    score, illegal_moves, time_losses = 0.0, 0, 0
+    score, illegal_moves, time_losses, uses, lowest = 0.0, 0, 0, [], []
     for game in range(args.games):
         white, black = (ours, theirs) if game % 2 == 0 else (theirs, ours)
+        use = ClockUse()
         result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies,
-                                                   time_control)
+                                                   time_control, use)
         if illegal:
             illegal_moves += 1
             print(illegal)
@@ -165,8 +184,18 @@ def main():
         score += points if white is ours else 1.0 - points
         print(f"game {game + 1}: {white.name} - {black.name} {result} ({reason}, "
               f"{len(moves)} plies): {' '.join(moves)}", flush=True)
+        if time_control and use.moves:
+            # The share of the time the clock gave: the base time and the increments received.
+            given = time_control[0] + time_control[1] * (use.moves - 1)
+            uses.append(100 * use.spent / given)
+            lowest.append(use.lowest)
+            print(f"  ostrand's clock: {use.moves} moves, {use.spent:.1f} s used of "
+                  f"{given:.1f} s ({uses[-1]:.0f} %), least left {use.lowest:.2f} s", flush=True)
     print(f"ostrand scored {score} of {args.games}; illegal moves: {illegal_moves}; "
           f"lost on time: {time_losses}")
+    if uses:
+        print(f"ostrand's clock use: median {statistics.median(uses):.0f} %, from "
+              f"{min(uses):.0f} to {max(uses):.0f} %; least left {min(lowest):.2f} s")
     for engine in (ours, theirs, arbiter):
         engine.quit()
     return 1 if illegal_moves or time_losses else 0
