@@ -25,7 +25,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from match import Engine, play_game  # noqa: E402
+from match import ClockUse, Engine, play_game  # noqa: E402
 
 # The levels, strongest first, with the guesses that only order the first games.
 LEVELS = {"Full strength": 1700, "Depth 6": 1600, "Depth 4": 1450, "Depth 2": 1150,
@@ -193,7 +193,8 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("engine", nargs="?", help="the ostrand-engine program")
     parser.add_argument("--until", help="start no game that would end after HH:MM (UTC)")
-    parser.add_argument("--games", type=int, default=400, help="at most this many games")
+    parser.add_argument("--games", type=int, default=10000,
+                        help="at most this many games in this run")
     parser.add_argument("--movetime", type=int, default=100, help="stockfish's ms a move")
     parser.add_argument("--max-plies", type=int, default=300)
     parser.add_argument("--stockfish", default="/usr/games/stockfish")
@@ -303,7 +304,7 @@ def main():
               f"go movetime {args.movetime}"}
         started = time.monotonic()
         result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies,
-                                                   None)
+                                                   None, ClockUse())
         duration = time.monotonic() - started
         durations[name].append(duration)
         white_games[key] = white_games.get(key, 0) + as_white

@@ -16,7 +16,8 @@ struct Level {
     int16_t depth;   // the DepthLimit it plays at; 0: the engine's own time rules
     int chance;      // in percent of its moves: how often it plays a worse move than its best
     int16_t margin;  // how much worse, at most, in the search's units (a pawn is 100)
-    // Its strength as measured by tools/calibrate.py on Stockfish's UCI_Elo scale.
+    // Its strength on Stockfish's UCI_Elo scale, as tools/calibrate.py measured it (the games
+    // are in docs/calibration.log), to the nearest 50.
     int elo;
     // Whether the window varies the openings at this level unless the player says otherwise.
     bool variesOpenings;
@@ -24,12 +25,12 @@ struct Level {
 
 // Strongest first; the first is the default.
 inline constexpr std::array<Level, 6> Levels{{
-    {"Full strength", 0, 0, 0, 1700, false},
-    {"Depth 6", 6, 0, 0, 1600, false},
-    {"Depth 4", 4, 0, 0, 1450, false},
-    {"Depth 2", 2, 0, 0, 1100, false},
-    {"Casual", 2, 30, 200, 900, true},
-    {"Beginner", 2, 60, 500, 700, true},
+    {"Full strength", 0, 0, 0, 1800, false},
+    {"Depth 6", 6, 0, 0, 1750, false},
+    {"Depth 4", 4, 0, 0, 1150, false},
+    {"Depth 2", 2, 0, 0, 550, false},
+    {"Casual", 2, 30, 200, 500, true},
+    {"Beginner", 2, 60, 500, 150, true},
 }};
 
 // The level of that name; null when there is none.
