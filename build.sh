@@ -2,16 +2,18 @@
 # Builds, tests and runs Ostrand Chess. Installs what is missing on Debian or Ubuntu first.
 #   ./build.sh run     build in Release and start the game
 #   ./build.sh test    build with warnings as errors and assertions on, run every test
-#   ./build.sh check   check the formatting, run the engine's tests under AddressSanitizer and
-#                      UndefinedBehaviorSanitizer and the console tests under ThreadSanitizer,
+#   ./build.sh check   check the formatting and that every text is translated, run the
+#                      engine's tests under AddressSanitizer and UndefinedBehaviorSanitizer and
+#                      the console tests under ThreadSanitizer,
 #                      then each fuzz target for about a minute, then test the Windows program
 #                      under Wine, then build and check the package
 #   ./build.sh package build the Debian package in build/package, list it and validate it
 #   ./build.sh windows cross-build the console program for Windows and zip it in build/windows
+#   ./build.sh translations  bring the window's new texts into ui/translations/*.ts
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ libgtest-dev qt6-base-dev)
+packages=(cmake make g++ libgtest-dev qt6-base-dev qt6-l10n-tools qt6-translations-l10n)
 jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -104,6 +106,33 @@ build_windows() {
         -DOSTRAND_WERROR=ON
 }
 
+# lupdate, of the Qt the build uses, over the window's sources into the given .ts files: texts
+# new to the code arrive unfinished, texts gone from it are dropped, translations stay.
+update_translations() {  # .ts files...
+    local bins
+    bins=$(qtpaths6 --query QT_HOST_BINS 2>/dev/null || echo /usr/lib/qt6/bin)
+    "$bins/lupdate" -silent -locations none -no-obsolete -source-language en ui -ts "$@"
+}
+
+# Fails when a text of the window lacks a translation: one left unfinished in a .ts file, or
+# one new to the code that lupdate has not brought in yet (it is run on copies here).
+check_translations() {
+    local dir=build/translations
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp ui/translations/*.ts "$dir"/
+    update_translations "$dir"/*.ts
+    local unfinished
+    unfinished=$(grep -c 'type="unfinished"' "$dir"/*.ts | grep -v ':0$' || true)
+    if [ -n "$unfinished" ]; then
+        echo "translations: texts without a translation (file:count):" >&2
+        echo "$unfinished" >&2
+        echo "run ./build.sh translations, then translate them in ui/translations/" >&2
+        exit 1
+    fi
+    echo "translations: every text translated in $(ls "$dir"/*.ts | wc -l) languages"
+}
+
 configure_and_build() {  # folder, build type, extra options...
     local dir=$1 type=$2
     shift 2
@@ -130,6 +159,8 @@ case "${1:-}" in
         mapfile -t sources < <(git ls-files '*.cpp' '*.h')
         clang-format --dry-run -Werror "${sources[@]}"
         echo "format: ${#sources[@]} files formatted"
+        install_missing qt6-base-dev qt6-l10n-tools
+        check_translations
         export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
         export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
         clang=(-DCMAKE_CXX_COMPILER=clang++ -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON)
@@ -160,8 +191,13 @@ case "${1:-}" in
         cmake -E tar tvf "$zip"
         echo "windows: $zip built"
         ;;
+    translations)
+        install_missing qt6-base-dev qt6-l10n-tools
+        update_translations ui/translations/*.ts
+        grep -c 'type="unfinished"' ui/translations/*.ts || true
+        ;;
     *)
-        echo "usage: $0 run|test|check|package|windows" >&2
+        echo "usage: $0 run|test|check|package|windows|translations" >&2
         exit 2
         ;;
 esac

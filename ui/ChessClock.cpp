@@ -68,8 +68,8 @@ ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(thi
     // The engine's clock on top, as its pieces are.
     layout->addWidget(labels_[1]);
     layout->addWidget(labels_[0]);
-    labels_[0]->setToolTip("Your time left");
-    labels_[1]->setToolTip("The engine's time left");
+    labels_[0]->setToolTip(tr("Your time left"));
+    labels_[1]->setToolTip(tr("The engine's time left"));
     // As high as its two lines: the move list under it takes the rest.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Show();
@@ -149,8 +149,8 @@ void ChessClock::Show() {
     for (Side side : {Side::Player, Side::Engine}) {
         QLabel* label = labels_[At(side)];
         const QString time = Shown(Remaining(side));
-        label->setText(side == Side::Player ? QString("You: %1").arg(time)
-                                            : QString("Ostrand: %1").arg(time));
+        label->setText(side == Side::Player ? tr("You: %1").arg(time)
+                                            : tr("Ostrand: %1").arg(time));
         const bool runs = running_ == side;
         QPalette palette = this->palette();
         if (runs) palette.setColor(QPalette::Window, QColor(0xFF, 0xE0, 0x80));

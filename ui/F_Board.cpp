@@ -25,6 +25,7 @@
 #include "Evaluation.h"
 #include "GameStatus.h"
 #include "LinkLabel.h"
+#include "Messages.h"
 #include "MoveGenerator.h"
 #include "PictureBox.h"
 #include "PieceArt.h"
@@ -72,6 +73,18 @@ std::string DefaultSavedGamePath() {
     return folder + "/" + ostrand::SavedGameName;
 }
 
+// The engine writes its statistics in English; their captions show in the player's language.
+QString Shown(const QString& written) {
+    const std::pair<const char*, QString> captions[] = {
+        {"Nodes/Sec: ", F_Board::tr("Nodes/Sec: ")},   {"Nodes: ", F_Board::tr("Nodes: ")},
+        {"Best Value: ", F_Board::tr("Best Value: ")}, {"Time: ", F_Board::tr("Time: ")},
+        {"State: ", F_Board::tr("State: ")},
+    };
+    for (const auto& [english, shown] : captions)
+        if (written.startsWith(english)) return shown + written.mid(qstrlen(english));
+    return written;
+}
+
 // The colours of what is drawn over the pieces.
 const QColor HintColour(0, 0xA0, 0);
 const QColor DotColour(0, 0x80, 0x80);
@@ -107,7 +120,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
         Place(label, geometry);
         return label;
     };
-    Label5 = addLabel("Engine progress:", Twips(3105, 2520, 1500, 195));
+    Label5 = addLabel(tr("Engine progress:"), Twips(3105, 2520, 1500, 195));
     // The statistics run on to the tool column (the design's 1590 twips end at the logo's
     // edge): a speed of eight digits would not fit otherwise.
     Label1 = addLabel(QString(), Twips(3105, 2745, 1845, 240));
@@ -127,15 +140,15 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
         Place(button, geometry);
         return button;
     };
-    Btn_NewGame = addButton("New", Twips(135, 3735, 960, 330));
-    Btn_Save = addButton("Save", Twips(1080, 3735, 1005, 330));
-    Btn_Load = addButton("Load", Twips(2070, 3735, 960, 330));
+    Btn_NewGame = addButton(tr("New"), Twips(135, 3735, 960, 330));
+    Btn_Save = addButton(tr("Save"), Twips(1080, 3735, 1005, 330));
+    Btn_Load = addButton(tr("Load"), Twips(2070, 3735, 960, 330));
     connect(Btn_NewGame, &QPushButton::clicked, this, &F_Board::Btn_NewGame_Click);
     connect(Btn_Save, &QPushButton::clicked, this, &F_Board::Btn_Save_Click);
     connect(Btn_Load, &QPushButton::clicked, this, &F_Board::Btn_Load_Click);
 
     // Both lines span the client area, so they are centred in it.
-    Label14 = addLabel("Ostrand Chess by the Ostrand developers", Twips(-90, 4320, 4875, 240));
+    Label14 = addLabel(tr("Ostrand Chess by the Ostrand developers"), Twips(-90, 4320, 4875, 240));
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4 = new LinkLabel(WebAddress, this);
     Place(Label4, Twips(-90, 4545, 4875, 240));
@@ -148,7 +161,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     Shape1 = new QFrame(this);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Place(Shape1, Twips(4995, 540, 735, 375));
-    CkEdit = new QCheckBox("Edit", this);
+    CkEdit = new QCheckBox(tr("Edit"), this);
     Place(CkEdit, Twips(5085, 585, 600, 285));
 
     const QColor windowColour = palette().color(QPalette::Base);
@@ -186,7 +199,7 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     connect(KKW, &PictureBox::clicked, this, &F_Board::KKW_Click);
     connect(MM, &PictureBox::clicked, this, &F_Board::MM_Click);
 
-    BtnForce = addButton("Force", Twips(4995, 3510, 780, 330));
+    BtnForce = addButton(tr("Force"), Twips(4995, 3510, 780, 330));
     BtnRotate = addButton("<", Twips(4995, 3870, 780, 330));
     connect(BtnForce, &QPushButton::clicked, this, &F_Board::BtnForce_Click);
     connect(BtnRotate, &QPushButton::clicked, this, &F_Board::BtnRotate_Click);
@@ -194,31 +207,37 @@ F_Board::F_Board(QWidget* parent) : QWidget(parent), SavedGamePath(DefaultSavedG
     PicCompColor = addPicture(QString(), Twips(4995, 4230, 780, 285));
     PicHumanColor = addPicture(QString(), Twips(4995, 4545, 780, 285));
 
-    Btn_NewGame->setToolTip("Start a new game; you choose your colour");
-    Btn_Save->setToolTip("Save the game, replacing the last save");
-    Btn_Load->setToolTip("Go back to the game last saved");
-    BtnForce->setToolTip("Make the engine play a move for its side now");
-    BtnRotate->setToolTip("Turn the board display upside down, or back");
-    CkEdit->setToolTip("Set up a position: clicks on the board place the palette's piece");
-    const QString pieceNames[] = {"pawn", "knight", "bishop", "rook", "queen", "king"};
-    PictureBox* const engineColumn[] = {PB, KB, BB, RB, QB, KKB};
-    PictureBox* const playerColumn[] = {PW, KW, BW, RW, QW, KKW};
-    for (size_t i = 0; i < 6; ++i) {
-        engineColumn[i]->setToolTip("Place the engine's " + pieceNames[i] + ", then click squares");
-        playerColumn[i]->setToolTip("Place your " + pieceNames[i] + ", then click squares");
-    }
-    MM->setToolTip("Eraser: empty the squares you click");
-    PicCompColor->setToolTip("The engine's colour");
-    PicHumanColor->setToolTip("Your colour");
-    Label4->setToolTip("Open the project's web page");
-    Label5->setToolTip("What the engine's search has done for its last move");
-    Label1->setToolTip("Positions the engine has looked at for its move");
-    Label2->setToolTip("The best score found so far, in hundredths of a pawn for the engine");
-    Label3->setToolTip("Seconds the engine has been thinking");
-    Label17->setToolTip("Positions looked at per second");
-    Label18->setToolTip(
-        "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position");
-    ProgressBar->setToolTip("How far the engine's deeper searches have come");
+    Btn_NewGame->setToolTip(tr("Start a new game; you choose your colour"));
+    Btn_Save->setToolTip(tr("Save the game, replacing the last save"));
+    Btn_Load->setToolTip(tr("Go back to the game last saved"));
+    BtnForce->setToolTip(tr("Make the engine play a move for its side now"));
+    BtnRotate->setToolTip(tr("Turn the board display upside down, or back"));
+    CkEdit->setToolTip(tr("Set up a position: clicks on the board place the palette's piece"));
+    // Whole sentences, as languages inflect the pieces' names.
+    PB->setToolTip(tr("Place the engine's pawn, then click squares"));
+    KB->setToolTip(tr("Place the engine's knight, then click squares"));
+    BB->setToolTip(tr("Place the engine's bishop, then click squares"));
+    RB->setToolTip(tr("Place the engine's rook, then click squares"));
+    QB->setToolTip(tr("Place the engine's queen, then click squares"));
+    KKB->setToolTip(tr("Place the engine's king, then click squares"));
+    PW->setToolTip(tr("Place your pawn, then click squares"));
+    KW->setToolTip(tr("Place your knight, then click squares"));
+    BW->setToolTip(tr("Place your bishop, then click squares"));
+    RW->setToolTip(tr("Place your rook, then click squares"));
+    QW->setToolTip(tr("Place your queen, then click squares"));
+    KKW->setToolTip(tr("Place your king, then click squares"));
+    MM->setToolTip(tr("Eraser: empty the squares you click"));
+    PicCompColor->setToolTip(tr("The engine's colour"));
+    PicHumanColor->setToolTip(tr("Your colour"));
+    Label4->setToolTip(tr("Open the project's web page"));
+    Label5->setToolTip(tr("What the engine's search has done for its last move"));
+    Label1->setToolTip(tr("Positions the engine has looked at for its move"));
+    Label2->setToolTip(tr("The best score found so far, in hundredths of a pawn for the engine"));
+    Label3->setToolTip(tr("Seconds the engine has been thinking"));
+    Label17->setToolTip(tr("Positions looked at per second"));
+    Label18->setToolTip(tr(
+        "Game stage (1 opening to 4 endgame); after the move, the engine's score of the position"));
+    ProgressBar->setToolTip(tr("How far the engine's deeper searches have come"));
 
     dragged_ = new QLabel(this);
     dragged_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -244,7 +263,8 @@ void F_Board::Form_Load() {
 }
 
 void F_Board::Btn_NewGame_Click() {
-    const std::optional<bool> playWhites = AskYesNo("New Game", "Would you like to play whites?");
+    const std::optional<bool> playWhites =
+        AskYesNo(tr("New Game"), tr("Would you like to play whites?"));
     // Escape or closing the question keeps the game in progress, a picked piece included.
     if (!playWhites) return;
     ClickState = 1;
@@ -777,7 +797,7 @@ void F_Board::RedrawBoard() {
 // The engine announces the end of a game; anything else shown here is a fault (a table file
 // or the saved game that cannot be read or written).
 void F_Board::ShowMessage(const std::string& text) {
-    const QString message = QString::fromStdString(text);
+    const QString message = messages::Translated(QString::fromStdString(text));
     if (text == "Check Mate!" || text == "Stale Mate!")
         QMessageBox::information(this, MessageTitle, message);
     else
@@ -798,7 +818,7 @@ QLabel* F_Board::StatusLabelOf(ostrand::StatusLabel label) const {
 void F_Board::SetLabel(ostrand::StatusLabel label, const std::string& text) {
     QString& written = statistics_[static_cast<size_t>(label)];
     written = QString::fromStdString(text);
-    if (statisticsShown_) StatusLabelOf(label)->setText(written);
+    if (statisticsShown_) StatusLabelOf(label)->setText(Shown(written));
 }
 
 std::string F_Board::LabelText(ostrand::StatusLabel label) const {
@@ -809,7 +829,7 @@ void F_Board::SetStatisticsShown(bool shown) {
     statisticsShown_ = shown;
     for (size_t i = 0; i < statistics_.size(); ++i)
         StatusLabelOf(static_cast<ostrand::StatusLabel>(i))
-            ->setText(shown ? statistics_[i] : QString());
+            ->setText(shown ? Shown(statistics_[i]) : QString());
     ProgressBar->setValue(shown ? progressValue_ : ProgressBar->minimum());
 }
 

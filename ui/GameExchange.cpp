@@ -11,6 +11,7 @@
 #include "EngineBoard.h"
 #include "F_Board.h"
 #include "GameRecord.h"
+#include "Messages.h"
 #include "Preferences.h"
 #include "Support.h"
 #include "Version.h"
@@ -48,23 +49,24 @@ chess::Colour GameExchange::EngineColour() const {
 
 bool GameExchange::HoldsChessPosition(const QString& action) {
     if (host_.Record().HasGame()) return true;
-    host_.Warn(action, QString("The board holds no chess position: %1.")
-                           .arg(QString::fromStdString(host_.Record().Problem())));
+    host_.Warn(action,
+               tr("The board holds no chess position: %1.")
+                   .arg(messages::Translated(QString::fromStdString(host_.Record().Problem()))));
     return false;
 }
 
 void GameExchange::CopyPosition() {
     if (host_.Board().EngineBusy()) return;
-    if (!HoldsChessPosition("Copy position")) return;
+    if (!HoldsChessPosition(tr("Copy position"))) return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(host_.Record().Fen()));
-    host_.Notify("Position copied");
+    host_.Notify(tr("Position copied"));
 }
 
 void GameExchange::CopyGame() {
     if (host_.Board().EngineBusy()) return;
-    if (!HoldsChessPosition("Copy game")) return;
+    if (!HoldsChessPosition(tr("Copy game"))) return;
     QGuiApplication::clipboard()->setText(GameText());
-    host_.Notify("Game copied");
+    host_.Notify(tr("Game copied"));
 }
 
 // A text with a tag pair or a move number is taken for a game, anything else for a FEN.
@@ -78,7 +80,7 @@ void GameExchange::PastePosition() {
     if (!fen &&
         chess::ReadPgn(text.toStdString(), games, error, chess::CastlingRule::PawnsIgnored) &&
         (games.size() > 1 || !games[0].moves.empty() || !games[0].tags.empty())) {
-        PlayChosenGame(games, "the pasted game");
+        PlayChosenGame(games, tr("the pasted game"));
         return;
     }
     SetUpFen(text);
@@ -96,8 +98,9 @@ bool GameExchange::SetUpFen(const QString& fen) {
     chess::Position position;
     std::string error;
     if (!chess::ParseFen(text.toStdString(), position, error)) {
-        host_.Warn("Set up position", QString("“%1” is no chess position: %2.")
-                                          .arg(text.left(100), QString::fromStdString(error)));
+        host_.Warn(tr("Set up position"),
+                   tr("“%1” is no chess position: %2.")
+                       .arg(text.left(100), messages::Translated(QString::fromStdString(error))));
         return false;
     }
     const chess::Colour engine = EngineColour();
@@ -126,7 +129,7 @@ bool GameExchange::OpenPgnFile(const QString& path) {
     std::string error;
     // The engine's own games castle as its rules allow; standard games read the same.
     if (!chess::ReadPgnFile(path.toStdString(), games, error, chess::CastlingRule::PawnsIgnored)) {
-        host_.Warn("Open PGN", QString::fromStdString(error));
+        host_.Warn(tr("Open PGN"), messages::Translated(QString::fromStdString(error)));
         return false;
     }
     return PlayChosenGame(games, QFileInfo(path).fileName());
@@ -143,7 +146,7 @@ bool GameExchange::PlayChosenGame(const std::vector<chess::PgnGame>& games, cons
         chosen = static_cast<size_t>(*choice);
     }
     if (games.size() == 1) return PlayGame(games[0], name);
-    return PlayGame(games[chosen], QString("%1, game %2").arg(name).arg(chosen + 1));
+    return PlayGame(games[chosen], tr("%1, game %2").arg(name).arg(chosen + 1));
 }
 
 bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
@@ -154,8 +157,9 @@ bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
     std::string error = game.error;
     if (error.empty()) chess::EngineMoves(game.start, game.moves, engine, texts, error);
     if (!error.empty()) {
-        host_.Warn("Open PGN",
-                   QString("Cannot play %1.\n\nAt %2.").arg(name, QString::fromStdString(error)));
+        host_.Warn(tr("Open PGN"),
+                   tr("Cannot play %1.\n\nAt %2.")
+                       .arg(name, messages::Translated(QString::fromStdString(error))));
         return false;
     }
 
@@ -178,13 +182,13 @@ bool GameExchange::PlayGame(const chess::PgnGame& game, const QString& name) {
     host_.ShowGameAfresh();
     if (engineMoves) board.BtnForce_Click();
     host_.ShowSetUpNote(note);
-    host_.Notify(QString("Opened %1").arg(name));
+    host_.Notify(tr("Opened %1").arg(name));
     return true;
 }
 
 void GameExchange::SaveGameAsPgn() {
     if (host_.Board().EngineBusy()) return;
-    if (!HoldsChessPosition("Save game as PGN")) return;
+    if (!HoldsChessPosition(tr("Save game as PGN"))) return;
     const QString suggestion = QString("%1/Ostrand Chess %2.pgn")
                                    .arg(PgnFolder(), QDate::currentDate().toString(Qt::ISODate));
     const QString path = host_.AskSaveFileName(suggestion);
@@ -210,12 +214,12 @@ bool GameExchange::SavePgnFile(const QString& path) {
     // The file is replaced only once the whole game is written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        host_.Warn("Save game as PGN",
-                   QString("Cannot write %1: %2.")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()));
+        host_.Warn(
+            tr("Save game as PGN"),
+            tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    host_.Notify(QString("Saved %1").arg(QFileInfo(path).fileName()));
+    host_.Notify(tr("Saved %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "GameStatus.h"
 
+#include <QtGlobal>
+
 #include "MoveGenerator.h"
 #include "StandardChess.h"
 #include "Support.h"
@@ -38,20 +40,28 @@ bool OtherCanMate(const GameRecord& record) {
 // rules.
 std::string EndingBeyondTheEngine(const GameRecord& record) {
     switch (record.Settled()) {
-        case GameRecord::Settlement::PlayerResigned: return "You resigned — Ostrand wins";
-        case GameRecord::Settlement::DrawAgreed: return "Draw agreed";
+        case GameRecord::Settlement::PlayerResigned:
+            return QT_TRANSLATE_NOOP("status", "You resigned — Ostrand wins");
+        case GameRecord::Settlement::DrawAgreed: return QT_TRANSLATE_NOOP("status", "Draw agreed");
         case GameRecord::Settlement::PlayerOutOfTime:
-            return OtherCanMate(record) ? "Your time is up — Ostrand wins"
-                                        : "Your time is up, but Ostrand cannot mate — draw";
+            return OtherCanMate(record)
+                       ? QT_TRANSLATE_NOOP("status", "Your time is up — Ostrand wins")
+                       : QT_TRANSLATE_NOOP("status",
+                                           "Your time is up, but Ostrand cannot mate — draw");
         case GameRecord::Settlement::EngineOutOfTime:
-            return OtherCanMate(record) ? "Ostrand's time is up — you win"
-                                        : "Ostrand's time is up, but you cannot mate — draw";
+            return OtherCanMate(record)
+                       ? QT_TRANSLATE_NOOP("status", "Ostrand's time is up — you win")
+                       : QT_TRANSLATE_NOOP("status",
+                                           "Ostrand's time is up, but you cannot mate — draw");
         case GameRecord::Settlement::None: break;
     }
     switch (record.DrawnBy()) {
-        case GameRecord::DrawRule::Repetition: return "Draw by threefold repetition";
-        case GameRecord::DrawRule::FiftyMoves: return "Draw by the fifty-move rule";
-        case GameRecord::DrawRule::Material: return "Draw by insufficient material";
+        case GameRecord::DrawRule::Repetition:
+            return QT_TRANSLATE_NOOP("status", "Draw by threefold repetition");
+        case GameRecord::DrawRule::FiftyMoves:
+            return QT_TRANSLATE_NOOP("status", "Draw by the fifty-move rule");
+        case GameRecord::DrawRule::Material:
+            return QT_TRANSLATE_NOOP("status", "Draw by insufficient material");
         case GameRecord::DrawRule::None: break;
     }
     return {};
@@ -61,9 +71,9 @@ std::string EndingBeyondTheEngine(const GameRecord& record) {
 
 std::string GameResult(const GameRecord& record) {
     switch (GameOutcome()) {
-        case Outcome::PlayerWins: return "Checkmate — you win";
-        case Outcome::EngineWins: return "Checkmate — Ostrand wins";
-        case Outcome::Draw: return "Stalemate — draw";
+        case Outcome::PlayerWins: return QT_TRANSLATE_NOOP("status", "Checkmate — you win");
+        case Outcome::EngineWins: return QT_TRANSLATE_NOOP("status", "Checkmate — Ostrand wins");
+        case Outcome::Draw: return QT_TRANSLATE_NOOP("status", "Stalemate — draw");
         case Outcome::Open: break;
     }
     return EndingBeyondTheEngine(record);
@@ -104,23 +114,25 @@ std::string Termination(const GameRecord& record) {
 
 std::string GameStatus(const GameRecord& record) {
     if (std::string result = GameResult(record); !result.empty()) return result;
-    if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes) return "Check!";
-    return "Your move";
+    if (ostrand::WhiteInCheckAfter(Null, Null, Null, Null) == ostrand::Yes)
+        return QT_TRANSLATE_NOOP("status", "Check!");
+    return QT_TRANSLATE_NOOP("status", "Your move");
 }
 
 // A move the piece can make (a castling the flags allow included) was refused for the king;
 // anything else the piece cannot do.
 std::string RefusalReason(const std::string& move) {
     using namespace ostrand;
-    if (move.size() < 4) return "That piece cannot move there";
+    if (move.size() < 4) return QT_TRANSLATE_NOOP("status", "That piece cannot move there");
     const int fx = move[0] - '0', fy = move[1] - '0', tx = move[2] - '0', ty = move[3] - '0';
     const bool kingAtHome = fx == 5 && fy == 1 && Board(5, 1) == -Piece::King && ty == 1;
     const bool castling = kingAtHome && ((tx == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
                                          (tx == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
     ClearAttackMaps();
     MarkWhitePieceTargets(fx, fy);
-    if (!castling && WhiteAttacks(tx, ty) == 0) return "That piece cannot move there";
-    return "Your king would be in check";
+    if (!castling && WhiteAttacks(tx, ty) == 0)
+        return QT_TRANSLATE_NOOP("status", "That piece cannot move there");
+    return QT_TRANSLATE_NOOP("status", "Your king would be in check");
 }
 
 std::vector<std::pair<int, int>> LegalTargets(int file, int rank) {

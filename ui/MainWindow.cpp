@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -30,6 +31,8 @@
 #include "F_Board.h"
 #include "GameStatus.h"
 #include "Hint.h"
+#include "Language.h"
+#include "Messages.h"
 #include "MoveList.h"
 #include "OpeningBook.h"
 #include "Preferences.h"
@@ -42,9 +45,15 @@ namespace chess = ostrand::chess;
 
 namespace {
 
+// The status line's texts come in English from GameStatus; they show in the player's language.
+QString Shown(const std::string& text) {
+    return QCoreApplication::translate("status", text.c_str());
+}
+
 constexpr const char* LevelKey = "level";
 constexpr const char* VaryOpeningsKey = "varyOpenings";
 constexpr const char* StatisticsKey = "showStatistics";
+constexpr const char* LanguageKey = "language";
 constexpr const char* ZoomKey = "zoom";
 constexpr const char* LegalMovesKey = "showLegalMoves";
 constexpr const char* TimeControlKey = "timeControl";
@@ -53,22 +62,26 @@ constexpr const char* MoveListKey = "showMoveList";
 // The Time control menu's choices besides None and Custom.
 constexpr const char* TimeControls[] = {"1+0", "3+2", "5+0", "10+5", "15+10", "30+0"};
 
-constexpr const char* PgnFilter = "PGN games (*.pgn *.PGN);;All files (*)";
+QString PgnFilter() {
+    return MainWindow::tr("PGN games (*.pgn *.PGN);;All files (*)");
+}
 // How long the status line shows that something was done, in milliseconds.
 constexpr int NoticeTime = 4000;
 
-constexpr const char* Licence =
-    "Free software under the GNU General Public License, version 3 or any later version.";
+QString Licence() {
+    return MainWindow::tr(
+        "Free software under the GNU General Public License, version 3 or any later version.");
+}
 
 // A level's menu text with its measured Elo, each text whole for the translators.
 QString LevelText(const ostrand::Level& level) {
     const std::string_view name = level.name;
-    const QString text = name == "Full strength" ? QString("Full strength (about %1)")
-                         : name == "Depth 6"     ? QString("Depth 6 (about %1)")
-                         : name == "Depth 4"     ? QString("Depth 4 (about %1)")
-                         : name == "Depth 2"     ? QString("Depth 2 (about %1)")
-                         : name == "Casual"      ? QString("Casual (about %1)")
-                                                 : QString("Beginner (about %1)");
+    const QString text = name == "Full strength" ? MainWindow::tr("Full strength (about %1)")
+                         : name == "Depth 6"     ? MainWindow::tr("Depth 6 (about %1)")
+                         : name == "Depth 4"     ? MainWindow::tr("Depth 4 (about %1)")
+                         : name == "Depth 2"     ? MainWindow::tr("Depth 2 (about %1)")
+                         : name == "Casual"      ? MainWindow::tr("Casual (about %1)")
+                                                 : MainWindow::tr("Beginner (about %1)");
     return text.arg(level.elo);
 }
 
@@ -81,33 +94,46 @@ const ostrand::Level& SavedLevel(const QVariant& saved) {
     return ostrand::Levels.front();
 }
 
-const char* const HowToPlayText =
-    "<p><b>Moving:</b> click one of your pieces (it is framed in red), then the square it goes "
-    "to. The engine answers at once and its move is framed in blue. Castle by moving the king "
-    "two squares. A refused move is explained in the status line.</p>"
-    "<p><b>New</b> starts a game and asks for your colour; <b>Save</b> and <b>Load</b> keep one "
-    "game. <b>Force</b> makes the engine move for its side now, and <b>&lt;</b> turns the board "
-    "round. The two swatches show the engine's colour (upper) and yours (lower).</p>"
-    "<p><b>Edit</b> and the palette set up any position: click a palette piece (the left "
-    "column places the engine's pieces, the right one yours), then squares; the blank box "
-    "erases. Untick Edit to play on.</p>"
-    "<p><b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, an edit, a "
-    "load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it again. While the engine "
-    "thinks, <b>Space</b> makes it move at once. <b>Move &#9656; Level</b> chooses an easier "
-    "opponent.</p>"
-    "<p>The <b>move list</b> beside the board shows the game; click a move, or press Left, "
-    "Right, Home or End, to go back or forward through it.</p>"
-    "<p>A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture "
-    "or a pawn move, too little material to mate, your resignation (<b>Game &#9656; "
-    "Resign</b>) or a draw the engine accepts (<b>Offer a draw</b>): it accepts when it thinks "
-    "itself a pawn or more behind.</p>"
-    "<p><b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
-    "position</b> (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if it "
-    "is its turn. <b>Save game as PGN</b>, <b>Copy game</b> (Ctrl+Shift+C) and <b>Open "
-    "PGN</b> keep and replay whole games, which other chess programs read too.</p>"
-    "<p>You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
-    "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays the next "
-    "games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window.</p>";
+// A paragraph a text, so that a change to one leaves the others' translations standing.
+QString HowToPlayText() {
+    const QString paragraphs[] = {
+        MainWindow::tr(
+            "<b>Moving:</b> click one of your pieces (it is framed in red), then the square it "
+            "goes to. The engine answers at once and its move is framed in blue. Castle by moving "
+            "the king two squares. A refused move is explained in the status line."),
+        MainWindow::tr("<b>New</b> starts a game and asks for your colour; <b>Save</b> and "
+                       "<b>Load</b> keep one game. <b>Force</b> makes the engine move for its side "
+                       "now, and <b>&lt;</b> turns the board round. The two swatches show the "
+                       "engine's colour (upper) and yours (lower)."),
+        MainWindow::tr("<b>Edit</b> and the palette set up any position: click a palette piece "
+                       "(the left column places the engine's pieces, the right one yours), then "
+                       "squares; the blank box erases. Untick Edit to play on."),
+        MainWindow::tr("<b>Take back</b> (Ctrl+Z) undoes your last move with the engine's answer, "
+                       "an edit, a load, a paste or Force; <b>Redo</b> (Ctrl+Shift+Z) plays it "
+                       "again. While the engine thinks, <b>Space</b> makes it move at once. "
+                       "<b>Move &#9656; Level</b> chooses an easier opponent."),
+        MainWindow::tr("The <b>move list</b> beside the board shows the game; click a move, or "
+                       "press Left, Right, Home or End, to go back or forward through it."),
+        MainWindow::tr(
+            "A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture "
+            "or a pawn move, too little material to mate, your resignation (<b>Game &#9656; "
+            "Resign</b>) or a draw the engine accepts (<b>Offer a draw</b>): it accepts when it "
+            "thinks itself a pawn or more behind."),
+        MainWindow::tr(
+            "<b>Copy position</b> (Ctrl+C) puts the position in FEN on the clipboard; <b>Paste "
+            "position</b> (Ctrl+V) sets one up from there, or a PGN game, and the engine moves if "
+            "it is its turn. <b>Save game as PGN</b>, <b>Copy game</b> (Ctrl+Shift+C) and <b>Open "
+            "PGN</b> keep and replay whole games, which other chess programs read too."),
+        MainWindow::tr(
+            "You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
+            "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays "
+            "the next games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window."),
+    };
+    QString text;
+    for (const QString& paragraph : paragraphs)
+        text += "<p>" + paragraph + "</p>";
+    return text;
+}
 
 }  // namespace
 
@@ -158,20 +184,20 @@ MainWindow::MainWindow(F_Board* board)
             else
                 clock_->Press(ChessClock::Side::Player);
         }
-        SetStatus(QString("Thinking… depth %1").arg(depth));
+        SetStatus(tr("Thinking… depth %1").arg(depth));
         UpdateActions();
     });
     connect(board_, &F_Board::ScoreReported, this, [this](int score) { engineScore_ = score; });
     connect(board_, &F_Board::SavedGameUsed, this, [this](bool saved, const QString& path) {
         const QString where = QDir::toNativeSeparators(path);
-        Notify(saved ? QString("Saved to %1").arg(where) : QString("Loaded from %1").arg(where));
+        Notify(saved ? tr("Saved to %1").arg(where) : tr("Loaded from %1").arg(where));
     });
     board_->AnswerFirst = [this](const std::string& command) { return AnswerFirst(command); };
     connect(clock_, &ChessClock::Flagged, this, &MainWindow::OnFlagged);
     connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
 
     QSettings settings = Preferences();
-    bookProblem_ = QString::fromStdString(chess::LoadBook());
+    bookProblem_ = messages::Translated(QString::fromStdString(chess::LoadBook()));
     const ostrand::Level& level = SavedLevel(settings.value(LevelKey));
     const bool vary = settings.value(VaryOpeningsKey, level.variesOpenings).toBool();
     PlayAtLevel(level);
@@ -203,25 +229,27 @@ void MainWindow::BuildMenus() {
     };
     F_Board* board = board_;
 
-    QMenu* game = menuBar()->addMenu("&Game");
-    newGame_ =
-        add(game, "&New…", "newGame", QKeySequence::New, [board] { board->Btn_NewGame_Click(); });
-    save_ = add(game, "&Save", "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
-    load_ = add(game, "&Load", "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    newGame_ = add(game, tr("&New…"), "newGame", QKeySequence::New,
+                   [board] { board->Btn_NewGame_Click(); });
+    save_ =
+        add(game, tr("&Save"), "save", QKeySequence::Save, [board] { board->Btn_Save_Click(); });
+    load_ =
+        add(game, tr("&Load"), "load", QKeySequence::Open, [board] { board->Btn_Load_Click(); });
     game->addSeparator();
-    copyPosition_ = add(game, "&Copy position", "copyPosition", QKeySequence::Copy,
+    copyPosition_ = add(game, tr("&Copy position"), "copyPosition", QKeySequence::Copy,
                         [this] { exchange_->CopyPosition(); });
-    pastePosition_ = add(game, "&Paste position", "pastePosition", QKeySequence::Paste,
+    pastePosition_ = add(game, tr("&Paste position"), "pastePosition", QKeySequence::Paste,
                          [this] { exchange_->PastePosition(); });
     game->addSeparator();
-    openPgn_ = add(game, "&Open PGN…", "openPgn", QKeySequence("Ctrl+Shift+O"),
+    openPgn_ = add(game, tr("&Open PGN…"), "openPgn", QKeySequence("Ctrl+Shift+O"),
                    [this] { exchange_->OpenPgn(); });
-    savePgn_ = add(game, "Save game as P&GN…", "savePgn", QKeySequence("Ctrl+Shift+S"),
+    savePgn_ = add(game, tr("Save game as P&GN…"), "savePgn", QKeySequence("Ctrl+Shift+S"),
                    [this] { exchange_->SaveGameAsPgn(); });
     game->addSeparator();
-    copyGame_ = add(game, "Copy &game", "copyGame", QKeySequence("Ctrl+Shift+C"),
+    copyGame_ = add(game, tr("Copy &game"), "copyGame", QKeySequence("Ctrl+Shift+C"),
                     [this] { exchange_->CopyGame(); });
-    QMenu* time = game->addMenu("&Time control");
+    QMenu* time = game->addMenu(tr("&Time control"));
     timeControls_ = new QActionGroup(this);
     const auto addControl = [this, time](const QString& text, const QString& name,
                                          const std::optional<TimeControl>& control) {
@@ -236,37 +264,40 @@ void MainWindow::BuildMenus() {
         }
         return action;
     };
-    addControl("None", "timeNone", TimeControl{});
+    addControl(tr("None"), "timeNone", TimeControl{});
     for (const char* control : TimeControls)
         addControl(control, QString("time%1").arg(control), TimeControl::Parse(control));
-    customTime_ = addControl("Custom…", "timeCustom", std::nullopt);
+    customTime_ = addControl(tr("Custom…"), "timeCustom", std::nullopt);
     connect(customTime_, &QAction::triggered, this, &MainWindow::ChooseTimeControl);
     game->addSeparator();
-    offerDraw_ = add(game, "Offer a &draw", "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
-    resign_ = add(game, "R&esign", "resign", QKeySequence(), &MainWindow::Resign);
+    offerDraw_ =
+        add(game, tr("Offer a &draw"), "offerDraw", QKeySequence(), &MainWindow::OfferDraw);
+    resign_ = add(game, tr("R&esign"), "resign", QKeySequence(), &MainWindow::Resign);
     game->addSeparator();
-    varyOpenings_ = add(game, "&Vary the openings", "varyOpenings", QKeySequence(),
+    varyOpenings_ = add(game, tr("&Vary the openings"), "varyOpenings", QKeySequence(),
                         [this] { SetVaryOpenings(varyOpenings_->isChecked()); });
     varyOpenings_->setCheckable(true);
     game->addSeparator();
-    QAction* quit = add(game, "&Quit", "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+    QAction* quit = add(game, tr("&Quit"), "quit", QKeySequence("Ctrl+Q"), [this] { close(); });
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* move = menuBar()->addMenu("&Move");
-    takeBack_ = add(move, "&Take back", "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
+    QMenu* move = menuBar()->addMenu(tr("&Move"));
+    takeBack_ =
+        add(move, tr("&Take back"), "takeBack", QKeySequence("Ctrl+Z"), &MainWindow::TakeBack);
     takeBack_->setShortcuts({QKeySequence("Ctrl+Z"), QKeySequence(Qt::Key_Left)});
-    redo_ = add(move, "&Redo", "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
+    redo_ = add(move, tr("&Redo"), "redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::Redo);
     redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence(Qt::Key_Right)});
-    first_ =
-        add(move, "Go to the &start", "first", QKeySequence(Qt::Key_Home), [this] { GoToStep(0); });
-    last_ = add(move, "Go to the &end", "last", QKeySequence(Qt::Key_End),
+    first_ = add(move, tr("Go to the &start"), "first", QKeySequence(Qt::Key_Home),
+                 [this] { GoToStep(0); });
+    last_ = add(move, tr("Go to the &end"), "last", QKeySequence(Qt::Key_End),
                 [this] { GoToStep(history_.Size() - 1); });
-    moveNow_ = add(move, "Move &now", "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
-    force_ =
-        add(move, "&Force", "force", QKeySequence("Ctrl+F"), [board] { board->BtnForce_Click(); });
-    hint_ = add(move, "&Hint", "hint", QKeySequence(Qt::Key_H), &MainWindow::ShowHint);
+    moveNow_ =
+        add(move, tr("Move &now"), "moveNow", QKeySequence(Qt::Key_Space), &MainWindow::MoveNow);
+    force_ = add(move, tr("&Force"), "force", QKeySequence("Ctrl+F"),
+                 [board] { board->BtnForce_Click(); });
+    hint_ = add(move, tr("&Hint"), "hint", QKeySequence(Qt::Key_H), &MainWindow::ShowHint);
     move->addSeparator();
-    QMenu* level = move->addMenu("&Level");
+    QMenu* level = move->addMenu(tr("&Level"));
     levels_ = new QActionGroup(this);
     for (size_t i = 0; i < ostrand::Levels.size(); ++i) {
         const ostrand::Level& each = ostrand::Levels[i];
@@ -279,20 +310,20 @@ void MainWindow::BuildMenus() {
         connect(action, &QAction::triggered, this, [this, &each] { SetLevel(each); });
     }
 
-    QMenu* view = menuBar()->addMenu("&View");
-    rotate_ = add(view, "&Rotate board", "rotate", QKeySequence("Ctrl+R"),
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    rotate_ = add(view, tr("&Rotate board"), "rotate", QKeySequence("Ctrl+R"),
                   [board] { board->BtnRotate_Click(); });
-    showStatistics_ = add(view, "Show &statistics", "showStatistics", QKeySequence(), [this] {
+    showStatistics_ = add(view, tr("Show &statistics"), "showStatistics", QKeySequence(), [this] {
         board_->SetStatisticsShown(showStatistics_->isChecked());
         Preferences().setValue(StatisticsKey, showStatistics_->isChecked());
     });
     showStatistics_->setCheckable(true);
-    showLegalMoves_ = add(view, "Show &legal moves", "showLegalMoves", QKeySequence(), [this] {
+    showLegalMoves_ = add(view, tr("Show &legal moves"), "showLegalMoves", QKeySequence(), [this] {
         UpdateActions();
         Preferences().setValue(LegalMovesKey, showLegalMoves_->isChecked());
     });
     showLegalMoves_->setCheckable(true);
-    QMenu* zoom = view->addMenu("&Zoom");
+    QMenu* zoom = view->addMenu(tr("&Zoom"));
     zooms_ = new QActionGroup(this);
     for (int percent : F_Board::Zooms) {
         QAction* action = zoom->addAction(QString("%1 %").arg(percent));
@@ -305,20 +336,38 @@ void MainWindow::BuildMenus() {
     }
     zoom->addSeparator();
     QAction* zoomIn =
-        add(zoom, "Zoom &in", "zoomIn", QKeySequence::ZoomIn, [this] { StepZoom(1); });
+        add(zoom, tr("Zoom &in"), "zoomIn", QKeySequence::ZoomIn, [this] { StepZoom(1); });
     // Ctrl+= too: on many keyboards "+" needs Shift.
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")});
-    add(zoom, "Zoom &out", "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
-    showMoveList_ = add(view, "Move &list", "showMoveList", QKeySequence(), [this] {
+    add(zoom, tr("Zoom &out"), "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
+    showMoveList_ = add(view, tr("Move &list"), "showMoveList", QKeySequence(), [this] {
         moveList_->setVisible(showMoveList_->isChecked());
         Preferences().setValue(MoveListKey, showMoveList_->isChecked());
     });
     showMoveList_->setCheckable(true);
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    howToPlay_ = add(help, "&How to play", "howToPlay", QKeySequence::HelpContents,
+    QMenu* languageMenu = view->addMenu(tr("&Language"));
+    auto* languages = new QActionGroup(this);
+    const QString chosen = LanguageSetting();
+    const auto addLanguage = [this, languageMenu, languages, &chosen](const QString& name,
+                                                                      const QString& code) {
+        QAction* action = languageMenu->addAction(name);
+        action->setObjectName("language" + (code.isEmpty() ? QString("System") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { SetLanguage(code); });
+    };
+    addLanguage(tr("System"), QString());
+    languageMenu->addSeparator();
+    // Each language under its own name, so that a player finds theirs in any of them.
+    for (const QString& code : QStringList("en") + language::Translated())
+        addLanguage(language::NativeName(code), code);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    howToPlay_ = add(help, tr("&How to play"), "howToPlay", QKeySequence::HelpContents,
                      &MainWindow::ShowHowToPlay);
-    about_ = add(help, "&About Ostrand Chess", "about", QKeySequence(), &MainWindow::ShowAbout);
+    about_ = add(help, tr("&About Ostrand Chess"), "about", QKeySequence(), &MainWindow::ShowAbout);
     about_->setMenuRole(QAction::AboutRole);
 }
 
@@ -379,7 +428,7 @@ void MainWindow::ShowGame() {
     board_->ClickState = 1;
     board_->PrintBoard();
     board_->FrameEngineMove(LastEngineMove());
-    SetStatus(QString::fromStdString(status::GameStatus(record_)));
+    SetStatus(Shown(status::GameStatus(record_)));
     FollowClock();
     UpdateActions();
 }
@@ -410,7 +459,7 @@ void MainWindow::AnnounceEnding() {
     const Settlement settled = record_.Settled();
     if (status::EndedBeyondTheEngine(record_) && settled != Settlement::PlayerResigned &&
         settled != Settlement::DrawAgreed)
-        Announce(QString::fromStdString(status::GameResult(record_)));
+        Announce(Shown(status::GameResult(record_)));
 }
 
 std::optional<std::string> MainWindow::AnswerFirst(const std::string& command) {
@@ -444,7 +493,7 @@ void MainWindow::Resign() {
 void MainWindow::OfferDraw() {
     if (board_->EngineBusy() || !status::GameResult(record_).empty() || !record_.HasGame()) return;
     if (!engineScore_ || *engineScore_ > -100) {
-        SetStatus("The engine declines the draw");
+        SetStatus(tr("The engine declines the draw"));
         return;
     }
     record_.Settle(GameRecord::Settlement::DrawAgreed);
@@ -477,7 +526,7 @@ void MainWindow::SetVaryOpenings(bool vary) {
     if (vary && !bookProblem_.isEmpty()) {
         // Once the window stands, and only once.
         QTimer::singleShot(0, this, [this, problem = bookProblem_] {
-            Warn("Vary the openings", problem[0].toUpper() + problem.mid(1) + ".");
+            Warn(tr("Vary the openings"), problem[0].toUpper() + problem.mid(1) + ".");
         });
         bookProblem_.clear();
     }
@@ -491,12 +540,12 @@ void MainWindow::ShowHint() {
     SettleOnTime();
     if (open && !status::GameResult(record_).empty()) return;
     if (!hint) {
-        SetStatus("No hint in this position");
+        SetStatus(tr("No hint in this position"));
         return;
     }
     board_->ShowHint(static_cast<int16_t>(hint->fromFile), static_cast<int16_t>(hint->fromRank),
                      static_cast<int16_t>(hint->toFile), static_cast<int16_t>(hint->toRank));
-    SetStatus(QString("Hint: %1").arg(QString::fromStdString(hint->san)));
+    SetStatus(tr("Hint: %1").arg(messages::ShownSan(hint->san)));
 }
 
 void MainWindow::SetZoom(int percent, bool keep) {
@@ -546,16 +595,30 @@ void MainWindow::StepZoom(int step) {
     SetZoom(F_Board::Zooms[index]);
 }
 
+QString MainWindow::LanguageSetting() {
+    return Preferences().value(LanguageKey).toString();
+}
+
+// The window's texts are set as it is made, so the choice applies from the next start.
+void MainWindow::SetLanguage(const QString& code) {
+    if (code.isEmpty())
+        Preferences().remove(LanguageKey);
+    else
+        Preferences().setValue(LanguageKey, code);
+    Notify(tr("The language changes when Ostrand Chess starts again"));
+}
+
 void MainWindow::ShowHowToPlay() {
-    QMessageBox::information(this, "How to play", HowToPlayText);
+    QMessageBox::information(this, tr("How to play"), HowToPlayText());
 }
 
 void MainWindow::ShowAbout() {
-    QMessageBox::about(this, "About Ostrand Chess",
-                       QString("<p><b>Ostrand Chess %1</b></p>"
-                               "<p>A chess program in which you play against the computer.</p>"
-                               "<p>%2</p><p><a href=\"%3\">%3</a></p>")
-                           .arg(ostrand::Version, Licence, F_Board::WebAddress));
+    QMessageBox::about(
+        this, tr("About Ostrand Chess"),
+        QString("<p><b>Ostrand Chess %1</b></p><p>%2</p><p>%3</p>"
+                "<p><a href=\"%4\">%4</a></p>")
+            .arg(ostrand::Version, tr("A chess program in which you play against the computer."),
+                 Licence(), F_Board::WebAddress));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -578,7 +641,7 @@ void MainWindow::OnGameStarted() {
         engineScore_.reset();
     }
     history_.Start({ostrand::GameSnapshot::Capture(), record_});
-    SetStatus(QString::fromStdString(status::GameStatus(record_)));
+    SetStatus(Shown(status::GameStatus(record_)));
     // The new game's clocks, on the control chosen for it, run from now.
     answering_.clear();
     flagged_.reset();
@@ -597,10 +660,10 @@ void MainWindow::OnGameChanged(const QString& command) {
     std::string text = status::GameStatus(record_);
     const bool refused = command.size() == 4 && command != "Force" && board_->LastReply == "Error";
     if (over && !added)
-        text = "The game is over: start a new game";
+        text = QT_TRANSLATE_NOOP("status", "The game is over: start a new game");
     else if (refused && status::GameResult(record_).empty())
         text = status::RefusalReason(command.toStdString());
-    SetStatus(QString::fromStdString(text));
+    SetStatus(Shown(text));
     if (command == "Force") board_->FrameEngineMove(board_->LastReply);
     FollowClock();
     UpdateActions();
@@ -655,7 +718,7 @@ void MainWindow::UpdateActions() {
 
 // The list ends with the result as PGN writes it, a draw as ½-½, and how the game ended.
 void MainWindow::ShowMoves() {
-    const QString result = QString::fromStdString(status::GameResult(record_));
+    const QString result = Shown(status::GameResult(record_));
     QString score = QString::fromStdString(PgnResult());
     if (score == "1/2-1/2") score = "½-½";
     moveList_->Show(history_, result.isEmpty() ? QStringList() : QStringList{score, result});
@@ -672,7 +735,7 @@ void MainWindow::SetStatus(const QString& text) {
 // reason.
 void MainWindow::ShowSetUpNote(const std::string& note) {
     if (note.empty()) return;
-    QString text = QString::fromStdString(note);
+    QString text = messages::Translated(QString::fromStdString(note));
     text[0] = text[0].toUpper();
     SetStatus(text.section(':', 0, 0));
     status_->setToolTip(text);
@@ -705,10 +768,10 @@ void MainWindow::SetTimeControl(const TimeControl& control, bool keep) {
         listed = listed || chosen;
     }
     customTime_->setChecked(!listed);
-    customTime_->setText(listed ? QString("Custom…") : QString("Custom (%1)…").arg(control.Text()));
+    customTime_->setText(listed ? tr("Custom…") : tr("Custom (%1)…").arg(control.Text()));
     if (keep) Preferences().setValue(TimeControlKey, control.Timed() ? control.Text() : QString());
     if (keep && control != clock_->Control())
-        Notify(QString("The time control takes effect with the next new game"));
+        Notify(tr("The time control takes effect with the next new game"));
 }
 
 void MainWindow::ChooseTimeControl() {
@@ -721,7 +784,7 @@ void MainWindow::ChooseTimeControl() {
 
 std::optional<TimeControl> MainWindow::AskTimeControl(const TimeControl& current) {
     QDialog dialog(this);
-    dialog.setWindowTitle("Time control");
+    dialog.setWindowTitle(tr("Time control"));
     auto* form = new QFormLayout(&dialog);
     auto* minutes = new QDoubleSpinBox(&dialog);
     minutes->setRange(0.1, 1440);
@@ -731,8 +794,8 @@ std::optional<TimeControl> MainWindow::AskTimeControl(const TimeControl& current
     increment->setRange(0, 3600);
     increment->setDecimals(1);
     increment->setValue(current.increment);
-    form->addRow("Minutes for the game:", minutes);
-    form->addRow("Seconds added after each move:", increment);
+    form->addRow(tr("Minutes for the game:"), minutes);
+    form->addRow(tr("Seconds added after each move:"), increment);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -790,11 +853,11 @@ void MainWindow::SettleOnTime() {
 }
 
 QString MainWindow::AskOpenFileName(const QString& folder) {
-    return QFileDialog::getOpenFileName(this, "Open PGN", folder, PgnFilter);
+    return QFileDialog::getOpenFileName(this, tr("Open PGN"), folder, PgnFilter());
 }
 
 QString MainWindow::AskSaveFileName(const QString& suggestion) {
-    QFileDialog dialog(this, "Save game as PGN", suggestion, PgnFilter);
+    QFileDialog dialog(this, tr("Save game as PGN"), suggestion, PgnFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pgn");
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -803,8 +866,8 @@ QString MainWindow::AskSaveFileName(const QString& suggestion) {
 std::optional<int> MainWindow::ChooseGame(const QStringList& games) {
     bool chosen = false;
     const QString game = QInputDialog::getItem(
-        this, "Open PGN", "The file holds several games. Which one shall be played?", games, 0,
-        false, &chosen);
+        this, tr("Open PGN"), tr("The file holds several games. Which one shall be played?"), games,
+        0, false, &chosen);
     if (!chosen) return std::nullopt;
     return static_cast<int>(games.indexOf(game));
 }

@@ -37,6 +37,9 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     // The status line's text.
     QString StatusText() const;
 
+    // The language chosen in the View menu, a code such as "de"; empty for the system's.
+    static QString LanguageSetting();
+
     // Positions and games in FEN and PGN, for the command line.
     GameExchange& Exchange() const { return *exchange_; }
 
@@ -52,6 +55,8 @@ class MainWindow : public QMainWindow, private GameExchange::Host {
     void SetLevel(const ostrand::Level& level);
     // Lets the engine play from its opening book.
     void SetVaryOpenings(bool vary);
+    // Keeps code ("de"; empty for the system's) as the language of the next start.
+    void SetLanguage(const QString& code);
     // The engine's suggestion for the player's move: framed in green on the board and named
     // in the status line.
     void ShowHint();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GameHistory.h"
+#include "Messages.h"
 #include "San.h"
 
 namespace chess = ostrand::chess;
@@ -44,7 +45,7 @@ MoveList::MoveList(QWidget* parent) : QTableWidget(0, 3, parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setFixedWidth(NumberWidth + 2 * MoveWidth + verticalScrollBar()->sizeHint().width() +
                   2 * frameWidth());
-    setToolTip("The moves of the game; click one to go back or forward to it");
+    setToolTip(tr("The moves of the game; click one to go back or forward to it"));
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const QTableWidgetItem* cell = item(row, column);
         if (cell && cell->data(StepRole).isValid())
@@ -69,7 +70,7 @@ void MoveList::Show(const GameHistory& history, const QStringList& result) {
     while (last + 1 < history.Size() && GoesOnFrom(history.At(last + 1).record, current))
         ++last;
     const GameRecord& shown = history.At(last).record;
-    if (shown.StartPosition() != chess::StartPosition()) AddLine("From a set-up position");
+    if (shown.StartPosition() != chess::StartPosition()) AddLine(tr("From a set-up position"));
 
     const std::vector<chess::Position> positions = shown.Positions();
     const size_t played = current.Moves().size();
@@ -88,7 +89,7 @@ void MoveList::Show(const GameHistory& history, const QStringList& result) {
                                 GoesOnFrom(shown, history.At(step).record)))
             ++step;
         auto* cell =
-            new QTableWidgetItem(QString::fromStdString(chess::SanText(before, shown.Moves()[i])));
+            new QTableWidgetItem(messages::ShownSan(chess::SanText(before, shown.Moves()[i])));
         cell->setData(StepRole, QVariant::fromValue(step));
         if (i >= played) cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         if (i + 1 == played) {

@@ -12,28 +12,47 @@
 #include "ChessClock.h"
 #include "Display.h"
 #include "F_Board.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "Version.h"
 
 namespace {
 
-const QCommandLineOption FenOption("fen", "Start from the position FEN (quote it).", "FEN");
-const QCommandLineOption ClockOption(
-    "clock", "Play on a clock: M minutes (decimals allowed) plus S seconds a move.", "M+S");
-const QCommandLineOption ZoomOption("zoom", "Show the board at PERCENT: 100, 150, 200 or 300.",
-                                    "PERCENT");
+constexpr const char* FenOption = "fen";
+constexpr const char* ClockOption = "clock";
+constexpr const char* ZoomOption = "zoom";
+constexpr const char* LangOption = "lang";
 
 void Describe(QCommandLineParser& parser) {
     // Names the player's data folder (an installed copy's saved game) and the window class.
     QCoreApplication::setApplicationName("ostrand-chess");
     QCoreApplication::setApplicationVersion(ostrand::Version);
-    parser.setApplicationDescription("Play chess against the computer.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Play chess against the computer."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(FenOption);
-    parser.addOption(ClockOption);
-    parser.addOption(ZoomOption);
-    parser.addPositionalArgument("file", "Open the game of a PGN file.", "[FILE.pgn]");
+    parser.addOption(
+        {FenOption, QCoreApplication::translate("main", "Start from the position FEN (quote it)."),
+         "FEN"});
+    parser.addOption(
+        {ClockOption,
+         QCoreApplication::translate(
+             "main", "Play on a clock: M minutes (decimals allowed) plus S seconds a move."),
+         "M+S"});
+    parser.addOption(
+        {ZoomOption,
+         QCoreApplication::translate("main", "Show the board at PERCENT: 100, 150, 200 or 300."),
+         "PERCENT"});
+    parser.addOption(
+        {LangOption,
+         QCoreApplication::translate("main",
+                                     "Show the window in the language CODE (de, en, es, fr); "
+                                     "by default the system's."),
+         "CODE"});
+    parser.addPositionalArgument(
+        QCoreApplication::translate("main", "file"),
+        QCoreApplication::translate("main", "Open the game of a PGN file."),
+        QCoreApplication::translate("main", "[FILE.pgn]"));
 }
 
 // --help and --version are answered in the terminal that asked, which may have no display.
@@ -68,17 +87,38 @@ void WhenExposed(QWindow* window, std::function<void()> task) {
     new Watch(window, std::move(task));
 }
 
+// The texts of --help are in the chosen language too, so --lang is read before the parser,
+// which needs them, runs.
+QString LanguageOption(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        for (const QString& name : {QString("--") + LangOption, QString("-") + LangOption}) {
+            if (argument == name && i + 1 < arguments.size()) return arguments[i + 1];
+            if (argument.startsWith(name + "=")) return argument.mid(name.size() + 1);
+        }
+    }
+    return {};
+}
+
+void Translate(QCoreApplication& app) {
+    language::Install(
+        app, language::Choose(LanguageOption(app.arguments()), MainWindow::LanguageSetting(),
+                              language::SystemEnvironment()));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication terminal(argc, argv);
+        Translate(terminal);
         QCommandLineParser parser;
         Describe(parser);
         parser.process(terminal);
     }
 
     QApplication app(argc, argv);
+    Translate(app);
     ostrand::SetProgramArgument(argc > 0 ? argv[0] : nullptr);
     QCommandLineParser parser;
     Describe(parser);
@@ -87,8 +127,9 @@ int main(int argc, char* argv[]) {
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() + (parser.isSet(FenOption) ? 1 : 0) > 1) {
-        std::fprintf(stderr, "%s: give one PGN file or one --fen, not more\n",
-                     qPrintable(QCoreApplication::applicationName()));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::translate(
+                         "main", "give one PGN file or one --fen, not more")));
         return 1;
     }
 
@@ -98,9 +139,10 @@ int main(int argc, char* argv[]) {
         zoom = parser.value(ZoomOption).toInt(&number);
         if (!number ||
             std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), zoom) == 0) {
-            std::fprintf(stderr, "%s: --zoom takes 100, 150, 200 or 300, not %s\n",
-                         qPrintable(QCoreApplication::applicationName()),
-                         qPrintable(parser.value(ZoomOption)));
+            std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(QCoreApplication::translate(
+                                        "main", "--zoom takes 100, 150, 200 or 300, not %1")
+                                        .arg(parser.value(ZoomOption))));
             return 1;
         }
     }
@@ -109,11 +151,12 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(ClockOption)) {
         clock = TimeControl::Parse(parser.value(ClockOption));
         if (!clock) {
-            std::fprintf(
-                stderr,
-                "%s: --clock takes minutes and seconds a move, as in 5+0 or 0.5+1, not %s\n",
-                qPrintable(QCoreApplication::applicationName()),
-                qPrintable(parser.value(ClockOption)));
+            std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(QCoreApplication::translate(
+                                        "main",
+                                        "--clock takes minutes and seconds a move, as in 5+0 or "
+                                        "0.5+1, not %1")
+                                        .arg(parser.value(ClockOption))));
             return 1;
         }
     }
