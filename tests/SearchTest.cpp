@@ -176,8 +176,9 @@ TEST_F(SearchTest, WantedRootLinesHaveTheScoresOfTheirMovesSearchedAlone) {
     std::vector<size_t> order;
     for (size_t i = 1; i <= several.rootMoves.size() / 4; ++i)
         order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return several.rootScores[a] > several.rootScores[b];
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const int16_t first = several.rootScores[a], second = several.rootScores[b];
+        return first != second ? first > second : a < b;
     });
     RootLinesWanted = 1;
     for (size_t k = 0; k < 3; ++k) {

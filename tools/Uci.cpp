@@ -448,8 +448,9 @@ void Session::ReportIteration() {
     for (size_t i = 0; i < entries; ++i)
         order[i] = i + 1;
     // Best first, the earlier of equal scores first, as the engine chooses.
-    std::stable_sort(order.begin(), order.end(),
-                     [](size_t a, size_t b) { return RootScores[a] > RootScores[b]; });
+    std::sort(order.begin(), order.end(), [](size_t a, size_t b) {
+        return RootScores[a] != RootScores[b] ? RootScores[a] > RootScores[b] : a < b;
+    });
     const size_t shown = std::min(order.size(), static_cast<size_t>(session.lines_));
     for (size_t k = 0; k < shown; ++k) {
         const size_t entry = order[k];
