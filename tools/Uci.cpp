@@ -418,7 +418,8 @@ std::string Session::LineText(const std::string& engineLine) const {
         const auto move = chess::StandardMove(engineLine.substr(i, 4), position, engine);
         const auto legal = chess::LegalMoves(position);
         if (!move || std::find(legal.begin(), legal.end(), *move) == legal.end()) break;
-        text += (text.empty() ? "" : " ") + chess::MoveText(*move);
+        if (!text.empty()) text += ' ';
+        text += chess::MoveText(*move);
         chess::Play(position, *move);
     }
     return text;
