@@ -37,24 +37,6 @@ chess::Position AsRepeated(chess::Position position) {
     return position;
 }
 
-// No pawn, rook or queen, and at most one knight or bishop, or bishops only, all on squares
-// of one colour: neither side can ever mate.
-bool TooLittleToMate(const chess::Position& position) {
-    int knights = 0, onLight = 0, onDark = 0;
-    for (int square = 0; square < 64; ++square) {
-        switch (std::tolower(static_cast<unsigned char>(position.squares[square]))) {
-            case '.':
-            case 'k': break;
-            case 'n': ++knights; break;
-            case 'b':
-                ++((chess::FileOf(square) + chess::RankOf(square)) % 2 ? onLight : onDark);
-                break;
-            default: return false;
-        }
-    }
-    return knights + onLight + onDark <= 1 || (knights == 0 && (onLight == 0 || onDark == 0));
-}
-
 constexpr const char* NonStandardCastling =
     "castles past a square that only a pawn attacks, which the engine's rules allow and "
     "standard rules do not";
@@ -129,7 +111,9 @@ std::vector<chess::Position> GameRecord::Positions() const {
 GameRecord::DrawRule GameRecord::DrawnBy() const {
     if (!HasGame() || chess::LegalMoves(final_, chess::CastlingRule::PawnsIgnored).empty())
         return DrawRule::None;
-    if (TooLittleToMate(final_)) return DrawRule::Material;
+    // Neither side has the material left to mate, whatever the other plays.
+    if (!chess::CanMate(final_, Colour::White) && !chess::CanMate(final_, Colour::Black))
+        return DrawRule::Material;
     const std::vector<Position> positions = Positions();
     const Position now = AsRepeated(positions.back());
     const auto seen = std::count_if(positions.begin(), positions.end(),
