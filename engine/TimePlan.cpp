@@ -41,10 +41,13 @@ TimeBudget PlanBudget(const GoClock& clock) {
         target = std::min(share * TargetOverShare, most);
         limit = std::min(target * LimitOverTarget, most);
     }
+    // A move time alone is the move's to use whole, as the protocol defines it: every
+    // iteration begins, the one that cannot end in time too, for the root moves it finishes
+    // may still change the choice. With a clock as well, the clock's plan holds within it.
     if (clock.moveTime) {
         const double time = static_cast<double>(std::max<int64_t>(*clock.moveTime, 0)) / 1000;
         const double usable = time - std::min(Reserve, time / 4);
-        target = std::min(target, usable);
+        target = clock.timeLeft ? std::min(target, usable) : INFINITY;
         limit = std::min(limit, usable);
     }
     if (std::isinf(limit)) return {};

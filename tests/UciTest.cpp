@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <tuple>
 #include <utility>
@@ -169,8 +170,11 @@ TEST(Uci, BudgetsStayWithinTheClock) {
                 EXPECT_LE(budget.target, budget.limit);
                 EXPECT_LT(budget.limit, std::max(0.002, left / 1000.0)) << left;
             }
-    for (const int64_t moveTime : {10, 100, 1000})
+    // A move time is used whole: no iteration is left out for want of time.
+    for (const int64_t moveTime : {10, 100, 1000}) {
         EXPECT_LT(PlanBudget({{}, 0, 0, moveTime}).limit, moveTime / 1000.0);
+        EXPECT_TRUE(std::isinf(PlanBudget({{}, 0, 0, moveTime}).target));
+    }
     // Of the clock and the move time, the tighter one counts.
     EXPECT_LT(PlanBudget({1000, 0, 0, 1000}).limit, 0.5);
 }

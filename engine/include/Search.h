@@ -66,10 +66,10 @@ extern std::atomic<bool> StopRequested;
 // seconds since FindBestMove began; with limit 0 (the default) there is none. Under a
 // budget the time rules, the opening's stop at depth 6 and the 15-second cap step aside: an
 // iteration begins only when the time its depth is expected to take, judged from the
-// iterations before it in this search, lets it end by target, and a deeper one only after
-// it; at limit the search stops as at StopRequested, and plays the best of the moves that the
-// stopped iteration searched to their end when the last finished iteration's choice, which
-// it searched first, is among them.
+// iterations before it in this search, lets it end by target (any, when target is
+// infinite), and a deeper one only after it; at limit the search stops as at StopRequested,
+// and plays the best of the moves that the stopped iteration searched to their end when the
+// last finished iteration's choice, which it searched first, is among them.
 // Only the host changes it, and never while a search runs.
 struct TimeBudget {
     double target = 0;

@@ -19,8 +19,9 @@ struct GoClock {
 };
 
 // The engine's budget for one move: a share of the time left and most of the increment, or
-// the move time, with a reserve for the delays of the pipes and the GUI. No budget (limit
-// 0) when the clock says nothing; at least a millisecond otherwise.
+// the whole move time with no target short of it, with a reserve for the delays of the pipes
+// and the GUI. No budget (limit 0) when the clock says nothing; at least a millisecond
+// otherwise.
 TimeBudget PlanBudget(const GoClock& clock);
 
 }  // namespace ostrand
