@@ -150,7 +150,8 @@ inline void EnterNode() {
 // The budget's limit has stopped an iteration. Of the root moves it searched to their end,
 // the best (the earliest of equals) is the move to play, provided the last finished
 // iteration's choice is among them: it was searched first, so a move that beat it did so
-// two plies deeper.
+// two plies deeper. When that changes the move, the host hears of the finished part as of
+// an iteration, so that the line it shows is the one played.
 void TakeFinishedPart(std::string& list) {
     const std::string previous = list.substr(0, 4);
     size_t best = 0;
@@ -161,9 +162,13 @@ void TakeFinishedPart(std::string& list) {
     }
     if (!previousFinished) return;
     const std::string move = RootMoves.substr(4 * (best - 1), 4);
+    if (move == previous) return;
     for (size_t i = 0; i + 4 <= list.size(); i += 4)
         if (list.compare(i, 4, move) == 0) list.erase(i, 4);
     list.insert(0, move);
+    finishedValue = RootScores[best];
+    RootMoves.resize(4 * finishedEntries);
+    if (IterationDone) IterationDone();
 }
 
 // Seconds each finished iteration of the running FindBestMove took, by depth.

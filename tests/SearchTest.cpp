@@ -570,5 +570,20 @@ TEST_F(SearchTest, ABudgetsLimitStopsTheRunningIteration) {
     EXPECT_FALSE(StopRequested);
 }
 
+TEST_F(SearchTest, AMoveThatAStoppedIterationChangesIsReportedWithTheMovesItFinished) {
+    Position(Endgame, 60);
+    SlowPolls display;
+    SearchBudget = {1000.0, 12.0};
+    const std::string move = FindBestMove();
+    ASSERT_EQ(Depths(), (std::vector<int>{2, 4, 6, 8}));
+    const Iteration& stopped = iterations.back();
+    ASSERT_EQ(stopped.rootMoves.size(), 12u);  // three of the five root moves
+    const auto best =
+        std::max_element(stopped.rootScores.begin() + 1, stopped.rootScores.begin() + 4);
+    EXPECT_EQ(move, stopped.rootMoves.substr(
+                        4 * static_cast<size_t>(best - stopped.rootScores.begin() - 1), 4));
+    EXPECT_NE(move, stopped.rootMoves.substr(0, 4));  // depth 6's choice, which it searched first
+}
+
 }  // namespace
 }  // namespace ostrand

@@ -78,7 +78,9 @@ struct TimeBudget {
 extern TimeBudget SearchBudget;
 
 // When set, called after each iteration of FindBestMove, before its list is sorted, so
-// that a trace can read RootMoves, RootScores and NodeCount.
+// that a trace can read RootMoves, RootScores and NodeCount; and after an iteration that a
+// budget's limit stopped when the root moves it finished change the move to play, with
+// RootMoves cut to those moves.
 extern void (*IterationDone)();
 
 // PlyValues at ply p.
