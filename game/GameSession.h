@@ -1,0 +1,159 @@
+// One game from its start to its result, without any window: the engine's game and its
+// record in standard notation, the steps that take back and redo move between, the clocks,
+// and the settings of every search the game asks for. A front end draws what the session
+// reports (SessionListener) and passes on what the player does; it never calls the engine.
+//
+// Squares are the form's: (file, rank) on the engine's board, 1..8, the player's pieces the
+// negative codes at ranks 1 and 2 whichever colour the player has.
+//
+// One answer to "is the game over, and why" (Status) holds for every action: none plays a
+// move, by Force or otherwise, in a game that is over or on a board that is no chess position.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GameClock.h"
+#include "GameRecord.h"
+#include "Levels.h"
+#include "Outcome.h"
+#include "SessionListener.h"
+
+namespace ostrand::game {
+
+struct Square {
+    int file = 0;
+    int rank = 0;
+    bool operator==(const Square&) const = default;
+};
+
+// A move on the form's squares; an engine castling names where its king goes.
+struct SquareMove {
+    Square from;
+    Square to;
+    bool operator==(const SquareMove&) const = default;
+};
+
+// The game as the status line tells it.
+struct Status {
+    Ending ending = Ending::None;
+    bool thinking = false;
+    bool playerToMove = true;
+    bool check = false;   // the side to move is in check
+    bool hasGame = true;  // false while the board is no chess position
+    std::string problem;  // why not (English, for messages::Translated)
+};
+
+// A row of the move list: a move number with White's and Black's moves in SAN, either
+// empty where the game starts with Black or has not reached it; step is the history step
+// that row's moves lead to (for clicks on the list).
+struct MoveRow {
+    int number = 0;
+    std::string white;
+    std::string black;
+    size_t whiteStep = 0;
+    size_t blackStep = 0;
+};
+
+struct Hint {
+    SquareMove move;
+    std::string san;  // "Nf3"
+};
+
+class GameSession {
+  public:
+    // Registers itself as the engine's display while it lives; the time source drives the
+    // clocks (nullptr: the engine's steady clock).
+    explicit GameSession(SessionListener& listener, TimeSource now = nullptr);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // Settings for the searches of play, kept for the next games.
+    void SetLevel(const Level& level);
+    const Level& PlayingLevel() const;
+    void SetBook(bool book);
+    bool Book() const;
+    // The time control of the next new game (and of set-ups, which start on fresh clocks).
+    void SetTimeControl(const TimeControl& control);
+    const TimeControl& NextTimeControl() const;
+
+    // A new game with the player on colour; the engine opens when it plays White.
+    void NewGame(chess::Colour player);
+    chess::Colour PlayerColour() const;
+
+    // The player's move on the form's squares. Refusal::None when it was played (and the
+    // engine has answered, or the game ended with it).
+    Refusal Play(SquareMove move);
+    // The squares the player's piece on from may move to now; none once the game is over.
+    std::vector<Square> LegalTargets(Square from) const;
+    // The engine moves for its side now (Force); false when it may not (game over, no
+    // position, thinking).
+    bool Force();
+    // While the engine thinks: it plays the best move it has finished.
+    void MoveNow();
+    void Resign();
+    // The engine accepts when its last search found it at least a pawn behind; false when
+    // it declines.
+    bool OfferDraw();
+    // The engine's suggestion for the player's move, searched at full strength for at most a
+    // second; nothing when it is not the player's move.
+    std::optional<Hint> FindHint();
+
+    // The steps: the start, then the state after each move pair, Force, edit, load, paste,
+    // resignation, agreed draw or fallen flag.
+    bool CanTakeBack() const;
+    bool CanRedo() const;
+    void TakeBack();
+    void Redo();
+    void GoTo(size_t step);
+    size_t StepCount() const;
+    size_t CurrentStep() const;
+
+    // The position editor: any code (0 empties) on any square, kings or not; the game starts
+    // again at the board as it stands.
+    void Place(Square square, int16_t code);
+    // A FEN, a PGN game (the index-th of the text's games), set up as the next step: the player
+    // keeps their colour and the engine moves at once when the position gives it the move.
+    // False, with the reason and nothing changed, for a text that is no position or a game the
+    // engine's rules cannot follow.
+    bool SetUpFen(const std::string& fen, std::string& error);
+    bool SetUpGame(const chess::PgnGame& game, std::string& error);
+    // What the engine's board left out of the last set-up (an en passant capture), else empty.
+    const std::string& SetUpNote() const;
+    // The saved game, in the engine's own file format.
+    bool Save(const std::string& path, std::string& error) const;
+    bool Load(const std::string& path, std::string& error);
+
+    // Reads the clocks; a fallen flag ends the game (once the engine has answered when it
+    // thinks). A front end calls it about ten times a second.
+    void Tick();
+
+    // What a front end draws.
+    int16_t PieceAt(Square square) const;
+    Status CurrentStatus() const;
+    // The engine's last move in the step on show, for its frame; nothing after the player's.
+    std::optional<SquareMove> LastEngineMove() const;
+    std::vector<MoveRow> MoveRows() const;
+    const std::string& Statistic(StatusLabel label) const;
+    int64_t Remaining(Side side) const;
+    std::optional<Side> ClockRunning() const;
+    const TimeControl& Control() const;
+    const GameRecord& Record() const;
+    // The position now, and the game with its result, Termination and TimeControl tags.
+    std::string Fen() const;
+    chess::PgnGame Pgn(const std::string& date) const;
+
+    // The names a game gives the two sides.
+    static constexpr const char* PlayerName = "Player";
+    static std::string EngineName();
+
+  private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace ostrand::game

@@ -1,0 +1,37 @@
+// How a game stands: whether it is over and why, whose move it is, and why a move was
+// refused. Facts only: each front end words them in the player's language.
+#pragma once
+
+namespace ostrand::game {
+
+enum class Ending {
+    None,
+    PlayerMates,  // the engine is checkmated
+    EngineMates,  // the player is checkmated
+    Stalemate,
+    Repetition,  // threefold repetition
+    FiftyMoves,
+    Material,  // insufficient material
+    PlayerResigned,
+    DrawAgreed,
+    PlayerOutOfTime,      // and the engine could mate
+    EngineOutOfTime,      // and the player could mate
+    PlayerOutOfTimeDraw,  // the player's flag fell, but the engine cannot mate
+    EngineOutOfTimeDraw,  // the engine's flag fell, but the player cannot mate
+};
+
+// "1-0", "0-1" or "1/2-1/2" of an ended game as PGN writes it, by the colour the player has.
+enum class Score { Open, PlayerWins, EngineWins, Draw };
+Score ScoreOf(Ending ending);
+
+// Why the player's move was not played.
+enum class Refusal {
+    None,
+    Busy,             // the engine is thinking
+    GameOver,         // the game is over: start a new game
+    NoPosition,       // the board is no chess position (an edit without a king)
+    CannotMoveThere,  // the piece cannot reach the square
+    KingAttacked,     // the move would leave the player's king attacked
+};
+
+}  // namespace ostrand::game
