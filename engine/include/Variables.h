@@ -11,6 +11,7 @@
 #include <cassert>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ostrand {
@@ -117,6 +118,16 @@ inline void AppendMove(std::string& moves, int x1, int y1, int x2, int y2) {
     const char text[4] = {static_cast<char>('0' + x1), static_cast<char>('0' + y1),
                           static_cast<char>('0' + x2), static_cast<char>('0' + y2)};
     moves.append(text, 4);
+}
+
+// The four coordinates of a move text, the one place that reads its digits; a castling keeps
+// its key's digits (0101, 0808, 9191, 9898), as MakeMove and PlayMove take them.
+struct MoveSquares {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+// The move at offset at of a text of moves; the text holds four characters there.
+inline MoveSquares DecodeMove(std::string_view moves, size_t at = 0) {
+    return {moves[at] - '0', moves[at + 1] - '0', moves[at + 2] - '0', moves[at + 3] - '0'};
 }
 
 }  // namespace ostrand
