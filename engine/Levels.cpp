@@ -31,10 +31,11 @@ uint64_t NextRandom() {
 std::optional<int16_t> ExactScore(const std::string& entry) {
     StartIteration();
     CutoffFlag = No;
-    if (entry[0] == '9')
+    const MoveSquares m = DecodeMove(entry);
+    if (m.x1 == 9)
         SearchRootCastling(entry.substr(0, 2));
     else
-        TryBlackMove(entry[0] - '0', entry[1] - '0', entry[2] - '0', entry[3] - '0');
+        TryBlackMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
     if (RootMoves.empty()) return std::nullopt;
     return RootScores[1];
 }

@@ -1,6 +1,7 @@
 // Move execution: the attack maps the check tests read, making and unmaking a move, and the
 // legality and game-end tests built on them.
 #include <charconv>
+#include <cstdlib>
 
 #include "MoveChange.h"
 #include "MoveGenerator.h"
@@ -52,21 +53,35 @@ struct CastlingKey {
 
 }  // namespace
 
-void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured) {
+void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured,
+              int16_t promotion) {
     if (IsCastlingMove(x1)) {
         MakeCastling(CastlingKey(x1, y1).view);
         moved = captured = 0;
         return;
     }
-    const MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
-    PlayOnBoard(m);
+    MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
     moved = m.moved;
     captured = m.captured;
+    if (Rules == RuleSet::Standard) {
+        if (m.placed != m.moved) m.placed = static_cast<int16_t>(m.moved / Piece::Pawn * promotion);
+        if (std::abs(m.moved) == Piece::Pawn && x1 != x2 && m.to == EnPassantCell &&
+            m.captured == EmptyCell && Board(x2, y1) == -m.moved) {
+            Board(x2, y1) = EmptyCell;
+            captured = EnPassantTaken;
+        }
+    }
+    PlayOnBoard(m);
 }
 
 void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured) {
     if (IsCastlingMove(x1)) {
         UnmakeCastling(CastlingKey(x1, y1).view);
+        return;
+    }
+    if (captured == EnPassantTaken) {
+        TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, EmptyCell, EmptyCell});
+        Board(x2, y1) = static_cast<int16_t>(-moved);
         return;
     }
     TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured, EmptyCell});
@@ -119,10 +134,10 @@ int16_t NoLegalMoveAfter(King side, int16_t check, int x1, int y1, int x2, int y
             if (sign * Board(x, y) <= 0) continue;
             moves.clear();
             list(x, y, moves);
-            for (size_t i = 0; i + 4 <= moves.size(); i += 4)
-                if (inCheckAfter(moves[i] - '0', moves[i + 1] - '0', moves[i + 2] - '0',
-                                 moves[i + 3] - '0') == No)
-                    result = No;
+            for (size_t i = 0; i + 4 <= moves.size(); i += 4) {
+                const MoveSquares m = DecodeMove(moves, i);
+                if (inCheckAfter(m.x1, m.y1, m.x2, m.y2) == No) result = No;
+            }
         }
     UnmakeMove(x1, y1, x2, y2, moved, captured);
     return result;

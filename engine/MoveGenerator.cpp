@@ -18,14 +18,24 @@ int Cell(int x, int y) {
 }
 
 auto Appender(std::string& moves) {
-    return [&moves](int from, int to) {
+    return [&moves](int from, int target) {
+        const int to = rules::CellOfTarget(target);
         AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
-                   rules::RankOf(to));
+                   rules::RankOf(to), rules::PromotionOfTarget(target));
     };
 }
 
-void MarkTarget(int, int to) {
-    ++WhiteAttacks.cells[static_cast<size_t>(to)];
+void MarkTarget(int, int target) {
+    ++WhiteAttacks.cells[static_cast<size_t>(rules::CellOfTarget(target))];
+}
+
+// A piece's moves under the rules of the game in progress.
+template <Colour C, typename Sink, typename Ray>
+void WalkPieceMovesNow(int from, Sink&& sink, Ray&& ray) {
+    if (Rules == RuleSet::Standard)
+        rules::WalkPieceMovesUnder<RuleSet::Standard, C>(from, sink, ray);
+    else
+        rules::WalkPieceMoves<C>(from, sink, ray);
 }
 }  // namespace
 
@@ -38,13 +48,13 @@ void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves) {
 }
 
 void ListBlackPieceMoves(int x, int y, std::string& moves) {
-    rules::WalkPieceMoves<Colour::Black>(
-        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
+    WalkPieceMovesNow<Colour::Black>(Cell(x, y), Appender(moves),
+                                     [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
 }
 
 void ListWhitePieceMoves(int x, int y, std::string& moves) {
-    rules::WalkPieceMoves<Colour::White>(
-        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), Appender(moves),
+                                     [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
 }
 
 void MarkBlackRay(int x, int y, int dx, int dy) {
@@ -70,8 +80,8 @@ void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
 }
 
 void MarkWhitePieceTargets(int x, int y) {
-    rules::WalkPieceMoves<Colour::White>(
-        Cell(x, y), MarkTarget, [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), MarkTarget,
+                                     [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
 }
 
 namespace {
@@ -97,7 +107,8 @@ std::string EngineMove() {
         const std::string end = BlackGameEnd();
         return end.empty() ? "StaleMate" : end;
     }
-    PlayMove(move[0] - '0', move[1] - '0', move[2] - '0', move[3] - '0');
+    const MoveSquares m = DecodeMove(move);
+    PlayMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
     if (IsWhiteCheckmated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
         TheDisplay().ShowMessage("Check Mate!");
     if (IsWhiteStalemated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
@@ -105,15 +116,16 @@ std::string EngineMove() {
     return move;
 }
 
-// A player's move: four digits 1..8, from-file, from-rank, to-file, to-rank. Anything
-// after the fourth character is ignored.
-bool ReadPlayerMove(const std::string& command, int (&squares)[4]) {
+// A player's move: four digits 1..8, from-file, from-rank, to-file, to-rank; under the
+// standard rules the fourth may be a promotion's letter, for a White pawn on rank 7 only.
+// Anything after the fourth character is ignored.
+bool ReadPlayerMove(const std::string& command, MoveSquares& move) {
     if (command.size() < 4) return false;
-    for (int i = 0; i < 4; ++i) {
+    const bool letter = Rules == RuleSet::Standard && PromotionOfLetter(command[3]) != 0;
+    for (int i = 0; i < (letter ? 3 : 4); ++i)
         if (command[i] < '1' || command[i] > '8') return false;
-        squares[i] = command[i] - '0';
-    }
-    return true;
+    move = DecodeMove(command);
+    return !letter || (move.y1 == 7 && Board(move.x1, move.y1) == -Piece::Pawn);
 }
 
 std::string RunCommand(const std::string& command) {
@@ -125,10 +137,10 @@ std::string RunCommand(const std::string& command) {
         const std::string end = BlackGameEnd();
         return end.empty() ? EngineMove() : end;
     }
-    int m[4];
+    MoveSquares m;
     if (!ReadPlayerMove(command, m)) return "Error";
-    int fx = m[0], fy = m[1];
-    const int tx = m[2], ty = m[3];
+    int fx = m.x1, fy = m.y1;
+    const int tx = m.x2, ty = m.y2;
 
     if (WhiteInCheckAfter(fx, fy, tx, ty) == Yes) return "Error";
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
@@ -147,7 +159,7 @@ std::string RunCommand(const std::string& command) {
     if (fx == 0)
         PlayMove(0, fy, 0, fy);
     else
-        PlayMove(fx, fy, tx, ty);
+        PlayMove(fx, fy, tx, ty, m.promotion);
 
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
     return EngineMove();

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <functional>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "Display.h"
 #include "Evaluation.h"
@@ -71,7 +73,8 @@ constexpr double MeasurableTime = 0.005;
 // node at ply p holds lineLength[p] moves in lines[p], the best line below it found so far.
 constexpr size_t PlyCount = DeepestDepth + 3;
 struct LineMove {
-    uint8_t from, to;
+    uint8_t from;
+    uint16_t to;  // a target: the to-cell and a promotion (PieceRules.h)
 };
 std::array<std::array<LineMove, PlyCount>, PlyCount> lines;
 std::array<uint8_t, PlyCount> lineLength{};
@@ -133,7 +136,7 @@ double Elapsed() {
 inline void ExtendLine(int ply, int from, int to, bool searched) {
     const auto parent = static_cast<size_t>(ply - 1);
     const uint8_t below = searched ? lineLength[parent + 1] : 0;
-    lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint8_t>(to)};
+    lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint16_t>(to)};
     std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
     lineLength[parent] = static_cast<uint8_t>(below + 1);
 }
@@ -225,15 +228,31 @@ int16_t& LastRootScore() {
     return RootScores[index];
 }
 
+// The search below the root exists once per rule set, so that the designed rules' search
+// never asks which rules hold; the root chooses (SearchUnder). Under the standard rules a
+// move's to-cell may carry a promotion (a target, PieceRules.h), and every make and take-back
+// keeps EnPassantCell.
+template <RuleSet R>
 void TryBlack(int from, int to);
+template <RuleSet R>
 void TryWhite(int from, int to);
 
-template <Colour C>
+template <Colour C, RuleSet R>
 void Try(int from, int to) {
     if constexpr (C == Colour::Black)
-        TryBlack(from, to);
+        TryBlack<R>(from, to);
     else
-        TryWhite(from, to);
+        TryWhite<R>(from, to);
+}
+
+// Calls f with the rule set of the game in progress as a type, once per search step at the
+// root.
+template <typename F>
+void SearchUnder(F&& f) {
+    if (Rules == RuleSet::Standard)
+        f(std::integral_constant<RuleSet, RuleSet::Standard>());
+    else
+        f(std::integral_constant<RuleSet, RuleSet::Designed>());
 }
 
 // Material after the move: less what it captured, plus a promotion's gain.
@@ -272,7 +291,8 @@ void Unmake(const MoveChange& m, const Undo& undo) {
 // A move of the ordered expanders, and the buffers they reuse at each ply so that the
 // shallow plies allocate only while the buffers grow.
 struct OrderedMove {
-    uint8_t from, to;
+    uint8_t from;
+    uint16_t to;  // a target
 };
 struct OrderedBuffer {
     std::vector<OrderedMove> moves;
@@ -280,7 +300,32 @@ struct OrderedBuffer {
 };
 std::array<OrderedBuffer, PlyCount> orderedBuffers;
 
-template <Colour C>
+// A move's static pre-score: the evaluation after it, with a promotion to a queen counting
+// only 80 (and any other promotion nothing), not the piece's worth.
+template <Colour C, RuleSet R>
+int16_t PreScore(int from, int target) {
+    constexpr int promotionBonus = rules::Side<C>::Sign * 80;
+    if constexpr (R == RuleSet::Standard) {
+        const StandardChange s = StandardChangeOf<C>(from, target);
+        if (s.enPassant) {
+            const Undo undo = Make(s.first);
+            const auto score = static_cast<int16_t>(EvaluateRunningAfter(s.second) + Material);
+            Unmake(s.first, undo);
+            return score;
+        }
+        const MoveChange& m = s.first;
+        const int bonus = m.placed != m.moved && rules::PromotionOfTarget(target) == Piece::Queen
+                              ? promotionBonus
+                              : 0;
+        return static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
+    } else {
+        const MoveChange m = ChangeOf<C>(from, target);
+        const int bonus = m.placed != m.moved ? promotionBonus : 0;
+        return static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
+    }
+}
+
+template <Colour C, RuleSet R>
 void ExpandOrdered() {
     using S = rules::Side<C>;
     constexpr int sign = S::Sign;
@@ -289,23 +334,18 @@ void ExpandOrdered() {
     auto& scores = buffer.scores;
     moves.clear();
     auto keep = [&](int from, int to) {
-        moves.push_back({static_cast<uint8_t>(from), static_cast<uint8_t>(to)});
+        moves.push_back({static_cast<uint8_t>(from), static_cast<uint16_t>(to)});
     };
     for (sets::SquareSet own = PiecesNow().Own<C>(); own; own &= own - 1) {
         const int from = sets::CellOf(std::countr_zero(own));
-        rules::WalkPieceMoves<C>(from, keep, [&](int dx, int dy) {
+        rules::WalkPieceMovesUnder<R, C>(from, keep, [&](int dx, int dy) {
             rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), keep);
         });
     }
 
-    // A static pre-score per move; a promotion counts only 80 here, not a queen's worth.
-    constexpr int promotionBonus = sign * 80;
     scores.resize(moves.size());
-    for (size_t k = 0; k < moves.size(); ++k) {
-        const MoveChange m = ChangeOf<C>(moves[k].from, moves[k].to);
-        const int bonus = m.placed != m.moved ? promotionBonus : 0;
-        scores[k] = static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
-    }
+    for (size_t k = 0; k < moves.size(); ++k)
+        scores[k] = PreScore<C, R>(moves[k].from, moves[k].to);
 
     // Best first: Black the highest pre-score, White the lowest, the earliest of equals.
     for (size_t tried = 0; tried < moves.size(); ++tried) {
@@ -318,7 +358,7 @@ void ExpandOrdered() {
             }
         if (pick == moves.size()) return;  // only scores at the infinity are left
         scores[pick] = static_cast<int16_t>(-sign * Infinity);
-        Try<C>(moves[pick].from, moves[pick].to);
+        Try<C, R>(moves[pick].from, moves[pick].to);
         if (CutoffFlag == Yes) {
             CutoffFlag = No;
             return;
@@ -328,25 +368,31 @@ void ExpandOrdered() {
 
 // Hands every piece of colour C to its generator, rank by rank, until a cut-off. The
 // board is the same before each piece, so the set taken at the start names them all.
-template <Colour C, bool CapturesOnly>
+template <Colour C, bool CapturesOnly, RuleSet R>
 void Expand() {
     const sets::Occupancy now = PiecesNow();
     assert(now == sets::OccupancyOfBoard());
     sets::SquareSet pieces = now.Own<C>();
+    const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
     // A piece without a move leaves the cut-off flag as it is; unless the flag is already
     // up, which ends the expansion after the first piece, such pieces can be passed over.
-    if (CapturesOnly && CutoffFlag != Yes) {
-        const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
+    // The filter does not know en passant.
+    if (CapturesOnly && CutoffFlag != Yes && (R == RuleSet::Designed || EnPassantCell == 0))
         pieces = sets::MayCapture<C>(pieces, pawns, now);
-    }
     for (; pieces; pieces &= pieces - 1) {
         const int from = sets::CellOf(std::countr_zero(pieces));
-        if constexpr (CapturesOnly)
-            sets::WalkPieceCaptures<C>(from, now, Try<C>);
-        else
-            rules::WalkPieceMoves<C>(from, Try<C>, [from](int dx, int dy) {
-                rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C>);
+        if constexpr (CapturesOnly && R == RuleSet::Standard) {
+            if (pawns & sets::SetOf(from))
+                rules::WalkStandardPawnCaptures<C>(from, EnPassantCell, Try<C, R>);
+            else
+                sets::WalkPieceCaptures<C>(from, now, Try<C, R>);
+        } else if constexpr (CapturesOnly) {
+            sets::WalkPieceCaptures<C>(from, now, Try<C, R>);
+        } else {
+            rules::WalkPieceMovesUnder<R, C>(from, Try<C, R>, [from](int dx, int dy) {
+                rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C, R>);
             });
+        }
         if (CutoffFlag == Yes) {
             CutoffFlag = No;
             return;
@@ -354,23 +400,29 @@ void Expand() {
     }
 }
 
+template <RuleSet R>
 void ExpandBlack() {
-    Expand<Colour::Black, false>();
+    Expand<Colour::Black, false, R>();
 }
+template <RuleSet R>
 void ExpandBlackCaptures() {
-    Expand<Colour::Black, true>();
+    Expand<Colour::Black, true, R>();
 }
+template <RuleSet R>
 void ExpandWhite() {
-    Expand<Colour::White, false>();
+    Expand<Colour::White, false, R>();
 }
+template <RuleSet R>
 void ExpandWhiteCaptures() {
-    Expand<Colour::White, true>();
+    Expand<Colour::White, true, R>();
 }
+template <RuleSet R>
 void ExpandBlackOrdered() {
-    ExpandOrdered<Colour::Black>();
+    ExpandOrdered<Colour::Black, R>();
 }
+template <RuleSet R>
 void ExpandWhiteOrdered() {
-    ExpandOrdered<Colour::White>();
+    ExpandOrdered<Colour::White, R>();
 }
 
 // Passes the value of a White move up to the Black node above it, and raises the cut-off
@@ -407,16 +459,20 @@ void SetRootBound() {
     PlyValue(0) = scores[wanted - 1];
 }
 
+// Appends the move text of a move from a cell to a target.
+void AppendTarget(std::string& moves, int from, int target) {
+    const int to = rules::CellOfTarget(target);
+    AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+               rules::RankOf(to), rules::PromotionOfTarget(target));
+}
+
 // The root entry just appended: its score, and its line, which begins with itself.
 void RecordRootEntry() {
     LastRootScore() = PlyValue(1);
     std::string& line = RootLines[RootMoves.size() / 4];
     line.assign(RootMoves, RootMoves.size() - 4, 4);
-    for (uint8_t i = 0; i < lineLength[1]; ++i) {
-        const LineMove& m = lines[1][i];
-        AppendMove(line, rules::FileOf(m.from), rules::RankOf(m.from), rules::FileOf(m.to),
-                   rules::RankOf(m.to));
-    }
+    for (uint8_t i = 0; i < lineLength[1]; ++i)
+        AppendTarget(line, lines[1][i].from, lines[1][i].to);
     SetRootBound();
 }
 
@@ -425,8 +481,7 @@ void RecordRootEntry() {
 // ones search what it kept. The move is still on the board.
 void RecordRootMove(int from, int to) {
     std::string move;
-    AppendMove(move, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
-               rules::RankOf(to));
+    AppendTarget(move, from, to);
     if (SearchDepth == 2 && IsRepetition() == Yes) {
         if (BlackInCheckAfter(10, 10, 10, 10) != Yes && AllowedAtRoot(move)) repeating += move;
         SetRootBound();
@@ -442,23 +497,57 @@ void RecordRootMove(int from, int to) {
     RecordRootEntry();
 }
 
+// The move of colour C from a cell to a target as the try procedures make it: one change,
+// or under the standard rules possibly the two of en passant.
+template <Colour C, RuleSet R>
+StandardChange ChangeUnder(int from, int to) {
+    if constexpr (R == RuleSet::Standard) {
+        return StandardChangeOf<C>(from, to);
+    } else {
+        const MoveChange m = ChangeOf<C>(from, to);
+        return {m, m, false};
+    }
+}
+
+// Standard rules: sets EnPassantCell for the position after a move of colour C and returns
+// the cell to restore when the move is taken back. Nothing under the designed rules.
+template <Colour C, RuleSet R>
+int PassEnPassant(const StandardChange& s) {
+    if constexpr (R == RuleSet::Standard) {
+        const int before = EnPassantCell;
+        EnPassantCell = s.enPassant ? 0 : EnPassantAfter<C>(s.first);
+        return before;
+    } else {
+        return 0;
+    }
+}
+
+template <RuleSet R>
+void RestoreEnPassant(int before) {
+    if constexpr (R == RuleSet::Standard) EnPassantCell = before;
+}
+
+template <RuleSet R>
 void TryBlack(int from, int to) {
     EnterNode();
     ++Ply;
     lineLength[static_cast<size_t>(Ply)] = 0;
-    const MoveChange m = ChangeOf<Colour::Black>(from, to);
-    const Undo undo = Make(m);
-    if (m.captured == -Piece::King) {
+    const StandardChange m = ChangeUnder<Colour::Black, R>(from, to);
+    const int enPassant = PassEnPassant<Colour::Black, R>(m);
+    const Undo undo = Make(m.first);
+    if constexpr (R == RuleSet::Standard)
+        if (m.enPassant) Make(m.second);
+    if (m.first.captured == -Piece::King) {
         PlyValue(Ply) = Material;
     } else {
         PlyValue(Ply) = PlyValue(Ply - 2);
         if (Ply < SearchDepth - 2) {
-            ExpandWhiteOrdered();
+            ExpandWhiteOrdered<R>();
         } else if (Ply > SearchDepth) {
             PlyValue(Ply) = Material;  // White may decline to capture
-            ExpandWhiteCaptures();
+            ExpandWhiteCaptures<R>();
         } else {
-            ExpandWhite();
+            ExpandWhite<R>();
         }
     }
     if (PlyValue(Ply) > PlyValue(Ply - 1)) {
@@ -468,7 +557,10 @@ void TryBlack(int from, int to) {
     // The White node two plies up will not allow this line.
     if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
     if (Ply == 1) RecordRootMove(from, to);
-    Unmake(m, undo);
+    if constexpr (R == RuleSet::Standard)
+        if (m.enPassant) TakeBackFromBoard(m.second);
+    Unmake(m.first, undo);
+    RestoreEnPassant<R>(enPassant);
     --Ply;
 }
 
@@ -479,40 +571,67 @@ bool IsScoredAt(int ply, int16_t captured) {
            captured == Piece::King;
 }
 
-// A White move whose replies are searched. Kept out of line, so that the scoring of the
-// other White moves stays small where the generators take it in.
+// A White move whose replies are searched (under the standard rules also an en passant
+// capture, which is made to be scored). Kept out of line, so that the scoring of the other
+// White moves stays small where the generators take it in.
+template <RuleSet R>
 [[gnu::noinline]] void SearchWhiteMove(int from, int to) {
     ++Ply;
     lineLength[static_cast<size_t>(Ply)] = 0;
-    const MoveChange m = ChangeOf<Colour::White>(from, to);
-    const Undo undo = Make(m);
-    PlyValue(Ply) = PlyValue(Ply - 2);
-    if (Ply < SearchDepth - 3) {
-        ExpandBlackOrdered();
-    } else if (Ply >= SearchDepth) {
-        PlyValue(Ply) = Material;  // Black may decline to capture
-        ExpandBlackCaptures();
-    } else {
-        ExpandBlack();
+    const StandardChange m = ChangeUnder<Colour::White, R>(from, to);
+    const int enPassant = PassEnPassant<Colour::White, R>(m);
+    const Undo undo = Make(m.first);
+    bool searched = true;
+    if constexpr (R == RuleSet::Standard) {
+        if (m.enPassant) Make(m.second);
+        searched = !IsScoredAt(Ply, m.first.captured);
+        if (!searched) PlyValue(Ply) = static_cast<int16_t>(EvaluateRunning() + Material);
     }
-    Unmake(m, undo);
-    PassUpWhite(Ply, from, to, true);
+    if (searched) {
+        PlyValue(Ply) = PlyValue(Ply - 2);
+        if (Ply < SearchDepth - 3) {
+            ExpandBlackOrdered<R>();
+        } else if (Ply >= SearchDepth) {
+            PlyValue(Ply) = Material;  // Black may decline to capture
+            ExpandBlackCaptures<R>();
+        } else {
+            ExpandBlack<R>();
+        }
+    }
+    if constexpr (R == RuleSet::Standard)
+        if (m.enPassant) TakeBackFromBoard(m.second);
+    Unmake(m.first, undo);
+    RestoreEnPassant<R>(enPassant);
+    PassUpWhite(Ply, from, to, searched);
     --Ply;
 }
 
-// Most White moves end their line; they are scored without being made.
-inline void TryWhite(int from, int to) {
-    EnterNode();
-    if (!IsScoredAt(Ply + 1, rules::At(to))) {
-        SearchWhiteMove(from, to);
-        return;
-    }
+// Scores a White move that ends its line without making it.
+inline void ScoreWhiteMove(int from, int to, const MoveChange& m) {
     const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
-    const MoveChange m = ChangeOf<Colour::White>(from, to);
     const int16_t score = EvaluateRunningAfter(m);
     assert(ForeseenScoreHolds(m, score));
     PlyValue(ply) = static_cast<int16_t>(score + MaterialAfter(m));
     PassUpWhite(ply, from, to, false);
+}
+
+// Most White moves end their line; they are scored without being made.
+template <RuleSet R>
+inline void TryWhite(int from, int to) {
+    EnterNode();
+    if constexpr (R == RuleSet::Standard) {
+        const StandardChange s = StandardChangeOf<Colour::White>(from, to);
+        if (s.enPassant || !IsScoredAt(Ply + 1, s.first.captured))
+            SearchWhiteMove<R>(from, to);
+        else
+            ScoreWhiteMove(from, to, s.first);
+    } else {
+        if (!IsScoredAt(Ply + 1, rules::At(to))) {
+            SearchWhiteMove<R>(from, to);
+            return;
+        }
+        ScoreWhiteMove(from, to, ChangeOf<Colour::White>(from, to));
+    }
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
@@ -554,8 +673,11 @@ void PreferRepetitionToLoss(std::string& list) {
 
 }  // namespace
 
-void TryBlackMove(int x1, int y1, int x2, int y2) {
-    TryBlack(Grid::Index(x1, y1), Grid::Index(x2, y2));
+void TryBlackMove(int x1, int y1, int x2, int y2, int16_t promotion) {
+    const int target = rules::WithPromotion(Grid::Index(x2, y2), promotion);
+    SearchUnder([target, from = Grid::Index(x1, y1)](auto rules) {
+        TryBlack<decltype(rules)::value>(from, target);
+    });
 }
 
 void StartIteration() {
@@ -577,7 +699,7 @@ void SearchRoot(const std::string& list) {
     // those castlings are the list.
     const bool onlyCastlings = !SearchMovesOnly.empty() && SearchDepth >= 6;
     if (list.empty() && !onlyCastlings) {
-        ExpandBlackOrdered();
+        SearchUnder([](auto rules) { ExpandBlackOrdered<decltype(rules)::value>(); });
         return;
     }
     int number = 0;
@@ -596,13 +718,12 @@ void SearchRoot(const std::string& list) {
         ShowSearchStatus();
         TheDisplay().ReportRootMove(list.substr(i, 4), ++number);
         CutoffFlag = No;
-        const int x1 = list[i] - '0', y1 = list[i + 1] - '0';
-        const int x2 = list[i + 2] - '0', y2 = list[i + 3] - '0';
+        const MoveSquares m = DecodeMove(list, i);
         // A castling kept from the depth-6 iteration is searched again at its place.
-        if (x1 == 9)
+        if (m.x1 == 9)
             SearchRootCastling(list.substr(i, 2));
         else
-            TryBlackMove(x1, y1, x2, y2);
+            TryBlackMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
         if (!abandoned) finishedEntries = RootMoves.size() / 4;
     }
 }
@@ -610,16 +731,18 @@ void SearchRoot(const std::string& list) {
 void SearchRootCastling(const std::string& key) {
     ++Ply;
     MakeCastling(key);
+    const int enPassant = std::exchange(EnPassantCell, 0);
     const RunningEvaluation saved = Running;
     StartRunningEvaluation();
     PlyValue(1) = PlyValue(-1);
     lineLength[1] = 0;
-    ExpandWhiteOrdered();
+    SearchUnder([](auto rules) { ExpandWhiteOrdered<decltype(rules)::value>(); });
     RootMoves += key;
     RootMoves += key;
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
     RecordRootEntry();
     UnmakeCastling(key);
+    EnPassantCell = enPassant;
     Running = saved;
     --Ply;
 }
