@@ -170,7 +170,7 @@ inline void WalkEnPassant(int from, int enPassant, Sink&& sink) {
     constexpr int a = S::AheadStep;
     if (enPassant != 0 && (enPassant == from + a + 1 || enPassant == from + a - 1) &&
         RankOf(enPassant) == S::EnPassantRank && At(enPassant) == EmptyCell &&
-        At(enPassant + a) == -S::Sign * Piece::Pawn)
+        At(enPassant - a) == -S::Sign * Piece::Pawn)
         sink(from, enPassant);
 }
 
