@@ -53,6 +53,35 @@ struct CastlingKey {
 
 }  // namespace
 
+namespace {
+
+// MakeMove under the standard rules: the promotion asked for, and en passant.
+[[gnu::noinline]] void MakeStandardMove(int x1, int y1, int x2, int y2, int16_t& moved,
+                                        int16_t& captured, int16_t promotion) {
+    MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
+    moved = m.moved;
+    captured = m.captured;
+    if (m.placed != m.moved) m.placed = static_cast<int16_t>(m.moved / Piece::Pawn * promotion);
+    if (std::abs(m.moved) == Piece::Pawn && x1 != x2 && m.to == EnPassantCell &&
+        m.captured == EmptyCell && Board(x2, y1) == -m.moved) {
+        Board(x2, y1) = EmptyCell;
+        captured = EnPassantTaken;
+    }
+    PlayOnBoard(m);
+}
+
+// UnmakeMove of a castling or an en passant capture.
+[[gnu::noinline]] void UnmakeSpecialMove(int x1, int y1, int x2, int y2, int16_t moved) {
+    if (IsCastlingMove(x1)) {
+        UnmakeCastling(CastlingKey(x1, y1).view);
+        return;
+    }
+    TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, EmptyCell, EmptyCell});
+    Board(x2, y1) = static_cast<int16_t>(-moved);
+}
+
+}  // namespace
+
 void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured,
               int16_t promotion) {
     if (IsCastlingMove(x1)) {
@@ -60,28 +89,19 @@ void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured,
         moved = captured = 0;
         return;
     }
-    MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
+    if (Rules == RuleSet::Standard) {
+        MakeStandardMove(x1, y1, x2, y2, moved, captured, promotion);
+        return;
+    }
+    const MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
+    PlayOnBoard(m);
     moved = m.moved;
     captured = m.captured;
-    if (Rules == RuleSet::Standard) {
-        if (m.placed != m.moved) m.placed = static_cast<int16_t>(m.moved / Piece::Pawn * promotion);
-        if (std::abs(m.moved) == Piece::Pawn && x1 != x2 && m.to == EnPassantCell &&
-            m.captured == EmptyCell && Board(x2, y1) == -m.moved) {
-            Board(x2, y1) = EmptyCell;
-            captured = EnPassantTaken;
-        }
-    }
-    PlayOnBoard(m);
 }
 
 void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured) {
-    if (IsCastlingMove(x1)) {
-        UnmakeCastling(CastlingKey(x1, y1).view);
-        return;
-    }
-    if (captured == EnPassantTaken) {
-        TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, EmptyCell, EmptyCell});
-        Board(x2, y1) = static_cast<int16_t>(-moved);
+    if (IsCastlingMove(x1) || captured == EnPassantTaken) {
+        UnmakeSpecialMove(x1, y1, x2, y2, moved);
         return;
     }
     TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured, EmptyCell});

@@ -18,6 +18,14 @@ int Cell(int x, int y) {
 }
 
 auto Appender(std::string& moves) {
+    return [&moves](int from, int to) {
+        AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+                   rules::RankOf(to));
+    };
+}
+
+// The same for the standard rules' targets, which may carry a promotion.
+auto TargetAppender(std::string& moves) {
     return [&moves](int from, int target) {
         const int to = rules::CellOfTarget(target);
         AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
@@ -29,14 +37,15 @@ void MarkTarget(int, int target) {
     ++WhiteAttacks.cells[static_cast<size_t>(rules::CellOfTarget(target))];
 }
 
-// A piece's moves under the rules of the game in progress.
-template <Colour C, typename Sink, typename Ray>
-void WalkPieceMovesNow(int from, Sink&& sink, Ray&& ray) {
+// A piece's moves under the rules of the game in progress, each to the sink of its rules.
+template <Colour C, typename Sink, typename StandardSink, typename Ray>
+void WalkPieceMovesNow(int from, Sink&& sink, StandardSink&& standardSink, Ray&& ray) {
     if (Rules == RuleSet::Standard)
-        rules::WalkPieceMovesUnder<RuleSet::Standard, C>(from, sink, ray);
+        rules::WalkPieceMovesUnder<RuleSet::Standard, C>(from, standardSink, ray);
     else
         rules::WalkPieceMoves<C>(from, sink, ray);
 }
+
 }  // namespace
 
 void ListBlackRay(int x, int y, int dx, int dy, std::string& moves) {
@@ -48,12 +57,12 @@ void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves) {
 }
 
 void ListBlackPieceMoves(int x, int y, std::string& moves) {
-    WalkPieceMovesNow<Colour::Black>(Cell(x, y), Appender(moves),
+    WalkPieceMovesNow<Colour::Black>(Cell(x, y), Appender(moves), TargetAppender(moves),
                                      [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
 }
 
 void ListWhitePieceMoves(int x, int y, std::string& moves) {
-    WalkPieceMovesNow<Colour::White>(Cell(x, y), Appender(moves),
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), Appender(moves), TargetAppender(moves),
                                      [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
 }
 
@@ -80,7 +89,7 @@ void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
 }
 
 void MarkWhitePieceTargets(int x, int y) {
-    WalkPieceMovesNow<Colour::White>(Cell(x, y), MarkTarget,
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), MarkTarget, MarkTarget,
                                      [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
 }
 

@@ -17,6 +17,7 @@
 #include "OpeningBook.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
+#include "SearchTree.h"
 #include "SquareSets.h"
 #include "Support.h"
 #include "Variables.h"
@@ -69,16 +70,6 @@ constexpr double MostGrowth = 60.0;
 // stands in.
 constexpr double MeasurableTime = 0.005;
 
-// The ply of the deepest node any iteration reaches, and the nodes' principal lines: the
-// node at ply p holds lineLength[p] moves in lines[p], the best line below it found so far.
-constexpr size_t PlyCount = DeepestDepth + 3;
-struct LineMove {
-    uint8_t from;
-    uint16_t to;  // a target: the to-cell and a promotion (PieceRules.h)
-};
-std::array<std::array<LineMove, PlyCount>, PlyCount> lines;
-std::array<uint8_t, PlyCount> lineLength{};
-
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
 // Whether the running FindBestMove has written the statistics yet: a search that ends
@@ -87,8 +78,6 @@ bool statisticsShown = false;
 // The best root value of the running FindBestMove's last finished iteration.
 int16_t finishedValue = 0;
 
-// The host may handle its input once in this many nodes (a power of two).
-constexpr int64_t PollInterval = 4096;
 // Whether a stop request may end the running iteration: only when an earlier iteration has
 // left a move to play.
 bool stoppable = false;
@@ -107,23 +96,31 @@ struct Finished {
 };
 Finished finished{};
 
+}  // namespace
+
+std::array<std::array<tree::LineMove, PlyCount>, PlyCount> tree::lines;
+std::array<uint8_t, PlyCount> tree::lineLength{};
+
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
 // unwinds within microseconds. The iteration's results are void.
-void Abandon() {
+void tree::Abandon() {
     if (!stoppable) return;
     abandoned = true;
     MaxPly = 0;
     SearchDepth = -Infinity;
 }
 
+namespace {
+
 // Seconds since SearchStart.
 double Elapsed() {
     return SteadySeconds() - SearchStart;
 }
 
-// Once in PollInterval nodes: the host's turn, and the end of a budget's time.
-[[gnu::noinline]] void Poll() {
+}  // namespace
+
+[[gnu::noinline]] void tree::Poll() {
     TheDisplay().PollInput();
     if (SearchBudget.limit > 0 && Elapsed() >= SearchBudget.limit) {
         limitReached = true;
@@ -131,24 +128,7 @@ double Elapsed() {
     }
 }
 
-// The move from the node at ply - 1 has become that node's best: its line is the move and
-// then, when the move was made and searched, the line below it.
-inline void ExtendLine(int ply, int from, int to, bool searched) {
-    const auto parent = static_cast<size_t>(ply - 1);
-    const uint8_t below = searched ? lineLength[parent + 1] : 0;
-    lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint16_t>(to)};
-    std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
-    lineLength[parent] = static_cast<uint8_t>(below + 1);
-}
-
-// The start of every try: counts the node, polls once in PollInterval nodes and looks at
-// the stop request, one relaxed load.
-inline void EnterNode() {
-    if ((++NodeCount & (PollInterval - 1)) == 0) [[unlikely]]
-        Poll();
-    if (StopRequested.load(std::memory_order_relaxed)) [[unlikely]]
-        Abandon();
-}
+namespace {
 
 // The budget's limit has stopped an iteration. Of the root moves it searched to their end,
 // the best (the earliest of equals) is the move to play, provided the last finished
@@ -228,213 +208,6 @@ int16_t& LastRootScore() {
     return RootScores[index];
 }
 
-// The search below the root exists once per rule set, so that the designed rules' search
-// never asks which rules hold; the root chooses (SearchUnder). Under the standard rules a
-// move's to-cell may carry a promotion (a target, PieceRules.h), and every make and take-back
-// keeps EnPassantCell.
-template <RuleSet R>
-void TryBlack(int from, int to);
-template <RuleSet R>
-void TryWhite(int from, int to);
-
-template <Colour C, RuleSet R>
-void Try(int from, int to) {
-    if constexpr (C == Colour::Black)
-        TryBlack<R>(from, to);
-    else
-        TryWhite<R>(from, to);
-}
-
-// Calls f with the rule set of the game in progress as a type, once per search step at the
-// root.
-template <typename F>
-void SearchUnder(F&& f) {
-    if (Rules == RuleSet::Standard)
-        f(std::integral_constant<RuleSet, RuleSet::Standard>());
-    else
-        f(std::integral_constant<RuleSet, RuleSet::Designed>());
-}
-
-// Material after the move: less what it captured, plus a promotion's gain.
-int16_t MaterialAfter(const MoveChange& m) {
-    return static_cast<int16_t>(Material + (m.placed - m.moved) - m.captured);
-}
-
-// What a try procedure restores when it takes its move back.
-struct Undo {
-    RunningEvaluation running;
-    int16_t material;
-};
-
-// The squares of each colour's pieces, which the running evaluation keeps in step with
-// Board.
-sets::Occupancy PiecesNow() {
-    return {Running.blackPieces, Running.whitePieces};
-}
-
-// Plays the move on Board and brings the search's running state up to date.
-Undo Make(const MoveChange& m) {
-    const Undo undo{Running, Material};
-    PlayOnBoard(m);
-    Material = MaterialAfter(m);
-    UpdateRunningEvaluation(m);
-    assert(Material == MaterialSum() && RunningMatchesBoard());
-    return undo;
-}
-
-void Unmake(const MoveChange& m, const Undo& undo) {
-    TakeBackFromBoard(m);
-    Running = undo.running;
-    Material = undo.material;
-}
-
-// A move of the ordered expanders, and the buffers they reuse at each ply so that the
-// shallow plies allocate only while the buffers grow.
-struct OrderedMove {
-    uint8_t from;
-    uint16_t to;  // a target
-};
-struct OrderedBuffer {
-    std::vector<OrderedMove> moves;
-    std::vector<int16_t> scores;
-};
-std::array<OrderedBuffer, PlyCount> orderedBuffers;
-
-// A move's static pre-score: the evaluation after it, with a promotion to a queen counting
-// only 80 (and any other promotion nothing), not the piece's worth.
-template <Colour C, RuleSet R>
-int16_t PreScore(int from, int target) {
-    constexpr int promotionBonus = rules::Side<C>::Sign * 80;
-    if constexpr (R == RuleSet::Standard) {
-        const StandardChange s = StandardChangeOf<C>(from, target);
-        if (s.enPassant) {
-            const Undo undo = Make(s.first);
-            const auto score = static_cast<int16_t>(EvaluateRunningAfter(s.second) + Material);
-            Unmake(s.first, undo);
-            return score;
-        }
-        const MoveChange& m = s.first;
-        const int bonus = m.placed != m.moved && rules::PromotionOfTarget(target) == Piece::Queen
-                              ? promotionBonus
-                              : 0;
-        return static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
-    } else {
-        const MoveChange m = ChangeOf<C>(from, target);
-        const int bonus = m.placed != m.moved ? promotionBonus : 0;
-        return static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
-    }
-}
-
-template <Colour C, RuleSet R>
-void ExpandOrdered() {
-    using S = rules::Side<C>;
-    constexpr int sign = S::Sign;
-    OrderedBuffer& buffer = orderedBuffers[static_cast<size_t>(Ply)];
-    auto& moves = buffer.moves;
-    auto& scores = buffer.scores;
-    moves.clear();
-    auto keep = [&](int from, int to) {
-        moves.push_back({static_cast<uint8_t>(from), static_cast<uint16_t>(to)});
-    };
-    for (sets::SquareSet own = PiecesNow().Own<C>(); own; own &= own - 1) {
-        const int from = sets::CellOf(std::countr_zero(own));
-        rules::WalkPieceMovesUnder<R, C>(from, keep, [&](int dx, int dy) {
-            rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), keep);
-        });
-    }
-
-    scores.resize(moves.size());
-    for (size_t k = 0; k < moves.size(); ++k)
-        scores[k] = PreScore<C, R>(moves[k].from, moves[k].to);
-
-    // Best first: Black the highest pre-score, White the lowest, the earliest of equals.
-    for (size_t tried = 0; tried < moves.size(); ++tried) {
-        int16_t best = static_cast<int16_t>(-sign * Infinity);
-        size_t pick = moves.size();
-        for (size_t k = 0; k < moves.size(); ++k)
-            if (S::IsBlack ? scores[k] > best : scores[k] < best) {
-                best = scores[k];
-                pick = k;
-            }
-        if (pick == moves.size()) return;  // only scores at the infinity are left
-        scores[pick] = static_cast<int16_t>(-sign * Infinity);
-        Try<C, R>(moves[pick].from, moves[pick].to);
-        if (CutoffFlag == Yes) {
-            CutoffFlag = No;
-            return;
-        }
-    }
-}
-
-// Hands every piece of colour C to its generator, rank by rank, until a cut-off. The
-// board is the same before each piece, so the set taken at the start names them all.
-template <Colour C, bool CapturesOnly, RuleSet R>
-void Expand() {
-    const sets::Occupancy now = PiecesNow();
-    assert(now == sets::OccupancyOfBoard());
-    sets::SquareSet pieces = now.Own<C>();
-    const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
-    // A piece without a move leaves the cut-off flag as it is; unless the flag is already
-    // up, which ends the expansion after the first piece, such pieces can be passed over.
-    // The filter does not know en passant.
-    if (CapturesOnly && CutoffFlag != Yes && (R == RuleSet::Designed || EnPassantCell == 0))
-        pieces = sets::MayCapture<C>(pieces, pawns, now);
-    for (; pieces; pieces &= pieces - 1) {
-        const int from = sets::CellOf(std::countr_zero(pieces));
-        if constexpr (CapturesOnly && R == RuleSet::Standard) {
-            if (pawns & sets::SetOf(from))
-                rules::WalkStandardPawnCaptures<C>(from, EnPassantCell, Try<C, R>);
-            else
-                sets::WalkPieceCaptures<C>(from, now, Try<C, R>);
-        } else if constexpr (CapturesOnly) {
-            sets::WalkPieceCaptures<C>(from, now, Try<C, R>);
-        } else {
-            rules::WalkPieceMovesUnder<R, C>(from, Try<C, R>, [from](int dx, int dy) {
-                rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C, R>);
-            });
-        }
-        if (CutoffFlag == Yes) {
-            CutoffFlag = No;
-            return;
-        }
-    }
-}
-
-template <RuleSet R>
-void ExpandBlack() {
-    Expand<Colour::Black, false, R>();
-}
-template <RuleSet R>
-void ExpandBlackCaptures() {
-    Expand<Colour::Black, true, R>();
-}
-template <RuleSet R>
-void ExpandWhite() {
-    Expand<Colour::White, false, R>();
-}
-template <RuleSet R>
-void ExpandWhiteCaptures() {
-    Expand<Colour::White, true, R>();
-}
-template <RuleSet R>
-void ExpandBlackOrdered() {
-    ExpandOrdered<Colour::Black, R>();
-}
-template <RuleSet R>
-void ExpandWhiteOrdered() {
-    ExpandOrdered<Colour::White, R>();
-}
-
-// Passes the value of a White move up to the Black node above it, and raises the cut-off
-// flag when that node can no longer matter to the White node above it.
-void PassUpWhite(int ply, int from, int to, bool searched) {
-    if (PlyValue(ply) < PlyValue(ply - 1)) {
-        PlyValue(ply - 1) = PlyValue(ply);
-        ExtendLine(ply, from, to, searched);
-    }
-    if (PlyValue(ply - 1) <= PlyValue(ply - 2)) CutoffFlag = Yes;
-}
-
 // Whether the root list may hold the move text.
 bool AllowedAtRoot(std::string_view move) {
     if (SearchMovesOnly.empty()) return true;
@@ -476,10 +249,12 @@ void RecordRootEntry() {
     SetRootBound();
 }
 
+}  // namespace
+
 // Records a root move and its score; the depth-2 iteration keeps out repetitions while
 // ahead, stalemates of White and moves that leave Black's king attacked, and the later
 // ones search what it kept. The move is still on the board.
-void RecordRootMove(int from, int to) {
+void tree::RecordRootMove(int from, int to) {
     std::string move;
     AppendTarget(move, from, to);
     if (SearchDepth == 2 && IsRepetition() == Yes) {
@@ -497,141 +272,36 @@ void RecordRootMove(int from, int to) {
     RecordRootEntry();
 }
 
-// The move of colour C from a cell to a target as the try procedures make it: one change,
-// or under the standard rules possibly the two of en passant.
-template <Colour C, RuleSet R>
-StandardChange ChangeUnder(int from, int to) {
-    if constexpr (R == RuleSet::Standard) {
-        return StandardChangeOf<C>(from, to);
-    } else {
-        const MoveChange m = ChangeOf<C>(from, to);
-        return {m, m, false};
-    }
+void tree::TryBlackDesigned(int from, int target) {
+    TryBlack<RuleSet::Designed>(from, target);
+}
+void tree::ExpandBlackOrderedDesigned() {
+    ExpandBlackOrdered<RuleSet::Designed>();
+}
+void tree::ExpandWhiteOrderedDesigned() {
+    ExpandWhiteOrdered<RuleSet::Designed>();
 }
 
-// Standard rules: sets EnPassantCell for the position after a move of colour C and returns
-// the cell to restore when the move is taken back. Nothing under the designed rules.
-template <Colour C, RuleSet R>
-int PassEnPassant(const StandardChange& s) {
-    if constexpr (R == RuleSet::Standard) {
-        const int before = EnPassantCell;
-        EnPassantCell = s.enPassant ? 0 : EnPassantAfter<C>(s.first);
-        return before;
-    } else {
-        return 0;
-    }
-}
+namespace {
 
-template <RuleSet R>
-void RestoreEnPassant(int before) {
-    if constexpr (R == RuleSet::Standard) EnPassantCell = before;
+// The search below the root under the rules of the game in progress.
+void TryBlackUnderRules(int from, int target) {
+    if (Rules == RuleSet::Standard)
+        tree::TryBlackStandard(from, target);
+    else
+        tree::TryBlackDesigned(from, target);
 }
-
-template <RuleSet R>
-void TryBlack(int from, int to) {
-    EnterNode();
-    ++Ply;
-    lineLength[static_cast<size_t>(Ply)] = 0;
-    const StandardChange m = ChangeUnder<Colour::Black, R>(from, to);
-    const int enPassant = PassEnPassant<Colour::Black, R>(m);
-    const Undo undo = Make(m.first);
-    if constexpr (R == RuleSet::Standard)
-        if (m.enPassant) Make(m.second);
-    if (m.first.captured == -Piece::King) {
-        PlyValue(Ply) = Material;
-    } else {
-        PlyValue(Ply) = PlyValue(Ply - 2);
-        if (Ply < SearchDepth - 2) {
-            ExpandWhiteOrdered<R>();
-        } else if (Ply > SearchDepth) {
-            PlyValue(Ply) = Material;  // White may decline to capture
-            ExpandWhiteCaptures<R>();
-        } else {
-            ExpandWhite<R>();
-        }
-    }
-    if (PlyValue(Ply) > PlyValue(Ply - 1)) {
-        PlyValue(Ply - 1) = PlyValue(Ply);
-        ExtendLine(Ply, from, to, true);
-    }
-    // The White node two plies up will not allow this line.
-    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
-    if (Ply == 1) RecordRootMove(from, to);
-    if constexpr (R == RuleSet::Standard)
-        if (m.enPassant) TakeBackFromBoard(m.second);
-    Unmake(m.first, undo);
-    RestoreEnPassant<R>(enPassant);
-    --Ply;
+void ExpandBlackOrderedUnderRules() {
+    if (Rules == RuleSet::Standard)
+        tree::ExpandBlackOrderedStandard();
+    else
+        tree::ExpandBlackOrderedDesigned();
 }
-
-// A White move whose position is scored, not searched: at or beyond the nominal depth if
-// it captures nothing, at MaxPly, or when it takes the Black king.
-bool IsScoredAt(int ply, int16_t captured) {
-    return (ply >= SearchDepth && captured == EmptyCell) || ply >= MaxPly ||
-           captured == Piece::King;
-}
-
-// A White move whose replies are searched (under the standard rules also an en passant
-// capture, which is made to be scored). Kept out of line, so that the scoring of the other
-// White moves stays small where the generators take it in.
-template <RuleSet R>
-[[gnu::noinline]] void SearchWhiteMove(int from, int to) {
-    ++Ply;
-    lineLength[static_cast<size_t>(Ply)] = 0;
-    const StandardChange m = ChangeUnder<Colour::White, R>(from, to);
-    const int enPassant = PassEnPassant<Colour::White, R>(m);
-    const Undo undo = Make(m.first);
-    bool searched = true;
-    if constexpr (R == RuleSet::Standard) {
-        if (m.enPassant) Make(m.second);
-        searched = !IsScoredAt(Ply, m.first.captured);
-        if (!searched) PlyValue(Ply) = static_cast<int16_t>(EvaluateRunning() + Material);
-    }
-    if (searched) {
-        PlyValue(Ply) = PlyValue(Ply - 2);
-        if (Ply < SearchDepth - 3) {
-            ExpandBlackOrdered<R>();
-        } else if (Ply >= SearchDepth) {
-            PlyValue(Ply) = Material;  // Black may decline to capture
-            ExpandBlackCaptures<R>();
-        } else {
-            ExpandBlack<R>();
-        }
-    }
-    if constexpr (R == RuleSet::Standard)
-        if (m.enPassant) TakeBackFromBoard(m.second);
-    Unmake(m.first, undo);
-    RestoreEnPassant<R>(enPassant);
-    PassUpWhite(Ply, from, to, searched);
-    --Ply;
-}
-
-// Scores a White move that ends its line without making it.
-inline void ScoreWhiteMove(int from, int to, const MoveChange& m) {
-    const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
-    const int16_t score = EvaluateRunningAfter(m);
-    assert(ForeseenScoreHolds(m, score));
-    PlyValue(ply) = static_cast<int16_t>(score + MaterialAfter(m));
-    PassUpWhite(ply, from, to, false);
-}
-
-// Most White moves end their line; they are scored without being made.
-template <RuleSet R>
-inline void TryWhite(int from, int to) {
-    EnterNode();
-    if constexpr (R == RuleSet::Standard) {
-        const StandardChange s = StandardChangeOf<Colour::White>(from, to);
-        if (s.enPassant || !IsScoredAt(Ply + 1, s.first.captured))
-            SearchWhiteMove<R>(from, to);
-        else
-            ScoreWhiteMove(from, to, s.first);
-    } else {
-        if (!IsScoredAt(Ply + 1, rules::At(to))) {
-            SearchWhiteMove<R>(from, to);
-            return;
-        }
-        ScoreWhiteMove(from, to, ChangeOf<Colour::White>(from, to));
-    }
+void ExpandWhiteOrderedUnderRules() {
+    if (Rules == RuleSet::Standard)
+        tree::ExpandWhiteOrderedStandard();
+    else
+        tree::ExpandWhiteOrderedDesigned();
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
@@ -675,9 +345,7 @@ void PreferRepetitionToLoss(std::string& list) {
 
 void TryBlackMove(int x1, int y1, int x2, int y2, int16_t promotion) {
     const int target = rules::WithPromotion(Grid::Index(x2, y2), promotion);
-    SearchUnder([target, from = Grid::Index(x1, y1)](auto rules) {
-        TryBlack<decltype(rules)::value>(from, target);
-    });
+    TryBlackUnderRules(Grid::Index(x1, y1), target);
 }
 
 void StartIteration() {
@@ -699,7 +367,7 @@ void SearchRoot(const std::string& list) {
     // those castlings are the list.
     const bool onlyCastlings = !SearchMovesOnly.empty() && SearchDepth >= 6;
     if (list.empty() && !onlyCastlings) {
-        SearchUnder([](auto rules) { ExpandBlackOrdered<decltype(rules)::value>(); });
+        ExpandBlackOrderedUnderRules();
         return;
     }
     int number = 0;
@@ -736,7 +404,7 @@ void SearchRootCastling(const std::string& key) {
     StartRunningEvaluation();
     PlyValue(1) = PlyValue(-1);
     lineLength[1] = 0;
-    SearchUnder([](auto rules) { ExpandWhiteOrdered<decltype(rules)::value>(); });
+    ExpandWhiteOrderedUnderRules();
     RootMoves += key;
     RootMoves += key;
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);

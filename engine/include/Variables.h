@@ -165,7 +165,7 @@ struct MoveSquares {
 // promotion's letter stands for the last rank of the pawn's side: 8 from rank 7, else 1.
 inline MoveSquares DecodeMove(std::string_view moves, size_t at = 0) {
     MoveSquares m{moves[at] - '0', moves[at + 1] - '0', moves[at + 2] - '0', moves[at + 3] - '0'};
-    if (const int16_t piece = PromotionOfLetter(moves[at + 3])) {
+    if (const int16_t piece = moves[at + 3] > '9' ? PromotionOfLetter(moves[at + 3]) : 0) {
         m.y2 = m.y1 == 7 ? 8 : 1;
         m.promotion = piece;
     }
