@@ -5,7 +5,8 @@
 // to-cell may carry a promotion (a target, PieceRules.h), and every make and take-back keeps
 // EnPassantCell.
 //
-// Internal to the search: only Search.cpp and SearchStandard.cpp include it.
+// Internal to the search: only Search.cpp and SearchStandard.cpp include it. Its procedures
+// are those of the alpha-beta recursion, with the rule set as a template parameter.
 #pragma once
 
 #include <algorithm>
@@ -29,8 +30,8 @@ namespace tree {
 // The ply of the deepest node any iteration reaches.
 constexpr size_t PlyCount = DeepestDepth + 3;
 
-// The nodes' principal lines: the
-// node at ply p holds lineLength[p] moves in lines[p], the best line below it found so far.
+// The nodes' principal lines: the node at ply p holds lineLength[p] moves in lines[p], the
+// best line below it found so far (Search.cpp).
 struct LineMove {
     uint8_t from;
     uint16_t to;  // a target: the to-cell and a promotion (PieceRules.h)
@@ -40,14 +41,14 @@ extern std::array<uint8_t, PlyCount> lineLength;
 
 // The host may handle its input once in this many nodes (a power of two).
 constexpr int64_t PollInterval = 4096;
-// Once in PollInterval nodes: the host's turn, and the end of a budget's time.
+// Once in PollInterval nodes: the host's turn, and the end of a budget's time (Search.cpp).
 void Poll();
 // Cuts the running iteration short, when it may (Search.cpp).
 void Abandon();
 // Records a root move and its score, the move still on the board (Search.cpp).
 void RecordRootMove(int from, int to);
 
-// The entry points of each rule set's tree.
+// The entry points of each rule set's tree, in that rule set's translation unit.
 void TryBlackDesigned(int from, int target);
 void TryBlackStandard(int from, int target);
 void ExpandBlackOrderedDesigned();
