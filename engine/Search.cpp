@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <functional>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 #include "Display.h"
