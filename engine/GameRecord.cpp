@@ -32,7 +32,7 @@ char KeyLetter(int16_t v) {
 // passant square (file and rank) while a pawn stands beside the pawn that passed over it.
 std::string RepetitionKey() {
     std::string key = PositionKey();
-    if (EnPassantCell == 0) return key;
+    if (EnPassantCell == 0 || Rules != RuleSet::Standard) return key;
     const int x = rules::FileOf(EnPassantCell), y = rules::RankOf(EnPassantCell);
     // The pawn that passed stands one rank further on, its taker beside it.
     const int passed = y == 3 ? 4 : 5;
