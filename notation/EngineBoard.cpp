@@ -84,7 +84,7 @@ bool EnginePosition(Colour engine, Colour toMove, Position& position, std::strin
     DropLostCastlingRights(p);
     p.toMove = toMove;
     // The engine keeps the square its side's pawns take on: the side to move's.
-    if (EnPassantCell != 0) {
+    if (EnPassantCell != 0 && Rules == RuleSet::Standard) {
         const int x = EnPassantCell % Grid::Side - 1, y = EnPassantCell / Grid::Side - 1;
         const int rank = EngineRank(y, engine);
         if (rank == (toMove == Colour::White ? 6 : 3)) p.enPassant = SquareOf(x, rank);
