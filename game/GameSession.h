@@ -47,15 +47,31 @@ struct Status {
     std::string problem;  // why not (English, for messages::Translated)
 };
 
-// A row of the move list: a move number with White's and Black's moves in SAN, either
-// empty where the game starts with Black or has not reached it; step is the history step
-// that row's moves lead to (for clicks on the list).
+// A move of the move list: in SAN, with the step that leads to it (for clicks on the list).
+// played: the step on show holds it (else redo replays it); last: the last move on show.
+struct MoveCell {
+    std::string san;
+    size_t step = 0;
+    bool played = false;
+    bool last = false;
+    bool operator==(const MoveCell&) const = default;
+};
+
+// A row of the move list: the move number with White's and Black's moves, either missing
+// where the game starts with Black or has not reached it.
 struct MoveRow {
     int number = 0;
-    std::string white;
-    std::string black;
-    size_t whiteStep = 0;
-    size_t blackStep = 0;
+    std::optional<MoveCell> white;
+    std::optional<MoveCell> black;
+    bool operator==(const MoveRow&) const = default;
+};
+
+// The move list: the game on show and the moves redo replays after it.
+struct GameMoves {
+    bool fromSetUp = false;  // the game starts from a position other than the initial one
+    std::vector<MoveRow> rows;
+    // The game on show is over and no step follows it: the list ends with its result.
+    bool showsResult = false;
 };
 
 struct Hint {
@@ -100,7 +116,8 @@ class GameSession {
     // it declines.
     bool OfferDraw();
     // The engine's suggestion for the player's move, searched at full strength for at most a
-    // second; nothing when it is not the player's move.
+    // second from the player's side; nothing when it is not the player's move or the game is
+    // over (a flag may fall meanwhile). The game and the statistics stay as they were.
     std::optional<Hint> FindHint();
 
     // The steps: the start, then the state after each move pair, Force, edit, load, paste,
@@ -129,16 +146,22 @@ class GameSession {
     bool Load(const std::string& path, std::string& error);
 
     // Reads the clocks; a fallen flag ends the game (once the engine has answered when it
-    // thinks). A front end calls it about ten times a second.
+    // thinks, which it then does at once). A front end calls it about ten times a second.
     void Tick();
 
     // What a front end draws.
     int16_t PieceAt(Square square) const;
     Status CurrentStatus() const;
     // The engine's last move in the step on show, for its frame; nothing after the player's.
+    // For the engine's castling, the squares its king and rook land on.
     std::optional<SquareMove> LastEngineMove() const;
-    std::vector<MoveRow> MoveRows() const;
+    GameMoves Moves() const;
+    // "1-0", "0-1", "1/2-1/2", or "*" while the game goes on.
+    std::string Result() const;
+    // What the search last wrote to the statistics and the progress bar.
     const std::string& Statistic(StatusLabel label) const;
+    int Progress() const;
+    int ProgressMaximum() const;
     int64_t Remaining(Side side) const;
     std::optional<Side> ClockRunning() const;
     const TimeControl& Control() const;

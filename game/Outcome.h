@@ -2,6 +2,8 @@
 // refused. Facts only: each front end words them in the player's language.
 #pragma once
 
+#include <string_view>
+
 namespace ostrand::game {
 
 enum class Ending {
@@ -20,9 +22,12 @@ enum class Ending {
     EngineOutOfTimeDraw,  // the engine's flag fell, but the player cannot mate
 };
 
-// "1-0", "0-1" or "1/2-1/2" of an ended game as PGN writes it, by the colour the player has.
+// Who won an ended game; "1-0", "0-1" or "1/2-1/2" by the colour the player has.
 enum class Score { Open, PlayerWins, EngineWins, Draw };
 Score ScoreOf(Ending ending);
+// The PGN's Termination tag: "Checkmate", "Stalemate", "Draw by threefold repetition", "Player
+// resigned", "time forfeit", ...; empty while the game goes on.
+std::string_view Termination(Ending ending);
 
 // Why the player's move was not played.
 enum class Refusal {
