@@ -225,6 +225,22 @@ TEST_F(SessionTest, ABookReplyIsOnTheClockAndANewGameShowsNoOldStatistics) {
     EXPECT_EQ(session.ClockRunning(), Side::Player);
 }
 
+// The engine takes a draw only when its last search found it a pawn behind or more.
+TEST_F(SessionTest, DrawOffersAndResignationEndTheGameAsStepsOfTheirOwn) {
+    EXPECT_FALSE(session.OfferDraw());  // before any search
+    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
+    ASSERT_TRUE(session.OfferDraw());
+    EXPECT_EQ(session.Result(), "1/2-1/2");
+    EXPECT_NE(PgnText().find("[Termination \"Draw by agreement\"]"), std::string::npos);
+    session.TakeBack();
+    session.Resign();
+    EXPECT_EQ(session.Result(), "0-1");
+    EXPECT_NE(PgnText().find("[Termination \"Player resigned\"]"), std::string::npos);
+    EXPECT_EQ(listener.ended, (Endings{{Ending::DrawAgreed, ""}, {Ending::PlayerResigned, ""}}));
+    session.TakeBack();
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::None);
+}
+
 // Each row: the player's colour, the position (the player to move), the hint's move.
 class Hints : public SessionTest,
               public ::testing::WithParamInterface<std::tuple<Colour, const char*, const char*>> {};
