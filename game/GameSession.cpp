@@ -71,14 +71,6 @@ std::string Simplified(const std::string& text) {
     return simple;
 }
 
-// Whether later goes on from earlier: the same start and earlier's moves first.
-bool GoesOnFrom(const GameRecord& later, const GameRecord& earlier) {
-    return later.HasGame() && earlier.HasGame() &&
-           later.StartPosition() == earlier.StartPosition() &&
-           later.Moves().size() >= earlier.Moves().size() &&
-           std::equal(earlier.Moves().begin(), earlier.Moves().end(), later.Moves().begin());
-}
-
 // The engine's judgement of the player's move, as EngineCommand makes it: the king's
 // two-square step castles when the flags allow it, any other move must reach its square, and
 // no move may leave the king attacked.
@@ -95,36 +87,6 @@ Refusal JudgePlayerMove(Square from, Square to) {
     if (WhiteInCheckAfter(from.file, from.rank, to.file, to.rank) == Yes)
         return Refusal::KingAttacked;
     return Refusal::None;
-}
-
-// The one answer to "is the game over, and why": the position first (mate and stalemate, as
-// the engine judges them), then the players' word or a clock, then the draws by rule.
-Ending EndingOf(const GameRecord& record) {
-    if (!record.HasGame()) return Ending::None;
-    const chess::Position& now = record.Final();
-    const Colour engine = record.Engine();
-    if (chess::LegalMoves(now, chess::CastlingRule::PawnsIgnored).empty()) {
-        if (!chess::InCheck(now, now.toMove)) return Ending::Stalemate;
-        return now.toMove == engine ? Ending::PlayerMates : Ending::EngineMates;
-    }
-    switch (record.Settled()) {
-        case GameRecord::Settlement::PlayerResigned: return Ending::PlayerResigned;
-        case GameRecord::Settlement::DrawAgreed: return Ending::DrawAgreed;
-        case GameRecord::Settlement::PlayerOutOfTime:
-            return chess::CanMate(now, engine) ? Ending::PlayerOutOfTime
-                                               : Ending::PlayerOutOfTimeDraw;
-        case GameRecord::Settlement::EngineOutOfTime:
-            return chess::CanMate(now, Opponent(engine)) ? Ending::EngineOutOfTime
-                                                         : Ending::EngineOutOfTimeDraw;
-        case GameRecord::Settlement::None: break;
-    }
-    switch (record.DrawnBy()) {
-        case GameRecord::DrawRule::Repetition: return Ending::Repetition;
-        case GameRecord::DrawRule::FiftyMoves: return Ending::FiftyMoves;
-        case GameRecord::DrawRule::Material: return Ending::Material;
-        case GameRecord::DrawRule::None: break;
-    }
-    return Ending::None;
 }
 
 // What the engine says of a position it is to move in and cannot, as Force would answer.
@@ -474,34 +436,6 @@ class GameSession::Impl : private Display {
         return Hint{{square(move->from), square(move->to)}, chess::SanText(now, *move)};
     }
 
-    GameMoves Moves() const {
-        GameMoves list;
-        if (!record_.HasGame()) return list;
-        // The game on show goes on with the steps that redo replays.
-        size_t last = steps_.Current();
-        while (last + 1 < steps_.Size() && GoesOnFrom(steps_.At(last + 1).record, record_))
-            ++last;
-        const GameRecord& shown = last > steps_.Current() ? steps_.At(last).record : record_;
-        list.fromSetUp = shown.StartPosition() != chess::StartPosition();
-        const std::vector<chess::Position> positions = shown.Positions();
-        const size_t played = record_.Moves().size();
-        size_t step = 0;
-        for (size_t i = 0; i < shown.Moves().size(); ++i) {
-            const chess::Position& before = positions[i];
-            const bool white = before.toMove == Colour::White;
-            if (white || list.rows.empty()) list.rows.push_back({before.fullmove, {}, {}});
-            // The first step whose game holds the move.
-            while (step < last && !(steps_.At(step).record.Moves().size() > i &&
-                                    GoesOnFrom(shown, steps_.At(step).record)))
-                ++step;
-            MoveCell cell{chess::SanText(before, shown.Moves()[i]), step, i < played,
-                          i + 1 == played};
-            (white ? list.rows.back().white : list.rows.back().black) = std::move(cell);
-        }
-        list.showsResult = last == steps_.Current() && CurrentEnding() != Ending::None;
-        return list;
-    }
-
     std::string Result() const {
         const bool playerWhite = player_ == Colour::White;
         switch (ScoreOf(CurrentEnding())) {
@@ -763,7 +697,7 @@ std::optional<SquareMove> GameSession::LastEngineMove() const {
 }
 
 GameMoves GameSession::Moves() const {
-    return impl_->Moves();
+    return ListMoves(impl_->steps_, impl_->record_);
 }
 
 std::string GameSession::Result() const {

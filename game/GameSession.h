@@ -19,6 +19,7 @@
 #include "GameClock.h"
 #include "GameRecord.h"
 #include "Levels.h"
+#include "MoveRows.h"
 #include "Outcome.h"
 #include "SessionListener.h"
 
@@ -30,7 +31,7 @@ struct Square {
     bool operator==(const Square&) const = default;
 };
 
-// A move on the form's squares; an engine castling names where its king goes.
+// A move on the form's squares; the player castles by the king's two-square step.
 struct SquareMove {
     Square from;
     Square to;
@@ -45,33 +46,6 @@ struct Status {
     bool check = false;   // the side to move is in check
     bool hasGame = true;  // false while the board is no chess position
     std::string problem;  // why not (English, for messages::Translated)
-};
-
-// A move of the move list: in SAN, with the step that leads to it (for clicks on the list).
-// played: the step on show holds it (else redo replays it); last: the last move on show.
-struct MoveCell {
-    std::string san;
-    size_t step = 0;
-    bool played = false;
-    bool last = false;
-    bool operator==(const MoveCell&) const = default;
-};
-
-// A row of the move list: the move number with White's and Black's moves, either missing
-// where the game starts with Black or has not reached it.
-struct MoveRow {
-    int number = 0;
-    std::optional<MoveCell> white;
-    std::optional<MoveCell> black;
-    bool operator==(const MoveRow&) const = default;
-};
-
-// The move list: the game on show and the moves redo replays after it.
-struct GameMoves {
-    bool fromSetUp = false;  // the game starts from a position other than the initial one
-    std::vector<MoveRow> rows;
-    // The game on show is over and no step follows it: the list ends with its result.
-    bool showsResult = false;
 };
 
 struct Hint {

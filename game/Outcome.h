@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "GameRecord.h"
+
 namespace ostrand::game {
 
 enum class Ending {
@@ -21,6 +23,11 @@ enum class Ending {
     PlayerOutOfTimeDraw,  // the player's flag fell, but the engine cannot mate
     EngineOutOfTimeDraw,  // the engine's flag fell, but the player cannot mate
 };
+
+// How the game of record stands: the position first (mate and stalemate, as the engine
+// judges them), then the players' word or a clock, then the draws by rule. None while the
+// game goes on or the board is no chess position.
+Ending EndingOf(const GameRecord& record);
 
 // Who won an ended game; "1-0", "0-1" or "1/2-1/2" by the colour the player has.
 enum class Score { Open, PlayerWins, EngineWins, Draw };
