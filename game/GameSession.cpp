@@ -225,19 +225,17 @@ class GameSession::Impl : private Display {
         if (CurrentEnding() != Ending::None) return Refusal::GameOver;
         if (const Refusal refusal = JudgePlayerMove(move.from, move.to); refusal != Refusal::None)
             return refusal;
-        if (record_.Final().toMove != player_) {
-            // Out of turn: a game cannot hold that, so the record starts again here.
-            chess::Position here = record_.Final();
-            here.toMove = player_;
-            record_.Start(here, Engine());
-        }
         std::string text;
         AppendMove(text, move.from.file, move.from.rank, move.to.file, move.to.rank);
-        const std::optional<chess::Move> standard =
-            chess::StandardMove(text, record_.Final(), Engine());
+        // Out of turn a game cannot hold the move: the record starts again here.
+        chess::Position here = record_.Final();
+        here.toMove = player_;
+        const std::optional<chess::Move> standard = chess::StandardMove(text, here, Engine());
         std::string played, error;
-        if (!standard || !chess::EngineMove(record_.Final(), *standard, Engine(), played, error))
+        if (!standard || !chess::EngineMove(here, *standard, Engine(), played, error))
             return Refusal::CannotMoveThere;
+        const GameRecord before = record_;
+        if (record_.Final().toMove != player_) record_.Start(here, Engine());
 
         const bool onClock = clock_.Running().has_value();
         pendingMove_ = standard;
@@ -247,7 +245,6 @@ class GameSession::Impl : private Display {
             // A draw by a rule the engine does not know: the move is played without an answer.
             const MoveSquares squares = DecodeMove(played);
             PlayMove(squares.x1, squares.y1, squares.x2, squares.y2);
-            pendingMove_.reset();
             Conclude({});
             return Refusal::None;
         }
@@ -255,6 +252,7 @@ class GameSession::Impl : private Display {
         if (pendingMove_) {
             // Refused after all, before anything was played.
             pendingMove_.reset();
+            record_ = before;
             FollowClock();
             return Refusal::CannotMoveThere;
         }
@@ -649,6 +647,10 @@ const std::string& GameSession::SetUpNote() const {
 
 // The folder is made on the first save; if it cannot be, the save says so.
 bool GameSession::Save(const std::string& path, std::string& error) const {
+    if (impl_->thinking_) {
+        error = "the engine is thinking";
+        return false;
+    }
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     return SaveGame(path, error);
