@@ -358,7 +358,7 @@ class GameSession::Impl : private Display {
         clock_.Start(nextControl_);
         engineScore_.reset();
         if (record_.Final().toMove != Engine() || Closed()) {
-            Conclude(EngineWordsAt(record_, CurrentEnding()));
+            ConcludeFound();
             return;
         }
         FollowClock();
@@ -398,12 +398,26 @@ class GameSession::Impl : private Display {
         return true;
     }
 
+    // A game found over with no move made is announced as the engine and the window always
+    // did: the engine's mate or stalemate in its words, and the endings the engine does not
+    // know; a player found mated or stalemated only learns it from the status.
+    void ConcludeFound() {
+        const Ending ending = CurrentEnding();
+        const std::string words = EngineWordsAt(record_, ending);
+        const bool byPosition = ending == Ending::PlayerMates || ending == Ending::EngineMates ||
+                                ending == Ending::Stalemate;
+        Conclude(words, !byPosition || !words.empty());
+    }
+
     // The board as the player or a file left it: the record starts again there, the player
-    // to move.
-    void TakeBoard(bool announce) {
+    // to move. The editor's positions are set up a piece at a time: none is announced.
+    void TakeBoard(bool edited) {
         record_.Follow({}, {});
         engineScore_.reset();
-        Conclude({}, announce);
+        if (edited)
+            Conclude({}, false);
+        else
+            ConcludeFound();
     }
 
     std::optional<Hint> FindHint() {
@@ -621,8 +635,7 @@ size_t GameSession::CurrentStep() const {
 void GameSession::Place(Square square, int16_t code) {
     if (impl_->thinking_ || !OnBoard(square) || !IsPieceCode(code)) return;
     Board(square.file, square.rank) = code;
-    // The editor's positions are set up a piece at a time: none of them announces an ending.
-    impl_->TakeBoard(false);
+    impl_->TakeBoard(true);
 }
 
 bool GameSession::SetUpFen(const std::string& fen, std::string& error) {
@@ -662,7 +675,7 @@ bool GameSession::Load(const std::string& path, std::string& error) {
         return false;
     }
     if (!LoadGame(path, error)) return false;
-    impl_->TakeBoard(true);
+    impl_->TakeBoard(false);
     return true;
 }
 

@@ -271,8 +271,9 @@ TEST_F(SessionTest, NoMoveIsMadeInAGameThatIsOverOrOnABoardThatIsNoPosition) {
     ASSERT_TRUE(SetUp("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
     EXPECT_FALSE(session.Force());
     ASSERT_TRUE(SetUp("k7/8/8/8/8/8/5q2/7K w - - 0 1"));
-    EXPECT_EQ(listener.ended,
-              (Endings{{Ending::PlayerMates, "Check Mate!"}, {Ending::Stalemate, ""}}));
+    // Only the engine announces: the player learns of their stalemate from the status.
+    EXPECT_EQ(listener.ended, (Endings{{Ending::PlayerMates, "Check Mate!"}}));
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::Stalemate);
     // Saved and loaded again, the stalemate stays.
     const std::string path =
         (std::filesystem::temp_directory_path() / "ostrand-session-test" / "Board.txt").string();
