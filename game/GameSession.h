@@ -76,7 +76,7 @@ class GameSession {
     chess::Colour PlayerColour() const;
 
     // The player's move on the form's squares. Refusal::None when it was played (and the
-    // engine has answered, or the game ended with it).
+    // engine has answered, or the game ended with it); any refusal changes nothing.
     Refusal Play(SquareMove move);
     // The squares the player's piece on from may move to now; none once the game is over.
     std::vector<Square> LegalTargets(Square from) const;
@@ -107,15 +107,16 @@ class GameSession {
     // The position editor: any code (0 empties) on any square, kings or not; the game starts
     // again at the board as it stands.
     void Place(Square square, int16_t code);
-    // A FEN, a PGN game (the index-th of the text's games), set up as the next step: the player
-    // keeps their colour and the engine moves at once when the position gives it the move.
-    // False, with the reason and nothing changed, for a text that is no position or a game the
-    // engine's rules cannot follow.
+    // A FEN, or a PGN game played through, set up as the next steps on fresh clocks: the
+    // player keeps their colour and the engine moves at once when the position gives it the
+    // move. False, with the reason and nothing changed, for a text that is no position, a game
+    // the engine's rules cannot follow, or while the engine thinks.
     bool SetUpFen(const std::string& fen, std::string& error);
     bool SetUpGame(const chess::PgnGame& game, std::string& error);
     // What the engine's board left out of the last set-up (an en passant capture), else empty.
     const std::string& SetUpNote() const;
-    // The saved game, in the engine's own file format.
+    // The saved game, in the engine's own file format; a loaded game is the next step, the
+    // player to move. False with the reason, and nothing changed.
     bool Save(const std::string& path, std::string& error) const;
     bool Load(const std::string& path, std::string& error);
 
