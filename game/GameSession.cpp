@@ -139,6 +139,9 @@ class GameSession::Impl : private Display {
     GameSnapshot beforeEngineMove_;
     // "Check Mate!" or "Stale Mate!" when the engine said so during the command.
     std::string engineWords_;
+    // The board as last drawn: while the engine thinks, its own board holds the search's
+    // trial moves (or a hint's mirrored copy).
+    Grid shown_;
 
     Colour Engine() const { return Opponent(player_); }
     Ending CurrentEnding() const { return EndingOf(record_); }
@@ -196,6 +199,7 @@ class GameSession::Impl : private Display {
     }
 
     void SetThinking(bool thinking) {
+        if (thinking) shown_ = Board;
         thinking_ = thinking;
         listener_.ThinkingChanged(thinking);
     }
@@ -474,7 +478,9 @@ class GameSession::Impl : private Display {
             listener_.GameChanged();
             listener_.ClocksChanged();
         }
-        if (!quiet_ && !replaying_) listener_.BoardChanged();
+        if (quiet_ || replaying_) return;
+        shown_ = Board;
+        listener_.BoardChanged();
     }
 
     // The engine's announcement of a mate waits until the game has settled; anything else
@@ -684,7 +690,8 @@ void GameSession::Tick() {
 }
 
 int16_t GameSession::PieceAt(Square square) const {
-    return OnBoard(square) ? Board(square.file, square.rank) : EmptyCell;
+    if (!OnBoard(square)) return EmptyCell;
+    return (impl_->thinking_ ? impl_->shown_ : Board)(square.file, square.rank);
 }
 
 Status GameSession::CurrentStatus() const {

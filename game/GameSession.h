@@ -124,7 +124,7 @@ class GameSession {
     // thinks, which it then does at once). A front end calls it about ten times a second.
     void Tick();
 
-    // What a front end draws.
+    // What a front end draws. While the engine thinks, the board as last reported.
     int16_t PieceAt(Square square) const;
     Status CurrentStatus() const;
     // The engine's last move in the step on show, for its frame; nothing after the player's.

@@ -43,9 +43,12 @@ class Listener : public SessionListener {
     }
     void Problem(const std::string& message) override { ADD_FAILURE() << message; }
     void ProcessEvents() override {}
+    void PollInput() override {
+        if (onPoll) onPoll();
+    }
 
     Endings ended;
-    std::function<void()> onBoard, onEnded;
+    std::function<void()> onBoard, onEnded, onPoll;
     std::function<void(int)> onDepth;
 };
 
@@ -299,15 +302,30 @@ TEST_F(SessionTest, NoMoveIsMadeInAGameThatIsOverOrOnABoardThatIsNoPosition) {
     EXPECT_EQ(GameSnapshot::Capture(), edited);
 }
 
-TEST_F(SessionTest, ThePlayersMoveIsListedBeforeTheEngineThinks) {
+TEST_F(SessionTest, ThePlayersMoveIsListedAndDrawnBeforeTheEngineThinks) {
+    session.SetLevel(Levels[2]);  // depth 4: long enough to poll for input
     std::optional<GameMoves> first;
+    std::optional<Grid> drawn;
     listener.onBoard = [&] {
-        if (session.CurrentStatus().thinking && !first) first = session.Moves();
+        if (!session.CurrentStatus().thinking || first) return;
+        first = session.Moves();
+        drawn = Board;
+    };
+    int polls = 0, misdrawn = 0;
+    listener.onPoll = [&] {
+        ++polls;
+        for (int square = 0; square < 64; ++square) {
+            const int file = square % 8 + 1, rank = square / 8 + 1;
+            misdrawn += session.PieceAt({file, rank}) != (*drawn)(file, rank);
+        }
     };
     ASSERT_EQ(Play("e2e4"), Refusal::None);
     ASSERT_TRUE(first && first->rows.size() == 1 && first->rows[0].white);
     EXPECT_EQ(first->rows[0].white->san, "e4");
     EXPECT_FALSE(first->rows[0].black);
+    EXPECT_GT(polls, 0);
+    EXPECT_EQ(misdrawn, 0);
+    listener.onPoll = nullptr;
 
     // Taken back, the later moves stay listed for redo.
     ASSERT_EQ(Play("d2d4"), Refusal::None);
