@@ -45,7 +45,9 @@ class TestBoard : public F_Board {
     bool realQuestion = false;
     bool realMessages = false;
     bool playWhite = true;
+    std::function<void(const std::string&)> onMessage;
     void ShowMessage(const std::string& text) override {
+        if (onMessage) onMessage(text);
         if (realMessages) F_Board::ShowMessage(text);
     }
 
@@ -327,6 +329,12 @@ class MainWindowTest : public QObject {
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), status);
         QVERIFY(!session.ClockRunning() && Action(*window, "redo")->isEnabled());
+        // A move refused there cuts nothing short.
+        if (fen.isEmpty()) {
+            Play(Board(*window), "7163");
+            QCOMPARE(window->StatusText(), QString("The game is over: start a new game"));
+            QVERIFY(Action(*window, "redo")->isEnabled());
+        }
         // A position set up after the flag fell is played on clocks of its own.
         QVERIFY(window->Exchange().SetUpFen("4k3/8/8/8/8/8/8/R3K3 w - - 0 1"));
         session.Tick();
@@ -730,6 +738,44 @@ class MainWindowTest : public QObject {
         QVERIFY(QGuiApplication::clipboard()->text().contains("[Result \"0-1\"]"));
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), QString("Your move"));
+        QCOMPARE(window->announced, QStringList());
+    }
+
+    // On a clock that the box leaves running, the engine's mate: the player's move is listed
+    // while the engine thinks, and when the box opens the status line, the list and the
+    // stopped clocks know the mate; no flag falls behind it.
+    void aMateShowsEverywhereBeforeItsBox() {
+        static double now = 1000;
+        ostrand::SetClock([] { return now; });
+        auto window = std::make_unique<TestWindow>();
+        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetTimeControl({1, 0});
+        window->Start();
+        auto* list = window->findChild<MoveList*>();
+        const auto lastListed = [list] {
+            QString last;
+            for (int row = 0; row < list->rowCount(); ++row)
+                for (int column : {1, 2})
+                    if (const QTableWidgetItem* item = list->item(row, column)) last = item->text();
+            return last;
+        };
+        QStringList listedWhileThinking;
+        connect(&window->Reports(), &SessionSignals::depthReached,
+                [&] { listedWhileThinking << lastListed(); });
+        QString atBox;
+        Board(*window).onMessage = [&](const std::string& text) {
+            atBox = QString::fromStdString(text) + "|" + window->StatusText() + "|" + lastListed() +
+                    "|" + (window->Session().ClockRunning() ? "running" : "stopped");
+            now += 100;
+            window->Session().Tick();
+        };
+        for (const char* move : {"6263", "7274", "1213"})
+            Play(Board(*window), move);
+        ostrand::SetClock(nullptr);
+        QCOMPARE(listedWhileThinking.first(), QString("f3"));
+        QVERIFY(listedWhileThinking.contains("a3"));
+        QCOMPARE(atBox, QString("Check Mate!|Checkmate — Ostrand wins|Qh4#|stopped"));
+        QCOMPARE(window->StatusText(), QString("Checkmate — Ostrand wins"));
         QCOMPARE(window->announced, QStringList());
     }
 
