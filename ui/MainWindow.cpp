@@ -98,8 +98,7 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     connect(reports_, &SessionSignals::depthReached, this,
             [this](int depth) { SetStatus(tr("Thinking… depth %1").arg(depth)); });
     connect(reports_, &SessionSignals::clocksChanged, this, &MainWindow::ShowClocks);
-    connect(reports_, &SessionSignals::gameEnded, this,
-            [this](game::Ending ending) { OnGameEnded(ending); });
+    connect(reports_, &SessionSignals::gameEnded, this, &MainWindow::OnGameEnded);
     connect(reports_, &SessionSignals::problem, this,
             [this](const QString& message) { board_->ShowMessage(message.toStdString()); });
     connect(board_, &F_Board::MoveRefused, this, [this](game::Refusal why) {
@@ -172,22 +171,19 @@ void MainWindow::OnThinking(bool thinking) {
 }
 
 // Everything shows the ended game before a box says how it ended, so that nothing behind
-// the box still waits for the last move. The engine's own words for mate and stalemate come
-// in its box; the editor's positions, set up a piece at a time, announce nothing.
-void MainWindow::OnGameEnded(game::Ending ending) {
+// the box still waits for the last move. The engine announces its mates and stalemates in
+// its own words; the window words the endings it does not know, but for the player's own
+// resignation and an agreed draw. The editor's positions, set up a piece at a time, announce
+// nothing.
+void MainWindow::OnGameEnded(game::Ending ending, const QString& words) {
     OnGameChanged();
     board_->ShowGameAfresh();
     board_->repaint();
     if (board_->CkEdit->checkState() == Qt::Checked) return;
-    switch (ending) {
-        case game::Ending::PlayerMates:
-        case game::Ending::EngineMates: board_->ShowMessage("Check Mate!"); break;
-        case game::Ending::Stalemate: board_->ShowMessage("Stale Mate!"); break;
-        case game::Ending::None:
-        case game::Ending::PlayerResigned:
-        case game::Ending::DrawAgreed: break;
-        default: Announce(status::Result(ending));
-    }
+    if (!words.isEmpty())
+        board_->ShowMessage(words.toStdString());
+    else if (ending != game::Ending::PlayerResigned && ending != game::Ending::DrawAgreed)
+        Announce(status::Result(ending));
 }
 
 // While the engine works only "Move now", the view's settings and Quit are offered; the

@@ -100,7 +100,7 @@ class MainWindow : public QMainWindow {
     // The session's reports.
     void OnGameChanged();
     void OnThinking(bool thinking);
-    void OnGameEnded(ostrand::game::Ending ending);
+    void OnGameEnded(ostrand::game::Ending ending, const QString& words);
     void UpdateActions();
     void SetStatus(const QString& text);
     // The game's moves, the step on show highlighted.
