@@ -252,7 +252,6 @@ void F_Board::Btn_NewGame_Click() {
     PicCompColor->SetBackground(*playWhites ? Black : White);
     PicHumanColor->SetBackground(*playWhites ? White : Black);
     LayoutSquares();
-    PrintBoard();
     session_.NewGame(*playWhites ? ostrand::chess::Colour::White : ostrand::chess::Colour::Black);
     PrintBoard();
     if (!*playWhites) emit EngineMoved();
