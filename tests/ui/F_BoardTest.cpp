@@ -737,6 +737,12 @@ class F_BoardTest : public QObject {
             VerifyPlain(*window, square.first, square.second,
                         Shade(*window, square.first, square.second));
         }
+        // Without the engine's king the board is no chess position: no move is made on it.
+        QTest::mouseClick(window->CkEdit, Qt::LeftButton);
+        Play(*window, 4, 2, 4, 4);
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        QCOMPARE(window->refusals, std::vector(2, game::Refusal::NoPosition));
+        QCOMPARE(window->At(4, 2), int16_t{-ostrand::Piece::Pawn});
     }
 
     void tickingEditBeforeAnyPaletteClickEmptiesSquares() {
