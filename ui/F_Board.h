@@ -155,10 +155,10 @@ class F_Board : public QWidget {
     virtual std::optional<bool> AskYesNo(const QString& title, const QString& text);
     // While the engine works, refuses the mouse and keys on the form and its controls.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The form keeps its look while the engine thinks; its input is refused instead.
-    void SetBusy(bool busy);
 
   private:
+    // The form keeps its look while the engine thinks; its input is refused instead.
+    void SetBusy(bool busy);
     void LayoutSquares();
     void NameSquares();
     void ResetPalette();
