@@ -31,10 +31,10 @@ uint64_t NextRandom() {
 std::optional<int16_t> ExactScore(const std::string& entry) {
     StartIteration();
     CutoffFlag = No;
-    if (entry[0] == '9')
+    if (const auto [x1, y1, x2, y2] = DecodeMove(entry); x1 == 9)
         SearchRootCastling(entry.substr(0, 2));
     else
-        TryBlackMove(entry[0] - '0', entry[1] - '0', entry[2] - '0', entry[3] - '0');
+        TryBlackMove(x1, y1, x2, y2);
     if (RootMoves.empty()) return std::nullopt;
     return RootScores[1];
 }

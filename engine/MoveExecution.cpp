@@ -119,10 +119,10 @@ int16_t NoLegalMoveAfter(King side, int16_t check, int x1, int y1, int x2, int y
             if (sign * Board(x, y) <= 0) continue;
             moves.clear();
             list(x, y, moves);
-            for (size_t i = 0; i + 4 <= moves.size(); i += 4)
-                if (inCheckAfter(moves[i] - '0', moves[i + 1] - '0', moves[i + 2] - '0',
-                                 moves[i + 3] - '0') == No)
-                    result = No;
+            for (size_t i = 0; i + 4 <= moves.size(); i += 4) {
+                const auto [mx1, my1, mx2, my2] = DecodeMove(moves, i);
+                if (inCheckAfter(mx1, my1, mx2, my2) == No) result = No;
+            }
         }
     UnmakeMove(x1, y1, x2, y2, moved, captured);
     return result;

@@ -1,5 +1,7 @@
 #include "MoveGenerator.h"
 
+#include <optional>
+
 #include "Display.h"
 #include "MoveGeneratorInternal.h"
 #include "PieceRules.h"
@@ -97,7 +99,8 @@ std::string EngineMove() {
         const std::string end = BlackGameEnd();
         return end.empty() ? "StaleMate" : end;
     }
-    PlayMove(move[0] - '0', move[1] - '0', move[2] - '0', move[3] - '0');
+    const auto [x1, y1, x2, y2] = DecodeMove(move);
+    PlayMove(x1, y1, x2, y2);
     if (IsWhiteCheckmated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
         TheDisplay().ShowMessage("Check Mate!");
     if (IsWhiteStalemated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
@@ -107,13 +110,11 @@ std::string EngineMove() {
 
 // A player's move: four digits 1..8, from-file, from-rank, to-file, to-rank. Anything
 // after the fourth character is ignored.
-bool ReadPlayerMove(const std::string& command, int (&squares)[4]) {
-    if (command.size() < 4) return false;
-    for (int i = 0; i < 4; ++i) {
-        if (command[i] < '1' || command[i] > '8') return false;
-        squares[i] = command[i] - '0';
-    }
-    return true;
+std::optional<MoveSquares> ReadPlayerMove(const std::string& command) {
+    if (command.size() < 4) return std::nullopt;
+    for (int i = 0; i < 4; ++i)
+        if (command[i] < '1' || command[i] > '8') return std::nullopt;
+    return DecodeMove(command);
 }
 
 std::string RunCommand(const std::string& command) {
@@ -125,10 +126,10 @@ std::string RunCommand(const std::string& command) {
         const std::string end = BlackGameEnd();
         return end.empty() ? EngineMove() : end;
     }
-    int m[4];
-    if (!ReadPlayerMove(command, m)) return "Error";
-    int fx = m[0], fy = m[1];
-    const int tx = m[2], ty = m[3];
+    const std::optional<MoveSquares> m = ReadPlayerMove(command);
+    if (!m) return "Error";
+    int fx = m->x1, fy = m->y1;
+    const int tx = m->x2, ty = m->y2;
 
     if (WhiteInCheckAfter(fx, fy, tx, ty) == Yes) return "Error";
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;

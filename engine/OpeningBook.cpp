@@ -16,7 +16,7 @@ namespace {
 bool MayPlay(const std::string& move) {
     if (move == "9191") return CastleFlags[Castle::BlackKingNow] == Yes;
     if (move == "9898") return CastleFlags[Castle::BlackQueenNow] == Yes;
-    const int x1 = move[0] - '0', y1 = move[1] - '0', x2 = move[2] - '0', y2 = move[3] - '0';
+    const auto [x1, y1, x2, y2] = DecodeMove(move);
     if (Board(x1, y1) < Piece::Pawn) return false;
     std::string moves;
     ListBlackPieceMoves(x1, y1, moves);

@@ -596,8 +596,7 @@ void SearchRoot(const std::string& list) {
         ShowSearchStatus();
         TheDisplay().ReportRootMove(list.substr(i, 4), ++number);
         CutoffFlag = No;
-        const int x1 = list[i] - '0', y1 = list[i + 1] - '0';
-        const int x2 = list[i + 2] - '0', y2 = list[i + 3] - '0';
+        const auto [x1, y1, x2, y2] = DecodeMove(list, i);
         // A castling kept from the depth-6 iteration is searched again at its place.
         if (x1 == 9)
             SearchRootCastling(list.substr(i, 2));
@@ -672,7 +671,8 @@ void ShowSearchStatus() {
 }
 
 std::string FindBestMove() {
-    if (UseBook)
+    // A host that restricts the root or wants several lines asks for a search.
+    if (UseBook && SearchMovesOnly.empty() && RootLinesWanted <= 1)
         if (std::string move = BookMoveNow(); !move.empty()) return move;
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);

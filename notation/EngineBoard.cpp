@@ -97,13 +97,10 @@ std::optional<Move> StandardMove(std::string_view engineMove, const Position& po
         const int home = (engines == (engine == Colour::White)) ? 1 : 8;
         return Move{SquareOf(5, home), SquareOf(key[1] == '1' ? 7 : 3, home), 0};
     }
-    int digits[4];
-    for (size_t i = 0; i < 4; ++i) {
-        if (engineMove[i] < '1' || engineMove[i] > '8') return std::nullopt;
-        digits[i] = engineMove[i] - '0';
-    }
-    Move move{SquareOf(digits[0], EngineRank(digits[1], engine)),
-              SquareOf(digits[2], EngineRank(digits[3], engine)), 0};
+    for (const char digit : engineMove)
+        if (digit < '1' || digit > '8') return std::nullopt;
+    const auto [x1, y1, x2, y2] = DecodeMove(engineMove);
+    Move move{SquareOf(x1, EngineRank(y1, engine)), SquareOf(x2, EngineRank(y2, engine)), 0};
     const char piece = position.squares[move.from];
     const int toRank = RankOf(move.to);
     if ((piece == 'P' && toRank == 8) || (piece == 'p' && toRank == 1)) move.promotion = 'q';
@@ -158,8 +155,10 @@ bool ReplayOnEngine(const Position& start, const std::vector<Move>& moves, Colou
     std::vector<std::string> texts;
     if (!EngineMoves(start, moves, engine, texts, error)) return false;
     note = SetUpEngine(start, engine);
-    for (const std::string& t : texts)
-        PlayMove(t[0] - '0', t[1] - '0', t[2] - '0', t[3] - '0');
+    for (const std::string& text : texts) {
+        const auto [x1, y1, x2, y2] = DecodeMove(text);
+        PlayMove(x1, y1, x2, y2);
+    }
     return true;
 }
 
