@@ -462,7 +462,8 @@ void ShowSearchStatus() {
 }
 
 std::string FindBestMove() {
-    if (UseBook)
+    // A host that restricts the root or wants several lines asks for a search.
+    if (UseBook && SearchMovesOnly.empty() && RootLinesWanted <= 1)
         if (std::string move = BookMoveNow(); !move.empty()) return move;
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);

@@ -49,7 +49,7 @@ class GameClock {
     std::optional<Side> Running() const { return running_; }
     // Milliseconds left on side's clock now; 0 or below once its flag has fallen.
     int64_t Remaining(Side side) const;
-    // The side whose time is up, if any: its clock stops at zero.
+    // The running side whose time is up, if any.
     std::optional<Side> Flagged() const;
 
   private:

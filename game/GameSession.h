@@ -19,6 +19,7 @@
 #include "GameClock.h"
 #include "GameRecord.h"
 #include "Levels.h"
+#include "MoveRows.h"
 #include "Outcome.h"
 #include "SessionListener.h"
 
@@ -30,7 +31,7 @@ struct Square {
     bool operator==(const Square&) const = default;
 };
 
-// A move on the form's squares; an engine castling names where its king goes.
+// A move on the form's squares; the player castles by the king's two-square step.
 struct SquareMove {
     Square from;
     Square to;
@@ -45,17 +46,6 @@ struct Status {
     bool check = false;   // the side to move is in check
     bool hasGame = true;  // false while the board is no chess position
     std::string problem;  // why not (English, for messages::Translated)
-};
-
-// A row of the move list: a move number with White's and Black's moves in SAN, either
-// empty where the game starts with Black or has not reached it; step is the history step
-// that row's moves lead to (for clicks on the list).
-struct MoveRow {
-    int number = 0;
-    std::string white;
-    std::string black;
-    size_t whiteStep = 0;
-    size_t blackStep = 0;
 };
 
 struct Hint {
@@ -86,7 +76,7 @@ class GameSession {
     chess::Colour PlayerColour() const;
 
     // The player's move on the form's squares. Refusal::None when it was played (and the
-    // engine has answered, or the game ended with it).
+    // engine has answered, or the game ended with it); any refusal changes nothing.
     Refusal Play(SquareMove move);
     // The squares the player's piece on from may move to now; none once the game is over.
     std::vector<Square> LegalTargets(Square from) const;
@@ -100,7 +90,8 @@ class GameSession {
     // it declines.
     bool OfferDraw();
     // The engine's suggestion for the player's move, searched at full strength for at most a
-    // second; nothing when it is not the player's move.
+    // second from the player's side; nothing when it is not the player's move or the game is
+    // over (a flag may fall meanwhile). The game and the statistics stay as they were.
     std::optional<Hint> FindHint();
 
     // The steps: the start, then the state after each move pair, Force, edit, load, paste,
@@ -116,29 +107,36 @@ class GameSession {
     // The position editor: any code (0 empties) on any square, kings or not; the game starts
     // again at the board as it stands.
     void Place(Square square, int16_t code);
-    // A FEN, a PGN game (the index-th of the text's games), set up as the next step: the player
-    // keeps their colour and the engine moves at once when the position gives it the move.
-    // False, with the reason and nothing changed, for a text that is no position or a game the
-    // engine's rules cannot follow.
+    // A FEN, or a PGN game played through, set up as the next steps on fresh clocks: the
+    // player keeps their colour and the engine moves at once when the position gives it the
+    // move. False, with the reason and nothing changed, for a text that is no position, a game
+    // the engine's rules cannot follow, or while the engine thinks.
     bool SetUpFen(const std::string& fen, std::string& error);
     bool SetUpGame(const chess::PgnGame& game, std::string& error);
     // What the engine's board left out of the last set-up (an en passant capture), else empty.
     const std::string& SetUpNote() const;
-    // The saved game, in the engine's own file format.
+    // The saved game, in the engine's own file format; a loaded game is the next step, the
+    // player to move. False with the reason, and nothing changed.
     bool Save(const std::string& path, std::string& error) const;
     bool Load(const std::string& path, std::string& error);
 
     // Reads the clocks; a fallen flag ends the game (once the engine has answered when it
-    // thinks). A front end calls it about ten times a second.
+    // thinks, which it then does at once). A front end calls it about ten times a second.
     void Tick();
 
-    // What a front end draws.
+    // What a front end draws. While the engine thinks, the board as last reported.
     int16_t PieceAt(Square square) const;
     Status CurrentStatus() const;
     // The engine's last move in the step on show, for its frame; nothing after the player's.
+    // For the engine's castling, the squares its king and rook land on.
     std::optional<SquareMove> LastEngineMove() const;
-    std::vector<MoveRow> MoveRows() const;
+    GameMoves Moves() const;
+    // "1-0", "0-1", "1/2-1/2", or "*" while the game goes on.
+    std::string Result() const;
+    // What the search last wrote to the statistics and the progress bar.
     const std::string& Statistic(StatusLabel label) const;
+    int Progress() const;
+    int ProgressMaximum() const;
     int64_t Remaining(Side side) const;
     std::optional<Side> ClockRunning() const;
     const TimeControl& Control() const;

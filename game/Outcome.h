@@ -2,6 +2,10 @@
 // refused. Facts only: each front end words them in the player's language.
 #pragma once
 
+#include <string_view>
+
+#include "GameRecord.h"
+
 namespace ostrand::game {
 
 enum class Ending {
@@ -20,9 +24,17 @@ enum class Ending {
     EngineOutOfTimeDraw,  // the engine's flag fell, but the player cannot mate
 };
 
-// "1-0", "0-1" or "1/2-1/2" of an ended game as PGN writes it, by the colour the player has.
+// How the game of record stands: the position first (mate and stalemate, as the engine
+// judges them), then the players' word or a clock, then the draws by rule. None while the
+// game goes on or the board is no chess position.
+Ending EndingOf(const GameRecord& record);
+
+// Who won an ended game; "1-0", "0-1" or "1/2-1/2" by the colour the player has.
 enum class Score { Open, PlayerWins, EngineWins, Draw };
 Score ScoreOf(Ending ending);
+// The PGN's Termination tag: "Checkmate", "Stalemate", "Draw by threefold repetition", "Player
+// resigned", "time forfeit", ...; empty while the game goes on.
+std::string_view Termination(Ending ending);
 
 // Why the player's move was not played.
 enum class Refusal {

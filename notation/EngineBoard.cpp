@@ -116,13 +116,11 @@ std::optional<Move> StandardMove(std::string_view engineMove, const Position& po
         const int home = (engines == (engine == Colour::White)) ? 1 : 8;
         return Move{SquareOf(5, home), SquareOf(key[1] == '1' ? 7 : 3, home), 0};
     }
-    int digits[4];
-    for (size_t i = 0; i < 4; ++i) {
-        if (engineMove[i] < '1' || engineMove[i] > '8') return std::nullopt;
-        digits[i] = engineMove[i] - '0';
-    }
-    Move move{SquareOf(digits[0], EngineRank(digits[1], engine)),
-              SquareOf(digits[2], EngineRank(digits[3], engine)), 0};
+    for (const char digit : engineMove)
+        if (digit < '1' || digit > '8') return std::nullopt;
+    const MoveSquares m = DecodeMove(engineMove);
+    Move move{SquareOf(m.x1, EngineRank(m.y1, engine)), SquareOf(m.x2, EngineRank(m.y2, engine)),
+              0};
     const char piece = position.squares[move.from];
     const int toRank = RankOf(move.to);
     if ((piece == 'P' && toRank == 8) || (piece == 'p' && toRank == 1)) move.promotion = 'q';

@@ -34,7 +34,7 @@ std::string EngineKey(const Position& position, Colour engine);
 
 // Puts a standard position on the engine's board, the engine playing the colour engine: the
 // pieces, the castling rights as the engine's rights (its castle-now flags follow from its own
-// rule), the move count 2 x (fullmove - 1), plus 1 with Black to move, and a game record that
+// rule), the move count 2 x (fullmove - 1), plus 1 with Black to move, and a move log that
 // starts here; under the standard rules also the en passant square. Returns, for the player,
 // what the designed rules leave out (an en passant capture the side to move could make);
 // empty when nothing.
@@ -69,7 +69,7 @@ bool EngineMoves(const Position& start, const std::vector<Move>& moves, Colour e
                  std::vector<std::string>& texts, std::string& error);
 
 // Sets the start up on the engine's board and commits the moves with PlayMove, so that the
-// engine's game record holds them. All or nothing: false, with the engine's state unchanged,
+// engine's move log holds them. All or nothing: false, with the engine's state unchanged,
 // when the engine's rules cannot follow the game. note is SetUpEngine's.
 bool ReplayOnEngine(const Position& start, const std::vector<Move>& moves, Colour engine,
                     std::string& note, std::string& error);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <regex>
+#include <sstream>
 #include <tuple>
 #include <utility>
 
@@ -178,6 +180,34 @@ TEST(Uci, BudgetsStayWithinTheClock) {
     // Of the clock and the move time, the tighter one counts.
     EXPECT_LT(PlanBudget({1000, 0, 0, 1000}).limit, 0.5);
 }
+
+// A search that the GUI restricts answers from a search, never from the book, though the
+// initial position is in it: the answer is one of the moves allowed, with its lines.
+struct Restriction {
+    const char* name;
+    const char* commands;
+    const char* answers;  // the bestmove lines allowed
+};
+
+class BookGivesWay : public testing::TestWithParam<Restriction> {};
+
+TEST_P(BookGivesWay, ToTheSearchAsked) {
+    std::istringstream in(std::string("setoption name OwnBook value true\nposition startpos\n") +
+                          GetParam().commands + "\n");
+    std::ostringstream out;
+    uci::Run(in, out);
+    EXPECT_TRUE(std::regex_match(out.str(), std::regex("info depth [^]*\nbestmove (" +
+                                                       std::string(GetParam().answers) + ")\n")))
+        << out.str();
+}
+
+constexpr const char* AnyMove = "[a-h][1-8][a-h][1-8]";
+INSTANTIATE_TEST_SUITE_P(
+    Uci, BookGivesWay,
+    testing::Values(Restriction{"SearchMoves", "go depth 4 searchmoves a2a3 h2h3", "a2a3|h2h3"},
+                    Restriction{"MultiPv", "setoption name MultiPV value 2\ngo depth 2", AnyMove},
+                    Restriction{"Mate", "go mate 1", AnyMove}),
+    [](const testing::TestParamInfo<Restriction>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace ostrand

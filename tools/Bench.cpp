@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Search.h"
+#include "SearchSettings.h"
 #include "Support.h"
 #include "Variables.h"
 
@@ -41,9 +42,9 @@ constexpr BenchPosition Positions[] = {
 };
 
 // One engine move on the board: its best move, and how many seconds it took.
-std::string TimedMove(double& seconds) {
+std::string TimedMove(const game::SearchSettings& settings, double& seconds) {
     const auto start = std::chrono::steady_clock::now();
-    const std::string best = FindBestMove();
+    const std::string best = game::Search(settings);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return best;
 }
@@ -52,19 +53,19 @@ std::string TimedMove(double& seconds) {
 
 long long RunBench(int depth, std::ostream& out) {
     InitNewGame();
-    DepthLimit = static_cast<int16_t>(depth);
+    game::SearchSettings settings;
+    settings.depthLimit = static_cast<int16_t>(depth);
     long long totalNodes = 0;
     double totalSeconds = 0;
     for (const BenchPosition& p : Positions) {
         SetUpPosition(p.board, p.moveCount);
         double seconds = 0;
-        const std::string best = TimedMove(seconds);
+        const std::string best = TimedMove(settings, seconds);
         totalNodes += NodeCount;
         totalSeconds += seconds;
         out << "position " << p.name << ": nodes " << NodeCount << " time " << seconds << " s best "
             << (best.empty() ? "(none)" : best) << '\n';
     }
-    DepthLimit = 0;
     const long long nps = totalSeconds > 0 ? static_cast<long long>(totalNodes / totalSeconds) : 0;
     out << "bench: " << totalNodes << " nodes " << totalSeconds << " s " << nps << " nodes/s\n";
     return totalNodes;
@@ -72,14 +73,13 @@ long long RunBench(int depth, std::ostream& out) {
 
 void RunMoveBench(std::ostream& out) {
     InitNewGame();
-    DepthLimit = 0;
     std::vector<double> times;
     double slowest = -1;
     const char* slowestName = "";
     for (const BenchPosition& p : Positions) {
         SetUpPosition(p.board, p.moveCount);
         double seconds = 0;
-        const std::string best = TimedMove(seconds);
+        const std::string best = TimedMove({}, seconds);
         times.push_back(seconds);
         if (seconds > slowest) {
             slowest = seconds;

@@ -16,8 +16,8 @@
 #include "EngineBoard.h"
 #include "Evaluation.h"
 #include "MessageDisplay.h"
-#include "OpeningBook.h"
 #include "Search.h"
+#include "SearchSettings.h"
 #include "Support.h"
 #include "UciOptions.h"
 #include "Variables.h"
@@ -85,7 +85,7 @@ class Session final : public tools::MessageDisplay {
     void Go(std::istringstream& args);
     std::string RootMovesOf(const std::vector<std::string>& moves);
     void Stop();
-    void Search();
+    void Search(const game::SearchSettings& settings);
     double Seconds() const {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - searchStart_)
             .count();
@@ -324,37 +324,31 @@ void Session::Go(std::istringstream& args) {
     int64_t deepest = depth.value_or(DeepestDepth);
     if (mate) deepest = std::min(deepest, 2 * *mate + 2);
     if (!depth && !mate && !infinite_ && nodeLimit_ == 0) deepest = 0;
-    DepthLimit = static_cast<int16_t>(std::min<int64_t>(deepest, DeepestDepth));
-    // A level searches no deeper than its depth.
-    const Level& level = options_.Playing();
-    if (level.depth != 0 && (DepthLimit == 0 || level.depth < DepthLimit)) DepthLimit = level.depth;
-    RootWeakness = {level.chance, level.margin};
-    UseBook = options_.OwnBook();
-    OpeningStopsAtSix = false;
+    // A level searches no deeper than its depth. A mate is asked of a search, never of the
+    // book (the engine gives way to searchmoves and MultiPV itself).
+    game::SearchSettings settings =
+        game::SearchSettings::AtLevel(options_.Playing(), options_.OwnBook() && !mate);
+    const auto asked = static_cast<int16_t>(std::min<int64_t>(deepest, DeepestDepth));
+    if (settings.depthLimit == 0 || (asked != 0 && asked < settings.depthLimit))
+        settings.depthLimit = asked;
+    settings.openingStopsAtSix = false;
     // "infinite" waits for "stop" whatever the clock says.
-    SearchBudget = infinite_ ? TimeBudget{} : PlanBudget(clock);
-    SearchMovesOnly = RootMovesOf(searchMoves);
-    RootLinesWanted = lines_ = multiPv_;
+    settings.budget = infinite_ ? TimeBudget{} : PlanBudget(clock);
+    settings.searchMovesOnly = RootMovesOf(searchMoves);
+    settings.lines = lines_ = multiPv_;
+    settings.iterationDone = ReportIteration;
     mateMoves_.clear();
     depth_ = 0;
     lastReport_ = 0;
     StopRequested = false;  // a "stop" that came after the last search had ended
     searchStart_ = std::chrono::steady_clock::now();
-    search_ = std::thread([this] { Search(); });
+    search_ = std::thread([this, settings] { Search(settings); });
 }
 
-void Session::Search() {
+void Session::Search(const game::SearchSettings& settings) {
     const chess::Position& now = Now();
     searching_ = this;
-    IterationDone = ReportIteration;
-    const std::string found = FindBestMove();
-    IterationDone = nullptr;
-    UseLevel(Levels.front());
-    UseBook = false;
-    OpeningStopsAtSix = true;
-    SearchBudget = {};
-    SearchMovesOnly.clear();
-    RootLinesWanted = 1;
+    const std::string found = game::Search(settings);
     searching_ = nullptr;
 
     const auto standard = chess::StandardMove(found, now, now.toMove);

@@ -17,10 +17,10 @@
 #include "Display.h"
 #include "EngineBoard.h"
 #include "MessageDisplay.h"
-#include "MoveGenerator.h"
 #include "Pgn.h"
 #include "SavedGame.h"
 #include "Search.h"
+#include "SearchSettings.h"
 #include "Support.h"
 #include "Uci.h"
 #include "Variables.h"
@@ -108,14 +108,14 @@ std::string FlagsText() {
 
 // Sets a FEN up for the play mode, where the player keeps White: "OK", or the engine's
 // move when the FEN gives the engine the move. A FEN that is no position changes nothing.
-std::string PlayFen(const std::string& fen) {
+std::string PlayFen(const std::string& fen, const game::SearchSettings& settings) {
     chess::Position position;
     std::string error;
     if (!chess::ParseFen(fen, position, error)) return "Error: " + error;
     InitNewGame();
     const std::string note = chess::SetUpEngine(position, Colour::Black);
     if (!note.empty()) std::cout << "note: " << note << '\n';
-    return position.toMove == Colour::Black ? EngineCommand("Force") : "OK";
+    return position.toMove == Colour::Black ? game::Command("Force", settings) : "OK";
 }
 
 // The FEN of the play mode's position, the player's (White's) move.
@@ -129,9 +129,10 @@ std::string PlayPosition() {
 
 int Play(int depth, const std::optional<std::string>& fen) {
     tools::MessageDisplay display(std::cout, "message: ");
-    DepthLimit = static_cast<int16_t>(depth);
+    game::SearchSettings settings;
+    settings.depthLimit = static_cast<int16_t>(depth);
     if (fen) {
-        const std::string reply = PlayFen(*fen);
+        const std::string reply = PlayFen(*fen, settings);
         std::cout << reply << std::endl;
         if (reply.rfind("Error", 0) == 0) return 1;
     }
@@ -147,7 +148,7 @@ int Play(int depth, const std::optional<std::string>& fen) {
         } else if (line.rfind("save ", 0) == 0) {
             reply = SaveGame(line.substr(5), error) ? "OK" : "Error: " + error;
         } else if (line.rfind("fen ", 0) == 0) {
-            reply = PlayFen(line.substr(4));
+            reply = PlayFen(line.substr(4), settings);
         } else if (line == "fen") {
             reply = PlayPosition();
         } else if (line == "key") {
@@ -160,7 +161,7 @@ int Play(int depth, const std::optional<std::string>& fen) {
             std::cout << BoardDiagram();
             reply = "OK";
         } else {
-            reply = EngineCommand(line);
+            reply = game::Command(line, settings);
         }
         std::cout << reply << std::endl;
     }
@@ -193,10 +194,10 @@ int Search(const Options& options) {
         return 1;
     }
     PositionHistory.assign(1, std::string());
-    DepthLimit = static_cast<int16_t>(*options.depth);
-    IterationDone = PrintIteration;
-    const std::string best = FindBestMove();
-    IterationDone = nullptr;
+    game::SearchSettings settings;
+    settings.depthLimit = static_cast<int16_t>(*options.depth);
+    settings.iterationDone = PrintIteration;
+    const std::string best = game::Search(settings);
     std::cout << "bestmove " << (best.empty() ? "(none)" : best) << std::endl;
     return 0;
 }

@@ -1,22 +1,13 @@
 #include "ChessClock.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "Display.h"
-
 namespace {
 
-size_t At(ChessClock::Side side) {
-    return side == ChessClock::Side::Player ? 0 : 1;
-}
-
-ChessClock::Side Other(ChessClock::Side side) {
-    return side == ChessClock::Side::Player ? ChessClock::Side::Engine : ChessClock::Side::Player;
-}
+using ostrand::game::Side;
 
 // "4:59", "1:02:03", and under ten seconds "0:09.8"; a fallen flag shows 0:00.0.
 QString Shown(int64_t milliseconds) {
@@ -36,27 +27,7 @@ QString Shown(int64_t milliseconds) {
 
 }  // namespace
 
-QString TimeControl::Text() const {
-    return QString("%1+%2").arg(minutes).arg(increment);
-}
-
-std::string TimeControl::PgnTag() const {
-    return QString("%1+%2").arg(minutes * 60).arg(increment).toStdString();
-}
-
-std::optional<TimeControl> TimeControl::Parse(const QString& text) {
-    const QStringList parts = text.trimmed().split('+');
-    if (parts.size() != 2) return std::nullopt;
-    bool minutesRead = false, incrementRead = false;
-    const TimeControl control{parts[0].toDouble(&minutesRead), parts[1].toDouble(&incrementRead)};
-    // A day of thinking at most, so that the milliseconds stay far from overflowing.
-    if (!minutesRead || !incrementRead || !(control.minutes > 0) || control.minutes > 1440 ||
-        !(control.increment >= 0) || control.increment > 3600)
-        return std::nullopt;
-    return control;
-}
-
-ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
+ChessClock::ChessClock(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     for (QLabel*& label : labels_) {
         label = new QLabel(this);
@@ -72,10 +43,8 @@ ChessClock::ChessClock(QWidget* parent) : QWidget(parent), timer_(new QTimer(thi
     labels_[1]->setToolTip(tr("The engine's time left"));
     // As high as its two lines: the move list under it takes the rest.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    Show();
+    Show(0, 0, std::nullopt);
     SetScale(1);
-    timer_->setInterval(100);
-    connect(timer_, &QTimer::timeout, this, &ChessClock::Check);
     hide();
 }
 
@@ -93,65 +62,13 @@ void ChessClock::SetScale(double scale) {
     setMinimumWidth(static_cast<int>(std::lround(designWidth_ * scale)));
 }
 
-void ChessClock::Start(const TimeControl& control) {
-    Stop();
-    control_ = control;
-    const auto full = static_cast<int64_t>(std::llround(control.minutes * 60000));
-    left_[0] = left_[1] = full;
-    setVisible(control.Timed());
-    Show();
-}
-
-int64_t ChessClock::Remaining(Side side) const {
-    int64_t left = left_[At(side)];
-    if (running_ == side)
-        left -= static_cast<int64_t>(std::llround((ostrand::SteadySeconds() - since_) * 1000));
-    return left;
-}
-
-void ChessClock::Run(Side side) {
-    if (!control_.Timed() || running_ == side) return;
-    Stop();
-    running_ = side;
-    since_ = ostrand::SteadySeconds();
-    timer_->start();
-    Show();
-}
-
-void ChessClock::Press(Side side) {
-    if (!control_.Timed()) return;
-    if (running_ == side) {
-        left_[At(side)] =
-            Remaining(side) + static_cast<int64_t>(std::llround(control_.increment * 1000));
-        running_.reset();
-    }
-    Run(Other(side));
-}
-
-void ChessClock::Stop() {
-    if (running_) left_[At(*running_)] = Remaining(*running_);
-    running_.reset();
-    timer_->stop();
-    Show();
-}
-
-void ChessClock::Check() {
-    if (running_ && Remaining(*running_) <= 0) {
-        const Side side = *running_;
-        Stop();
-        emit Flagged(side);
-        return;
-    }
-    Show();
-}
-
-void ChessClock::Show() {
-    for (Side side : {Side::Player, Side::Engine}) {
-        QLabel* label = labels_[At(side)];
-        const QString time = Shown(Remaining(side));
+void ChessClock::Show(int64_t player, int64_t engine, std::optional<Side> running) {
+    for (const Side side : {Side::Player, Side::Engine}) {
+        QLabel* label = labels_[side == Side::Player ? 0 : 1];
+        const QString time = Shown(side == Side::Player ? player : engine);
         label->setText(side == Side::Player ? tr("You: %1").arg(time)
                                             : tr("Ostrand: %1").arg(time));
-        const bool runs = running_ == side;
+        const bool runs = running == side;
         QPalette palette = this->palette();
         if (runs) palette.setColor(QPalette::Window, QColor(0xFF, 0xE0, 0x80));
         label->setPalette(palette);

@@ -1,22 +1,22 @@
 // The program's one window: the board, the search statistics, the game buttons and the tool
-// column. It is also the display the engine reports to while it works.
+// column. A view of the game session: it draws what the session reports and hands on what
+// the player does; the game itself, its rules and the engine are the session's.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "Display.h"
+#include "GameSession.h"
 
 class LinkLabel;
+class SessionSignals;
 class PictureBox;
 class QCheckBox;
 class QFrame;
@@ -24,50 +24,42 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-class F_Board : public QWidget, public ostrand::Display {
+class F_Board : public QWidget {
     Q_OBJECT
 
   public:
     // The project's page behind the link label.
     static constexpr const char* WebAddress = "https://ostrand-chess.example.org";
 
-    explicit F_Board(QWidget* parent = nullptr);
+    // Draws session's game and follows its reports.
+    F_Board(ostrand::game::GameSession& session, SessionSignals& reports,
+            QWidget* parent = nullptr);
     ~F_Board() override;
 
     // Start-up: a new game with the player on white. Called once by the owner after
-    // construction, so that a derived window's message hooks are already in place.
+    // construction, so that its own connections to the session are in place.
     void Form_Load();
-    // Redraws all 64 squares from the engine's board.
+    // Redraws all 64 squares from the session's board.
     void PrintBoard();
     // The square control of index 1..64 (index = file + 8 * (rank - 1)).
     PictureBox& c(int index) const { return *squares_.at(static_cast<size_t>(index - 1)); }
+    // The board as a step of the game shows: no piece picked, the engine's last move framed.
+    void ShowGameAfresh();
 
-    // What the engine reports.
-    void SetEnabled(bool enabled) override;
-    void RedrawBoard() override;
-    void ShowMessage(const std::string& text) override;
-    void SetLabel(ostrand::StatusLabel label, const std::string& text) override;
-    std::string LabelText(ostrand::StatusLabel label) const override;
-    void SetProgressMaximum(int maximum) override;
-    void SetProgressValue(int value) override;
-    void ProcessEvents() override;
-    void ReportDepth(int depth) override;
-    void ReportScore(int score) override;
-    void PollInput() override;
+    // Shows one of the five statistics lines as the engine writes it (English captions).
+    void ShowStatistic(ostrand::StatusLabel label, const QString& text);
+    void ShowProgress(int value, int maximum);
+    // The engine's message box under the form's title: "Check Mate!", or a file that cannot
+    // be read or written.
+    virtual void ShowMessage(const std::string& text);
 
-    // Unshown, the five statistics lines and the progress bar stay in place but blank; the
-    // engine goes on writing and reading them as before.
+    // Unshown, the five statistics lines and the progress bar stay in place but blank.
     void SetStatisticsShown(bool shown);
-    // True while the engine works on a command: the form refuses the player's input then.
+    // True while the engine thinks: the form refuses the player's input then.
     bool EngineBusy() const { return engineBusy_; }
-    // Frames the two squares of the engine's move text in blue (for its castling, where its
-    // king and rook land).
-    void FrameEngineMove(const std::string& move);
-
-    // Asked before the form sends the player's move or "Force" to the engine: its owner may
-    // answer in the engine's place, for a game that has ended by rules the engine does not
-    // know. Nothing, or no owner, lets the engine answer.
-    std::function<std::optional<std::string>(const std::string& command)> AnswerFirst;
+    // Frames the squares of the engine's last move in the step on show in blue (for its
+    // castling, where its king and rook land).
+    void FrameEngineMove();
 
     // The zoom steps, in per cent of the design size.
     static constexpr int Zooms[] = {100, 150, 200, 300};
@@ -78,7 +70,7 @@ class F_Board : public QWidget, public ostrand::Display {
     // With the option on, a picked piece's legal target squares get a dot.
     void SetShowLegalMoves(bool show);
     // Frames a move's two squares in green, until the board is next drawn.
-    void ShowHint(int16_t fromFile, int16_t fromRank, int16_t toFile, int16_t toRank);
+    void ShowHint(const ostrand::game::SquareMove& move);
 
     // Window state.
     int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
@@ -87,7 +79,6 @@ class F_Board : public QWidget, public ostrand::Display {
     int16_t FromRank = 0;
     int16_t ToFile = 0;
     int16_t ToRank = 0;
-    std::string LastReply;
     int16_t EditPiece = 0;  // the code a placement writes; 1 erases
     // The one saved-game file: beside a portable copy, in the player's data folder for an
     // installed one; tests point it elsewhere.
@@ -129,17 +120,10 @@ class F_Board : public QWidget, public ostrand::Display {
     PictureBox* PicHumanColor;
 
   signals:
-    // A new game stands on the board (start-up, or "New" answered Yes or No).
-    void GameStarted();
-    // A handler has sent command to the engine ("Force" or a move text), or has changed the
-    // board itself (command empty: a load or a placement); the game may have changed.
-    void GameChanged(const QString& command);
-    // The engine starts (true) or ends (false) work on a command.
-    void EngineBusyChanged(bool busy);
-    // The engine begins an iteration of this nominal depth.
-    void DepthReported(int depth);
-    // The engine has chosen a move; score is its last finished iteration's, for the engine.
-    void ScoreReported(int score);
+    // The session refused the player's move (never Refusal::None).
+    void MoveRefused(ostrand::game::Refusal why);
+    // The engine has moved on "Force", or opened a new game.
+    void EngineMoved();
     // Save has written, or Load has read, the saved-game file at path.
     void SavedGameUsed(bool saved, const QString& path);
 
@@ -173,6 +157,8 @@ class F_Board : public QWidget, public ostrand::Display {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The form keeps its look while the engine thinks; its input is refused instead.
+    void SetBusy(bool busy);
     void LayoutSquares();
     void NameSquares();
     void ResetPalette();
@@ -183,7 +169,7 @@ class F_Board : public QWidget, public ostrand::Display {
     // A dot in the middle of the square, until the next clear.
     void DotSquare(int16_t index);
     void DotLegalTargets();
-    // Draws one square from the engine's board, without frames or dots.
+    // Draws one square from the session's board, without frames or dots.
     void DrawSquare(int16_t file, int16_t rank);
     // Places a control at its place in the design, in twips, at the zoom in force.
     void Place(QWidget* control, const QRect& twips);
@@ -199,9 +185,10 @@ class F_Board : public QWidget, public ostrand::Display {
     void Drag(const QPoint& global);
     void Drop(const QPoint& global);
     int16_t SquareAt(const QPoint& global) const;
-    // The command to the engine, unless AnswerFirst answers it.
-    std::string Send(const std::string& command);
     QLabel* StatusLabelOf(ostrand::StatusLabel label) const;
+    int16_t PieceOn(int16_t file, int16_t rank) const;
+
+    ostrand::game::GameSession& session_;
 
     std::array<PictureBox*, 64> squares_{};
     // Where each square stands in the design (left, top in twips); rotation moves them.
@@ -222,13 +209,8 @@ class F_Board : public QWidget, public ostrand::Display {
     // drag).
     QLabel* dragged_ = nullptr;
     int16_t dragFrom_ = 0;
-    // What the engine last wrote to the five statistics lines and the bar, shown or not.
-    std::array<QString, 5> statistics_;
-    int progressValue_ = 0;
     bool statisticsShown_ = true;
     bool engineBusy_ = false;
-    // Time since the search last let the window handle its input.
-    QElapsedTimer sincePoll_;
     // The drawing masks: the piece's silhouette black on white, never shown.
     QImage PM, KM, BM, RM, QM, KKM;
 };

@@ -2,14 +2,9 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
-#include <algorithm>
-#include <vector>
+#include <utility>
 
-#include "GameHistory.h"
 #include "Messages.h"
-#include "San.h"
-
-namespace chess = ostrand::chess;
 
 namespace {
 
@@ -17,14 +12,6 @@ namespace {
 constexpr int StepRole = Qt::UserRole;
 constexpr int NumberWidth = 36;
 constexpr int MoveWidth = 64;
-
-// Whether later goes on from earlier: the same start and earlier's moves first.
-bool GoesOnFrom(const GameRecord& later, const GameRecord& earlier) {
-    return later.HasGame() && earlier.HasGame() &&
-           later.StartPosition() == earlier.StartPosition() &&
-           later.Moves().size() >= earlier.Moves().size() &&
-           std::equal(earlier.Moves().begin(), earlier.Moves().end(), later.Moves().begin());
-}
 
 }  // namespace
 
@@ -61,46 +48,33 @@ void MoveList::AddLine(const QString& text) {
     resizeRowToContents(row);
 }
 
-void MoveList::Show(const GameHistory& history, const QStringList& result) {
+void MoveList::Show(const ostrand::game::GameMoves& moves, const QStringList& result) {
     clearSpans();
     setRowCount(0);
-    const GameRecord& current = history.At(history.Current()).record;
-    if (!current.HasGame()) return;
-    size_t last = history.Current();
-    while (last + 1 < history.Size() && GoesOnFrom(history.At(last + 1).record, current))
-        ++last;
-    const GameRecord& shown = history.At(last).record;
-    if (shown.StartPosition() != chess::StartPosition()) AddLine(tr("From a set-up position"));
-
-    const std::vector<chess::Position> positions = shown.Positions();
-    const size_t played = current.Moves().size();
-    size_t step = 0;
+    if (moves.fromSetUp) AddLine(tr("From a set-up position"));
     QTableWidgetItem* highlighted = nullptr;
-    for (size_t i = 0; i < shown.Moves().size(); ++i) {
-        const chess::Position& before = positions[i];
-        const bool white = before.toMove == chess::Colour::White;
-        if (white || i == 0) {
-            insertRow(rowCount());
-            setItem(rowCount() - 1, 0, new QTableWidgetItem(QString("%1.").arg(before.fullmove)));
-            if (!white) setItem(rowCount() - 1, 1, new QTableWidgetItem("…"));
+    for (const ostrand::game::MoveRow& row : moves.rows) {
+        const int at = rowCount();
+        insertRow(at);
+        setItem(at, 0, new QTableWidgetItem(QString("%1.").arg(row.number)));
+        // A game that starts with Black's move.
+        if (!row.white && row.black) setItem(at, 1, new QTableWidgetItem("…"));
+        for (const auto& [column, move] : {std::pair(1, &row.white), std::pair(2, &row.black)}) {
+            if (!*move) continue;
+            auto* cell = new QTableWidgetItem(messages::ShownSan((*move)->san));
+            cell->setData(StepRole, QVariant::fromValue((*move)->step));
+            if (!(*move)->played)
+                cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            if ((*move)->last) {
+                cell->setBackground(palette().color(QPalette::Highlight));
+                cell->setForeground(palette().color(QPalette::HighlightedText));
+                highlighted = cell;
+            }
+            setItem(at, column, cell);
         }
-        // The first step whose game holds the move.
-        while (step < last && !(history.At(step).record.Moves().size() > i &&
-                                GoesOnFrom(shown, history.At(step).record)))
-            ++step;
-        auto* cell =
-            new QTableWidgetItem(messages::ShownSan(chess::SanText(before, shown.Moves()[i])));
-        cell->setData(StepRole, QVariant::fromValue(step));
-        if (i >= played) cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-        if (i + 1 == played) {
-            cell->setBackground(palette().color(QPalette::Highlight));
-            cell->setForeground(palette().color(QPalette::HighlightedText));
-            highlighted = cell;
-        }
-        setItem(rowCount() - 1, white ? 1 : 2, cell);
     }
     // The move on show stays in view; at the end of the game, the result below it too.
-    const bool ended = last == history.Current() && !result.isEmpty();
+    const bool ended = moves.showsResult && !result.isEmpty();
     if (ended)
         for (const QString& line : result)
             AddLine(line);

@@ -6,7 +6,7 @@
 #include <QTableWidget>
 #include <cstddef>
 
-class GameHistory;
+#include "GameSession.h"
 
 class MoveList : public QTableWidget {
     Q_OBJECT
@@ -14,9 +14,10 @@ class MoveList : public QTableWidget {
   public:
     explicit MoveList(QWidget* parent = nullptr);
 
-    // Shows the game of the step on show, with the later steps that go on from it; the lines
-    // of result, when there are any, close the list ("½-½", "Draw by threefold repetition").
-    void Show(const GameHistory& history, const QStringList& result);
+    // Shows the game on show, with the moves redo replays after it greyed; a game from a
+    // set-up position says so first. The lines of result close the list of a game that
+    // ended there ("½-½", "Draw by threefold repetition").
+    void Show(const ostrand::game::GameMoves& moves, const QStringList& result);
 
   signals:
     // A click on a move: the step of the history that holds it (a player's move with the

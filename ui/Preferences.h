@@ -1,4 +1,5 @@
-// Where the window keeps the player's preferences, one place for every part of it.
+// Where the window keeps the player's preferences, one place for every part of it, and the
+// keys it keeps them under.
 #pragma once
 
 #include <QSettings>
@@ -6,3 +7,18 @@
 inline QSettings Preferences() {
     return QSettings("ostrand-chess", "ostrand-chess");
 }
+
+namespace preference {
+
+constexpr const char* Level = "level";
+constexpr const char* VaryOpenings = "varyOpenings";
+constexpr const char* Statistics = "showStatistics";
+constexpr const char* Language = "language";
+constexpr const char* Zoom = "zoom";
+constexpr const char* LegalMoves = "showLegalMoves";
+constexpr const char* TimeControl = "timeControl";
+constexpr const char* MoveList = "showMoveList";
+// The folder of the last PGN file opened or saved.
+constexpr const char* PgnFolder = "pgnFolder";
+
+}  // namespace preference

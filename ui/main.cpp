@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "ChessClock.h"
+#include "ClipboardAndFiles.h"
 #include "Display.h"
 #include "F_Board.h"
 #include "Language.h"
@@ -147,9 +147,9 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::optional<TimeControl> clock;
+    std::optional<ostrand::game::TimeControl> clock;
     if (parser.isSet(ClockOption)) {
-        clock = TimeControl::Parse(parser.value(ClockOption));
+        clock = ostrand::game::TimeControl::Parse(parser.value(ClockOption).toStdString());
         if (!clock) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                          qPrintable(QCoreApplication::translate(

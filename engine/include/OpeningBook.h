@@ -18,7 +18,8 @@ struct BookMove {
 
 // Positions by PositionKey(), the engine to move.
 extern std::map<std::string, std::vector<BookMove>> OpeningBook;
-// Whether FindBestMove plays from the book while the position is in it; off by default.
+// Whether FindBestMove plays from the book while the position is in it and the search asked
+// for is not restricted to some root moves or several lines; off by default.
 extern bool UseBook;
 
 // The book file's name; it lies beside the piece-square tables.

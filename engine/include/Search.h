@@ -89,10 +89,10 @@ inline int16_t& PlyValue(int p) {
 }
 
 // Chooses the engine's move as four characters; empty when Black has no move. With UseBook
-// a book move while the position is in the book (OpeningBook.h); with RootWeakness now and
-// then a worse move (Levels.h). When every move the depth-2 iteration kept turns out to lose
-// by force, the best of the moves it left out for repeating a position is played instead if
-// it does better.
+// a book move while the position is in the book (OpeningBook.h), unless SearchMovesOnly or
+// RootLinesWanted > 1 asks for a search; with RootWeakness now and then a worse move
+// (Levels.h). When every move the depth-2 iteration kept turns out to lose by force, the best
+// of the moves it left out for repeating a position is played instead if it does better.
 std::string FindBestMove();
 
 }  // namespace ostrand

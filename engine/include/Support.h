@@ -1,6 +1,6 @@
 // The Support module: move execution (MoveExecution.cpp: making and unmaking moves, the
-// attack maps, the legality and game-end tests), castling (Castling.cpp) and the game record
-// (GameRecord.cpp: committing moves, the position keys, new games).
+// attack maps, the legality and game-end tests), castling (Castling.cpp) and the move log
+// (MoveLog.cpp: the engine's log of committed moves, the position keys, new games).
 //
 // "White" is always the player's side (negative codes) and "Black" the engine's (positive
 // codes), whichever colour the window shows; Yes and No are the engine's -1 and 0.
@@ -55,7 +55,7 @@ void UnmakeCastling(std::string_view key);
 // Brings the castling rights (flags 1..4) and the castle-now flags (5..8) up to date.
 void UpdateCastling();
 
-// The game record.
+// The move log: the engine's own log of the moves committed to its one game.
 
 // Commits a move to the game: counts it, records the new position's key, updates the
 // castling flags and has the board redrawn. A committed move is never taken back. Under the
@@ -81,7 +81,7 @@ int16_t IsRepetition();
 // The game stage for a move count: 1 before ply 12, 2 before ply 36, then 3; 4 as soon as
 // either side has fewer than four pieces besides its pawns (the king counts).
 int16_t ComputeStage(int16_t moveCount);
-// The initial position, fresh castling rights, an empty game record, and the piece-square
+// The initial position, fresh castling rights, an empty move log, and the piece-square
 // tables read again. Faults in the table files are shown in one message.
 void InitNewGame();
 
@@ -92,7 +92,7 @@ constexpr CastlingRights AllCastlingRights = {true, true, true, true};
 
 // Starts a game at a position instead of the initial one: the board from a board text (as
 // SetBoardFromText reads it), the castling rights where king and rook still stand at home,
-// the plies played (with the material they decide the stage) and a game record that begins
+// the plies played (with the material they decide the stage) and a move log that begins
 // here; the castle-now flags follow from the board. The tables are not read again. False,
 // with nothing changed, for a text that is no board. enPassant is the standard rules' en
 // passant square (x, y), kept only under them; (0, 0) for none.

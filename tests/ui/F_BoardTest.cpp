@@ -1,5 +1,5 @@
-// The window driven by clicks, with the engine searching at a fixed depth so that every game
-// is the same and fast.
+// The window driven by clicks on a game session of its own, with the engine searching at a
+// fixed depth so that every game is the same and fast.
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,37 +19,64 @@
 #include <vector>
 
 #include "F_Board.h"
+#include "GameSession.h"
+#include "Levels.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
 #include "PieceArt.h"
-#include "Search.h"
+#include "SessionSignals.h"
 #include "Support.h"
 #include "Variables.h"
 
 namespace {
 
-// A window whose message boxes the test answers, which notes whether it was enabled each
-// time the engine had it redraw the board, and which runs a test's clicks while the engine
+namespace game = ostrand::game;
+
+// The game the form shows, made before the form.
+struct Game {
+    SessionSignals reports;
+    game::GameSession session{reports};
+};
+
+const ostrand::Level& AtDepth(int depth) {
+    return *std::find_if(
+        ostrand::Levels.begin(), ostrand::Levels.end(),
+        [depth](const ostrand::Level& level) { return level.depth == depth && level.chance == 0; });
+}
+
+// A form on a session of its own, whose message boxes the test answers, which notes the
+// refusals of the player's moves and the engine's words at the end of a game, whether it was
+// enabled each time the board was redrawn, and which runs a test's clicks while the engine
 // works.
-class TestWindow : public F_Board {
+class TestWindow : private Game, public F_Board {
   public:
+    TestWindow() : F_Board(Game::session, reports) {
+        session.SetLevel(AtDepth(2));
+        connect(&reports, &SessionSignals::boardChanged,
+                [this] { enabledAtRedraw.push_back(isEnabled()); });
+        connect(&reports, &SessionSignals::eventsDue, [this] {
+            enabledAtEvents.push_back(isEnabled());
+            if (whileSearching) whileSearching();
+        });
+        connect(&reports, &SessionSignals::gameEnded, [this](game::Ending, const QString& words) {
+            messages.push_back(words.toStdString());
+        });
+        connect(this, &F_Board::MoveRefused,
+                [this](game::Refusal why) { refusals.push_back(why); });
+    }
+    game::GameSession& session = Game::session;
     bool playWhite = true;
     QStringList questions;
     std::vector<std::string> messages;
+    std::vector<game::Refusal> refusals;
     std::vector<bool> enabledAtRedraw;
     std::vector<bool> enabledAtEvents;
     std::function<void()> whileSearching;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void RedrawBoard() override {
-        enabledAtRedraw.push_back(isEnabled());
-        F_Board::RedrawBoard();
-    }
-    void ProcessEvents() override {
-        enabledAtEvents.push_back(isEnabled());
-        if (whileSearching) whileSearching();
-        F_Board::ProcessEvents();
-    }
+    // Whether the engine has answered the last move with one of its own.
+    bool Answered() const { return session.LastEngineMove().has_value(); }
+    int16_t At(int file, int rank) const { return session.PieceAt({file, rank}); }
 
   protected:
     std::optional<bool> AskYesNo(const QString& title, const QString& text) override {
@@ -184,6 +211,7 @@ class F_BoardTest : public QObject {
         auto window = std::make_unique<TestWindow>();
         window->Form_Load();
         window->show();
+        window->enabledAtRedraw.clear();
         return window;
     }
 
@@ -217,12 +245,10 @@ class F_BoardTest : public QObject {
     }
 
   private slots:
-    void init() { ostrand::DepthLimit = 2; }
 
     void startsWithThePlayerOnWhiteAtTheBottom() {
         auto window = Open();
         QCOMPARE(window->windowTitle(), QString("Ostrand Chess 6.0"));
-        QCOMPARE(window->LastReply, std::string("OK"));
         QCOMPARE(window->PlayerSide, int16_t{0});
         QCOMPARE(window->ClickState, int16_t{1});
         QCOMPARE(Place(*window, 1, 1), QPoint(9, 201));
@@ -266,7 +292,7 @@ class F_BoardTest : public QObject {
         QCOMPARE(window->c(Index(8, 1)).Background().rgb() & 0xFFFFFF, Grey);
         QCOMPARE(window->PicCompColor->Background(), QColor(Qt::white));
         QCOMPARE(window->PicHumanColor->Background(), QColor(Qt::black));
-        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(window->Answered());
         QCOMPARE(ostrand::MoveCount, int16_t{1});
         QCOMPARE(window->ClickState, int16_t{1});
         // The player's pieces are drawn black now, the engine's white; no frames.
@@ -344,12 +370,12 @@ class F_BoardTest : public QObject {
         QCOMPARE(window->ToFile, int16_t{5});
         QCOMPARE(window->ToRank, int16_t{4});
         QCOMPARE(window->ClickState, int16_t{1});
-        const std::string reply = window->LastReply;
-        QCOMPARE(reply.size(), size_t{4});
+        const auto reply = window->session.LastEngineMove();
+        QVERIFY(reply);
         QCOMPARE(ostrand::MoveCount, int16_t{2});
-        QCOMPARE(ostrand::Board(5, 4), int16_t{-ostrand::Piece::Pawn});
-        const std::vector<std::pair<int, int>> engineSquares{{reply[0] - '0', reply[1] - '0'},
-                                                             {reply[2] - '0', reply[3] - '0'}};
+        QCOMPARE(window->At(5, 4), int16_t{-ostrand::Piece::Pawn});
+        const std::vector<std::pair<int, int>> engineSquares{{reply->from.file, reply->from.rank},
+                                                             {reply->to.file, reply->to.rank}};
         auto framed = FramedSquares(*window, Blue);
         std::sort(framed.begin(), framed.end());
         auto expected = engineSquares;
@@ -366,32 +392,29 @@ class F_BoardTest : public QObject {
     // The engine castles only from its depth-6 iteration on; these games lead it there.
     void theEngineCastlingIsFramedWhereKingAndRookLand_data() {
         QTest::addColumn<QStringList>("moves");
-        QTest::addColumn<QString>("castling");
         QTest::addColumn<int>("kingFile");
         QTest::addColumn<int>("rookFile");
-        QTest::newRow("king-side")
-            << QStringList{"3234", "8284", "1214", "7183", "4123"} << "9191" << 7 << 6;
+        QTest::newRow("king-side") << QStringList{"3234", "8284", "1214", "7183", "4123"} << 7 << 6;
         QTest::newRow("queen-side")
             << QStringList{"7163", "2113", "6344", "5253", "7273", "4243", "7374", "6172",
                            "5162", "6261", "4163", "6366", "8284", "4344", "3142", "1121"}
-            << "9898" << 3 << 4;
+            << 3 << 4;
     }
 
     void theEngineCastlingIsFramedWhereKingAndRookLand() {
         QFETCH(QStringList, moves);
-        QFETCH(QString, castling);
         QFETCH(int, kingFile);
         QFETCH(int, rookFile);
         auto window = Open();
-        ostrand::DepthLimit = 6;
+        window->session.SetLevel(AtDepth(6));
         for (const QString& move : moves) {
             Click(*window, move[0].digitValue(), move[1].digitValue());
             Click(*window, move[2].digitValue(), move[3].digitValue());
-            QCOMPARE(window->LastReply.size(), size_t{4});
+            QVERIFY(window->Answered());
         }
-        QCOMPARE(QString::fromStdString(window->LastReply), castling);
-        QCOMPARE(ostrand::Board(kingFile, 8), ostrand::Piece::King);
-        QCOMPARE(ostrand::Board(rookFile, 8), ostrand::Piece::Rook);
+        QCOMPARE(window->At(kingFile, 8), ostrand::Piece::King);
+        QCOMPARE(window->At(rookFile, 8), ostrand::Piece::Rook);
+        QCOMPARE(window->At(5, 8), int16_t{0});
         auto framed = FramedSquares(*window, Blue);
         std::sort(framed.begin(), framed.end());
         auto expected = std::vector<std::pair<int, int>>{{kingFile, 8}, {rookFile, 8}};
@@ -403,7 +426,7 @@ class F_BoardTest : public QObject {
         auto window = Open();
         Click(*window, 5, 2);
         Click(*window, 5, 5);
-        QCOMPARE(window->LastReply, std::string("Error"));
+        QCOMPARE(window->refusals, std::vector{game::Refusal::CannotMoveThere});
         QCOMPARE(window->ClickState, int16_t{1});
         QCOMPARE(ostrand::MoveCount, int16_t{0});
         QVERIFY(FramedSquares(*window, Red).empty());
@@ -416,7 +439,7 @@ class F_BoardTest : public QObject {
     // refused: no pick, no second command, no question.
     void clicksAreRefusedWhileTheEngineWorksAndNothingGreys() {
         auto window = Open();
-        ostrand::DepthLimit = 4;
+        window->session.SetLevel(AtDepth(4));
         window->whileSearching = [&window] {
             QVERIFY(window->EngineBusy());
             Click(*window, 5, 2);
@@ -425,11 +448,14 @@ class F_BoardTest : public QObject {
             QTest::mouseClick(window->CkEdit, Qt::LeftButton);
         };
         Play(*window, 7, 1, 6, 3);
-        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(window->Answered());
         QVERIFY(!window->enabledAtEvents.empty());
         QVERIFY(std::all_of(window->enabledAtEvents.begin(), window->enabledAtEvents.end(),
                             [](bool enabled) { return enabled; }));
-        QCOMPARE(window->enabledAtRedraw, (std::vector<bool>{true, true}));
+        // Both moves, the player's and the engine's, were drawn at once.
+        QVERIFY(window->enabledAtRedraw.size() >= 2);
+        QVERIFY(std::all_of(window->enabledAtRedraw.begin(), window->enabledAtRedraw.end(),
+                            [](bool enabled) { return enabled; }));
         QCOMPARE(ostrand::MoveCount, int16_t{2});
         QCOMPARE(window->ClickState, int16_t{1});
         QVERIFY(window->questions.isEmpty());
@@ -444,20 +470,19 @@ class F_BoardTest : public QObject {
 
     void showsTheSearchStatisticsAndProgress() {
         auto window = Open();
-        ostrand::DepthLimit = 4;
+        window->session.SetLevel(AtDepth(4));
         QTest::mouseClick(window->BtnForce, Qt::LeftButton);
         // Pending events run once per root move.
         QVERIFY(!window->enabledAtEvents.empty());
         QVERIFY(window->Label1->text().startsWith("Nodes: "));
         QVERIFY(window->Label3->text().startsWith("Time: "));
         QVERIFY(window->Label18->text().startsWith("State: "));
-        QCOMPARE(window->LabelText(ostrand::StatusLabel::Nodes),
+        QCOMPARE(window->session.Statistic(ostrand::StatusLabel::Nodes),
                  window->Label1->text().toStdString());
 
-        window->SetProgressMaximum(10);
-        window->SetProgressValue(4);
+        window->ShowProgress(4, 10);
         QCOMPARE(window->ProgressBar->value(), 4);
-        window->SetProgressValue(12);
+        window->ShowProgress(12, 10);
         QCOMPARE(window->ProgressBar->maximum(), 12);
         QCOMPARE(window->ProgressBar->value(), 12);
     }
@@ -476,22 +501,25 @@ class F_BoardTest : public QObject {
     // mates with its queen.
     void aGameClickedThroughToMate() {
         auto window = Open();
-        ostrand::DepthLimit = 4;
+        window->session.SetLevel(AtDepth(4));
         const std::vector<std::array<int, 4>> moves = {{6, 2, 6, 3}, {7, 2, 7, 4}, {1, 2, 1, 3}};
         for (const auto& move : moves) {
             QVERIFY(window->messages.empty());
             Click(*window, move[0], move[1]);
             Click(*window, move[2], move[3]);
-            QCOMPARE(window->LastReply.size(), size_t{4});
+            QVERIFY(window->Answered());
         }
         QCOMPARE(window->messages, std::vector<std::string>{"Check Mate!"});
         QCOMPARE(FramedSquares(*window, Blue).size(), size_t{2});
         QVERIFY(window->isEnabled());
 
-        // The game stays over: the next move is refused.
+        // The game stays over: the next move, and Force, are refused.
         Click(*window, 8, 2);
         Click(*window, 8, 3);
-        QCOMPARE(window->LastReply, std::string("Error"));
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        QCOMPARE(window->refusals, std::vector(2, game::Refusal::GameOver));
+        QCOMPARE(window->At(8, 2), int16_t{-ostrand::Piece::Pawn});
+        QCOMPARE(window->messages.size(), size_t{1});
         QCOMPARE(window->ClickState, int16_t{1});
     }
 
@@ -506,13 +534,13 @@ class F_BoardTest : public QObject {
         auto window = Open();
         window->SavedGamePath = folder.filePath("Board.txt").toStdString();
         Play(*window, 5, 2, 5, 4);
-        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(window->Answered());
         const GameState saved;
         QTest::mouseClick(window->Btn_Save, Qt::LeftButton);
         QVERIFY(QFile::exists(folder.filePath("Board.txt")));
 
         Play(*window, 4, 2, 4, 4);
-        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(window->Answered());
         QVERIFY(!(GameState() == saved));
         Click(*window, 7, 1);
         QCOMPARE(window->ClickState, int16_t{2});
@@ -535,8 +563,8 @@ class F_BoardTest : public QObject {
 
         // The pick made before the load is still the move's origin.
         Click(*window, 6, 3);
-        QCOMPARE(window->LastReply.size(), size_t{4});
-        QCOMPARE(ostrand::Board(6, 3), int16_t{-ostrand::Piece::Knight});
+        QVERIFY(window->Answered());
+        QCOMPARE(window->At(6, 3), int16_t{-ostrand::Piece::Knight});
         QVERIFY(window->messages.empty());
     }
 
@@ -589,7 +617,7 @@ class F_BoardTest : public QObject {
 
         // The game goes on.
         Click(*window, 4, 4);
-        QCOMPARE(window->LastReply.size(), size_t{4});
+        QVERIFY(window->Answered());
     }
 
     // The tests run as root, so the failure comes from the folder's contents, not from its
@@ -618,8 +646,8 @@ class F_BoardTest : public QObject {
         QTest::mouseClick(window->Btn_Load, Qt::LeftButton);
         QCOMPARE(window->messages.size(), size_t{1});
         QCOMPARE(ostrand::MoveCount, int16_t{0});
-        QCOMPARE(ostrand::Board(5, 2), int16_t{-ostrand::Piece::Pawn});
-        QCOMPARE(ostrand::Board(5, 4), int16_t{0});
+        QCOMPARE(window->At(5, 2), int16_t{-ostrand::Piece::Pawn});
+        QCOMPARE(window->At(5, 4), int16_t{0});
     }
 
     void aSaveThatCannotBeWrittenIsReported_data() {
@@ -659,7 +687,7 @@ class F_BoardTest : public QObject {
             QVERIFY(window->CkEdit->isChecked());
             QCOMPARE(ThreeDimensional(*window), std::vector<PictureBox*>{window.get()->*control});
             Click(*window, 4, 4);
-            QCOMPARE(ostrand::Board(4, 4), code == 1 ? int16_t{0} : code);
+            QCOMPARE(window->At(4, 4), code == 1 ? int16_t{0} : code);
         }
         QCOMPARE(window->ClickState, int16_t{1});
         QCOMPARE(ostrand::MoveCount, int16_t{0});
@@ -684,9 +712,9 @@ class F_BoardTest : public QObject {
         Pick(*window, &F_Board::RW);
         Click(*window, 5, 8);  // over the engine's king
         Click(*window, 1, 8);
-        QCOMPARE(ostrand::Board(4, 4), int16_t{990});
-        QCOMPARE(ostrand::Board(5, 8), int16_t{-550});
-        QCOMPARE(ostrand::Board(1, 8), int16_t{-550});
+        QCOMPARE(window->At(4, 4), int16_t{990});
+        QCOMPARE(window->At(5, 8), int16_t{-550});
+        QCOMPARE(window->At(1, 8), int16_t{-550});
         VerifyPiece(*window, 4, 4, Shade(*window, 4, 4), "QM", "QB");
         VerifyPiece(*window, 5, 8, Shade(*window, 5, 8), "RM", "RW");
         VerifyPiece(*window, 1, 8, Shade(*window, 1, 8), "RM", "RW");
@@ -705,10 +733,16 @@ class F_BoardTest : public QObject {
         }
         for (const auto& square :
              std::vector<std::pair<int, int>>{{5, 2}, {4, 4}, {5, 8}, {1, 1}}) {
-            QCOMPARE(ostrand::Board(square.first, square.second), int16_t{0});
+            QCOMPARE(window->At(square.first, square.second), int16_t{0});
             VerifyPlain(*window, square.first, square.second,
                         Shade(*window, square.first, square.second));
         }
+        // Without the engine's king the board is no chess position: no move is made on it.
+        QTest::mouseClick(window->CkEdit, Qt::LeftButton);
+        Play(*window, 4, 2, 4, 4);
+        QTest::mouseClick(window->BtnForce, Qt::LeftButton);
+        QCOMPARE(window->refusals, std::vector(2, game::Refusal::NoPosition));
+        QCOMPARE(window->At(4, 2), int16_t{-ostrand::Piece::Pawn});
     }
 
     void tickingEditBeforeAnyPaletteClickEmptiesSquares() {
@@ -718,8 +752,8 @@ class F_BoardTest : public QObject {
         QVERIFY(window->CkEdit->isChecked());
         Click(*window, 1, 1);
         Click(*window, 5, 7);
-        QCOMPARE(ostrand::Board(1, 1), int16_t{0});
-        QCOMPARE(ostrand::Board(5, 7), int16_t{0});
+        QCOMPARE(window->At(1, 1), int16_t{0});
+        QCOMPARE(window->At(5, 7), int16_t{0});
         VerifyPlain(*window, 1, 1, Grey);
         QVERIFY(ThreeDimensional(*window).empty());
         QCOMPARE(window->ClickState, int16_t{1});
@@ -732,7 +766,7 @@ class F_BoardTest : public QObject {
         QCOMPARE(window->PlayerSide, int16_t{1});
         Pick(*window, &F_Board::KKW);
         Click(*window, 4, 3);
-        QCOMPARE(ostrand::Board(4, 3), int16_t{-ostrand::Piece::King});
+        QCOMPARE(window->At(4, 3), int16_t{-ostrand::Piece::King});
         VerifyPiece(*window, 4, 3, Shade(*window, 4, 3), "KKM", "KKB");
     }
 
@@ -744,16 +778,16 @@ class F_BoardTest : public QObject {
         Click(*window, 4, 6);  // where two of the engine's pawns take it
         QCOMPARE(window->ClickState, int16_t{2});
         QTest::mouseClick(window->BtnForce, Qt::LeftButton);
-        QCOMPARE(window->LastReply.size(), size_t{4});
-        QCOMPARE(ostrand::Board(4, 6), int16_t{ostrand::Piece::Pawn});
+        QVERIFY(window->Answered());
+        QCOMPARE(window->At(4, 6), int16_t{ostrand::Piece::Pawn});
         QCOMPARE(ostrand::MoveCount, int16_t{1});
 
         QTest::mouseClick(window->CkEdit, Qt::LeftButton);
         QVERIFY(!window->CkEdit->isChecked());
         QCOMPARE(ThreeDimensional(*window), std::vector<PictureBox*>{window->QW});
         Click(*window, 3, 3);
-        QCOMPARE(window->LastReply.size(), size_t{4});
-        QCOMPARE(ostrand::Board(3, 3), int16_t{-ostrand::Piece::Knight});
+        QVERIFY(window->Answered());
+        QCOMPARE(window->At(3, 3), int16_t{-ostrand::Piece::Knight});
         QCOMPARE(ostrand::MoveCount, int16_t{3});
 
         // A click picks one of the player's pieces as usual.
@@ -761,8 +795,8 @@ class F_BoardTest : public QObject {
         QCOMPARE(window->ClickState, int16_t{2});
         QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
         Click(*window, 6, 3);
-        QCOMPARE(window->LastReply.size(), size_t{4});
-        QCOMPARE(ostrand::Board(6, 3), int16_t{-ostrand::Piece::Knight});
+        QVERIFY(window->Answered());
+        QCOMPARE(window->At(6, 3), int16_t{-ostrand::Piece::Knight});
         QVERIFY(window->messages.empty());
     }
 
@@ -772,11 +806,11 @@ class F_BoardTest : public QObject {
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<int>("moveCount");
         QTest::addColumn<int>("clickState");
-        QTest::addColumn<QString>("reply");
-        QTest::newRow("legal") << QPoint(5, 2) << QPoint(5, 4) << 2 << 1 << "";
-        QTest::newRow("refused") << QPoint(5, 2) << QPoint(5, 5) << 0 << 1 << "Error";
-        QTest::newRow("off the board") << QPoint(7, 1) << QPoint(0, 0) << 0 << 2 << "OK";
-        QTest::newRow("the engine's piece") << QPoint(5, 7) << QPoint(5, 5) << 0 << 1 << "OK";
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("legal") << QPoint(5, 2) << QPoint(5, 4) << 2 << 1 << false;
+        QTest::newRow("refused") << QPoint(5, 2) << QPoint(5, 5) << 0 << 1 << true;
+        QTest::newRow("off the board") << QPoint(7, 1) << QPoint(0, 0) << 0 << 2 << false;
+        QTest::newRow("the engine's piece") << QPoint(5, 7) << QPoint(5, 5) << 0 << 1 << false;
     }
 
     void aDraggedPieceMovesAsTwoClicksWould() {
@@ -784,14 +818,14 @@ class F_BoardTest : public QObject {
         QFETCH(QPoint, to);
         QFETCH(int, moveCount);
         QFETCH(int, clickState);
-        QFETCH(QString, reply);
+        QFETCH(bool, refused);
         auto window = Open();
         const QPoint target = to.x() == 0 ? window->Picture1->geometry().center()
                                           : window->c(Index(to.x(), to.y())).geometry().center();
         Drag(*window, from.x(), from.y(), target);
         QCOMPARE(ostrand::MoveCount, int16_t(moveCount));
         QCOMPARE(window->ClickState, int16_t(clickState));
-        if (!reply.isEmpty()) QCOMPARE(QString::fromStdString(window->LastReply), reply);
+        QCOMPARE(window->refusals.empty(), !refused);
         if (moveCount > 0) QCOMPARE(FramedSquares(*window, Blue).size(), size_t{2});
         if (clickState == 2) {
             QCOMPARE(FramedSquares(*window, Red), (std::vector<std::pair<int, int>>{{7, 1}}));
@@ -823,9 +857,9 @@ class F_BoardTest : public QObject {
         Click(*window, 5, 2);
         QCOMPARE(dotted(), (std::vector<std::pair<int, int>>{{5, 3}, {5, 4}}));
         // A pinned piece has none; the king may castle once the way is free.
-        ostrand::SetUpPosition("4k3/8/8/b7/8/8/3P4/R3K2R", 0);
-        window->PrintBoard();
-        window->ClickState = 1;
+        std::string error;
+        QVERIFY(window->session.SetUpFen("4k3/8/8/b7/8/8/3P4/R3K2R w KQ - 0 1", error));
+        window->ShowGameAfresh();
         Click(*window, 4, 2);
         QVERIFY(dotted().empty());
         Click(*window, 5, 1);

@@ -21,33 +21,34 @@
 #include <tuple>
 
 #include "ChessClock.h"
+#include "ClipboardAndFiles.h"
 #include "EngineBoard.h"
 #include "F_Board.h"
+#include "GameSession.h"
 #include "GameSnapshot.h"
 #include "Levels.h"
 #include "MainWindow.h"
 #include "MoveList.h"
-#include "OpeningBook.h"
 #include "PictureBox.h"
 #include "Search.h"
+#include "SessionSignals.h"
 #include "Support.h"
 
 namespace {
 
-// A form whose messages the test takes, which asks the real question only when told, and
-// which runs a test's hook whenever the search lets it handle input.
+namespace game = ostrand::game;
+
+// A form whose messages the test takes, and which asks the real question only when told.
 class TestBoard : public F_Board {
   public:
+    using F_Board::F_Board;
     bool realQuestion = false;
     bool realMessages = false;
     bool playWhite = true;
-    std::function<void()> onPoll;
+    std::function<void(const std::string&)> onMessage;
     void ShowMessage(const std::string& text) override {
+        if (onMessage) onMessage(text);
         if (realMessages) F_Board::ShowMessage(text);
-    }
-    void PollInput() override {
-        if (onPoll) onPoll();
-        F_Board::PollInput();
     }
 
   protected:
@@ -59,7 +60,17 @@ class TestBoard : public F_Board {
 // A window whose file dialogs, game chooser and warnings the test answers.
 class TestWindow : public MainWindow {
   public:
-    TestWindow() : MainWindow(new TestBoard) {}
+    TestWindow()
+        : MainWindow([](game::GameSession& session, SessionSignals& reports) {
+              return new TestBoard(session, reports);
+          }) {
+        Exchange().AskOpenFileName = [this](const QString&) { return file; };
+        Exchange().AskSaveFileName = [this](const QString&) { return file; };
+        Exchange().ChooseGame = [this](const QStringList& games) {
+            offered = games;
+            return choice;
+        };
+    }
     QString file;
     std::optional<int> choice = 0;
     QStringList offered;
@@ -67,15 +78,9 @@ class TestWindow : public MainWindow {
     QStringList announced;
 
   protected:
-    QString AskOpenFileName(const QString&) override { return file; }
-    QString AskSaveFileName(const QString&) override { return file; }
-    std::optional<int> ChooseGame(const QStringList& games) override {
-        offered = games;
-        return choice;
-    }
     void Warn(const QString&, const QString& text) override { warnings << text; }
-    std::optional<TimeControl> AskTimeControl(const TimeControl&) override {
-        return TimeControl{2.5, 1};
+    std::optional<game::TimeControl> AskTimeControl(const game::TimeControl&) override {
+        return game::TimeControl{2.5, 1};
     }
     void Announce(const QString& text) override { announced << text; }
 };
@@ -90,12 +95,21 @@ void Play(F_Board& board, const QString& move) {
                           Qt::LeftButton);
 }
 
-// The squares show the engine's board with the engine's move framed, and nothing else.
-bool ShowsTheGame(F_Board& board, const std::string& engineMove) {
+// The squares show the session's board with the engine's last move framed, and nothing else.
+bool ShowsTheGame(F_Board& board) {
     const QImage shown = board.grab().toImage();
     board.PrintBoard();
-    board.FrameEngineMove(engineMove);
+    board.FrameEngineMove();
     return board.grab().toImage() == shown;
+}
+
+std::optional<game::SquareMove> EngineMove(const MainWindow& window) {
+    return window.Session().LastEngineMove();
+}
+
+// A position as the board shows it, with the player on white to move.
+QString Fen(const QString& placement) {
+    return placement + " w - - 0 1";
 }
 
 bool Is(const ostrand::GameSnapshot& state) {
@@ -161,32 +175,33 @@ class MainWindowTest : public QObject {
         QFETCH(QString, status);
         auto window = Open(level);
         std::vector<ostrand::GameSnapshot> states{ostrand::GameSnapshot::Capture()};
-        std::vector<std::string> replies{""};
+        std::vector<std::optional<game::SquareMove>> replies{std::nullopt};
         if (!start.isEmpty()) {
-            QVERIFY(ostrand::SetUpPosition(start.toStdString(), 0));
-            window->RecordStep();
+            QVERIFY(window->Exchange().SetUpFen(Fen(start)));
             states.push_back(ostrand::GameSnapshot::Capture());
-            replies.push_back("");
+            replies.push_back(std::nullopt);
         }
         for (const QString& move : moves) {
             Play(Board(*window), move);
-            QCOMPARE(Board(*window).LastReply.size(), size_t{4});
+            QVERIFY(EngineMove(*window));
             states.push_back(ostrand::GameSnapshot::Capture());
-            replies.push_back(Board(*window).LastReply);
+            replies.push_back(EngineMove(*window));
         }
         QCOMPARE(window->StatusText(), status);
 
         for (size_t i = states.size() - 1; i-- > 0;) {
             Action(*window, "takeBack")->trigger();
             QVERIFY(Is(states[i]));
-            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
+            QVERIFY(EngineMove(*window) == replies[i]);
+            QVERIFY(ShowsTheGame(Board(*window)));
         }
         QVERIFY(!Action(*window, "takeBack")->isEnabled());
         QCOMPARE(window->StatusText(), QString("Your move"));
         for (size_t i = 1; i < states.size(); ++i) {
             Action(*window, "redo")->trigger();
             QVERIFY(Is(states[i]));
-            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
+            QVERIFY(EngineMove(*window) == replies[i]);
+            QVERIFY(ShowsTheGame(Board(*window)));
         }
         QVERIFY(!Action(*window, "redo")->isEnabled());
         QCOMPARE(window->StatusText(), status);
@@ -231,7 +246,7 @@ class MainWindowTest : public QObject {
         Action(*window, "redo")->trigger();
         QVERIFY(Is(game));
         Play(board, "4148");
-        QCOMPARE(board.LastReply, std::string("CheckMate"));
+        QCOMPARE(window->StatusText(), QString("Checkmate — you win"));
     }
 
     // On a 0.1+2 clock, a stopped test clock: the engine thinks on a budget, the increment
@@ -262,45 +277,46 @@ class MainWindowTest : public QObject {
         QFETCH(QString, result);
         static double now = 1000;
         ostrand::SetClock([] { return now; });
-        using Side = ChessClock::Side;
+        using Side = game::Side;
         auto window = std::make_unique<TestWindow>();
         window->SetLevel(ostrand::Levels[2]);  // depth 4
         window->SetTimeControl({0.1, 2});
         window->Start();
-        ChessClock& clock = window->Clock();
-        QCOMPARE(clock.Running(), std::optional<Side>(Side::Player));
+        game::GameSession& session = window->Session();
+        QCOMPARE(session.ClockRunning(), std::optional<Side>(Side::Player));
         if (!fen.isEmpty()) QVERIFY(window->Exchange().SetUpFen(fen));
 
         double budget = 0;
         // The flag falls once a first move is found, which the engine then plays.
-        connect(&Board(*window), &F_Board::DepthReported, [&](int depth) {
+        connect(&window->Reports(), &SessionSignals::depthReached, [&](int depth) {
             budget = ostrand::SearchBudget.limit;
-            if (engineFlags && depth > 2) now += 10, clock.Check();
+            if (engineFlags && depth > 2) now += 10, session.Tick();
         });
         now += 1;
         Play(Board(*window), fen.isEmpty() ? "5254" : engineFlags ? "1213" : "1112");
         if (fen.isEmpty()) QVERIFY(budget > 0 && budget <= 3);
         QCOMPARE(ostrand::SearchBudget.limit, 0.0);
         if (!engineFlags) {
-            QCOMPARE(clock.Remaining(Side::Player), 7000);
-            QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            QCOMPARE(session.Remaining(Side::Player), 7000);
+            QCOMPARE(session.Remaining(Side::Engine), 8000);
             QStringList shown;
-            for (const QLabel* label : clock.findChildren<QLabel*>())
+            for (const QLabel* label : window->findChild<ChessClock*>()->findChildren<QLabel*>())
                 shown << label->text();
             QCOMPARE(shown, (QStringList{"You: 0:07.0", "Ostrand: 0:08.0"}));
             Action(*window, "takeBack")->trigger();
-            QCOMPARE(clock.Remaining(Side::Player), 7000);
-            QCOMPARE(clock.Remaining(Side::Engine), 8000);
+            QCOMPARE(session.Remaining(Side::Player), 7000);
+            QCOMPARE(session.Remaining(Side::Engine), 8000);
             // Forced out of turn, the engine earns the increment, not the player.
             Action(*window, "force")->trigger();
-            QCOMPARE(clock.Remaining(Side::Player), 7000);
-            QCOMPARE(clock.Remaining(Side::Engine), 10000);
+            QCOMPARE(session.Remaining(Side::Player), 7000);
+            QCOMPARE(session.Remaining(Side::Engine), 10000);
             now += 7;
-            clock.Check();
+            session.Tick();
         }
         ostrand::SetClock(nullptr);
         QCOMPARE(window->StatusText(), status);
-        QVERIFY(!clock.Running());
+        QVERIFY(!session.ClockRunning());
+        QCOMPARE(window->announced, QStringList{status});
         Action(*window, "copyGame")->trigger();
         const QString pgn = QGuiApplication::clipboard()->text();
         QVERIFY(pgn.contains("[Result \"" + result + "\"]"));
@@ -312,13 +328,19 @@ class MainWindowTest : public QObject {
         // Stepping back through the game keeps the flag down and the steps after it.
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), status);
-        QVERIFY(!clock.Running() && Action(*window, "redo")->isEnabled());
+        QVERIFY(!session.ClockRunning() && Action(*window, "redo")->isEnabled());
+        // A move refused there cuts nothing short.
+        if (fen.isEmpty()) {
+            Play(Board(*window), "7163");
+            QCOMPARE(window->StatusText(), QString("The game is over: start a new game"));
+            QVERIFY(Action(*window, "redo")->isEnabled());
+        }
         // A position set up after the flag fell is played on clocks of its own.
         QVERIFY(window->Exchange().SetUpFen("4k3/8/8/8/8/8/8/R3K3 w - - 0 1"));
-        clock.Check();
+        session.Tick();
         QCOMPARE(window->StatusText(), QString("Your move"));
         budget = -1;
-        connect(&Board(*window), &F_Board::DepthReported,
+        connect(&window->Reports(), &SessionSignals::depthReached,
                 [&budget] { budget = ostrand::SearchBudget.limit; });
         Board(*window).playWhite = false;
         Action(*window, "newGame")->trigger();
@@ -333,9 +355,9 @@ class MainWindowTest : public QObject {
         {
             auto window = Open();
             Action(*window, "time5+0")->trigger();
-            QVERIFY(!window->Clock().Control().Timed());
+            QVERIFY(!window->Session().Control().Timed());
             Action(*window, "newGame")->trigger();
-            QCOMPARE(window->Clock().Control(), (TimeControl{5, 0}));
+            QCOMPARE(window->Session().Control(), (game::TimeControl{5, 0}));
             Action(*window, "timeCustom")->trigger();
             QCOMPARE(Action(*window, "timeCustom")->text(), QString("Custom (2.5+1)…"));
         }
@@ -343,33 +365,33 @@ class MainWindowTest : public QObject {
         QVERIFY(Action(again, "timeCustom")->isChecked());
         QVERIFY(!Action(again, "time5+0")->isChecked());
         again.Start();
-        QCOMPARE(again.Clock().Control(), (TimeControl{2.5, 1}));
+        QCOMPARE(again.Session().Control(), (game::TimeControl{2.5, 1}));
     }
 
     void theLevelAndTheVarietyAreKeptAcrossARestart() {
         // An earlier version kept the depth.
         QSettings("ostrand-chess", "ostrand-chess").setValue("level", 4);
         {
-            MainWindow first(new TestBoard);
+            TestWindow first;
             QVERIFY(Action(first, "level2")->isChecked());
             QVERIFY(Action(first, "level2")->text().startsWith("Depth 4 (about "));
-            QCOMPARE(ostrand::DepthLimit, int16_t{4});
-            QVERIFY(!ostrand::UseBook);
+            QCOMPARE(first.Session().PlayingLevel().depth, int16_t{4});
+            QVERIFY(!first.Session().Book());
             // The beginners' level varies the openings unless the player says otherwise.
             Action(first, "level5")->trigger();
             QVERIFY(Action(first, "varyOpenings")->isChecked());
             Action(first, "varyOpenings")->trigger();
-            QVERIFY(!ostrand::UseBook);
+            QVERIFY(!first.Session().Book());
         }
-        ostrand::UseLevel(ostrand::Levels.front());
         QVERIFY(QFile::exists(settingsFolder.filePath("ostrand-chess/ostrand-chess.conf")));
-        MainWindow second(new TestBoard);
+        TestWindow second;
         QVERIFY(Action(second, "level5")->isChecked());
-        QCOMPARE(ostrand::RootWeakness.chance, ostrand::Levels.back().chance);
+        QCOMPARE(second.Session().PlayingLevel().chance, ostrand::Levels.back().chance);
         QVERIFY(!Action(second, "varyOpenings")->isChecked());
+        QVERIFY(!second.Session().Book());
         Action(second, "level0")->trigger();
-        QCOMPARE(ostrand::DepthLimit, int16_t{0});
-        QCOMPARE(ostrand::RootWeakness.chance, 0);
+        QCOMPARE(second.Session().PlayingLevel().depth, int16_t{0});
+        QCOMPARE(second.Session().PlayingLevel().chance, 0);
     }
 
     // Space in the depth-4 iteration of a full-strength search: the engine plays the depth-2
@@ -379,16 +401,16 @@ class MainWindowTest : public QObject {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         int pollsAfterSpace = 0;
-        Board(*window).onPoll = [&] {
+        connect(&window->Reports(), &SessionSignals::eventsDue, [&] {
             if (window->StatusText() != "Thinking… depth 4") return;
             ++pollsAfterSpace;
             QVERIFY(Action(*window, "moveNow")->isEnabled());
             QTest::keyClick(window.get(), Qt::Key_Space);
-        };
+        });
         for (const char* move : {"5254", "7163"}) {
             pollsAfterSpace = 0;
             Play(Board(*window), move);
-            QCOMPARE(Board(*window).LastReply.size(), size_t{4});
+            QVERIFY(EngineMove(*window));
             QCOMPARE(pollsAfterSpace, 1);
             QVERIFY(!ostrand::StopRequested);
         }
@@ -427,7 +449,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(int{ostrand::MoveCount}, kept ? 2 : 1);
         QCOMPARE(Action(*window, "takeBack")->isEnabled(), kept);
         QCOMPARE(board.c(5 + 8).toolTip(), QString(kept ? "e2" : "e7"));  // as black sees it
-        if (!kept) QVERIFY(ShowsTheGame(board, board.LastReply));
+        // Playing black, the engine has opened, and its move is framed.
+        if (!kept) QVERIFY(EngineMove(*window) && ShowsTheGame(board));
     }
 
     // Each row: a position put on the board first (or none), a move (or none), the status.
@@ -446,10 +469,7 @@ class MainWindowTest : public QObject {
         QFETCH(QStringList, row);
         auto window = Open();
         QCOMPARE(window->StatusText(), QString("Your move"));
-        if (!row[0].isEmpty()) {
-            QVERIFY(ostrand::SetUpPosition(row[0].toStdString(), 0));
-            window->RecordStep();
-        }
+        if (!row[0].isEmpty()) QVERIFY(window->Exchange().SetUpFen(Fen(row[0])));
         // A notice does not hide what the move brings.
         Action(*window, "copyPosition")->trigger();
         if (!row[1].isEmpty()) Play(Board(*window), row[1]);
@@ -465,9 +485,10 @@ class MainWindowTest : public QObject {
         Play(board, "5254");
         QCOMPARE(board.Label1->text(), QString());
         QCOMPARE(board.ProgressBar->value(), board.ProgressBar->minimum());
-        QVERIFY(board.LabelText(ostrand::StatusLabel::Nodes).starts_with("Nodes: "));
+        const std::string& nodes = window->Session().Statistic(ostrand::StatusLabel::Nodes);
+        QVERIFY(nodes.starts_with("Nodes: "));
         Action(*window, "showStatistics")->trigger();
-        QCOMPARE(board.Label1->text().toStdString(), board.LabelText(ostrand::StatusLabel::Nodes));
+        QCOMPARE(board.Label1->text().toStdString(), nodes);
 
         // Only the title, the logo, the credit and the frame round "Edit" go without one, and
         // what the pointer passes through (a dragged piece).
@@ -518,7 +539,8 @@ class MainWindowTest : public QObject {
             2 * (pasted.fullmove - 1) + (pasted.toMove == ostrand::chess::Colour::Black ? 1 : 0);
         QCOMPARE(int{ostrand::MoveCount}, plies + (row[2] == "moves" ? 1 : 0));
         QCOMPARE(window->StatusText(), row[3]);
-        QVERIFY(ShowsTheGame(Board(*window), row[2] == "moves" ? Board(*window).LastReply : ""));
+        QCOMPARE(EngineMove(*window).has_value(), row[2] == "moves");
+        QVERIFY(ShowsTheGame(Board(*window)));
 
         // The copy is the position in standard colours with the player to move.
         Action(*window, "copyPosition")->trigger();
@@ -553,12 +575,12 @@ class MainWindowTest : public QObject {
         if (!row[1].isEmpty()) QVERIFY(window->Exchange().SetUpFen(row[1]));
         std::vector<decltype(Standing())> steps{Standing()};
         // Playing black from the start, the engine has opened.
-        std::vector<std::string> replies{row[0] + row[1] == "b" ? Board(*window).LastReply : ""};
+        std::vector<std::optional<game::SquareMove>> replies{EngineMove(*window)};
         for (const QString& move : row[2].split(' ')) {
             Play(Board(*window), move);
-            QCOMPARE(Board(*window).LastReply.size(), size_t{4});
+            QVERIFY(EngineMove(*window));
             steps.push_back(Standing());
-            replies.push_back(Board(*window).LastReply);
+            replies.push_back(EngineMove(*window));
         }
         window->file = folder.filePath("game.pgn");
         Action(*window, "savePgn")->trigger();
@@ -574,7 +596,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(window->warnings, QStringList());
         for (size_t i = steps.size(); i-- > 0;) {
             QVERIFY(Standing() == steps[i]);
-            QVERIFY(ShowsTheGame(Board(*window), replies[i]));
+            QVERIFY(EngineMove(*window) == replies[i]);
+            QVERIFY(ShowsTheGame(Board(*window)));
             Action(*window, "takeBack")->trigger();
         }
     }
@@ -674,7 +697,7 @@ class MainWindowTest : public QObject {
         if (!row[1].isEmpty()) Play(board, row[1]);
         QCOMPARE(window->StatusText(), row[2]);
         QCOMPARE(window->announced, QStringList{row[2]});
-        QVERIFY(board.LastReply.size() != 4);  // the engine has not answered
+        if (!row[1].isEmpty()) QVERIFY(!EngineMove(*window));  // the engine has not answered
 
         Action(*window, "copyGame")->trigger();
         const QString pgn = QGuiApplication::clipboard()->text();
@@ -715,6 +738,44 @@ class MainWindowTest : public QObject {
         QVERIFY(QGuiApplication::clipboard()->text().contains("[Result \"0-1\"]"));
         Action(*window, "takeBack")->trigger();
         QCOMPARE(window->StatusText(), QString("Your move"));
+        QCOMPARE(window->announced, QStringList());
+    }
+
+    // On a clock that the box leaves running, the engine's mate: the player's move is listed
+    // while the engine thinks, and when the box opens the status line, the list and the
+    // stopped clocks know the mate; no flag falls behind it.
+    void aMateShowsEverywhereBeforeItsBox() {
+        static double now = 1000;
+        ostrand::SetClock([] { return now; });
+        auto window = std::make_unique<TestWindow>();
+        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetTimeControl({1, 0});
+        window->Start();
+        auto* list = window->findChild<MoveList*>();
+        const auto lastListed = [list] {
+            QString last;
+            for (int row = 0; row < list->rowCount(); ++row)
+                for (int column : {1, 2})
+                    if (const QTableWidgetItem* item = list->item(row, column)) last = item->text();
+            return last;
+        };
+        QStringList listedWhileThinking;
+        connect(&window->Reports(), &SessionSignals::depthReached,
+                [&] { listedWhileThinking << lastListed(); });
+        QString atBox;
+        Board(*window).onMessage = [&](const std::string& text) {
+            atBox = QString::fromStdString(text) + "|" + window->StatusText() + "|" + lastListed() +
+                    "|" + (window->Session().ClockRunning() ? "running" : "stopped");
+            now += 100;
+            window->Session().Tick();
+        };
+        for (const char* move : {"6263", "7274", "1213"})
+            Play(Board(*window), move);
+        ostrand::SetClock(nullptr);
+        QCOMPARE(listedWhileThinking.first(), QString("f3"));
+        QVERIFY(listedWhileThinking.contains("a3"));
+        QCOMPARE(atBox, QString("Check Mate!|Checkmate — Ostrand wins|Qh4#|stopped"));
+        QCOMPARE(window->StatusText(), QString("Checkmate — Ostrand wins"));
         QCOMPARE(window->announced, QStringList());
     }
 

@@ -21,6 +21,81 @@
     </message>
 </context>
 <context>
+    <name>ClipboardAndFiles</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>PGN-Partien (*.pgn *.PGN);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>PGN öffnen</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Partie als PGN speichern</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>Die Datei enthält mehrere Partien. Welche soll gespielt werden?</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>Auf dem Brett steht keine Schachstellung: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Stellung kopieren</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Stellung kopiert</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Partie kopieren</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partie kopiert</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>die eingefügte Partie</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>„%1“ ist keine Schachstellung: %2.</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, Partie %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>%1 kann nicht gespielt werden.
+
+Bei %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -196,78 +271,7 @@
     </message>
 </context>
 <context>
-    <name>GameExchange</name>
-    <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>Auf dem Brett steht keine Schachstellung: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Stellung kopieren</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Stellung kopiert</translation>
-    </message>
-    <message>
-        <source>Copy game</source>
-        <translation>Partie kopieren</translation>
-    </message>
-    <message>
-        <source>Game copied</source>
-        <translation>Partie kopiert</translation>
-    </message>
-    <message>
-        <source>the pasted game</source>
-        <translation>die eingefügte Partie</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Stellung aufbauen</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>„%1“ ist keine Schachstellung: %2.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>PGN öffnen</translation>
-    </message>
-    <message>
-        <source>%1, game %2</source>
-        <translation>%1, Partie %2</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>%1 kann nicht gespielt werden.
-
-Bei %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 geöffnet</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Partie als PGN speichern</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 gespeichert</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
-    <message>
-        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
-        <translation>PGN-Partien (*.pgn *.PGN);;Alle Dateien (*)</translation>
-    </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.</translation>
@@ -399,18 +403,6 @@ Bei %2.</translation>
     <message>
         <source>A chess program in which you play against the computer.</source>
         <translation>Ein Schachprogramm, in dem Sie gegen den Computer spielen.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>PGN öffnen</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Partie als PGN speichern</translation>
-    </message>
-    <message>
-        <source>The file holds several games. Which one shall be played?</source>
-        <translation>Die Datei enthält mehrere Partien. Welche soll gespielt werden?</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -972,6 +964,10 @@ Bei %2.</translation>
     <message>
         <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
         <translation>Ostrands Zeit ist abgelaufen, aber Sie können nicht mattsetzen — Remis</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position</source>
+        <translation>Auf dem Brett steht keine Schachstellung</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,81 @@
     </message>
 </context>
 <context>
+    <name>ClipboardAndFiles</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>Partidas PGN (*.pgn *.PGN);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Abrir PGN</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Guardar partida como PGN</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>El archivo contiene varias partidas. ¿Cuál se juega?</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>El tablero no contiene una posición de ajedrez: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copiar posición</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Posición copiada</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Copiar partida</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partida copiada</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>la partida pegada</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Preparar posición</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>«%1» no es una posición de ajedrez: %2.</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, partida %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>No se puede jugar %1.
+
+En %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -196,78 +271,7 @@
     </message>
 </context>
 <context>
-    <name>GameExchange</name>
-    <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>El tablero no contiene una posición de ajedrez: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Copiar posición</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Posición copiada</translation>
-    </message>
-    <message>
-        <source>Copy game</source>
-        <translation>Copiar partida</translation>
-    </message>
-    <message>
-        <source>Game copied</source>
-        <translation>Partida copiada</translation>
-    </message>
-    <message>
-        <source>the pasted game</source>
-        <translation>la partida pegada</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Preparar posición</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>«%1» no es una posición de ajedrez: %2.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>Abrir PGN</translation>
-    </message>
-    <message>
-        <source>%1, game %2</source>
-        <translation>%1, partida %2</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>No se puede jugar %1.
-
-En %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 abierto</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Guardar partida como PGN</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>No se puede escribir %1: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 guardado</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
-    <message>
-        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
-        <translation>Partidas PGN (*.pgn *.PGN);;Todos los archivos (*)</translation>
-    </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Software libre bajo la GNU General Public License, versión 3 o cualquier versión posterior.</translation>
@@ -399,18 +403,6 @@ En %2.</translation>
     <message>
         <source>A chess program in which you play against the computer.</source>
         <translation>Un programa de ajedrez en el que juegas contra el ordenador.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>Abrir PGN</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Guardar partida como PGN</translation>
-    </message>
-    <message>
-        <source>The file holds several games. Which one shall be played?</source>
-        <translation>El archivo contiene varias partidas. ¿Cuál se juega?</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -972,6 +964,10 @@ En %2.</translation>
     <message>
         <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
         <translation>A Ostrand se le acabó el tiempo, pero tú no puedes dar mate — tablas</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position</source>
+        <translation>El tablero no contiene una posición de ajedrez</translation>
     </message>
 </context>
 </TS>

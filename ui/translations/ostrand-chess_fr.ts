@@ -21,6 +21,81 @@
     </message>
 </context>
 <context>
+    <name>ClipboardAndFiles</name>
+    <message>
+        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
+        <translation>Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open PGN</source>
+        <translation>Ouvrir un PGN</translation>
+    </message>
+    <message>
+        <source>Save game as PGN</source>
+        <translation>Enregistrer la partie en PGN</translation>
+    </message>
+    <message>
+        <source>The file holds several games. Which one shall be played?</source>
+        <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position: %1.</source>
+        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Copy position</source>
+        <translation>Copier la position</translation>
+    </message>
+    <message>
+        <source>Position copied</source>
+        <translation>Position copiée</translation>
+    </message>
+    <message>
+        <source>Copy game</source>
+        <translation>Copier la partie</translation>
+    </message>
+    <message>
+        <source>Game copied</source>
+        <translation>Partie copiée</translation>
+    </message>
+    <message>
+        <source>the pasted game</source>
+        <translation>la partie collée</translation>
+    </message>
+    <message>
+        <source>Set up position</source>
+        <translation>Installer une position</translation>
+    </message>
+    <message>
+        <source>“%1” is no chess position: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1, game %2</source>
+        <translation>%1, partie %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1.
+
+At %2.</source>
+        <translation>Impossible de jouer %1.
+
+Problème&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
     <name>F_Board</name>
     <message>
         <source>Nodes/Sec: </source>
@@ -196,78 +271,7 @@
     </message>
 </context>
 <context>
-    <name>GameExchange</name>
-    <message>
-        <source>The board holds no chess position: %1.</source>
-        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Copy position</source>
-        <translation>Copier la position</translation>
-    </message>
-    <message>
-        <source>Position copied</source>
-        <translation>Position copiée</translation>
-    </message>
-    <message>
-        <source>Copy game</source>
-        <translation>Copier la partie</translation>
-    </message>
-    <message>
-        <source>Game copied</source>
-        <translation>Partie copiée</translation>
-    </message>
-    <message>
-        <source>the pasted game</source>
-        <translation>la partie collée</translation>
-    </message>
-    <message>
-        <source>Set up position</source>
-        <translation>Installer une position</translation>
-    </message>
-    <message>
-        <source>“%1” is no chess position: %2.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position d&apos;échecs&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>Ouvrir un PGN</translation>
-    </message>
-    <message>
-        <source>%1, game %2</source>
-        <translation>%1, partie %2</translation>
-    </message>
-    <message>
-        <source>Cannot play %1.
-
-At %2.</source>
-        <translation>Impossible de jouer %1.
-
-Problème&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 ouvert</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Enregistrer la partie en PGN</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Saved %1</source>
-        <translation>%1 enregistré</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
-    <message>
-        <source>PGN games (*.pgn *.PGN);;All files (*)</source>
-        <translation>Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)</translation>
-    </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Logiciel libre sous la licence GNU General Public License, version 3 ou toute version ultérieure.</translation>
@@ -399,18 +403,6 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>A chess program in which you play against the computer.</source>
         <translation>Un programme d&apos;échecs où vous jouez contre l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>Open PGN</source>
-        <translation>Ouvrir un PGN</translation>
-    </message>
-    <message>
-        <source>Save game as PGN</source>
-        <translation>Enregistrer la partie en PGN</translation>
-    </message>
-    <message>
-        <source>The file holds several games. Which one shall be played?</source>
-        <translation>Le fichier contient plusieurs parties. Laquelle faut-il jouer&#xa0;?</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -972,6 +964,10 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>Ostrand&apos;s time is up, but you cannot mate — draw</source>
         <translation>Le temps d&apos;Ostrand est écoulé, mais vous ne pouvez pas mater — partie nulle</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position</source>
+        <translation>L&apos;échiquier ne porte pas de position d&apos;échecs</translation>
     </message>
 </context>
 </TS>

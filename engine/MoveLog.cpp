@@ -1,5 +1,6 @@
-// The game record and new games: committing moves, the position keys and the repetition
-// test, the board as text, the game stage, and the start of a game.
+// The engine's log of committed moves and new games: committing moves, the position keys and
+// the repetition test, the board as text, the game stage, and the start of a game. The game
+// as standard chess writes it is notation's GameRecord.
 #include <algorithm>
 #include <array>
 #include <cstdlib>

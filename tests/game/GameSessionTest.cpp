@@ -1,0 +1,362 @@
+// Whole games through the session, without a window and without waiting: the clocks run on a
+// time source the tests advance.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "EngineBoard.h"
+#include "GameSession.h"
+#include "GameSnapshot.h"
+#include "OpeningBook.h"
+#include "Pgn.h"
+
+namespace ostrand::game {
+namespace {
+
+using chess::Colour;
+using Endings = std::vector<std::pair<Ending, std::string>>;
+
+double now = 1000;
+double Now() {
+    return now;
+}
+
+// Records what a front end hears, and lets a test act when it hears it.
+class Listener : public SessionListener {
+  public:
+    void BoardChanged() override {
+        if (onBoard) onBoard();
+    }
+    void GameChanged() override {}
+    void ThinkingChanged(bool) override {}
+    void DepthReached(int depth) override {
+        if (onDepth) onDepth(depth);
+    }
+    void StatisticChanged(StatusLabel, const std::string&) override {}
+    void ProgressChanged(int, int) override {}
+    void GameEnded(Ending ending, const std::string& message) override {
+        ended.emplace_back(ending, message);
+        if (onEnded) onEnded();
+    }
+    void Problem(const std::string& message) override { ADD_FAILURE() << message; }
+    void ProcessEvents() override {}
+    void PollInput() override {
+        if (onPoll) onPoll();
+    }
+
+    Endings ended;
+    std::function<void()> onBoard, onEnded, onPoll;
+    std::function<void(int)> onDepth;
+};
+
+class SessionTest : public ::testing::Test {
+  protected:
+    SessionTest() {
+        now = 1000;
+        SeedChoices(1);
+        session.SetLevel(Levels[3]);  // depth 2
+        session.NewGame(Colour::White);
+    }
+
+    // A move as the player names it ("e2e4"), on the form's squares.
+    SquareMove Move(std::string_view move) const {
+        const bool mirrored = session.PlayerColour() == Colour::Black;
+        const auto square = [mirrored](char file, char rank) {
+            return Square{file - 'a' + 1, mirrored ? '9' - rank : rank - '0'};
+        };
+        return {square(move[0], move[1]), square(move[2], move[3])};
+    }
+    Refusal Play(std::string_view move) { return session.Play(Move(move)); }
+
+    // A FEN, or a PGN game when the text begins with a move number.
+    bool SetUp(const std::string& text) {
+        std::string error;
+        std::vector<chess::PgnGame> games;
+        if (text.rfind("1.", 0) != 0) return session.SetUpFen(text, error);
+        return chess::ReadPgn(text, games, error, chess::CastlingRule::PawnsIgnored) &&
+               session.SetUpGame(games.front(), error);
+    }
+
+    std::string PgnText() const { return chess::WritePgn(session.Pgn("2026.01.01")); }
+
+    Listener listener;
+    GameSession session{listener, Now};
+};
+
+TEST_F(SessionTest, AGameLostOnTimeKeepsItsMovesWhateverIsTriedAfter) {
+    session.SetTimeControl({0.1, 2});
+    session.NewGame(Colour::White);
+    EXPECT_EQ(session.ClockRunning(), Side::Player);
+    now += 1;
+    ASSERT_EQ(Play("e2e4"), Refusal::None);
+    EXPECT_EQ(session.Remaining(Side::Player), 7000);
+    EXPECT_EQ(session.Remaining(Side::Engine), 8000);
+    ASSERT_EQ(Play("b1c3"), Refusal::None);
+    now += 20;
+    session.Tick();
+    ASSERT_EQ(listener.ended, (Endings{{Ending::PlayerOutOfTime, ""}}));
+    EXPECT_FALSE(session.ClockRunning());
+    const std::string pgn = PgnText();
+    for (const char* tag :
+         {"[Result \"0-1\"]", "[Termination \"time forfeit\"]", "[TimeControl \"6+2\"]"})
+        EXPECT_NE(pgn.find(tag), std::string::npos) << tag << "\n" << pgn;
+
+    // Earlier steps show the flag down; nothing tried there drops the later ones.
+    const size_t steps = session.StepCount();
+    session.TakeBack();
+    session.TakeBack();
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::PlayerOutOfTime);
+    for (const char* move : {"a2a5", "a2a3"})
+        EXPECT_EQ(Play(move), Refusal::GameOver);
+    EXPECT_FALSE(session.Force());
+    EXPECT_EQ(session.StepCount(), steps);
+    session.GoTo(steps - 1);
+    EXPECT_EQ(session.Record().Moves().size(), 4u);
+    EXPECT_EQ(listener.ended.size(), 1u);
+}
+
+// A set-up, the player's move that ends the game, how it ended and its result.
+struct GameEnd {
+    const char* name;
+    const char* setUp;
+    const char* move;
+    Ending ending;
+    const char* message;
+    const char* termination;
+    const char* result;
+};
+
+class GameEnds : public SessionTest, public ::testing::WithParamInterface<GameEnd> {};
+
+TEST_P(GameEnds, AreAnnouncedOnceWithTheClocksStoppedAndTakenBack) {
+    const GameEnd& end = GetParam();
+    session.SetTimeControl({5, 0});
+    ASSERT_TRUE(SetUp(end.setUp));
+    ASSERT_EQ(session.CurrentStatus().ending, Ending::None);
+    listener.onEnded = [this] { EXPECT_FALSE(session.ClockRunning()); };
+    ASSERT_EQ(Play(end.move), Refusal::None);
+    ASSERT_EQ(listener.ended, (Endings{{end.ending, end.message}}));
+    EXPECT_EQ(session.Result(), end.result);
+    EXPECT_NE(PgnText().find(std::string("[Termination \"") + end.termination + "\"]"),
+              std::string::npos)
+        << PgnText();
+
+    const GameSnapshot over = GameSnapshot::Capture();
+    const size_t steps = session.StepCount();
+    EXPECT_EQ(Play("a1a2"), Refusal::GameOver);
+    EXPECT_FALSE(session.Force());
+    EXPECT_EQ(GameSnapshot::Capture(), over);
+    EXPECT_EQ(session.StepCount(), steps);
+    session.TakeBack();
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::None);
+    EXPECT_EQ(session.ClockRunning(), Side::Player);
+    EXPECT_TRUE(session.CanRedo());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachRule, GameEnds,
+    ::testing::Values(GameEnd{"Repetition", "1. e4 Nf6 2. Nf3 Ng8 3. Ng1 Nf6 4. Nf3 Ng8 *", "f3g1",
+                              Ending::Repetition, "", "Draw by threefold repetition", "1/2-1/2"},
+                      GameEnd{"FiftyMoves", "7k/8/8/8/8/8/R7/K7 w - - 99 80", "a2a3",
+                              Ending::FiftyMoves, "", "Draw by the fifty-move rule", "1/2-1/2"},
+                      GameEnd{"Material", "7k/8/8/8/8/8/1p6/1K6 w - - 0 1", "b1b2",
+                              Ending::Material, "", "Draw by insufficient material", "1/2-1/2"},
+                      GameEnd{"Stalemate", "7k/8/4Q3/8/8/8/8/K7 w - - 0 1", "e6f7",
+                              Ending::Stalemate, "Stale Mate!", "Stalemate", "1/2-1/2"},
+                      GameEnd{"Checkmate", "6k1/8/6K1/8/8/8/8/R7 w - - 0 1", "a1a8",
+                              Ending::PlayerMates, "Check Mate!", "Checkmate", "1-0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater) {
+    session.SetLevel(Levels[2]);  // depth 4, which sees the mate
+    session.SetTimeControl({0.25, 0});
+    ASSERT_TRUE(SetUp("6k1/8/8/8/P7/8/r4PPP/6K1 w - - 0 1"));
+    listener.onEnded = [this] {
+        EXPECT_FALSE(session.ClockRunning());
+        EXPECT_EQ(session.Record().Final().toMove, Colour::White);  // the mate is recorded
+        EXPECT_EQ(session.Result(), "0-1");
+    };
+    ASSERT_EQ(Play("a4a5"), Refusal::None);
+    ASSERT_EQ(listener.ended, (Endings{{Ending::EngineMates, "Check Mate!"}}));
+    now += 100;
+    session.Tick();
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::EngineMates);
+    EXPECT_NE(PgnText().find("[Termination \"Checkmate\"]"), std::string::npos);
+
+    // The same mate as the engine's first move after the set-up.
+    ASSERT_TRUE(SetUp("6k1/8/8/8/P7/8/r4PPP/6K1 b - - 0 1"));
+    EXPECT_EQ(listener.ended.back(), std::pair(Ending::EngineMates, std::string("Check Mate!")));
+    EXPECT_EQ(session.Fen(), "6k1/8/8/8/P7/8/5PPP/r5K1 w - - 1 2");
+}
+
+TEST_F(SessionTest, AMoveTheEngineMakesAfterItsFlagFellDoesNotCount) {
+    session.SetLevel(Levels[2]);  // depth 4: the flag falls in its second iteration
+    session.SetTimeControl({0.1, 2});
+    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1"));
+    listener.onDepth = [](int depth) { now += depth > 2 ? 10 : 0; };
+    ASSERT_EQ(Play("a2a3"), Refusal::None);
+    EXPECT_EQ(listener.ended, (Endings{{Ending::EngineOutOfTime, ""}}));
+    EXPECT_EQ(session.Fen().substr(0, 28), "k7/8/8/8/8/P7/1r3PPP/1Q4K1 b");
+    EXPECT_EQ(session.Result(), "1-0");
+}
+
+TEST_F(SessionTest, ABookReplyIsOnTheClockAndANewGameShowsNoOldStatistics) {
+    ASSERT_EQ(Play("e2e4"), Refusal::None);
+    ASSERT_FALSE(session.Statistic(StatusLabel::Nodes).empty());
+    chess::Position afterE4 = chess::StartPosition();
+    chess::Move e4;
+    ASSERT_TRUE(chess::ParseMove("e2e4", e4));
+    chess::Play(afterE4, e4);
+    OpeningBook = {{chess::EngineKey(afterE4, Colour::Black), {{"5755", 1}}},
+                   {chess::EngineKey(chess::StartPosition(), Colour::White), {{"5755", 1}}}};
+    session.SetBook(true);
+    session.NewGame(Colour::Black);
+    for (int label = 0; label < 5; ++label)
+        EXPECT_EQ(session.Statistic(static_cast<StatusLabel>(label)), "");
+
+    session.SetTimeControl({1, 5});
+    session.NewGame(Colour::White);
+    now += 1;
+    ASSERT_EQ(Play("e2e4"), Refusal::None);
+    OpeningBook.clear();
+    EXPECT_EQ(session.Fen().substr(0, 43), "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQ");
+    EXPECT_EQ(session.Remaining(Side::Player), 64000);
+    EXPECT_EQ(session.Remaining(Side::Engine), 65000);
+    EXPECT_EQ(session.ClockRunning(), Side::Player);
+}
+
+// The engine takes a draw only when its last search found it a pawn behind or more.
+TEST_F(SessionTest, DrawOffersAndResignationEndTheGameAsStepsOfTheirOwn) {
+    EXPECT_FALSE(session.OfferDraw());  // before any search
+    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
+    ASSERT_TRUE(session.OfferDraw());
+    EXPECT_EQ(session.Result(), "1/2-1/2");
+    EXPECT_NE(PgnText().find("[Termination \"Draw by agreement\"]"), std::string::npos);
+    session.TakeBack();
+    session.Resign();
+    EXPECT_EQ(session.Result(), "0-1");
+    EXPECT_NE(PgnText().find("[Termination \"Player resigned\"]"), std::string::npos);
+    EXPECT_EQ(listener.ended, (Endings{{Ending::DrawAgreed, ""}, {Ending::PlayerResigned, ""}}));
+    session.TakeBack();
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::None);
+}
+
+// Each row: the player's colour, the position (the player to move), the hint's move.
+class Hints : public SessionTest,
+              public ::testing::WithParamInterface<std::tuple<Colour, const char*, const char*>> {};
+
+TEST_P(Hints, AreTheFullStrengthMoveAtTheWeakestLevelAndChangeNothing) {
+    const auto& [colour, fen, move] = GetParam();
+    session.NewGame(colour);
+    session.SetLevel(Levels.back());
+    ASSERT_TRUE(SetUp(fen));
+    const GameSnapshot game = GameSnapshot::Capture();
+    const std::string nodes = session.Statistic(StatusLabel::Nodes);
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<Hint> hint = session.FindHint();
+        ASSERT_TRUE(hint);
+        EXPECT_EQ(hint->move, Move(move));
+    }
+    EXPECT_EQ(GameSnapshot::Capture(), game);
+    EXPECT_EQ(session.Statistic(StatusLabel::Nodes), nodes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EitherColour, Hints,
+    ::testing::Values(std::tuple(Colour::White, "4k3/8/8/3n4/8/8/8/3RK3 w - - 0 1", "d1d5"),
+                      std::tuple(Colour::Black, "3rk3/8/8/8/3N4/8/8/4K3 b - - 0 1", "d8d4")));
+
+TEST_F(SessionTest, NoMoveIsMadeInAGameThatIsOverOrOnABoardThatIsNoPosition) {
+    // Set-ups already over: the engine mated, the player stalemated.
+    ASSERT_TRUE(SetUp("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+    EXPECT_FALSE(session.Force());
+    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/5q2/7K w - - 0 1"));
+    // Only the engine announces: the player learns of their stalemate from the status.
+    EXPECT_EQ(listener.ended, (Endings{{Ending::PlayerMates, "Check Mate!"}}));
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::Stalemate);
+    // Saved and loaded again, the stalemate stays.
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "ostrand-session-test" / "Board.txt").string();
+    std::string error;
+    ASSERT_TRUE(session.Save(path, error)) << error;
+    session.NewGame(Colour::White);
+    ASSERT_TRUE(session.Load(path, error)) << error;
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+    EXPECT_EQ(session.CurrentStatus().ending, Ending::Stalemate);
+    const GameSnapshot stalemate = GameSnapshot::Capture();
+    EXPECT_FALSE(session.Force());
+    EXPECT_EQ(Play("h1g1"), Refusal::GameOver);
+    EXPECT_EQ(GameSnapshot::Capture(), stalemate);
+
+    // An edited board without the player's king.
+    session.NewGame(Colour::White);
+    session.Place({5, 1}, EmptyCell);
+    const GameSnapshot edited = GameSnapshot::Capture();
+    EXPECT_FALSE(session.CurrentStatus().hasGame);
+    EXPECT_EQ(Play("e2e4"), Refusal::NoPosition);
+    EXPECT_FALSE(session.Force());
+    EXPECT_TRUE(session.LegalTargets({5, 2}).empty());
+    EXPECT_EQ(GameSnapshot::Capture(), edited);
+}
+
+TEST_F(SessionTest, ThePlayersMoveIsListedAndDrawnBeforeTheEngineThinks) {
+    session.SetLevel(Levels[2]);  // depth 4: long enough to poll for input
+    std::optional<GameMoves> first;
+    std::optional<Grid> drawn;
+    listener.onBoard = [&] {
+        if (!session.CurrentStatus().thinking || first) return;
+        first = session.Moves();
+        drawn = Board;
+    };
+    int polls = 0, misdrawn = 0;
+    listener.onPoll = [&] {
+        ++polls;
+        for (int square = 0; square < 64; ++square) {
+            const int file = square % 8 + 1, rank = square / 8 + 1;
+            misdrawn += session.PieceAt({file, rank}) != (*drawn)(file, rank);
+        }
+    };
+    ASSERT_EQ(Play("e2e4"), Refusal::None);
+    ASSERT_TRUE(first && first->rows.size() == 1 && first->rows[0].white);
+    EXPECT_EQ(first->rows[0].white->san, "e4");
+    EXPECT_FALSE(first->rows[0].black);
+    EXPECT_GT(polls, 0);
+    EXPECT_EQ(misdrawn, 0);
+    listener.onPoll = nullptr;
+
+    // Taken back, the later moves stay listed for redo.
+    ASSERT_EQ(Play("d2d4"), Refusal::None);
+    session.TakeBack();
+    const GameMoves list = session.Moves();
+    ASSERT_EQ(list.rows.size(), 2u);
+    EXPECT_TRUE(list.rows[0].black->played && list.rows[0].black->last);
+    EXPECT_FALSE(list.rows[1].white->played);
+    EXPECT_EQ(list.rows[1].white->step, 2u);
+}
+
+// Each row: what the menu or the command line writes, its text and PGN tag (none: refused).
+class TimeControls
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {};
+
+TEST_P(TimeControls, AreReadAndWrittenInAnyLocale) {
+    const auto& [text, written, tag] = GetParam();
+    const std::optional<TimeControl> control = TimeControl::Parse(text);
+    ASSERT_EQ(control.has_value(), *written != 0);
+    if (!control) return;
+    EXPECT_EQ(control->Text(), written);
+    EXPECT_EQ(control->PgnTag(), tag);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TimeControls,
+                         ::testing::Values(std::tuple("5+0", "5+0", "300+0"),
+                                           std::tuple(" 0.1+0 ", "0.1+0", "6+0"),
+                                           std::tuple("3+2", "3+2", "180+2"),
+                                           std::tuple("0+5", "", ""), std::tuple("5", "", ""),
+                                           std::tuple("5+-1", "", ""), std::tuple("1441+0", "", ""),
+                                           std::tuple("1+2+3", "", "")));
+
+}  // namespace
+}  // namespace ostrand::game
