@@ -5,6 +5,17 @@
 
 namespace ostrand {
 
+namespace {
+
+// Whether a pawn of the code given stands diagonally behind (x, y), as seen from its side,
+// and so attacks that square even while it is empty.
+bool PawnAttacks(int16_t pawn, int x, int y) {
+    const int from = pawn > 0 ? y + 1 : y - 1;
+    return Board(x - 1, from) == pawn || Board(x + 1, from) == pawn;
+}
+
+}  // namespace
+
 void MakeCastling(std::string_view key) {
     if (key == "01") {
         Board(5, 1) = EmptyCell, Board(6, 1) = -Piece::Rook;
@@ -68,6 +79,13 @@ void UpdateCastling() {
     if (BlackAttacks(4, 1) || BlackAttacks(3, 1) || BlackAttacks(5, 1)) f[WhiteQueenNow] = No;
     if (WhiteAttacks(7, 8) || WhiteAttacks(6, 8) || WhiteAttacks(5, 8)) f[BlackKingNow] = No;
     if (BlackAttacks(7, 1) || BlackAttacks(6, 1) || BlackAttacks(5, 1)) f[WhiteKingNow] = No;
+
+    // The threat maps pass over a pawn's attack on an empty square; the standard rule does not.
+    if (Rules != RuleSet::Standard) return;
+    if (PawnAttacks(-Piece::Pawn, 4, 8) || PawnAttacks(-Piece::Pawn, 3, 8)) f[BlackQueenNow] = No;
+    if (PawnAttacks(Piece::Pawn, 4, 1) || PawnAttacks(Piece::Pawn, 3, 1)) f[WhiteQueenNow] = No;
+    if (PawnAttacks(-Piece::Pawn, 7, 8) || PawnAttacks(-Piece::Pawn, 6, 8)) f[BlackKingNow] = No;
+    if (PawnAttacks(Piece::Pawn, 7, 1) || PawnAttacks(Piece::Pawn, 6, 1)) f[WhiteKingNow] = No;
 }
 
 }  // namespace ostrand

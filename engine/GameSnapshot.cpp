@@ -3,7 +3,7 @@
 namespace ostrand {
 
 GameSnapshot GameSnapshot::Capture() {
-    return {Board, CastleFlags, MoveCount, Stage, PositionHistory};
+    return {Board, CastleFlags, MoveCount, Stage, PositionHistory, EnPassantCell};
 }
 
 void GameSnapshot::Restore() const {
@@ -12,6 +12,7 @@ void GameSnapshot::Restore() const {
     MoveCount = moveCount;
     Stage = stage;
     PositionHistory = positionHistory;
+    EnPassantCell = enPassantCell;
 }
 
 }  // namespace ostrand

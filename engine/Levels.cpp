@@ -31,10 +31,11 @@ uint64_t NextRandom() {
 std::optional<int16_t> ExactScore(const std::string& entry) {
     StartIteration();
     CutoffFlag = No;
-    if (const auto [x1, y1, x2, y2] = DecodeMove(entry); x1 == 9)
+    const MoveSquares m = DecodeMove(entry);
+    if (m.x1 == 9)
         SearchRootCastling(entry.substr(0, 2));
     else
-        TryBlackMove(x1, y1, x2, y2);
+        TryBlackMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
     if (RootMoves.empty()) return std::nullopt;
     return RootScores[1];
 }

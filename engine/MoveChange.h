@@ -43,6 +43,41 @@ inline MoveChange ChangeOf(int from, int to) {
                                : ChangeOf<rules::Colour::White>(from, to);
 }
 
+// Standard rules: a move from a cell to a target (a cell with a promotion, PieceRules.h) of
+// colour C. En passant is two changes, each an ordinary one: the pawn takes the pawn beside
+// it, then steps on to the square that pawn passed over; any other move is first alone.
+struct StandardChange {
+    MoveChange first;
+    MoveChange second;
+    bool enPassant;
+};
+
+template <rules::Colour C>
+inline StandardChange StandardChangeOf(int from, int target) {
+    using S = rules::Side<C>;
+    const int to = rules::CellOfTarget(target);
+    MoveChange m = ChangeOf<C>(from, to);
+    if (m.placed != m.moved)
+        m.placed = static_cast<int16_t>(S::Sign * rules::PromotionOfTarget(target));
+    // Only en passant takes a pawn diagonally onto an empty square.
+    const int step = to - from;
+    if (m.moved != S::Sign * Piece::Pawn || m.captured != EmptyCell || step == S::AheadStep ||
+        step == 2 * S::AheadStep)
+        return {m, m, false};
+    const int beside = to - S::AheadStep;
+    const MoveChange take{from, beside, m.moved, rules::At(beside), m.moved};
+    return {take, {beside, to, m.moved, EmptyCell, m.moved}, true};
+}
+
+// Standard rules: the en passant cell after a move of colour C, as the other side sees it.
+template <rules::Colour C>
+inline int EnPassantAfter(const MoveChange& m) {
+    using S = rules::Side<C>;
+    return m.moved == S::Sign * Piece::Pawn && m.to - m.from == 2 * S::AheadStep
+               ? m.from + S::AheadStep
+               : 0;
+}
+
 inline void PlayOnBoard(const MoveChange& m) {
     Board.cells[static_cast<size_t>(m.to)] = m.placed;
     Board.cells[static_cast<size_t>(m.from)] = EmptyCell;

@@ -1,6 +1,7 @@
 // Move execution: the attack maps the check tests read, making and unmaking a move, and the
 // legality and game-end tests built on them.
 #include <charconv>
+#include <cstdlib>
 
 #include "MoveChange.h"
 #include "MoveGenerator.h"
@@ -52,10 +53,44 @@ struct CastlingKey {
 
 }  // namespace
 
-void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured) {
+namespace {
+
+// MakeMove under the standard rules: the promotion asked for, and en passant.
+[[gnu::noinline]] void MakeStandardMove(int x1, int y1, int x2, int y2, int16_t& moved,
+                                        int16_t& captured, int16_t promotion) {
+    MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
+    moved = m.moved;
+    captured = m.captured;
+    if (m.placed != m.moved) m.placed = static_cast<int16_t>(m.moved / Piece::Pawn * promotion);
+    if (std::abs(m.moved) == Piece::Pawn && x1 != x2 && m.to == EnPassantCell &&
+        m.captured == EmptyCell && Board(x2, y1) == -m.moved) {
+        Board(x2, y1) = EmptyCell;
+        captured = EnPassantTaken;
+    }
+    PlayOnBoard(m);
+}
+
+// UnmakeMove of a castling or an en passant capture.
+[[gnu::noinline]] void UnmakeSpecialMove(int x1, int y1, int x2, int y2, int16_t moved) {
+    if (IsCastlingMove(x1)) {
+        UnmakeCastling(CastlingKey(x1, y1).view);
+        return;
+    }
+    TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, EmptyCell, EmptyCell});
+    Board(x2, y1) = static_cast<int16_t>(-moved);
+}
+
+}  // namespace
+
+void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured,
+              int16_t promotion) {
     if (IsCastlingMove(x1)) {
         MakeCastling(CastlingKey(x1, y1).view);
         moved = captured = 0;
+        return;
+    }
+    if (Rules == RuleSet::Standard) {
+        MakeStandardMove(x1, y1, x2, y2, moved, captured, promotion);
         return;
     }
     const MoveChange m = ChangeOf(Grid::Index(x1, y1), Grid::Index(x2, y2));
@@ -65,8 +100,8 @@ void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured)
 }
 
 void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured) {
-    if (IsCastlingMove(x1)) {
-        UnmakeCastling(CastlingKey(x1, y1).view);
+    if (IsCastlingMove(x1) || captured == EnPassantTaken) {
+        UnmakeSpecialMove(x1, y1, x2, y2, moved);
         return;
     }
     TakeBackFromBoard({Grid::Index(x1, y1), Grid::Index(x2, y2), moved, captured, EmptyCell});
@@ -120,8 +155,8 @@ int16_t NoLegalMoveAfter(King side, int16_t check, int x1, int y1, int x2, int y
             moves.clear();
             list(x, y, moves);
             for (size_t i = 0; i + 4 <= moves.size(); i += 4) {
-                const auto [mx1, my1, mx2, my2] = DecodeMove(moves, i);
-                if (inCheckAfter(mx1, my1, mx2, my2) == No) result = No;
+                const MoveSquares m = DecodeMove(moves, i);
+                if (inCheckAfter(m.x1, m.y1, m.x2, m.y2) == No) result = No;
             }
         }
     UnmakeMove(x1, y1, x2, y2, moved, captured);

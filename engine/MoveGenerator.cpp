@@ -1,7 +1,5 @@
 #include "MoveGenerator.h"
 
-#include <optional>
-
 #include "Display.h"
 #include "MoveGeneratorInternal.h"
 #include "PieceRules.h"
@@ -26,9 +24,28 @@ auto Appender(std::string& moves) {
     };
 }
 
-void MarkTarget(int, int to) {
-    ++WhiteAttacks.cells[static_cast<size_t>(to)];
+// The same for the standard rules' targets, which may carry a promotion.
+auto TargetAppender(std::string& moves) {
+    return [&moves](int from, int target) {
+        const int to = rules::CellOfTarget(target);
+        AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+                   rules::RankOf(to), rules::PromotionOfTarget(target));
+    };
 }
+
+void MarkTarget(int, int target) {
+    ++WhiteAttacks.cells[static_cast<size_t>(rules::CellOfTarget(target))];
+}
+
+// A piece's moves under the rules of the game in progress, each to the sink of its rules.
+template <Colour C, typename Sink, typename StandardSink, typename Ray>
+void WalkPieceMovesNow(int from, Sink&& sink, StandardSink&& standardSink, Ray&& ray) {
+    if (Rules == RuleSet::Standard)
+        rules::WalkPieceMovesUnder<RuleSet::Standard, C>(from, standardSink, ray);
+    else
+        rules::WalkPieceMoves<C>(from, sink, ray);
+}
+
 }  // namespace
 
 void ListBlackRay(int x, int y, int dx, int dy, std::string& moves) {
@@ -40,13 +57,13 @@ void ListWhiteRay(int x, int y, int dx, int dy, std::string& moves) {
 }
 
 void ListBlackPieceMoves(int x, int y, std::string& moves) {
-    rules::WalkPieceMoves<Colour::Black>(
-        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
+    WalkPieceMovesNow<Colour::Black>(Cell(x, y), Appender(moves), TargetAppender(moves),
+                                     [&](int dx, int dy) { ListBlackRay(x, y, dx, dy, moves); });
 }
 
 void ListWhitePieceMoves(int x, int y, std::string& moves) {
-    rules::WalkPieceMoves<Colour::White>(
-        Cell(x, y), Appender(moves), [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), Appender(moves), TargetAppender(moves),
+                                     [&](int dx, int dy) { ListWhiteRay(x, y, dx, dy, moves); });
 }
 
 void MarkBlackRay(int x, int y, int dx, int dy) {
@@ -72,8 +89,8 @@ void MarkWhiteRayTargets(int x, int y, int dx, int dy) {
 }
 
 void MarkWhitePieceTargets(int x, int y) {
-    rules::WalkPieceMoves<Colour::White>(
-        Cell(x, y), MarkTarget, [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
+    WalkPieceMovesNow<Colour::White>(Cell(x, y), MarkTarget, MarkTarget,
+                                     [&](int dx, int dy) { MarkWhiteRayTargets(x, y, dx, dy); });
 }
 
 namespace {
@@ -99,8 +116,8 @@ std::string EngineMove() {
         const std::string end = BlackGameEnd();
         return end.empty() ? "StaleMate" : end;
     }
-    const auto [x1, y1, x2, y2] = DecodeMove(move);
-    PlayMove(x1, y1, x2, y2);
+    const MoveSquares m = DecodeMove(move);
+    PlayMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
     if (IsWhiteCheckmated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
         TheDisplay().ShowMessage("Check Mate!");
     if (IsWhiteStalemated(NullSquare, NullSquare, NullSquare, NullSquare) == Yes)
@@ -108,13 +125,16 @@ std::string EngineMove() {
     return move;
 }
 
-// A player's move: four digits 1..8, from-file, from-rank, to-file, to-rank. Anything
-// after the fourth character is ignored.
-std::optional<MoveSquares> ReadPlayerMove(const std::string& command) {
-    if (command.size() < 4) return std::nullopt;
-    for (int i = 0; i < 4; ++i)
-        if (command[i] < '1' || command[i] > '8') return std::nullopt;
-    return DecodeMove(command);
+// A player's move: four digits 1..8, from-file, from-rank, to-file, to-rank; under the
+// standard rules the fourth may be a promotion's letter, for a White pawn on rank 7 only.
+// Anything after the fourth character is ignored.
+bool ReadPlayerMove(const std::string& command, MoveSquares& move) {
+    if (command.size() < 4) return false;
+    const bool letter = Rules == RuleSet::Standard && PromotionOfLetter(command[3]) != 0;
+    for (int i = 0; i < (letter ? 3 : 4); ++i)
+        if (command[i] < '1' || command[i] > '8') return false;
+    move = DecodeMove(command);
+    return !letter || (move.y1 == 7 && Board(move.x1, move.y1) == -Piece::Pawn);
 }
 
 std::string RunCommand(const std::string& command) {
@@ -126,10 +146,10 @@ std::string RunCommand(const std::string& command) {
         const std::string end = BlackGameEnd();
         return end.empty() ? EngineMove() : end;
     }
-    const std::optional<MoveSquares> m = ReadPlayerMove(command);
-    if (!m) return "Error";
-    int fx = m->x1, fy = m->y1;
-    const int tx = m->x2, ty = m->y2;
+    MoveSquares m;
+    if (!ReadPlayerMove(command, m)) return "Error";
+    int fx = m.x1, fy = m.y1;
+    const int tx = m.x2, ty = m.y2;
 
     if (WhiteInCheckAfter(fx, fy, tx, ty) == Yes) return "Error";
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
@@ -148,7 +168,7 @@ std::string RunCommand(const std::string& command) {
     if (fx == 0)
         PlayMove(0, fy, 0, fy);
     else
-        PlayMove(fx, fy, tx, ty);
+        PlayMove(fx, fy, tx, ty, m.promotion);
 
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
     return EngineMove();

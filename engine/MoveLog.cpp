@@ -3,22 +3,15 @@
 // as standard chess writes it is notation's GameRecord.
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "Display.h"
 #include "Evaluation.h"
+#include "PieceRules.h"
 #include "Support.h"
 #include "Variables.h"
 
 namespace ostrand {
-
-void PlayMove(int x1, int y1, int x2, int y2) {
-    ++MoveCount;
-    int16_t moved, captured;
-    MakeMove(x1, y1, x2, y2, moved, captured);
-    PositionHistory.push_back(PositionKey());
-    UpdateCastling();
-    TheDisplay().RedrawBoard();
-}
 
 namespace {
 
@@ -36,7 +29,34 @@ char KeyLetter(int16_t v) {
     return 0;
 }
 
+// The key the game record keeps: the position key, and under the standard rules the en
+// passant square (file and rank) while a pawn stands beside the pawn that passed over it.
+std::string RepetitionKey() {
+    std::string key = PositionKey();
+    if (EnPassantCell == 0 || Rules != RuleSet::Standard) return key;
+    const int x = rules::FileOf(EnPassantCell), y = rules::RankOf(EnPassantCell);
+    // The pawn that passed stands one rank further on, its taker beside it.
+    const int passed = y == 3 ? 4 : 5;
+    const auto taker = static_cast<int16_t>(y == 3 ? Piece::Pawn : -Piece::Pawn);
+    if (Board(x - 1, passed) == taker || Board(x + 1, passed) == taker) {
+        key += static_cast<char>('0' + x);
+        key += static_cast<char>('0' + y);
+    }
+    return key;
+}
+
 }  // namespace
+
+void PlayMove(int x1, int y1, int x2, int y2, int16_t promotion) {
+    ++MoveCount;
+    int16_t moved, captured;
+    MakeMove(x1, y1, x2, y2, moved, captured, promotion);
+    const bool doubleStep = std::abs(moved) == Piece::Pawn && std::abs(y2 - y1) == 2;
+    EnPassantCell = Rules == RuleSet::Standard && doubleStep ? Grid::Index(x1, (y1 + y2) / 2) : 0;
+    PositionHistory.push_back(RepetitionKey());
+    UpdateCastling();
+    TheDisplay().RedrawBoard();
+}
 
 std::string PositionKey() {
     std::string key;
@@ -81,7 +101,7 @@ std::string BoardDiagram() {
 
 int16_t IsRepetition() {
     if (MaterialSum() < Piece::Pawn) return No;
-    const std::string key = PositionKey();
+    const std::string key = RepetitionKey();
     int count = 0;
     for (size_t i = 1; i < PositionHistory.size(); ++i)
         if (PositionHistory[i] == key) ++count;
@@ -119,6 +139,7 @@ void InitNewGame() {
         CastleFlags[i] = No;
     MoveCount = 0;
     PositionHistory.assign(1, std::string());
+    EnPassantCell = 0;
 
     TableFaults.clear();
     LoadStage1Tables();
@@ -136,8 +157,12 @@ void InitNewGame() {
     UpdateCastling();
 }
 
-bool SetUpPosition(std::string_view board, int16_t moveCount, CastlingRights rights) {
+bool SetUpPosition(std::string_view board, int16_t moveCount, CastlingRights rights,
+                   EnPassantSquare enPassant) {
     if (!SetBoardFromText(board)) return false;
+    const bool passedOver = (enPassant.y == 3 || enPassant.y == 6) && enPassant.x >= 1 &&
+                            enPassant.x <= 8 && Rules == RuleSet::Standard;
+    EnPassantCell = passedOver ? Grid::Index(enPassant.x, enPassant.y) : 0;
     CastleFlags.fill(No);
     for (size_t i = 0; i < rights.size(); ++i)
         CastleFlags[Castle::WhiteQueenRight + i] = rights[i] ? Yes : No;

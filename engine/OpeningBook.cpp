@@ -16,12 +16,12 @@ namespace {
 bool MayPlay(const std::string& move) {
     if (move == "9191") return CastleFlags[Castle::BlackKingNow] == Yes;
     if (move == "9898") return CastleFlags[Castle::BlackQueenNow] == Yes;
-    const auto [x1, y1, x2, y2] = DecodeMove(move);
-    if (Board(x1, y1) < Piece::Pawn) return false;
+    const MoveSquares m = DecodeMove(move);
+    if (Board(m.x1, m.y1) < Piece::Pawn) return false;
     std::string moves;
-    ListBlackPieceMoves(x1, y1, moves);
+    ListBlackPieceMoves(m.x1, m.y1, moves);
     for (size_t i = 0; i + 4 <= moves.size(); i += 4)
-        if (moves.compare(i, 4, move) == 0) return BlackInCheckAfter(x1, y1, x2, y2) != Yes;
+        if (moves.compare(i, 4, move) == 0) return BlackInCheckAfter(m.x1, m.y1, m.x2, m.y2) != Yes;
     return false;
 }
 

@@ -64,6 +64,9 @@ struct Side {
     static constexpr int PawnStartRank = IsBlack ? 7 : 2;
     // The rank on which a pawn becomes a queen.
     static constexpr int LastRank = IsBlack ? 1 : 8;
+    // Standard rules: the rank of the square passed over by an enemy pawn's double step,
+    // where this colour's pawns take en passant.
+    static constexpr int EnPassantRank = IsBlack ? 3 : 6;
 
     // A piece of the other colour; never the border.
     static constexpr bool IsEnemy(int v) { return IsBlack ? v < 0 : (v > 0 && v != BorderCell); }
@@ -136,6 +139,93 @@ inline void WalkPieceMoves(int from, Sink&& sink, Ray&& ray) {
         case Piece::Queen: WalkSliderRays(S::Sign * At(from), ray); return;
         default: return;
     }
+}
+
+// Standard rules: the search hands a move over as its from-cell and a target, the to-cell
+// with a promotion to a rook, bishop or knight in the bits above it (none: a queen), so that
+// every sink keeps its two arguments.
+constexpr int PromotionShift = 8;
+constexpr int CellOfTarget(int target) {
+    return target & ((1 << PromotionShift) - 1);
+}
+constexpr int16_t UnderPromotions[3] = {Piece::Rook, Piece::Bishop, Piece::Knight};
+constexpr int WithPromotion(int cell, int magnitude) {
+    return cell | (magnitude == Piece::Rook     ? 1 << PromotionShift
+                   : magnitude == Piece::Bishop ? 2 << PromotionShift
+                   : magnitude == Piece::Knight ? 3 << PromotionShift
+                                                : 0);
+}
+// The magnitude the pawn of a target's move becomes if it reaches the last rank.
+constexpr int16_t PromotionOfTarget(int target) {
+    const int index = target >> PromotionShift;
+    return index == 0 ? Piece::Queen : UnderPromotions[index - 1];
+}
+
+// Standard rules: the en passant capture of the pawn of colour C on the cell from, when
+// enPassant (a cell, 0 for none) lies diagonally ahead on its rank, empty, with the enemy
+// pawn that passed over it beyond.
+template <Colour C, typename Sink>
+inline void WalkEnPassant(int from, int enPassant, Sink&& sink) {
+    using S = Side<C>;
+    constexpr int a = S::AheadStep;
+    if (enPassant != 0 && (enPassant == from + a + 1 || enPassant == from + a - 1) &&
+        RankOf(enPassant) == S::EnPassantRank && At(enPassant) == EmptyCell &&
+        At(enPassant - a) == -S::Sign * Piece::Pawn)
+        sink(from, enPassant);
+}
+
+// Standard rules: a sink that hands a pawn's move onto the last rank over four times, to a
+// queen, a rook, a bishop and a knight, and any other move once.
+template <Colour C, typename Sink>
+inline auto Promoting(Sink& sink) {
+    return [&sink](int pawn, int to) {
+        sink(pawn, to);
+        if (RankOf(to) == Side<C>::LastRank)
+            for (const int16_t piece : UnderPromotions)
+                sink(pawn, WithPromotion(to, piece));
+    };
+}
+
+// Standard rules: a pawn's moves. The double step whatever stands beside its target, the
+// single step, the captures, then en passant; a move onto the last rank comes four times,
+// promoting to a queen, a rook, a bishop and a knight.
+template <Colour C, typename Sink>
+inline void WalkStandardPawnMoves(int from, int enPassant, Sink&& sink) {
+    using S = Side<C>;
+    constexpr int a = S::AheadStep;
+    if (At(from + a) == EmptyCell && RankOf(from) == S::PawnStartRank &&
+        At(from + 2 * a) == EmptyCell)
+        sink(from, from + 2 * a);
+    auto promoting = Promoting<C>(sink);
+    if (At(from + a) == EmptyCell) promoting(from, from + a);
+    WalkPawnCaptures<C>(from, promoting);
+    WalkEnPassant<C>(from, enPassant, sink);
+}
+
+// Standard rules: what the search follows of a pawn beyond its nominal depth, as
+// WalkStandardPawnMoves orders it: the single step onto the last two ranks, the captures
+// and en passant.
+template <Colour C, typename Sink>
+inline void WalkStandardPawnCaptures(int from, int enPassant, Sink&& sink) {
+    using S = Side<C>;
+    constexpr int a = S::AheadStep;
+    auto promoting = Promoting<C>(sink);
+    const int rank = RankOf(from);
+    if ((S::IsBlack ? rank <= 3 : rank >= 6) && At(from + a) == EmptyCell)
+        promoting(from, from + a);
+    WalkPawnCaptures<C>(from, promoting);
+    WalkEnPassant<C>(from, enPassant, sink);
+}
+
+// WalkPieceMoves under a rule set: the standard rules differ in the pawn's moves only.
+template <RuleSet R, Colour C, typename Sink, typename Ray>
+inline void WalkPieceMovesUnder(int from, Sink&& sink, Ray&& ray) {
+    if constexpr (R == RuleSet::Standard)
+        if (Side<C>::Sign * At(from) == Piece::Pawn) {
+            WalkStandardPawnMoves<C>(from, EnPassantCell, sink);
+            return;
+        }
+    WalkPieceMoves<C>(from, sink, ray);
 }
 
 // A slider's ray count in an attack map: the empty squares and the first piece met, of

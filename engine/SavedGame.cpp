@@ -143,6 +143,7 @@ bool LoadGame(const std::string& path, std::string& error) {
         CastleFlags[i] = values[1 + i] == 1 ? Yes : No;
     k = 1 + FlagLines;
     ForEachCellInFileOrder([&](int x, int y) { Board(x, y) = values[k++]; });
+    EnPassantCell = 0;
     UpdateCastling();
     return true;
 }

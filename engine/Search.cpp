@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "Display.h"
 #include "Evaluation.h"
@@ -15,6 +16,7 @@
 #include "OpeningBook.h"
 #include "PieceRules.h"
 #include "SearchInternal.h"
+#include "SearchTree.h"
 #include "SquareSets.h"
 #include "Support.h"
 #include "Variables.h"
@@ -67,15 +69,6 @@ constexpr double MostGrowth = 60.0;
 // stands in.
 constexpr double MeasurableTime = 0.005;
 
-// The ply of the deepest node any iteration reaches, and the nodes' principal lines: the
-// node at ply p holds lineLength[p] moves in lines[p], the best line below it found so far.
-constexpr size_t PlyCount = DeepestDepth + 3;
-struct LineMove {
-    uint8_t from, to;
-};
-std::array<std::array<LineMove, PlyCount>, PlyCount> lines;
-std::array<uint8_t, PlyCount> lineLength{};
-
 // The progress bar's value during the running FindBestMove.
 int progress = 0;
 // Whether the running FindBestMove has written the statistics yet: a search that ends
@@ -84,8 +77,6 @@ bool statisticsShown = false;
 // The best root value of the running FindBestMove's last finished iteration.
 int16_t finishedValue = 0;
 
-// The host may handle its input once in this many nodes (a power of two).
-constexpr int64_t PollInterval = 4096;
 // Whether a stop request may end the running iteration: only when an earlier iteration has
 // left a move to play.
 bool stoppable = false;
@@ -104,23 +95,31 @@ struct Finished {
 };
 Finished finished{};
 
+}  // namespace
+
+std::array<std::array<tree::LineMove, PlyCount>, PlyCount> tree::lines;
+std::array<uint8_t, PlyCount> tree::lineLength{};
+
 // Cuts the running iteration short, when it may be: from here on every White move is
 // scored as it stands and every Black move meets White's captures only, so the search
 // unwinds within microseconds. The iteration's results are void.
-void Abandon() {
+void tree::Abandon() {
     if (!stoppable) return;
     abandoned = true;
     MaxPly = 0;
     SearchDepth = -Infinity;
 }
 
+namespace {
+
 // Seconds since SearchStart.
 double Elapsed() {
     return SteadySeconds() - SearchStart;
 }
 
-// Once in PollInterval nodes: the host's turn, and the end of a budget's time.
-[[gnu::noinline]] void Poll() {
+}  // namespace
+
+[[gnu::noinline]] void tree::Poll() {
     TheDisplay().PollInput();
     if (SearchBudget.limit > 0 && Elapsed() >= SearchBudget.limit) {
         limitReached = true;
@@ -128,24 +127,7 @@ double Elapsed() {
     }
 }
 
-// The move from the node at ply - 1 has become that node's best: its line is the move and
-// then, when the move was made and searched, the line below it.
-inline void ExtendLine(int ply, int from, int to, bool searched) {
-    const auto parent = static_cast<size_t>(ply - 1);
-    const uint8_t below = searched ? lineLength[parent + 1] : 0;
-    lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint8_t>(to)};
-    std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
-    lineLength[parent] = static_cast<uint8_t>(below + 1);
-}
-
-// The start of every try: counts the node, polls once in PollInterval nodes and looks at
-// the stop request, one relaxed load.
-inline void EnterNode() {
-    if ((++NodeCount & (PollInterval - 1)) == 0) [[unlikely]]
-        Poll();
-    if (StopRequested.load(std::memory_order_relaxed)) [[unlikely]]
-        Abandon();
-}
+namespace {
 
 // The budget's limit has stopped an iteration. Of the root moves it searched to their end,
 // the best (the earliest of equals) is the move to play, provided the last finished
@@ -225,164 +207,6 @@ int16_t& LastRootScore() {
     return RootScores[index];
 }
 
-void TryBlack(int from, int to);
-void TryWhite(int from, int to);
-
-template <Colour C>
-void Try(int from, int to) {
-    if constexpr (C == Colour::Black)
-        TryBlack(from, to);
-    else
-        TryWhite(from, to);
-}
-
-// Material after the move: less what it captured, plus a promotion's gain.
-int16_t MaterialAfter(const MoveChange& m) {
-    return static_cast<int16_t>(Material + (m.placed - m.moved) - m.captured);
-}
-
-// What a try procedure restores when it takes its move back.
-struct Undo {
-    RunningEvaluation running;
-    int16_t material;
-};
-
-// The squares of each colour's pieces, which the running evaluation keeps in step with
-// Board.
-sets::Occupancy PiecesNow() {
-    return {Running.blackPieces, Running.whitePieces};
-}
-
-// Plays the move on Board and brings the search's running state up to date.
-Undo Make(const MoveChange& m) {
-    const Undo undo{Running, Material};
-    PlayOnBoard(m);
-    Material = MaterialAfter(m);
-    UpdateRunningEvaluation(m);
-    assert(Material == MaterialSum() && RunningMatchesBoard());
-    return undo;
-}
-
-void Unmake(const MoveChange& m, const Undo& undo) {
-    TakeBackFromBoard(m);
-    Running = undo.running;
-    Material = undo.material;
-}
-
-// A move of the ordered expanders, and the buffers they reuse at each ply so that the
-// shallow plies allocate only while the buffers grow.
-struct OrderedMove {
-    uint8_t from, to;
-};
-struct OrderedBuffer {
-    std::vector<OrderedMove> moves;
-    std::vector<int16_t> scores;
-};
-std::array<OrderedBuffer, PlyCount> orderedBuffers;
-
-template <Colour C>
-void ExpandOrdered() {
-    using S = rules::Side<C>;
-    constexpr int sign = S::Sign;
-    OrderedBuffer& buffer = orderedBuffers[static_cast<size_t>(Ply)];
-    auto& moves = buffer.moves;
-    auto& scores = buffer.scores;
-    moves.clear();
-    auto keep = [&](int from, int to) {
-        moves.push_back({static_cast<uint8_t>(from), static_cast<uint8_t>(to)});
-    };
-    for (sets::SquareSet own = PiecesNow().Own<C>(); own; own &= own - 1) {
-        const int from = sets::CellOf(std::countr_zero(own));
-        rules::WalkPieceMoves<C>(from, keep, [&](int dx, int dy) {
-            rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), keep);
-        });
-    }
-
-    // A static pre-score per move; a promotion counts only 80 here, not a queen's worth.
-    constexpr int promotionBonus = sign * 80;
-    scores.resize(moves.size());
-    for (size_t k = 0; k < moves.size(); ++k) {
-        const MoveChange m = ChangeOf<C>(moves[k].from, moves[k].to);
-        const int bonus = m.placed != m.moved ? promotionBonus : 0;
-        scores[k] = static_cast<int16_t>(EvaluateRunningAfter(m) + Material + bonus - m.captured);
-    }
-
-    // Best first: Black the highest pre-score, White the lowest, the earliest of equals.
-    for (size_t tried = 0; tried < moves.size(); ++tried) {
-        int16_t best = static_cast<int16_t>(-sign * Infinity);
-        size_t pick = moves.size();
-        for (size_t k = 0; k < moves.size(); ++k)
-            if (S::IsBlack ? scores[k] > best : scores[k] < best) {
-                best = scores[k];
-                pick = k;
-            }
-        if (pick == moves.size()) return;  // only scores at the infinity are left
-        scores[pick] = static_cast<int16_t>(-sign * Infinity);
-        Try<C>(moves[pick].from, moves[pick].to);
-        if (CutoffFlag == Yes) {
-            CutoffFlag = No;
-            return;
-        }
-    }
-}
-
-// Hands every piece of colour C to its generator, rank by rank, until a cut-off. The
-// board is the same before each piece, so the set taken at the start names them all.
-template <Colour C, bool CapturesOnly>
-void Expand() {
-    const sets::Occupancy now = PiecesNow();
-    assert(now == sets::OccupancyOfBoard());
-    sets::SquareSet pieces = now.Own<C>();
-    // A piece without a move leaves the cut-off flag as it is; unless the flag is already
-    // up, which ends the expansion after the first piece, such pieces can be passed over.
-    if (CapturesOnly && CutoffFlag != Yes) {
-        const uint64_t pawns = C == Colour::Black ? Running.blackPawns : Running.whitePawns;
-        pieces = sets::MayCapture<C>(pieces, pawns, now);
-    }
-    for (; pieces; pieces &= pieces - 1) {
-        const int from = sets::CellOf(std::countr_zero(pieces));
-        if constexpr (CapturesOnly)
-            sets::WalkPieceCaptures<C>(from, now, Try<C>);
-        else
-            rules::WalkPieceMoves<C>(from, Try<C>, [from](int dx, int dy) {
-                rules::WalkRayMoves<C>(from, rules::CellStep(dx, dy), Try<C>);
-            });
-        if (CutoffFlag == Yes) {
-            CutoffFlag = No;
-            return;
-        }
-    }
-}
-
-void ExpandBlack() {
-    Expand<Colour::Black, false>();
-}
-void ExpandBlackCaptures() {
-    Expand<Colour::Black, true>();
-}
-void ExpandWhite() {
-    Expand<Colour::White, false>();
-}
-void ExpandWhiteCaptures() {
-    Expand<Colour::White, true>();
-}
-void ExpandBlackOrdered() {
-    ExpandOrdered<Colour::Black>();
-}
-void ExpandWhiteOrdered() {
-    ExpandOrdered<Colour::White>();
-}
-
-// Passes the value of a White move up to the Black node above it, and raises the cut-off
-// flag when that node can no longer matter to the White node above it.
-void PassUpWhite(int ply, int from, int to, bool searched) {
-    if (PlyValue(ply) < PlyValue(ply - 1)) {
-        PlyValue(ply - 1) = PlyValue(ply);
-        ExtendLine(ply, from, to, searched);
-    }
-    if (PlyValue(ply - 1) <= PlyValue(ply - 2)) CutoffFlag = Yes;
-}
-
 // Whether the root list may hold the move text.
 bool AllowedAtRoot(std::string_view move) {
     if (SearchMovesOnly.empty()) return true;
@@ -407,26 +231,31 @@ void SetRootBound() {
     PlyValue(0) = scores[wanted - 1];
 }
 
+// Appends the move text of a move from a cell to a target.
+void AppendTarget(std::string& moves, int from, int target) {
+    const int to = rules::CellOfTarget(target);
+    AppendMove(moves, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
+               rules::RankOf(to), rules::PromotionOfTarget(target));
+}
+
 // The root entry just appended: its score, and its line, which begins with itself.
 void RecordRootEntry() {
     LastRootScore() = PlyValue(1);
     std::string& line = RootLines[RootMoves.size() / 4];
     line.assign(RootMoves, RootMoves.size() - 4, 4);
-    for (uint8_t i = 0; i < lineLength[1]; ++i) {
-        const LineMove& m = lines[1][i];
-        AppendMove(line, rules::FileOf(m.from), rules::RankOf(m.from), rules::FileOf(m.to),
-                   rules::RankOf(m.to));
-    }
+    for (uint8_t i = 0; i < lineLength[1]; ++i)
+        AppendTarget(line, lines[1][i].from, lines[1][i].to);
     SetRootBound();
 }
+
+}  // namespace
 
 // Records a root move and its score; the depth-2 iteration keeps out repetitions while
 // ahead, stalemates of White and moves that leave Black's king attacked, and the later
 // ones search what it kept. The move is still on the board.
-void RecordRootMove(int from, int to) {
+void tree::RecordRootMove(int from, int to) {
     std::string move;
-    AppendMove(move, rules::FileOf(from), rules::RankOf(from), rules::FileOf(to),
-               rules::RankOf(to));
+    AppendTarget(move, from, to);
     if (SearchDepth == 2 && IsRepetition() == Yes) {
         if (BlackInCheckAfter(10, 10, 10, 10) != Yes && AllowedAtRoot(move)) repeating += move;
         SetRootBound();
@@ -442,77 +271,36 @@ void RecordRootMove(int from, int to) {
     RecordRootEntry();
 }
 
-void TryBlack(int from, int to) {
-    EnterNode();
-    ++Ply;
-    lineLength[static_cast<size_t>(Ply)] = 0;
-    const MoveChange m = ChangeOf<Colour::Black>(from, to);
-    const Undo undo = Make(m);
-    if (m.captured == -Piece::King) {
-        PlyValue(Ply) = Material;
-    } else {
-        PlyValue(Ply) = PlyValue(Ply - 2);
-        if (Ply < SearchDepth - 2) {
-            ExpandWhiteOrdered();
-        } else if (Ply > SearchDepth) {
-            PlyValue(Ply) = Material;  // White may decline to capture
-            ExpandWhiteCaptures();
-        } else {
-            ExpandWhite();
-        }
-    }
-    if (PlyValue(Ply) > PlyValue(Ply - 1)) {
-        PlyValue(Ply - 1) = PlyValue(Ply);
-        ExtendLine(Ply, from, to, true);
-    }
-    // The White node two plies up will not allow this line.
-    if (PlyValue(Ply - 1) >= PlyValue(Ply - 2)) CutoffFlag = Yes;
-    if (Ply == 1) RecordRootMove(from, to);
-    Unmake(m, undo);
-    --Ply;
+void tree::TryBlackDesigned(int from, int target) {
+    TryBlack<RuleSet::Designed>(from, target);
+}
+void tree::ExpandBlackOrderedDesigned() {
+    ExpandBlackOrdered<RuleSet::Designed>();
+}
+void tree::ExpandWhiteOrderedDesigned() {
+    ExpandWhiteOrdered<RuleSet::Designed>();
 }
 
-// A White move whose position is scored, not searched: at or beyond the nominal depth if
-// it captures nothing, at MaxPly, or when it takes the Black king.
-bool IsScoredAt(int ply, int16_t captured) {
-    return (ply >= SearchDepth && captured == EmptyCell) || ply >= MaxPly ||
-           captured == Piece::King;
-}
+namespace {
 
-// A White move whose replies are searched. Kept out of line, so that the scoring of the
-// other White moves stays small where the generators take it in.
-[[gnu::noinline]] void SearchWhiteMove(int from, int to) {
-    ++Ply;
-    lineLength[static_cast<size_t>(Ply)] = 0;
-    const MoveChange m = ChangeOf<Colour::White>(from, to);
-    const Undo undo = Make(m);
-    PlyValue(Ply) = PlyValue(Ply - 2);
-    if (Ply < SearchDepth - 3) {
-        ExpandBlackOrdered();
-    } else if (Ply >= SearchDepth) {
-        PlyValue(Ply) = Material;  // Black may decline to capture
-        ExpandBlackCaptures();
-    } else {
-        ExpandBlack();
-    }
-    Unmake(m, undo);
-    PassUpWhite(Ply, from, to, true);
-    --Ply;
+// The search below the root under the rules of the game in progress.
+void TryBlackUnderRules(int from, int target) {
+    if (Rules == RuleSet::Standard)
+        tree::TryBlackStandard(from, target);
+    else
+        tree::TryBlackDesigned(from, target);
 }
-
-// Most White moves end their line; they are scored without being made.
-inline void TryWhite(int from, int to) {
-    EnterNode();
-    if (!IsScoredAt(Ply + 1, rules::At(to))) {
-        SearchWhiteMove(from, to);
-        return;
-    }
-    const int ply = Ply + 1;  // the move is not made, so Ply need not follow it
-    const MoveChange m = ChangeOf<Colour::White>(from, to);
-    const int16_t score = EvaluateRunningAfter(m);
-    assert(ForeseenScoreHolds(m, score));
-    PlyValue(ply) = static_cast<int16_t>(score + MaterialAfter(m));
-    PassUpWhite(ply, from, to, false);
+void ExpandBlackOrderedUnderRules() {
+    if (Rules == RuleSet::Standard)
+        tree::ExpandBlackOrderedStandard();
+    else
+        tree::ExpandBlackOrderedDesigned();
+}
+void ExpandWhiteOrderedUnderRules() {
+    if (Rules == RuleSet::Standard)
+        tree::ExpandWhiteOrderedStandard();
+    else
+        tree::ExpandWhiteOrderedDesigned();
 }
 
 // Seconds rounded to 4 decimal places (ties to even), written without trailing zeros.
@@ -554,8 +342,9 @@ void PreferRepetitionToLoss(std::string& list) {
 
 }  // namespace
 
-void TryBlackMove(int x1, int y1, int x2, int y2) {
-    TryBlack(Grid::Index(x1, y1), Grid::Index(x2, y2));
+void TryBlackMove(int x1, int y1, int x2, int y2, int16_t promotion) {
+    const int target = rules::WithPromotion(Grid::Index(x2, y2), promotion);
+    TryBlackUnderRules(Grid::Index(x1, y1), target);
 }
 
 void StartIteration() {
@@ -577,7 +366,7 @@ void SearchRoot(const std::string& list) {
     // those castlings are the list.
     const bool onlyCastlings = !SearchMovesOnly.empty() && SearchDepth >= 6;
     if (list.empty() && !onlyCastlings) {
-        ExpandBlackOrdered();
+        ExpandBlackOrderedUnderRules();
         return;
     }
     int number = 0;
@@ -596,12 +385,12 @@ void SearchRoot(const std::string& list) {
         ShowSearchStatus();
         TheDisplay().ReportRootMove(list.substr(i, 4), ++number);
         CutoffFlag = No;
-        const auto [x1, y1, x2, y2] = DecodeMove(list, i);
+        const MoveSquares m = DecodeMove(list, i);
         // A castling kept from the depth-6 iteration is searched again at its place.
-        if (x1 == 9)
+        if (m.x1 == 9)
             SearchRootCastling(list.substr(i, 2));
         else
-            TryBlackMove(x1, y1, x2, y2);
+            TryBlackMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
         if (!abandoned) finishedEntries = RootMoves.size() / 4;
     }
 }
@@ -609,16 +398,18 @@ void SearchRoot(const std::string& list) {
 void SearchRootCastling(const std::string& key) {
     ++Ply;
     MakeCastling(key);
+    const int enPassant = std::exchange(EnPassantCell, 0);
     const RunningEvaluation saved = Running;
     StartRunningEvaluation();
     PlyValue(1) = PlyValue(-1);
     lineLength[1] = 0;
-    ExpandWhiteOrdered();
+    ExpandWhiteOrderedUnderRules();
     RootMoves += key;
     RootMoves += key;
     if (PlyValue(1) > PlyValue(0)) PlyValue(0) = PlyValue(1);
     RecordRootEntry();
     UnmakeCastling(key);
+    EnPassantCell = enPassant;
     Running = saved;
     --Ply;
 }

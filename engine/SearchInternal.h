@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Search.h"
+#include "Variables.h"
 
 namespace ostrand {
 
@@ -35,7 +36,8 @@ void ShowSearchStatus();
 // Plays a root move of Black, searches the replies, passes the value up and takes the move
 // back. Below the root the search's generators hand each move to the try procedures of
 // their colour.
-void TryBlackMove(int x1, int y1, int x2, int y2);
+// promotion is the magnitude a pawn reaching rank 1 becomes (standard rules).
+void TryBlackMove(int x1, int y1, int x2, int y2, int16_t promotion = Piece::Queen);
 
 // The move to play from the final sorted root list: its first, or now and then, as
 // RootWeakness says, another entry no more than its margin worse.

@@ -25,5 +25,7 @@ std::array<int16_t, 9> CastleFlags{};
 int16_t MoveCount = 0;
 int16_t Stage = 0;
 std::vector<std::string> PositionHistory;
+RuleSet Rules = RuleSet::Designed;
+int EnPassantCell = 0;
 
 }  // namespace ostrand

@@ -51,10 +51,13 @@ std::string SetUpEngine(const Position& position, Colour engine) {
         rights[static_cast<size_t>(RightFlag(right, engine) - Castle::WhiteQueenRight)] =
             position.castling[right];
     const int plies = 2 * (position.fullmove - 1) + (position.toMove == Colour::Black ? 1 : 0);
-    SetUpPosition(EngineKey(position, engine), static_cast<int16_t>(std::min(plies, 32767)),
-                  rights);
+    EnPassantSquare enPassant;
+    if (position.enPassant >= 0)
+        enPassant = {FileOf(position.enPassant), EngineRank(RankOf(position.enPassant), engine)};
+    SetUpPosition(EngineKey(position, engine), static_cast<int16_t>(std::min(plies, 32767)), rights,
+                  enPassant);
 
-    if (position.enPassant < 0) return {};
+    if (position.enPassant < 0 || Rules == RuleSet::Standard) return {};
     for (const Move& move : LegalMoves(position))
         if (move.to == position.enPassant && std::tolower(position.squares[move.from]) == 'p')
             return "set up without en passant on " + SquareName(position.enPassant) +
@@ -80,6 +83,12 @@ bool EnginePosition(Colour engine, Colour toMove, Position& position, std::strin
         p.castling[right] = CastleFlags[RightFlag(right, engine)] == Yes;
     DropLostCastlingRights(p);
     p.toMove = toMove;
+    // The engine keeps the square its side's pawns take on: the side to move's.
+    if (EnPassantCell != 0 && Rules == RuleSet::Standard) {
+        const int x = EnPassantCell % Grid::Side - 1, y = EnPassantCell / Grid::Side - 1;
+        const int rank = EngineRank(y, engine);
+        if (rank == (toMove == Colour::White ? 6 : 3)) p.enPassant = SquareOf(x, rank);
+    }
     const int plies = MoveCount - (toMove == Colour::Black ? 1 : 0);
     p.fullmove = plies > 0 ? plies / 2 + 1 : 1;
     if (!IsPosition(p, error)) return false;
@@ -90,6 +99,16 @@ bool EnginePosition(Colour engine, Colour toMove, Position& position, std::strin
 std::optional<Move> StandardMove(std::string_view engineMove, const Position& position,
                                  Colour engine) {
     if (engineMove.size() != 4) return std::nullopt;
+    // Under the standard rules a promotion's letter may stand for the last rank.
+    const int16_t promotion = PromotionOfLetter(engineMove[3]);
+    if (Rules == RuleSet::Standard && promotion != 0 && promotion != Piece::Queen) {
+        std::string queening(engineMove);
+        queening[3] = static_cast<char>('0' + DecodeMove(engineMove).y2);
+        std::optional<Move> move = StandardMove(queening, position, engine);
+        if (!move || !move->promotion) return std::nullopt;
+        move->promotion = engineMove[3];
+        return move;
+    }
     // Castling: the key twice, 9 for the engine's side and 0 for the other.
     const std::string_view key = engineMove.substr(0, 2);
     if (engineMove.substr(2) == key && (key == "91" || key == "98" || key == "01" || key == "08")) {
@@ -99,8 +118,9 @@ std::optional<Move> StandardMove(std::string_view engineMove, const Position& po
     }
     for (const char digit : engineMove)
         if (digit < '1' || digit > '8') return std::nullopt;
-    const auto [x1, y1, x2, y2] = DecodeMove(engineMove);
-    Move move{SquareOf(x1, EngineRank(y1, engine)), SquareOf(x2, EngineRank(y2, engine)), 0};
+    const MoveSquares m = DecodeMove(engineMove);
+    Move move{SquareOf(m.x1, EngineRank(m.y1, engine)), SquareOf(m.x2, EngineRank(m.y2, engine)),
+              0};
     const char piece = position.squares[move.from];
     const int toRank = RankOf(move.to);
     if ((piece == 'P' && toRank == 8) || (piece == 'p' && toRank == 1)) move.promotion = 'q';
@@ -117,11 +137,12 @@ bool EngineMove(const Position& position, const Move& move, Colour engine, std::
         text = {side, wing, side, wing};
         return true;
     }
-    if (kind == 'p' && move.to == position.enPassant) {
+    const bool standard = Rules == RuleSet::Standard;
+    if (kind == 'p' && move.to == position.enPassant && !standard) {
         error = "en passant, which the engine's rules do not have";
         return false;
     }
-    if (move.promotion && move.promotion != 'q') {
+    if (move.promotion && move.promotion != 'q' && !standard) {
         error = "promotion to a piece other than a queen, which the engine's rules do not have";
         return false;
     }
@@ -130,6 +151,7 @@ bool EngineMove(const Position& position, const Move& move, Colour engine, std::
         text += static_cast<char>('0' + FileOf(square));
         text += static_cast<char>('0' + EngineRank(RankOf(square), engine));
     }
+    if (move.promotion && move.promotion != 'q') text[3] = move.promotion;
     return true;
 }
 
@@ -155,9 +177,9 @@ bool ReplayOnEngine(const Position& start, const std::vector<Move>& moves, Colou
     std::vector<std::string> texts;
     if (!EngineMoves(start, moves, engine, texts, error)) return false;
     note = SetUpEngine(start, engine);
-    for (const std::string& text : texts) {
-        const auto [x1, y1, x2, y2] = DecodeMove(text);
-        PlayMove(x1, y1, x2, y2);
+    for (const std::string& t : texts) {
+        const MoveSquares m = DecodeMove(t);
+        PlayMove(m.x1, m.y1, m.x2, m.y2, m.promotion);
     }
     return true;
 }

@@ -8,8 +8,11 @@
 // UCI mode let the engine play the side to move; the window and the play mode let the player
 // keep their colour, and the engine moves at once when the position gives it the move.
 //
-// The engine's rules are narrower than the standard ones: no en passant, promotion only to a
-// queen, and its king may castle past a square that only a pawn attacks.
+// The engine's designed rules are narrower than the standard ones: no en passant, promotion
+// only to a queen, and its king may castle past a square that only a pawn attacks. Under the
+// standard rules (Rules in Variables.h) the mapping keeps en passant (a plain move text, and
+// the en passant square of a position) and promotions to any piece (the piece's letter in
+// place of the to-rank digit: 171n).
 #pragma once
 
 #include <optional>
@@ -32,26 +35,31 @@ std::string EngineKey(const Position& position, Colour engine);
 // Puts a standard position on the engine's board, the engine playing the colour engine: the
 // pieces, the castling rights as the engine's rights (its castle-now flags follow from its own
 // rule), the move count 2 x (fullmove - 1), plus 1 with Black to move, and a move log that
-// starts here. Returns, for the player, what the engine's board leaves out (an en passant
-// capture the side to move could make); empty when nothing.
+// starts here; under the standard rules also the en passant square. Returns, for the player,
+// what the designed rules leave out (an en passant capture the side to move could make);
+// empty when nothing.
 std::string SetUpEngine(const Position& position, Colour engine);
 
 // The standard position on the engine's board with toMove to move: castling rights from the
-// engine's rights where king and rook are at home, no en passant square, the move number
+// engine's rights where king and rook are at home, the en passant square the engine keeps
+// (standard rules) if toMove may take on it, the move number
 // from the move count. False with the reason for a board that is no standard position (an
 // edited board without a king, for example).
 bool EnginePosition(Colour engine, Colour toMove, Position& position, std::string& error);
 
 // The standard move of an engine move text in the standard position it is played from: the
 // engine's castling (9191, 9898), the negative side's (0101, 0808, or the king's two-square
-// step) as the king's move, a pawn reaching the last rank as a queen's promotion. Nothing
-// for a text that is not four digits naming squares or a castling.
+// step) as the king's move, a pawn reaching the last rank as a queen's promotion, or under the
+// standard rules as the piece a letter names. Nothing for a text that is not four digits
+// naming squares, a castling or such a promotion.
 std::optional<Move> StandardMove(std::string_view engineMove, const Position& position,
                                  Colour engine);
 
 // The engine's move text of a standard move, as PlayMove takes it: castling as 0101 or 0808
-// for the negative side and 9191 or 9898 for the engine's. False with the reason for a move
-// that the engine's rules do not have: en passant, promotion to anything but a queen.
+// for the negative side and 9191 or 9898 for the engine's; under the standard rules en
+// passant as the pawn's move and a promotion to a rook, bishop or knight with its letter.
+// False with the reason for a move that the designed rules do not have: en passant,
+// promotion to anything but a queen.
 bool EngineMove(const Position& position, const Move& move, Colour engine, std::string& text,
                 std::string& error);
 

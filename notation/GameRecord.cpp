@@ -14,11 +14,20 @@ chess::Colour Other(chess::Colour side) {
     return side == chess::Colour::White ? chess::Colour::Black : chess::Colour::White;
 }
 
-// A move text as the engine takes and answers them: four digits (its castling included).
+// A move text as the engine takes and answers them: four digits (its castling included), or
+// under the standard rules a promotion's letter in place of the last.
 bool IsMoveText(std::string_view text) {
-    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) {
-               return std::isdigit(static_cast<unsigned char>(c)) != 0;
-           });
+    return text.size() == 4 &&
+           std::all_of(text.begin(), text.begin() + 3,
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }) &&
+           (std::isdigit(static_cast<unsigned char>(text[3])) != 0 ||
+            (ostrand::Rules == ostrand::RuleSet::Standard &&
+             ostrand::PromotionOfLetter(text[3]) != 0));
+}
+
+// Whether the engine's game keeps en passant squares.
+bool KeepsEnPassant() {
+    return ostrand::Rules == ostrand::RuleSet::Standard;
 }
 
 // A position as the repetition rule compares it: an en passant square counts only when a
@@ -46,7 +55,7 @@ constexpr const char* NonStandardCastling =
 void GameRecord::Start(const Position& start, Colour engine) {
     engine_ = engine;
     start_ = start;
-    start_.enPassant = -1;
+    if (!KeepsEnPassant()) start_.enPassant = -1;
     final_ = start_;
     moves_.clear();
     problem_.clear();
@@ -96,7 +105,7 @@ void GameRecord::Play(Colour side, std::string_view engineMove) {
 void GameRecord::Add(const chess::Move& move) {
     moves_.push_back(move);
     chess::Play(final_, move);
-    final_.enPassant = -1;
+    if (!KeepsEnPassant()) final_.enPassant = -1;
 }
 
 std::vector<chess::Position> GameRecord::Positions() const {

@@ -25,8 +25,8 @@ class GameRecord {
     // A game from the initial position with the engine on black.
     GameRecord() = default;
 
-    // Starts at start, the engine playing engine. An en passant square is dropped: the
-    // engine's game has none.
+    // Starts at start, the engine playing engine. An en passant square is dropped unless the
+    // engine plays the standard rules: the designed game has none.
     void Start(const Position& start, Colour engine);
     // Starts at the engine's board as it stands, toMove to move. A board that is no chess
     // position (an edit under way) leaves the record without a game until the next start.

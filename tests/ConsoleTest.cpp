@@ -227,7 +227,7 @@ TEST(Console, UciSessionFromHelloToBestMove) {
                                   "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
     auto lines = Lines(run.output);
-    ASSERT_EQ(lines.size(), 12u) << run.output;
+    ASSERT_EQ(lines.size(), 13u) << run.output;
     EXPECT_EQ(lines[0], "id name Ostrand Chess 6.1");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
     EXPECT_EQ(lines[2], "option name MultiPV type spin default 1 min 1 max 50");
@@ -243,7 +243,9 @@ TEST(Console, UciSessionFromHelloToBestMove) {
                             std::to_string(Levels.back().elo) + " max " +
                             std::to_string(Levels.front().elo));
     EXPECT_EQ(lines[6], "option name OwnBook type check default false");
-    lines.erase(lines.begin() + 3, lines.begin() + 7);
+    // The host plays the standard rules; the engine's own game is there to choose.
+    EXPECT_EQ(lines[7], "option name Rules type combo default Standard var Standard var Designed");
+    lines.erase(lines.begin() + 3, lines.begin() + 8);
     EXPECT_EQ(lines[3], "uciok");
     EXPECT_EQ(lines[4], "readyok");
     std::smatch match;
@@ -300,6 +302,21 @@ TEST(Console, UciPrefersARepetitionToAForcedLoss) {
         "position fen r6r/3b4/5k2/p4NRP/2Q1p3/8/2p4K/3q4 w - - 0 46 moves g5g6 f6f5 c4c5 f5f4 "
         "g6f6 f4g4 f6g6 g4f4 c5c7 f4f5 c7c5\ngo depth 8\n");
     EXPECT_EQ(Lines(run.output).back(), "bestmove f5f4") << run.output;
+}
+
+TEST(Console, UciPlaysTheStandardRulesUnlessTheDesignedOnesAreChosen) {
+    // En passant and a knight's fork by promotion, for either colour of the engine.
+    for (const auto& [fen, standard, designed] :
+         {std::tuple{"4k3/8/8/8/3pP3/8/8/K7 b - e3 0 1", "d4e3", "d4d3"},
+          std::tuple{"4k3/8/8/3pP3/8/8/8/K7 w - d6 0 1", "e5d6", "a1b2"},
+          std::tuple{"8/8/8/8/8/3K4/4p1Q1/k7 b - - 0 1", "e2e1n", "e2e1q"},
+          std::tuple{"K7/4P1q1/3k4/8/8/8/8/8 w - - 0 1", "e7e8n", "e7e8q"}}) {
+        const std::string go = std::string("position fen ") + fen + "\ngo depth 4\n";
+        EXPECT_EQ(Lines(RunEngine("uci", go).output).back(), std::string("bestmove ") + standard);
+        EXPECT_EQ(
+            Lines(RunEngine("uci", "setoption name Rules value Designed\n" + go).output).back(),
+            std::string("bestmove ") + designed);
+    }
 }
 
 TEST(Console, UciInfiniteSearchAnswersAfterStopOrTheNextCommand) {

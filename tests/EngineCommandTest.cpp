@@ -189,5 +189,135 @@ TEST_F(EngineCommandTest, EngineCastles) {
     IterationDone = nullptr;
 }
 
+// The standard rules' moves through the command both ways, and the designed rules without
+// them: after the command, the cell (x, y) holds code.
+struct RulesCase {
+    const char* name;
+    RuleSet rules;
+    const char* board;
+    EnPassantSquare enPassant;
+    const char* command;
+    const char* reply;  // empty: any engine move
+    int x, y;
+    int16_t code;
+};
+
+class EngineCommandRules : public EngineCommandTest, public testing::WithParamInterface<RulesCase> {
+  protected:
+    void TearDown() override {
+        Rules = RuleSet::Designed;
+        EngineCommandTest::TearDown();
+    }
+};
+
+TEST_P(EngineCommandRules, PlayAndAnswerTheirMoves) {
+    const RulesCase& c = GetParam();
+    Rules = c.rules;
+    ASSERT_TRUE(SetUpPosition(c.board, 20, AllCastlingRights, c.enPassant));
+    const std::string reply = EngineCommand(c.command);
+    if (*c.reply)
+        EXPECT_EQ(reply, c.reply);
+    else
+        EXPECT_TRUE(IsEngineMove(reply)) << reply;
+    EXPECT_EQ(Board(c.x, c.y), c.code) << BoardDiagram();
+}
+
+constexpr auto Standard = RuleSet::Standard;
+constexpr auto Designed = RuleSet::Designed;
+constexpr std::string_view BlackPassedOnD6 = "4k3/8/8/3pP3/8/8/8/4K3";
+constexpr std::string_view WhitePassedOnE3 = "4k3/8/8/8/3pP3/8/8/K7";
+// e1=N+ forks the king on d3 and the queen on g2.
+constexpr std::string_view KnightForks = "8/8/8/8/8/3K4/4p1Q1/k7";
+// Only the pawn on g2 attacks f1, which the king crosses.
+constexpr std::string_view PawnGuardsF1 = "4k3/8/8/8/8/8/6p1/4K2R";
+
+INSTANTIATE_TEST_SUITE_P(
+    BothRuleSets, EngineCommandRules,
+    testing::Values(
+        RulesCase{"PlayerTakesEnPassant",
+                  Standard,
+                  BlackPassedOnD6.data(),
+                  {4, 6},
+                  "5546",
+                  "",
+                  4,
+                  5,
+                  EmptyCell},
+        RulesCase{"NoEnPassantByDesign",
+                  Designed,
+                  BlackPassedOnD6.data(),
+                  {4, 6},
+                  "5546",
+                  "Error",
+                  4,
+                  5,
+                  Piece::Pawn},
+        RulesCase{"PlayerPromotesToAKnight",
+                  Standard,
+                  "4k3/P7/8/8/8/8/8/4K3",
+                  {},
+                  "171n",
+                  "",
+                  1,
+                  8,
+                  -Piece::Knight},
+        RulesCase{"OnlyQueensByDesign",
+                  Designed,
+                  "4k3/P7/8/8/8/8/8/4K3",
+                  {},
+                  "171n",
+                  "Error",
+                  1,
+                  7,
+                  -Piece::Pawn},
+        RulesCase{"LetterOnlyForAPawnsPromotion",
+                  Standard,
+                  "4k3/R7/8/8/8/8/8/4K3",
+                  {},
+                  "171n",
+                  "Error",
+                  1,
+                  7,
+                  -Piece::Rook},
+        RulesCase{"EngineTakesEnPassant",
+                  Standard,
+                  WhitePassedOnE3.data(),
+                  {5, 3},
+                  "Force",
+                  "4453",
+                  5,
+                  4,
+                  EmptyCell},
+        RulesCase{"EnginePromotesToAKnight",
+                  Standard,
+                  KnightForks.data(),
+                  {},
+                  "Force",
+                  "525n",
+                  5,
+                  1,
+                  Piece::Knight},
+        RulesCase{
+            "EngineQueensByDesign", Designed, KnightForks.data(), {}, "Force", "", 5, 2, EmptyCell},
+        RulesCase{"NoCastlingPastAPawnsAttack",
+                  Standard,
+                  PawnGuardsF1.data(),
+                  {},
+                  "5171",
+                  "Error",
+                  5,
+                  1,
+                  -Piece::King},
+        RulesCase{"CastlingPastAPawnsAttackByDesign",
+                  Designed,
+                  PawnGuardsF1.data(),
+                  {},
+                  "5171",
+                  "",
+                  7,
+                  1,
+                  -Piece::King}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace ostrand

@@ -45,5 +45,19 @@ TEST(GameSnapshotTest, RestoredGamesPlayOnAsBefore) {
     DepthLimit = 0;
 }
 
+// Under the standard rules the en passant right is part of the game a snapshot keeps.
+TEST(GameSnapshotTest, AnEnPassantRightIsPutBack) {
+    Rules = RuleSet::Standard;
+    DepthLimit = 2;
+    ASSERT_TRUE(SetUpPosition("4k3/8/8/3pP3/8/8/8/4K3", 20, AllCastlingRights, {4, 6}));
+    const GameSnapshot before = GameSnapshot::Capture();
+    const std::string reply = EngineCommand("5546");
+    EXPECT_NE(reply, "Error");
+    before.Restore();
+    EXPECT_EQ(EngineCommand("5546"), reply);
+    DepthLimit = 0;
+    Rules = RuleSet::Designed;
+}
+
 }  // namespace
 }  // namespace ostrand

@@ -397,6 +397,33 @@ TEST(EngineBoard, MovesInTheEnginesTerms) {
     EXPECT_EQ(StandardMove("5254", StartPosition(), Colour::White), Long("e7e5"));
 }
 
+// Under the standard rules the engine's board follows en passant and promotions to any
+// piece, for either colour of the engine (mirrored when it plays White), and keeps the en
+// passant square.
+TEST(EngineBoard, TheStandardRulesFollowEnPassantAndEveryPromotion) {
+    Rules = RuleSet::Standard;
+    const Position start = Fen("4k3/1P6/8/8/3p4/8/4P3/4K3 w - - 0 1");
+    const std::vector<Move> moves = {Long("e2e4"), Long("d4e3"), Long("b7b8n"),
+                                     Long("e3e2"), Long("e1d2"), Long("e2e1b")};
+    for (const Colour engine : {Colour::Black, Colour::White}) {
+        std::vector<std::string> texts;
+        std::string note, error;
+        ASSERT_TRUE(EngineMoves(start, moves, engine, texts, error)) << error;
+        Position position = start;
+        for (size_t i = 0; i < moves.size(); ++i) {
+            EXPECT_EQ(StandardMove(texts[i], position, engine), moves[i]) << texts[i];
+            Play(position, moves[i]);
+        }
+        ASSERT_TRUE(ReplayOnEngine(start, {moves[0]}, engine, note, error)) << error;
+        Position onBoard;
+        ASSERT_TRUE(EnginePosition(engine, Colour::Black, onBoard, error)) << error;
+        EXPECT_EQ(SquareName(onBoard.enPassant), "e3");
+        ASSERT_TRUE(ReplayOnEngine(start, moves, engine, note, error)) << error;
+        EXPECT_EQ(PositionKey(), EngineKey(position, engine));
+    }
+    Rules = RuleSet::Designed;
+}
+
 TEST(EngineBoard, AGameTheEngineCannotFollowChangesNothing) {
     SetUpEngine(StartPosition(), Colour::Black);
     PlayMove(5, 2, 5, 4);

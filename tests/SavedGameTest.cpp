@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "MoveGenerator.h"
 #include "SavedGame.h"
 #include "Support.h"
 #include "TestBoard.h"
@@ -104,6 +105,23 @@ TEST_F(SavedGameTest, RoundTripAfterPlay) {
     EXPECT_EQ(CastleFlags, saved.castleFlags);
     EXPECT_EQ(MoveCount, 3);
     EXPECT_EQ(PositionHistory, history);  // a load keeps the history of the game played
+}
+
+// The file has no place for an en passant right: the standard rules' right is not kept, and a
+// loaded game has none, even where the pawn still stands ready.
+TEST_F(SavedGameTest, AnEnPassantRightIsNotKept) {
+    Rules = RuleSet::Standard;
+    PlayMove(5, 2, 5, 4);
+    PlayMove(5, 7, 5, 6);
+    PlayMove(5, 4, 5, 5);
+    PlayMove(4, 7, 4, 5);
+    ASSERT_EQ(EnPassantCell, Grid::Index(4, 6));
+    std::string error;
+    ASSERT_TRUE(SaveGame(path, error)) << error;
+    ASSERT_TRUE(LoadGame(path, error)) << error;
+    EXPECT_EQ(EnPassantCell, 0);
+    EXPECT_EQ(EngineCommand("5546"), "Error");
+    Rules = RuleSet::Designed;
 }
 
 TEST_F(SavedGameTest, NewGameRoundTrip) {

@@ -333,15 +333,29 @@ TEST_F(SearchTest, TriesLeaveBoardMaterialAndPlyAsFound) {
     test::SetBoard(PromotionsBothWays);
     Stage = 2;
     const Grid board = Board;
-    for (int16_t depth : {2, 4, 6}) {
-        SearchDepth = depth;
-        MaxPly = depth == 6 ? 10 : static_cast<uint8_t>(depth);
-        SearchRoot("");
-        EXPECT_EQ(Board, board);
-        EXPECT_EQ(Ply, 0);
-        EXPECT_EQ(Material, MaterialSum());
-        EXPECT_GT(RootMoves.size(), 0u);
+    for (const RuleSet rules : {RuleSet::Designed, RuleSet::Standard}) {
+        Rules = rules;
+        // Under the standard rules the pawn on e4 may take the pawn on d4, which passed d3.
+        EnPassantCell = rules == RuleSet::Standard ? Grid::Index(4, 3) : 0;
+        Board(5, 4) = Piece::Pawn;
+        const Grid start = Board;
+        for (int16_t depth : {2, 4, 6}) {
+            SearchDepth = depth;
+            // The capture extension of the standard rules' promotions is followed to ply 8.
+            MaxPly = static_cast<uint8_t>(depth < 6 ? depth : rules == RuleSet::Designed ? 10 : 8);
+            SearchRoot("");
+            EXPECT_EQ(Board, start);
+            EXPECT_EQ(Ply, 0);
+            EXPECT_EQ(Material, MaterialSum());
+            EXPECT_EQ(EnPassantCell, rules == RuleSet::Standard ? Grid::Index(4, 3) : 0);
+            // The root has en passant and the promotions to other pieces under those rules.
+            for (const char* move : {"5443", "222n", "221r"})
+                EXPECT_EQ(RootMoves.find(move) % 4 == 0, rules == RuleSet::Standard) << move;
+        }
+        Board = board;
     }
+    Rules = RuleSet::Designed;
+    EnPassantCell = 0;
 }
 
 // The moves the capture generator of colour C hands over for the piece on (x, y).

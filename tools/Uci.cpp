@@ -317,6 +317,7 @@ void Session::Go(std::istringstream& args) {
         Say("bestmove 0000");
         return;
     }
+    Rules = options_.Rules();
     if (const std::string note = SetUpGame(start_, played_); !note.empty())
         Say("info string " + note);
     // A mate in N moves is seen by the iteration of depth 2N + 2. Without a depth the

@@ -39,7 +39,8 @@ std::vector<std::string> Options::Listing() {
     return {level, "option name UCI_LimitStrength type check default false",
             "option name UCI_Elo type spin default " + std::to_string(StrongestElo()) + " min " +
                 std::to_string(WeakestElo()) + " max " + std::to_string(StrongestElo()),
-            "option name OwnBook type check default false"};
+            "option name OwnBook type check default false",
+            "option name Rules type combo default Standard var Standard var Designed"};
 }
 
 bool Options::Set(const std::string& name, const std::string& value, std::string& error) {
@@ -56,6 +57,9 @@ bool Options::Set(const std::string& name, const std::string& value, std::string
         ok = ReadCheck(value, limitStrength_);
     } else if (key == "ownbook") {
         ok = ReadCheck(value, ownBook_);
+    } else if (key == "rules") {
+        ok = value == "Standard" || value == "Designed";
+        if (ok) rules_ = value == "Standard" ? RuleSet::Standard : RuleSet::Designed;
     } else if (key == "uci_elo") {
         std::istringstream number(value);
         int elo = 0;

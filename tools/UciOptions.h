@@ -1,10 +1,12 @@
-// The UCI mode's options: the playing strength, by level name or by Elo, and the book.
+// The UCI mode's options: the playing strength, by level name or by Elo, the book, and the
+// rules the games follow.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "Levels.h"
+#include "Variables.h"
 
 namespace ostrand::uci {
 
@@ -20,12 +22,16 @@ class Options {
     // otherwise the one Level names.
     const Level& Playing() const;
     bool OwnBook() const { return ownBook_; }
+    // The rules of the games: the standard ones, which the host plays, unless the designed
+    // game is asked for.
+    RuleSet Rules() const { return rules_; }
 
   private:
     const Level* level_ = &Levels.front();
     bool limitStrength_ = false;
     int elo_ = Levels.front().elo;
     bool ownBook_ = false;
+    RuleSet rules_ = RuleSet::Standard;
 };
 
 }  // namespace ostrand::uci

@@ -3,7 +3,8 @@
 //   ostrand-engine play [--fen FEN] [--depth N]  commands on standard input, one per line
 //   ostrand-engine search FILE --depth N         one fixed-depth search of a saved game, traced
 //   ostrand-engine search --fen FEN --depth N    the same from a FEN
-//   ostrand-engine bench [--depth N]             the benchmark (N = 4, 6 or 8; default 6)
+//   ostrand-engine bench [--depth N] [--rules R] the benchmark (N = 4, 6 or 8; default 6) under
+//                                                the designed (default) or standard rules
 //   ostrand-engine bench --moves                 full-strength moves on the bench positions, timed
 //   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
 //   ostrand-engine [uci]                         the UCI protocol, for other chess programs
@@ -35,7 +36,7 @@ constexpr const char* UsageText =
     "usage: ostrand-engine play [--fen FEN] [--depth N]\n"
     "       ostrand-engine search FILE --depth N\n"
     "       ostrand-engine search --fen FEN --depth N\n"
-    "       ostrand-engine bench [--depth 4|6|8]\n"
+    "       ostrand-engine bench [--depth 4|6|8] [--rules designed|standard]\n"
     "       ostrand-engine bench --moves\n"
     "       ostrand-engine pgn FILE\n"
     "       ostrand-engine [uci]\n"
@@ -254,8 +255,13 @@ int main(int argc, char** argv) {
     }
     if (command == "bench") {
         const int depth = options.depth.value_or(6);
-        if (options.fen || !options.operands.empty() || (depth != 4 && depth != 6 && depth != 8))
-            return Usage("bench takes only --depth 4, 6 or 8, or --moves");
+        const std::vector<std::string>& rest = options.operands;
+        const bool rules = rest.size() == 2 && rest[0] == "--rules" &&
+                           (rest[1] == "designed" || rest[1] == "standard");
+        if (options.fen || (!rest.empty() && !rules) || (depth != 4 && depth != 6 && depth != 8))
+            return Usage(
+                "bench takes only --depth 4, 6 or 8 and --rules designed or standard, or --moves");
+        if (rules && rest[1] == "standard") Rules = RuleSet::Standard;
         tools::MessageDisplay display(std::cerr, "message: ");
         tools::RunBench(depth, std::cout);
         return 0;

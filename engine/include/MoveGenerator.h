@@ -12,7 +12,10 @@
 
 namespace ostrand {
 
-// Appends the pseudo-legal moves of the Black piece on (x, y) to moves, four digits each.
+// Appends the pseudo-legal moves of the Black piece on (x, y) to moves, four characters
+// each. Under the standard rules (Rules) a pawn has en passant and no restriction on its
+// double step, and a move onto the last rank is listed for a queen, then a rook, a bishop
+// and a knight.
 void ListBlackPieceMoves(int x, int y, std::string& moves);
 // Appends the pseudo-legal moves of the White piece on (x, y) to moves.
 void ListWhitePieceMoves(int x, int y, std::string& moves);
@@ -32,8 +35,10 @@ void MarkWhiteRayTargets(int x, int y, int dx, int dy);
 // The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
 // the engine play a Black move and answers it; four digits 1..8 are a White move of the
 // player, answered by "Error", "CheckMate", "StaleMate" or the engine's move. The engine's
-// own castling is answered as 9191 (king-side) or 9898 (queen-side). Any other text
-// answers "Error" and changes nothing.
+// own castling is answered as 9191 (king-side) or 9898 (queen-side). Under the standard
+// rules a move text may promote to another piece than a queen, "n", "b" or "r" standing in
+// for the to-rank (171n, Variables.h), both ways; en passant is a plain four-digit move. Any
+// other text answers "Error" and changes nothing.
 std::string EngineCommand(const std::string& command);
 
 }  // namespace ostrand

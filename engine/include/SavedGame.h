@@ -17,7 +17,8 @@ constexpr const char* SavedGameName = "Board.txt";
 // Reads a saved game from path and, only if the whole file is valid, replaces MoveCount,
 // CastleFlags and Board with it and brings the castling flags up to date. Otherwise the
 // game is left exactly as it was and the message names the file, the line and the problem.
-// PositionHistory is not touched.
+// PositionHistory is not touched. The file has no place for an en passant right (standard
+// rules): it is not saved, and a loaded game has none.
 [[nodiscard]] bool LoadGame(const std::string& path, std::string& error);
 
 }  // namespace ostrand

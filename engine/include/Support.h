@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "Variables.h"
+
 namespace ostrand {
 
 // Move execution.
@@ -24,9 +26,15 @@ void ComputeAttackMaps();
 void FindKings(int16_t& blackX, int16_t& blackY, int16_t& whiteX, int16_t& whiteY);
 
 // Plays any four integers as a move (a from-file of 0 or 9 is a castling) and returns the
-// moved and captured codes that UnmakeMove needs. A pawn reaching its last rank queens.
-void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured);
+// moved and captured codes that UnmakeMove needs. A pawn reaching its last rank queens;
+// under the standard rules it becomes the promotion given (a magnitude), and a pawn's
+// diagonal move onto EnPassantCell takes the pawn beside it, returned as EnPassantTaken.
+void MakeMove(int x1, int y1, int x2, int y2, int16_t& moved, int16_t& captured,
+              int16_t promotion = Piece::Queen);
 void UnmakeMove(int x1, int y1, int x2, int y2, int16_t moved, int16_t captured);
+
+// The captured code of an en passant capture: no cell holds it.
+constexpr int16_t EnPassantTaken = 3;
 
 // Yes when the side's king stands attacked after the move, else No. Board is left as found.
 int16_t WhiteInCheckAfter(int x1, int y1, int x2, int y2);
@@ -50,8 +58,10 @@ void UpdateCastling();
 // The move log: the engine's own log of the moves committed to its one game.
 
 // Commits a move to the game: counts it, records the new position's key, updates the
-// castling flags and has the board redrawn. A committed move is never taken back.
-void PlayMove(int x1, int y1, int x2, int y2);
+// castling flags and has the board redrawn. A committed move is never taken back. Under the
+// standard rules it also sets EnPassantCell, and a pawn reaching the last rank becomes the
+// promotion given.
+void PlayMove(int x1, int y1, int x2, int y2, int16_t promotion = Piece::Queen);
 // The board as 64 characters, rank 8 first and file 1 first within a rank: "0" for an
 // empty square, "pnbrqk" for Black's pieces, "PNBRQK" for White's.
 std::string PositionKey();
@@ -64,7 +74,9 @@ bool SetBoardFromText(std::string_view text);
 // '.' for an empty square.
 std::string BoardDiagram();
 // Yes when Black is at least a pawn ahead and the position on the board already occurred
-// twice in the game; the search uses it to avoid repeating while winning.
+// twice in the game; the search uses it to avoid repeating while winning. Under the standard
+// rules an en passant right on the board makes a position of its own while a pawn stands
+// ready to use it (whether the capture would be legal is not asked).
 int16_t IsRepetition();
 // The game stage for a move count: 1 before ply 12, 2 before ply 36, then 3; 4 as soon as
 // either side has fewer than four pieces besides its pawns (the king counts).
@@ -82,8 +94,12 @@ constexpr CastlingRights AllCastlingRights = {true, true, true, true};
 // SetBoardFromText reads it), the castling rights where king and rook still stand at home,
 // the plies played (with the material they decide the stage) and a move log that begins
 // here; the castle-now flags follow from the board. The tables are not read again. False,
-// with nothing changed, for a text that is no board.
+// with nothing changed, for a text that is no board. enPassant is the standard rules' en
+// passant square (x, y), kept only under them; (0, 0) for none.
+struct EnPassantSquare {
+    int x = 0, y = 0;
+};
 bool SetUpPosition(std::string_view board, int16_t moveCount,
-                   CastlingRights rights = AllCastlingRights);
+                   CastlingRights rights = AllCastlingRights, EnPassantSquare enPassant = {});
 
 }  // namespace ostrand

@@ -113,21 +113,63 @@ extern int16_t Stage;
 // Element 0 is empty; element k is the position key after the k-th committed move.
 extern std::vector<std::string> PositionHistory;
 
-// Appends a move text: the four coordinates as decimal digits.
-inline void AppendMove(std::string& moves, int x1, int y1, int x2, int y2) {
+// The rules a game follows. Designed: the engine's own game, with no en passant, promotion
+// to a queen only, its own castling rule and no double step of a Black pawn to a square
+// beside a White pawn. Standard: en passant and promotion to any piece for both sides, and
+// castling neither out of, through nor into an attack of any piece, pawns included.
+enum class RuleSet { Designed, Standard };
+// The rules of the game in progress; Designed unless a host asks for the standard ones.
+extern RuleSet Rules;
+// Standard rules only: the cell (Grid::Index) that the pawn of the last committed move passed
+// over with its double step, which the other side's pawns may capture on; 0 when none.
+extern int EnPassantCell;
+
+// A promotion to anything but a queen, which only the standard rules have, is written in a
+// move text with the piece's letter in place of the to-rank digit, which the last rank makes
+// redundant: 171n is the pawn on (1,7) becoming a knight on (1,8), 212r a Black pawn
+// becoming a rook on (2,1). Every move text stays four characters.
+constexpr char PromotionLetter(int magnitude) {
+    return magnitude == Piece::Knight   ? 'n'
+           : magnitude == Piece::Bishop ? 'b'
+           : magnitude == Piece::Rook   ? 'r'
+                                        : 0;
+}
+// The magnitude of a promotion letter ("q" included), or 0 for any other character.
+constexpr int16_t PromotionOfLetter(char letter) {
+    return letter == 'n'   ? Piece::Knight
+           : letter == 'b' ? Piece::Bishop
+           : letter == 'r' ? Piece::Rook
+           : letter == 'q' ? Piece::Queen
+                           : 0;
+}
+
+// Appends a move text: the four coordinates as decimal digits, or, for a promotion to the
+// magnitude of a knight, bishop or rook, the piece's letter in place of the to-rank.
+inline void AppendMove(std::string& moves, int x1, int y1, int x2, int y2,
+                       int promotion = Piece::Queen) {
+    const char letter = PromotionLetter(promotion);
     const char text[4] = {static_cast<char>('0' + x1), static_cast<char>('0' + y1),
-                          static_cast<char>('0' + x2), static_cast<char>('0' + y2)};
+                          static_cast<char>('0' + x2),
+                          letter ? letter : static_cast<char>('0' + y2)};
     moves.append(text, 4);
 }
 
 // The four coordinates of a move text, the one place that reads its digits; a castling keeps
-// its key's digits (0101, 0808, 9191, 9898), as MakeMove and PlayMove take them.
+// its key's digits (0101, 0808, 9191, 9898), as MakeMove and PlayMove take them. promotion
+// is the magnitude a pawn becomes: a queen unless the text names another piece.
 struct MoveSquares {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int16_t promotion = Piece::Queen;
 };
-// The move at offset at of a text of moves; the text holds four characters there.
+// The move at offset at of a text of moves; the text holds four characters there. A
+// promotion's letter stands for the last rank of the pawn's side: 8 from rank 7, else 1.
 inline MoveSquares DecodeMove(std::string_view moves, size_t at = 0) {
-    return {moves[at] - '0', moves[at + 1] - '0', moves[at + 2] - '0', moves[at + 3] - '0'};
+    MoveSquares m{moves[at] - '0', moves[at + 1] - '0', moves[at + 2] - '0', moves[at + 3] - '0'};
+    if (const int16_t piece = moves[at + 3] > '9' ? PromotionOfLetter(moves[at + 3]) : 0) {
+        m.y2 = m.y1 == 7 ? 8 : 1;
+        m.promotion = piece;
+    }
+    return m;
 }
 
 }  // namespace ostrand

@@ -16,10 +16,10 @@ std::vector<std::string> LegalMoves(int sign, void (*list)(int, int, std::string
         for (int y = 1; y <= 8; ++y)
             if (sign * Board(x, y) > 0) list(x, y, moves);
     std::vector<std::string> legal;
-    for (size_t i = 0; i + 4 <= moves.size(); i += 4)
-        if (inCheckAfter(moves[i] - '0', moves[i + 1] - '0', moves[i + 2] - '0',
-                         moves[i + 3] - '0') == No)
-            legal.push_back(moves.substr(i, 4));
+    for (size_t i = 0; i + 4 <= moves.size(); i += 4) {
+        const MoveSquares m = DecodeMove(moves, i);
+        if (inCheckAfter(m.x1, m.y1, m.x2, m.y2) == No) legal.push_back(moves.substr(i, 4));
+    }
     return legal;
 }
 

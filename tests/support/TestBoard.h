@@ -34,7 +34,7 @@ void SetBoard(std::string_view board);
 bool BorderIntact();
 
 // The moves of a side that pass the engine's own legality test: its pseudo-legal moves,
-// squares file by file, that do not leave its king attacked. No castling.
+// squares file by file, that do not leave its king attacked, as move texts. No castling.
 std::vector<std::string> LegalWhiteMoves();
 std::vector<std::string> LegalBlackMoves();
 
