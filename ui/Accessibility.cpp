@@ -45,9 +45,13 @@ Accessibility::Accessibility(F_Board& board, const game::GameSession& session,
     moveList.setAccessibleDescription(tr("The game's moves in pairs, yours and the engine's"));
     status_.setAccessibleDescription(tr("How the game stands"));
     connect(&reports, &SessionSignals::boardChanged, this, &Accessibility::NameSquares);
+    // The engine's move is recorded after it has stopped thinking, when the game changes.
     connect(&reports, &SessionSignals::thinkingChanged, this, [this](bool thinking) {
-        if (!thinking) TellEngineMove();
+        if (!thinking) return;
+        movesBefore_ = session_.Record().HasGame() ? session_.Record().Moves().size() : 0;
+        waiting_ = true;
     });
+    connect(&reports, &SessionSignals::gameChanged, this, &Accessibility::TellEngineMove);
     connect(&reports, &SessionSignals::gameEnded, this,
             [this](game::Ending ending) { Tell(status::Result(ending)); });
     NameSquares();
@@ -68,11 +72,12 @@ void Accessibility::NameSquares() {
     }
 }
 
-// A hint's search thinks too, and makes no move: only a move not told yet is told.
+// A hint's search thinks too, and makes no move: only a game that has grown is told of.
 void Accessibility::TellEngineMove() {
+    if (!waiting_ || session_.CurrentStatus().thinking) return;
+    waiting_ = false;
     const GameRecord& record = session_.Record();
-    if (!record.HasGame() || record.Moves().empty() || record.Moves().size() == told_) return;
-    told_ = record.Moves().size();
+    if (!record.HasGame() || record.Moves().size() <= movesBefore_) return;
     const std::vector<ostrand::chess::Position> positions = record.Positions();
     const ostrand::chess::Position& before = positions[positions.size() - 2];
     if (before.toMove != record.Engine()) return;

@@ -25,13 +25,15 @@ class Accessibility : public QObject {
 
   private:
     void NameSquares();
-    // The engine's move since the last one told, with how the game now stands.
+    // The engine's move just made, with how the game now stands.
     void TellEngineMove();
     void Tell(const QString& text);
 
     F_Board& board_;
     const ostrand::game::GameSession& session_;
     QLabel& status_;
-    // How many moves the game had when the engine's last move was told.
-    size_t told_ = 0;
+    // Since the engine began to think, the game's moves then: its move is told once the game
+    // has changed.
+    bool waiting_ = false;
+    size_t movesBefore_ = 0;
 };
