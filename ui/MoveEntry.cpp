@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QStringListModel>
+#include <string>
 
 #include "Messages.h"
 
@@ -12,13 +13,6 @@ namespace {
 
 // Room for the longest move, "exd8=Q+", with some to spare.
 constexpr int WidthInCharacters = 15;
-
-// A move without its marks of check, mate or comment: "Nf3" for "Nf3+" and "Nf3!?".
-QString Bare(QString move) {
-    while (!move.isEmpty() && QString("+#!?").contains(move.back()))
-        move.chop(1);
-    return move;
-}
 
 }  // namespace
 
@@ -37,6 +31,8 @@ MoveEntry::MoveEntry(ostrand::game::GameSession& session, QWidget* parent)
     // Ctrl+L, or a click); Escape gives them back.
     setFocusPolicy(Qt::ClickFocus);
     connect(this, &QLineEdit::returnPressed, this, &MoveEntry::PlayTyped);
+    for (const char letter : {'K', 'Q', 'R', 'B', 'N'})
+        toEnglish_.insert(messages::ShownSan(std::string(1, letter)).at(0), QChar(letter));
 }
 
 void MoveEntry::keyPressEvent(QKeyEvent* event) {
@@ -63,20 +59,17 @@ void MoveEntry::Follow() {
     const ostrand::game::Status status = session_.CurrentStatus();
     setEnabled(!status.thinking && status.hasGame && status.ending == ostrand::game::Ending::None);
     QStringList shown;
-    shownToSan_.clear();
-    for (const std::string& san : session_.LegalSan()) {
-        const QString text = messages::ShownSan(san);
-        shown << text;
-        shownToSan_.insert(Bare(text), QString::fromStdString(san));
-    }
+    for (const std::string& san : session_.LegalSan())
+        shown << messages::ShownSan(san);
     legal_->setStringList(shown);
 }
 
-// A move as the list shows it is read back to its SAN; anything else goes to the session as
-// typed, which reads SAN and long algebraic notation.
+// A move is typed as the move list shows it, with the pieces' letters of the player's
+// language ("Sf3" in German); the session reads SAN and long algebraic notation in English.
 void MoveEntry::PlayTyped() {
-    const QString typed = text().trimmed();
-    const QString san = shownToSan_.value(Bare(typed), typed);
+    QString san = text().trimmed();
+    for (QChar& c : san)
+        c = toEnglish_.value(c, c);
     const ostrand::game::Refusal refusal = session_.PlayText(san.toStdString());
     if (refusal != ostrand::game::Refusal::None) {
         emit Refused(refusal);

@@ -33,6 +33,6 @@ class MoveEntry : public QLineEdit {
 
     ostrand::game::GameSession& session_;
     QStringListModel* legal_;
-    // The legal moves as the move list shows them (in the player's language) to their SAN.
-    QHash<QString, QString> shownToSan_;
+    // The pieces' letters of the player's language to SAN's.
+    QHash<QChar, QChar> toEnglish_;
 };
