@@ -41,6 +41,8 @@ Accessibility::Accessibility(F_Board& board, const game::GameSession& session,
                              SessionSignals& reports, QLabel& status, QWidget& moveList)
     : QObject(&board), board_(board), session_(session), status_(status) {
     board_.setAccessibleName(tr("Chess board"));
+    board_.setAccessibleDescription(
+        tr("Click one of your pieces, then its square; or press / and type the move"));
     moveList.setAccessibleName(tr("Moves of the game"));
     moveList.setAccessibleDescription(tr("The game's moves in pairs, yours and the engine's"));
     status_.setAccessibleDescription(tr("How the game stands"));

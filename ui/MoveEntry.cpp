@@ -51,8 +51,9 @@ void MoveEntry::keyPressEvent(QKeyEvent* event) {
 
 void MoveEntry::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        setFixedWidth(fontMetrics().averageCharWidth() * WidthInCharacters);
+    if (event->type() != QEvent::FontChange) return;
+    setFixedWidth(fontMetrics().averageCharWidth() * WidthInCharacters);
+    completer()->popup()->setFont(font());
 }
 
 void MoveEntry::Follow() {
@@ -61,6 +62,7 @@ void MoveEntry::Follow() {
     QStringList shown;
     for (const std::string& san : session_.LegalSan())
         shown << messages::ShownSan(san);
+    shown.sort();
     legal_->setStringList(shown);
 }
 

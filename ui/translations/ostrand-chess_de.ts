@@ -79,6 +79,10 @@
         <source>Ostrand plays %1. %2</source>
         <translation>Ostrand zieht %1. %2</translation>
     </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Klicken Sie auf eine Ihrer Figuren, dann auf ihr Zielfeld; oder drücken Sie / und tippen Sie den Zug</translation>
+    </message>
 </context>
 <context>
     <name>ChessClock</name>

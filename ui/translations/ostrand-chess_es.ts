@@ -79,6 +79,10 @@
         <source>Ostrand plays %1. %2</source>
         <translation>Ostrand juega %1. %2</translation>
     </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Haz clic en una de tus piezas y luego en su casilla; o pulsa / y escribe la jugada</translation>
+    </message>
 </context>
 <context>
     <name>ChessClock</name>

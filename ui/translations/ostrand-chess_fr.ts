@@ -79,6 +79,10 @@
         <source>Ostrand plays %1. %2</source>
         <translation>Ostrand joue %1. %2</translation>
     </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Cliquez sur une de vos pièces, puis sur sa case d&apos;arrivée&#xa0;; ou appuyez sur / et tapez le coup</translation>
+    </message>
 </context>
 <context>
     <name>ChessClock</name>
