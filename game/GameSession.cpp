@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -87,6 +88,39 @@ Refusal JudgePlayerMove(Square from, Square to) {
     if (WhiteInCheckAfter(from.file, from.rank, to.file, to.rank) == Yes)
         return Refusal::KingAttacked;
     return Refusal::None;
+}
+
+// A standard square on the form: the engine's board stands mirrored when the engine plays
+// white.
+Square OnForm(int index, Colour engine) {
+    const int rank = chess::RankOf(index);
+    return {chess::FileOf(index), chess::Mirrored(engine) ? 9 - rank : rank};
+}
+
+SquareMove OnForm(const chess::Move& move, Colour engine) {
+    return {OnForm(move.from, engine), OnForm(move.to, engine)};
+}
+
+// The move a player's text names in here: long algebraic ("g1f3") as it stands, SAN among
+// the legal moves, else among all the pieces' steps, so that a move that leaves the king in
+// check is refused as a click on its squares would be. The engine's king may castle past a
+// square that only a pawn attacks.
+Refusal ReadMove(const chess::Position& here, const std::string& text, chess::Move& move) {
+    std::string plain;
+    for (const char c : text)
+        if (std::isspace(static_cast<unsigned char>(c)) == 0 && c != '-' && c != 'x') plain += c;
+    while (!plain.empty() && std::string_view("+#!?").find(plain.back()) != std::string_view::npos)
+        plain.pop_back();
+    if (chess::ParseMove(plain, move)) return Refusal::None;
+    const std::string san = Simplified(text);
+    std::string error;
+    constexpr chess::CastlingRule rule = chess::CastlingRule::PawnsIgnored;
+    if (chess::ParseSan(here, san, chess::LegalMoves(here, rule), move, error) ||
+        (error == "illegal move" &&
+         chess::ParseSan(here, san, chess::PseudoLegalMoves(here, rule), move, error)))
+        return Refusal::None;
+    if (error == "ambiguous move") return Refusal::Ambiguous;
+    return error == "illegal move" ? Refusal::CannotMoveThere : Refusal::NotAMove;
 }
 
 // What the engine says of a position it is to move in and cannot, as Force would answer.
@@ -262,6 +296,42 @@ class GameSession::Impl : private Display {
         }
         EngineAnswered(reply, onClock);
         return Refusal::None;
+    }
+
+    // The standard position the player moves in; out of turn, the player to move all the same.
+    chess::Position PlayerPosition() const {
+        chess::Position here = record_.Final();
+        here.toMove = player_;
+        return here;
+    }
+
+    Refusal PlayText(const std::string& text) {
+        if (thinking_) return Refusal::Busy;
+        if (!record_.HasGame()) return Refusal::NoPosition;
+        if (CurrentEnding() != Ending::None) return Refusal::GameOver;
+        chess::Move move;
+        if (const Refusal refusal = ReadMove(PlayerPosition(), text, move);
+            refusal != Refusal::None)
+            return refusal;
+        const SquareMove squares = OnForm(move, Engine());
+        if (move.promotion != 0 && move.promotion != 'q') {
+            const Refusal refusal = JudgePlayerMove(squares.from, squares.to);
+            return refusal != Refusal::None ? refusal : Refusal::QueenOnly;
+        }
+        return Play(squares);
+    }
+
+    std::vector<std::string> LegalSan() const {
+        std::vector<std::string> moves;
+        if (thinking_ || Closed()) return moves;
+        const chess::Position here = PlayerPosition();
+        for (const chess::Move& move : chess::LegalMoves(here, chess::CastlingRule::PawnsIgnored)) {
+            const SquareMove squares = OnForm(move, Engine());
+            if ((move.promotion == 0 || move.promotion == 'q') &&
+                JudgePlayerMove(squares.from, squares.to) == Refusal::None)
+                moves.push_back(chess::SanText(here, move));
+        }
+        return moves;
     }
 
     bool Force() {
@@ -444,12 +514,7 @@ class GameSession::Impl : private Display {
         Tick();
         const std::optional<chess::Move> move = chess::StandardMove(found, now, player_);
         if (!move || Closed()) return std::nullopt;
-        // The engine's board stands mirrored when the engine plays white.
-        const auto square = [this](int index) {
-            const int rank = chess::RankOf(index);
-            return Square{chess::FileOf(index), chess::Mirrored(Engine()) ? 9 - rank : rank};
-        };
-        return Hint{{square(move->from), square(move->to)}, chess::SanText(now, *move)};
+        return Hint{OnForm(*move, Engine()), chess::SanText(now, *move)};
     }
 
     std::string Result() const {
@@ -572,6 +637,14 @@ chess::Colour GameSession::PlayerColour() const {
 
 Refusal GameSession::Play(SquareMove move) {
     return impl_->Play(move);
+}
+
+Refusal GameSession::PlayText(const std::string& text) {
+    return impl_->PlayText(text);
+}
+
+std::vector<std::string> GameSession::LegalSan() const {
+    return impl_->LegalSan();
 }
 
 std::vector<Square> GameSession::LegalTargets(Square from) const {

@@ -78,6 +78,11 @@ class GameSession {
     // The player's move on the form's squares. Refusal::None when it was played (and the
     // engine has answered, or the game ended with it); any refusal changes nothing.
     Refusal Play(SquareMove move);
+    // The player's move as typed: SAN ("Nf3", "exd5", "O-O", "e8=Q+") or long algebraic
+    // ("e2e4", "e7e8q"), played as Play would play its squares, with the same refusals.
+    Refusal PlayText(const std::string& text);
+    // The moves Play would take now, in SAN; none once the game is over or while it waits.
+    std::vector<std::string> LegalSan() const;
     // The squares the player's piece on from may move to now; none once the game is over.
     std::vector<Square> LegalTargets(Square from) const;
     // The engine moves for its side now (Force); false when it may not (game over, no

@@ -44,6 +44,9 @@ enum class Refusal {
     NoPosition,       // the board is no chess position (an edit without a king)
     CannotMoveThere,  // the piece cannot reach the square
     KingAttacked,     // the move would leave the player's king attacked
+    NotAMove,         // a typed text that names no move
+    Ambiguous,        // a typed move that more than one piece could make
+    QueenOnly,        // a promotion to another piece than a queen
 };
 
 }  // namespace ostrand::game

@@ -77,11 +77,15 @@ std::string SanText(const Position& position, const Move& move) {
 
 bool ParseSan(const Position& position, std::string_view text, Move& move, std::string& error,
               CastlingRule rule) {
+    return ParseSan(position, text, LegalMoves(position, rule), move, error);
+}
+
+bool ParseSan(const Position& position, std::string_view text, const std::vector<Move>& legal,
+              Move& move, std::string& error) {
     std::string s(text);
     if (EndsWith(s, "e.p.")) s.resize(s.size() - 4);
     while (!s.empty() && std::string_view("+#!?").find(s.back()) != std::string_view::npos)
         s.pop_back();
-    const auto legal = LegalMoves(position, rule);
     std::string castling = s;
     for (char& c : castling)
         if (c == '0' || c == 'o') c = 'O';

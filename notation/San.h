@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "StandardChess.h"
 
@@ -22,5 +23,10 @@ std::string SanText(const Position& position, const Move& move);
 // False with "not a move", "illegal move" or "ambiguous move" and the move unchanged.
 bool ParseSan(const Position& position, std::string_view text, Move& move, std::string& error,
               CastlingRule rule = CastlingRule::Standard);
+// The same, read against the moves given instead: a player's text matched against the moves
+// the pieces could make, whether or not they leave the king in check, names the move the
+// player meant.
+bool ParseSan(const Position& position, std::string_view text, const std::vector<Move>& legal,
+              Move& move, std::string& error);
 
 }  // namespace ostrand::chess

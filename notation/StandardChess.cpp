@@ -122,7 +122,8 @@ bool ReadPlacement(const std::string& placement, Position& p, std::string& error
     return true;
 }
 
-// Moves that follow the pieces' steps, without the test for a king left in check.
+}  // namespace
+
 std::vector<Move> PseudoLegalMoves(const Position& p, CastlingRule rule) {
     std::vector<Move> moves;
     const Colour side = p.toMove;
@@ -197,8 +198,6 @@ std::vector<Move> PseudoLegalMoves(const Position& p, CastlingRule rule) {
     }
     return moves;
 }
-
-}  // namespace
 
 Position StartPosition() {
     Position p;

@@ -65,6 +65,9 @@ std::string MoveText(const Move& move);
 
 bool IsAttacked(const Position& position, int square, Colour by);
 bool InCheck(const Position& position, Colour side);
+// The moves that follow the pieces' steps, kings left in check or not.
+std::vector<Move> PseudoLegalMoves(const Position& position,
+                                   CastlingRule rule = CastlingRule::Standard);
 // The legal moves of the side to move; a promotion appears once per piece.
 std::vector<Move> LegalMoves(const Position& position, CastlingRule rule = CastlingRule::Standard);
 // Plays a legal move: castling moves the rook, en passant takes the passed pawn, the

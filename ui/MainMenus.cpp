@@ -54,6 +54,9 @@ QString HowToPlayText() {
                        "<b>Move &#9656; Level</b> chooses an easier opponent."),
         MainWindow::tr("The <b>move list</b> beside the board shows the game; click a move, or "
                        "press Left, Right, Home or End, to go back or forward through it."),
+        MainWindow::tr("<b>Typing a move:</b> press / or Ctrl+L, type the move as in e4, Nf3, "
+                       "exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box "
+                       "offers the legal moves as you type. Escape leaves the box."),
         MainWindow::tr(
             "A game ends by mate, stalemate, a threefold repetition, fifty moves without a capture "
             "or a pawn move, too little material to mate, your resignation (<b>Game &#9656; "

@@ -17,16 +17,19 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "Accessibility.h"
 #include "BookFile.h"
 #include "ChessClock.h"
 #include "ClipboardAndFiles.h"
 #include "F_Board.h"
 #include "Messages.h"
+#include "MoveEntry.h"
 #include "MoveList.h"
 #include "Preferences.h"
 #include "SessionSignals.h"
@@ -61,6 +64,7 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       session_(std::make_unique<game::GameSession>(*reports_)),
       board_(makeForm ? makeForm(*session_, *reports_) : new F_Board(*session_, *reports_)),
       moveList_(new MoveList),
+      moveEntry_(new MoveEntry(*session_)),
       status_(new QLabel(this)),
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
@@ -91,6 +95,15 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     status_->setIndent(4);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(moveEntry_);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Slash), QKeySequence("Ctrl+L")})
+        connect(new QShortcut(keys, this), &QShortcut::activated, moveEntry_, [this] {
+            moveEntry_->setFocus(Qt::ShortcutFocusReason);
+            moveEntry_->selectAll();
+        });
+    connect(moveEntry_, &MoveEntry::Played, board_, &F_Board::ShowGameAfresh);
+    connect(moveEntry_, &MoveEntry::Refused, board_, &F_Board::MoveRefused);
+    new Accessibility(*board_, *session_, *reports_, *status_, *moveList_);
     BuildMenus();
 
     connect(reports_, &SessionSignals::gameChanged, this, &MainWindow::OnGameChanged);
@@ -209,6 +222,7 @@ void MainWindow::UpdateActions() {
     redo_->setEnabled(idle && session_->CanRedo());
     last_->setEnabled(idle && session_->CanRedo());
     moveNow_->setEnabled(!idle);
+    moveEntry_->Follow();
 }
 
 // The list ends with the result as PGN writes it, a draw as ½-½, and how the game ended.

@@ -17,6 +17,7 @@
 class ChessClock;
 class ClipboardAndFiles;
 class F_Board;
+class MoveEntry;
 class MoveList;
 class QAction;
 class QActionGroup;
@@ -114,6 +115,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<ostrand::game::GameSession> session_;
     F_Board* board_;
     MoveList* moveList_;
+    // Where the player types a move.
+    MoveEntry* moveEntry_;
     QLabel* status_;
     ClipboardAndFiles* exchange_;
     ChessClock* clock_;

@@ -63,6 +63,15 @@ QString Refusal(ostrand::game::Refusal refusal) {
             return Shown(QT_TRANSLATE_NOOP("status", "That piece cannot move there"));
         case Why::KingAttacked:
             return Shown(QT_TRANSLATE_NOOP("status", "Your king would be in check"));
+        case Why::NotAMove:
+            return Shown(
+                QT_TRANSLATE_NOOP("status", "That is no move: type, for example, e4, Nf3 or O-O"));
+        case Why::Ambiguous:
+            return Shown(QT_TRANSLATE_NOOP(
+                "status",
+                "More than one piece can make that move: add its file or rank, as in Nbd2"));
+        case Why::QueenOnly:
+            return Shown(QT_TRANSLATE_NOOP("status", "A pawn can only be promoted to a queen"));
     }
     return {};
 }

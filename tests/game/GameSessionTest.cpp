@@ -2,6 +2,7 @@
 // time source the tests advance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -357,6 +358,81 @@ INSTANTIATE_TEST_SUITE_P(Texts, TimeControls,
                                            std::tuple("0+5", "", ""), std::tuple("5", "", ""),
                                            std::tuple("5+-1", "", ""), std::tuple("1441+0", "", ""),
                                            std::tuple("1+2+3", "", "")));
+
+// Each row: the player's colour, the position (the player to move), the typed text, and the
+// move played in long algebraic notation or the refusal.
+struct Typed {
+    Colour player;
+    const char* fen;
+    const char* text;
+    const char* played;
+    Refusal refusal = Refusal::None;
+};
+void PrintTo(const Typed& typed, std::ostream* os) {
+    *os << typed.text;
+}
+
+class TypedMoves : public SessionTest, public ::testing::WithParamInterface<Typed> {};
+
+TEST_P(TypedMoves, ArePlayedOrRefusedAsTheirSquaresWouldBe) {
+    const Typed& typed = GetParam();
+    session.NewGame(typed.player);
+    ASSERT_TRUE(SetUp(typed.fen));
+    const GameSnapshot before = GameSnapshot::Capture();
+    ASSERT_EQ(session.PlayText(typed.text), typed.refusal);
+    if (typed.refusal != Refusal::None) {
+        EXPECT_EQ(GameSnapshot::Capture(), before);
+        return;
+    }
+    ASSERT_FALSE(session.Record().Moves().empty());
+    EXPECT_EQ(chess::MoveText(session.Record().Moves().front()), typed.played);
+}
+
+constexpr const char* Castles = "r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R w KQkq - 0 1";
+constexpr const char* BlackCastles = "r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R b KQkq - 0 1";
+constexpr const char* Promotes = "8/4P2k/8/8/8/8/8/K7 w - - 0 1";
+constexpr const char* BlackPromotes = "k7/8/8/8/8/8/4p2K/8 b - - 0 1";
+constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+INSTANTIATE_TEST_SUITE_P(
+    SanAndLongAlgebraic, TypedMoves,
+    ::testing::Values(
+        Typed{Colour::White, Start, "e4", "e2e4"}, Typed{Colour::White, Start, "g1f3", "g1f3"},
+        Typed{Colour::White, Start, "Nc3!?", "b1c3"}, Typed{Colour::White, Castles, "O-O", "e1g1"},
+        Typed{Colour::White, Castles, "e1c1", "e1c1"},
+        Typed{Colour::Black, BlackCastles, "0-0-0", "e8c8"},
+        Typed{Colour::White, "4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "exd5", "e4d5"},
+        Typed{Colour::Black, "4k3/8/8/3p4/4P3/8/8/4K3 b - - 0 1", "d5e4", "d5e4"},
+        Typed{Colour::White, Promotes, "e8=Q", "e7e8q"},
+        Typed{Colour::Black, BlackPromotes, "e2e1q", "e2e1q"},
+        Typed{Colour::Black, BlackPromotes, "e1", "e2e1q"},
+        // Refused: the engine's rules, the king, and texts that name no one move.
+        Typed{Colour::White, Promotes, "e8=N", "", Refusal::QueenOnly},
+        Typed{Colour::White, "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", "exd6", "",
+              Refusal::CannotMoveThere},
+        Typed{Colour::White, "4k3/4r3/8/8/8/8/4N3/4K3 w - - 0 1", "Nf4", "", Refusal::KingAttacked},
+        Typed{Colour::Black, "4k3/4n3/8/8/8/8/4R3/4K3 b - - 0 1", "e7c6", "",
+              Refusal::KingAttacked},
+        Typed{Colour::White, Start, "Ke2", "", Refusal::CannotMoveThere},
+        Typed{Colour::White, Start, "e2e5", "", Refusal::CannotMoveThere},
+        Typed{Colour::White, "4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "Nd2", "", Refusal::Ambiguous},
+        Typed{Colour::White, Start, "hello", "", Refusal::NotAMove},
+        Typed{Colour::White, Start, "", "", Refusal::NotAMove}));
+
+TEST_F(SessionTest, TheLegalMovesInSanAreThoseTheEngineTakes) {
+    std::vector<std::string> moves = session.LegalSan();
+    EXPECT_EQ(moves.size(), 20u);
+    EXPECT_NE(std::find(moves.begin(), moves.end(), "Nf3"), moves.end());
+    // No under-promotion, no en passant; castling past a square only a pawn attacks.
+    ASSERT_TRUE(SetUp("4k3/1P6/8/3pP3/8/8/6p1/4K2R w K d6 0 2"));
+    moves = session.LegalSan();
+    std::sort(moves.begin(), moves.end());
+    EXPECT_EQ(moves,
+              (std::vector<std::string>{"Kd1", "Kd2", "Ke2", "Kf2", "O-O", "Rf1", "Rg1", "Rh2",
+                                        "Rh3", "Rh4", "Rh5", "Rh6", "Rh7", "Rh8+", "b8=Q+", "e6"}));
+    ASSERT_TRUE(SetUp("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+    EXPECT_TRUE(session.LegalSan().empty());
+}
 
 }  // namespace
 }  // namespace ostrand::game

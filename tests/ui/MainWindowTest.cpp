@@ -28,6 +28,7 @@
 #include "GameSnapshot.h"
 #include "Levels.h"
 #include "MainWindow.h"
+#include "MoveEntry.h"
 #include "MoveList.h"
 #include "PictureBox.h"
 #include "Search.h"
@@ -451,6 +452,63 @@ class MainWindowTest : public QObject {
         QCOMPARE(board.c(5 + 8).toolTip(), QString(kept ? "e2" : "e7"));  // as black sees it
         // Playing black, the engine has opened, and its move is framed.
         if (!kept) QVERIFY(EngineMove(*window) && ShowsTheGame(board));
+    }
+
+    // Each row: the player's colour, the position, the typed text, then the move played (long
+    // algebraic) and the accessible name of the square it went to, or the refusal.
+    void movesAreTypedInTheMoveBox_data() {
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("castling") << QStringList{"w", "r3k3/pppppppp/8/8/8/8/8/4K2R w K - 0 1",
+                                                 "O-O", "e1g1", "g1, white king"};
+        QTest::newRow("capture, long algebraic") << QStringList{
+            "w", "4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1", "e4d5", "e4d5", "d5, white pawn"};
+        QTest::newRow("promotion on black") << QStringList{"b", "k7/8/8/8/8/8/4p2K/8 b - - 0 1",
+                                                           "e1=Q", "e2e1q", "e1, black queen"};
+        QTest::newRow("mate") << QStringList{"w", "k7/pp6/8/8/8/8/8/3R2K1 w - - 0 1", "Rd8#",
+                                             "d1d8", "d8, white rook"};
+        QTest::newRow("pinned") << QStringList{"w", "k3r3/8/8/8/8/8/4B3/4K3 w - - 0 1", "Bd3",
+                                               "Your king would be in check"};
+        QTest::newRow("no move") << QStringList{
+            "b", "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1", "e5e4",
+            "That piece cannot move there"};
+    }
+
+    // The box takes the keys after "/", tells a refusal as a click would and keeps the text;
+    // the screen reader hears the engine's reply or the game's end.
+    void movesAreTypedInTheMoveBox() {
+        QFETCH(QStringList, row);
+        auto window = Open(2, row[0] == "w");
+        QVERIFY(window->Exchange().SetUpFen(row[1]));
+        auto* entry = window->findChild<MoveEntry*>();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Slash);
+        QVERIFY(entry->hasFocus());
+        QTest::keyClicks(entry, row[2]);
+        QTest::keyClick(entry, Qt::Key_Return);
+        const std::vector<ostrand::chess::Move>& moves = window->Session().Record().Moves();
+        if (row.size() == 4) {
+            QCOMPARE(window->StatusText(), row[3]);
+            QCOMPARE(entry->text(), row[2]);
+            QVERIFY(moves.empty());
+            return;
+        }
+        QCOMPARE(QString::fromStdString(ostrand::chess::MoveText(moves.front())), row[3]);
+        QVERIFY(entry->text().isEmpty());
+        const int file = row[3][2].unicode() - 'a' + 1, rank = row[3][3].digitValue();
+        QCOMPARE(
+            Board(*window).c(file + 8 * ((row[0] == "w" ? rank : 9 - rank) - 1)).accessibleName(),
+            row[4]);
+        const bool over = window->Session().CurrentStatus().ending != game::Ending::None;
+        QCOMPARE(entry->isEnabled(), !over);
+        const QList<QLabel*> labels = window->statusBar()->findChildren<QLabel*>();
+        const auto status = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == window->StatusText();
+        });
+        QVERIFY(status != labels.end());
+        const QString told = (*status)->accessibleDescription();
+        QVERIFY2(over ? told == "Checkmate — you win" : told.startsWith("Ostrand plays "),
+                 qPrintable(told));
     }
 
     // Each row: a position put on the board first (or none), a move (or none), the status.

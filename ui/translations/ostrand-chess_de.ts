@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>white pawn</source>
+        <translation>weißer Bauer</translation>
+    </message>
+    <message>
+        <source>black pawn</source>
+        <translation>schwarzer Bauer</translation>
+    </message>
+    <message>
+        <source>white knight</source>
+        <translation>weißer Springer</translation>
+    </message>
+    <message>
+        <source>black knight</source>
+        <translation>schwarzer Springer</translation>
+    </message>
+    <message>
+        <source>white bishop</source>
+        <translation>weißer Läufer</translation>
+    </message>
+    <message>
+        <source>black bishop</source>
+        <translation>schwarzer Läufer</translation>
+    </message>
+    <message>
+        <source>white rook</source>
+        <translation>weißer Turm</translation>
+    </message>
+    <message>
+        <source>black rook</source>
+        <translation>schwarzer Turm</translation>
+    </message>
+    <message>
+        <source>white queen</source>
+        <translation>weiße Dame</translation>
+    </message>
+    <message>
+        <source>black queen</source>
+        <translation>schwarze Dame</translation>
+    </message>
+    <message>
+        <source>white king</source>
+        <translation>weißer König</translation>
+    </message>
+    <message>
+        <source>black king</source>
+        <translation>schwarzer König</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Chess board</source>
+        <translation>Schachbrett</translation>
+    </message>
+    <message>
+        <source>Moves of the game</source>
+        <translation>Züge der Partie</translation>
+    </message>
+    <message>
+        <source>The game&apos;s moves in pairs, yours and the engine&apos;s</source>
+        <translation>Die Züge der Partie paarweise, Ihre und die des Computers</translation>
+    </message>
+    <message>
+        <source>How the game stands</source>
+        <translation>Stand der Partie</translation>
+    </message>
+    <message>
+        <source>%1%2, %3</source>
+        <translation>%1%2, %3</translation>
+    </message>
+    <message>
+        <source>Ostrand plays %1. %2</source>
+        <translation>Ostrand zieht %1. %2</translation>
+    </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Klicken Sie auf eine Ihrer Figuren, dann auf ihr Zielfeld; oder drücken Sie / und tippen Sie den Zug</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -548,6 +631,10 @@ Bei %2.</translation>
         <source>Vary the openings</source>
         <translation>Eröffnungen variieren</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
+        <translation>&lt;b&gt;Zug eintippen:&lt;/b&gt; Drücken Sie / oder Strg+L, tippen Sie den Zug wie e4, Sf3, exd5, O-O oder e8=D (oder seine Felder, wie g1f3) und drücken Sie die Eingabetaste; das Feld bietet beim Tippen die legalen Züge an. Escape verlässt das Feld.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -838,6 +925,25 @@ Bei %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveEntry</name>
+    <message>
+        <source>Type a move</source>
+        <translation>Zug eingeben</translation>
+    </message>
+    <message>
+        <source>Type a move such as e4, Nf3, O-O or e2e4 and press Enter (/ or Ctrl+L)</source>
+        <translation>Geben Sie einen Zug wie e4, Sf3, O-O oder e2e4 ein und drücken Sie die Eingabetaste (/ oder Strg+L)</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Type your move, for example e4, Nf3, exd5, O-O or e7e8=Q, and press Enter</source>
+        <translation>Geben Sie Ihren Zug ein, zum Beispiel e4, Sf3, exd5, O-O oder e8=D, und drücken Sie die Eingabetaste</translation>
+    </message>
+</context>
+<context>
     <name>MoveList</name>
     <message>
         <source>The moves of the game; click one to go back or forward to it</source>
@@ -968,6 +1074,18 @@ Bei %2.</translation>
     <message>
         <source>The board holds no chess position</source>
         <translation>Auf dem Brett steht keine Schachstellung</translation>
+    </message>
+    <message>
+        <source>That is no move: type, for example, e4, Nf3 or O-O</source>
+        <translation>Das ist kein Zug: geben Sie zum Beispiel e4, Sf3 oder O-O ein</translation>
+    </message>
+    <message>
+        <source>More than one piece can make that move: add its file or rank, as in Nbd2</source>
+        <translation>Mehr als eine Figur kann diesen Zug machen: nennen Sie ihre Linie oder Reihe, wie in Sbd2</translation>
+    </message>
+    <message>
+        <source>A pawn can only be promoted to a queen</source>
+        <translation>Ein Bauer kann nur in eine Dame umgewandelt werden</translation>
     </message>
 </context>
 </TS>

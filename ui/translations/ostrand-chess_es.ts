@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>white pawn</source>
+        <translation>peón blanco</translation>
+    </message>
+    <message>
+        <source>black pawn</source>
+        <translation>peón negro</translation>
+    </message>
+    <message>
+        <source>white knight</source>
+        <translation>caballo blanco</translation>
+    </message>
+    <message>
+        <source>black knight</source>
+        <translation>caballo negro</translation>
+    </message>
+    <message>
+        <source>white bishop</source>
+        <translation>alfil blanco</translation>
+    </message>
+    <message>
+        <source>black bishop</source>
+        <translation>alfil negro</translation>
+    </message>
+    <message>
+        <source>white rook</source>
+        <translation>torre blanca</translation>
+    </message>
+    <message>
+        <source>black rook</source>
+        <translation>torre negra</translation>
+    </message>
+    <message>
+        <source>white queen</source>
+        <translation>dama blanca</translation>
+    </message>
+    <message>
+        <source>black queen</source>
+        <translation>dama negra</translation>
+    </message>
+    <message>
+        <source>white king</source>
+        <translation>rey blanco</translation>
+    </message>
+    <message>
+        <source>black king</source>
+        <translation>rey negro</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Chess board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Moves of the game</source>
+        <translation>Jugadas de la partida</translation>
+    </message>
+    <message>
+        <source>The game&apos;s moves in pairs, yours and the engine&apos;s</source>
+        <translation>Las jugadas de la partida por pares, las tuyas y las del ordenador</translation>
+    </message>
+    <message>
+        <source>How the game stands</source>
+        <translation>Cómo va la partida</translation>
+    </message>
+    <message>
+        <source>%1%2, %3</source>
+        <translation>%1%2, %3</translation>
+    </message>
+    <message>
+        <source>Ostrand plays %1. %2</source>
+        <translation>Ostrand juega %1. %2</translation>
+    </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Haz clic en una de tus piezas y luego en su casilla; o pulsa / y escribe la jugada</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -548,6 +631,10 @@ En %2.</translation>
         <source>Vary the openings</source>
         <translation>Variar las aperturas</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
+        <translation>&lt;b&gt;Escribir una jugada:&lt;/b&gt; pulsa / o Ctrl+L, escribe la jugada como e4, Cf3, exd5, O-O o e8=D (o sus casillas, como g1f3) y pulsa Intro; el cuadro ofrece las jugadas legales mientras escribes. Escape sale del cuadro.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -838,6 +925,25 @@ En %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveEntry</name>
+    <message>
+        <source>Type a move</source>
+        <translation>Escribe una jugada</translation>
+    </message>
+    <message>
+        <source>Type a move such as e4, Nf3, O-O or e2e4 and press Enter (/ or Ctrl+L)</source>
+        <translation>Escribe una jugada como e4, Cf3, O-O o e2e4 y pulsa Intro (/ o Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <source>Type your move, for example e4, Nf3, exd5, O-O or e7e8=Q, and press Enter</source>
+        <translation>Escribe tu jugada, por ejemplo e4, Cf3, exd5, O-O o e8=D, y pulsa Intro</translation>
+    </message>
+</context>
+<context>
     <name>MoveList</name>
     <message>
         <source>The moves of the game; click one to go back or forward to it</source>
@@ -968,6 +1074,18 @@ En %2.</translation>
     <message>
         <source>The board holds no chess position</source>
         <translation>El tablero no contiene una posición de ajedrez</translation>
+    </message>
+    <message>
+        <source>That is no move: type, for example, e4, Nf3 or O-O</source>
+        <translation>Eso no es una jugada: escribe, por ejemplo, e4, Cf3 u O-O</translation>
+    </message>
+    <message>
+        <source>More than one piece can make that move: add its file or rank, as in Nbd2</source>
+        <translation>Más de una pieza puede hacer esa jugada: añade su columna o fila, como en Cbd2</translation>
+    </message>
+    <message>
+        <source>A pawn can only be promoted to a queen</source>
+        <translation>Un peón solo puede coronar en dama</translation>
     </message>
 </context>
 </TS>

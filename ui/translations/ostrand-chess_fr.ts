@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>white pawn</source>
+        <translation>pion blanc</translation>
+    </message>
+    <message>
+        <source>black pawn</source>
+        <translation>pion noir</translation>
+    </message>
+    <message>
+        <source>white knight</source>
+        <translation>cavalier blanc</translation>
+    </message>
+    <message>
+        <source>black knight</source>
+        <translation>cavalier noir</translation>
+    </message>
+    <message>
+        <source>white bishop</source>
+        <translation>fou blanc</translation>
+    </message>
+    <message>
+        <source>black bishop</source>
+        <translation>fou noir</translation>
+    </message>
+    <message>
+        <source>white rook</source>
+        <translation>tour blanche</translation>
+    </message>
+    <message>
+        <source>black rook</source>
+        <translation>tour noire</translation>
+    </message>
+    <message>
+        <source>white queen</source>
+        <translation>dame blanche</translation>
+    </message>
+    <message>
+        <source>black queen</source>
+        <translation>dame noire</translation>
+    </message>
+    <message>
+        <source>white king</source>
+        <translation>roi blanc</translation>
+    </message>
+    <message>
+        <source>black king</source>
+        <translation>roi noir</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Chess board</source>
+        <translation>Échiquier</translation>
+    </message>
+    <message>
+        <source>Moves of the game</source>
+        <translation>Coups de la partie</translation>
+    </message>
+    <message>
+        <source>The game&apos;s moves in pairs, yours and the engine&apos;s</source>
+        <translation>Les coups de la partie par paires, les vôtres et ceux de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>How the game stands</source>
+        <translation>Où en est la partie</translation>
+    </message>
+    <message>
+        <source>%1%2, %3</source>
+        <translation>%1%2, %3</translation>
+    </message>
+    <message>
+        <source>Ostrand plays %1. %2</source>
+        <translation>Ostrand joue %1. %2</translation>
+    </message>
+    <message>
+        <source>Click one of your pieces, then its square; or press / and type the move</source>
+        <translation>Cliquez sur une de vos pièces, puis sur sa case d&apos;arrivée&#xa0;; ou appuyez sur / et tapez le coup</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -548,6 +631,10 @@ Problème&#xa0;: %2.</translation>
         <source>Vary the openings</source>
         <translation>Varier les ouvertures</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
+        <translation>&lt;b&gt;Taper un coup&#xa0;:&lt;/b&gt; appuyez sur / ou Ctrl+L, tapez le coup comme e4, Cf3, exd5, O-O ou e8=D (ou ses cases, comme g1f3) et appuyez sur Entrée&#xa0;; la case propose les coups légaux pendant la frappe. Échap quitte la case.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -838,6 +925,25 @@ Problème&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
+    <name>MoveEntry</name>
+    <message>
+        <source>Type a move</source>
+        <translation>Tapez un coup</translation>
+    </message>
+    <message>
+        <source>Type a move such as e4, Nf3, O-O or e2e4 and press Enter (/ or Ctrl+L)</source>
+        <translation>Tapez un coup comme e4, Cf3, O-O ou e2e4 et appuyez sur Entrée (/ ou Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Type your move, for example e4, Nf3, exd5, O-O or e7e8=Q, and press Enter</source>
+        <translation>Tapez votre coup, par exemple e4, Cf3, exd5, O-O ou e8=D, et appuyez sur Entrée</translation>
+    </message>
+</context>
+<context>
     <name>MoveList</name>
     <message>
         <source>The moves of the game; click one to go back or forward to it</source>
@@ -968,6 +1074,18 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>The board holds no chess position</source>
         <translation>L&apos;échiquier ne porte pas de position d&apos;échecs</translation>
+    </message>
+    <message>
+        <source>That is no move: type, for example, e4, Nf3 or O-O</source>
+        <translation>Ce n&apos;est pas un coup&#xa0;: tapez par exemple e4, Cf3 ou O-O</translation>
+    </message>
+    <message>
+        <source>More than one piece can make that move: add its file or rank, as in Nbd2</source>
+        <translation>Plusieurs pièces peuvent jouer ce coup&#xa0;: ajoutez sa colonne ou sa rangée, comme dans Cbd2</translation>
+    </message>
+    <message>
+        <source>A pawn can only be promoted to a queen</source>
+        <translation>Un pion ne peut être promu qu&apos;en dame</translation>
     </message>
 </context>
 </TS>
