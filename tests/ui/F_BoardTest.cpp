@@ -27,6 +27,7 @@
 #include "SessionSignals.h"
 #include "Support.h"
 #include "Variables.h"
+#include "Version.h"
 
 namespace {
 
@@ -248,7 +249,8 @@ class F_BoardTest : public QObject {
 
     void startsWithThePlayerOnWhiteAtTheBottom() {
         auto window = Open();
-        QCOMPARE(window->windowTitle(), QString("Ostrand Chess 6.0"));
+        // The version of --version, from the one place that holds it.
+        QCOMPARE(window->windowTitle(), QString("Ostrand Chess ") + ostrand::Version);
         QCOMPARE(window->PlayerSide, int16_t{0});
         QCOMPARE(window->ClickState, int16_t{1});
         QCOMPARE(Place(*window, 1, 1), QPoint(9, 201));
