@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
