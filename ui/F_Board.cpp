@@ -29,6 +29,7 @@
 #include "SavedGame.h"
 #include "SessionSignals.h"
 #include "Variables.h"
+#include "Version.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
     : QWidget(parent), SavedGamePath(DefaultSavedGamePath()), session_(session) {
     Q_INIT_RESOURCE(images);
 
-    setWindowTitle("Ostrand Chess 6.0");
+    setWindowTitle(QString("Ostrand Chess ") + ostrand::Version);
     setWindowIcon(QIcon(":/images/icon.png"));
 
     Label16 = new QLabel("Ostrand Chess", this);

@@ -63,8 +63,11 @@ class F_Board : public QWidget {
 
     // The zoom steps, in per cent of the design size.
     static constexpr int Zooms[] = {100, 150, 200, 300};
-    // Lays the whole form out and draws its pictures at one of the steps; frames and dots
-    // on the board stay.
+    // Between the steps and beyond them the form takes any whole per cent in this range.
+    static constexpr int MinZoom = 100;
+    static constexpr int MaxZoom = 1000;
+    // Lays the whole form out and draws its pictures at percent of the design size; frames
+    // and dots on the board stay. A percent out of range changes nothing.
     void SetZoom(int percent);
     int Zoom() const { return zoom_; }
     // With the option on, a picked piece's legal target squares get a dot.
@@ -176,6 +179,7 @@ class F_Board : public QWidget {
     int Px(double twips) const;
     QRect OnScreen(const QRect& twips) const;
     void PlaceSquare(int16_t index);
+    void ScaleCheckBox(qreal scale);
     // The drawing of the pictures at the zoom in force.
     void DrawPictures();
     struct Mark;

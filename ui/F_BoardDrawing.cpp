@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -152,7 +153,7 @@ void F_Board::PlaceSquare(int16_t index) {
 }
 
 void F_Board::SetZoom(int percent) {
-    if (std::find(std::begin(Zooms), std::end(Zooms), percent) == std::end(Zooms)) return;
+    if (percent < MinZoom || percent > MaxZoom) return;
     zoom_ = percent;
     const qreal scale = percent / 100.0;
     // The design's client area ends at 4830 twips, short of the tool column; the window is
@@ -173,6 +174,7 @@ void F_Board::SetZoom(int percent) {
     QFont linkFont = scaledFont(8.25);
     linkFont.setUnderline(true);
     Label4->setFont(linkFont);
+    ScaleCheckBox(scale);
 
     const auto places = std::move(places_);
     places_.clear();
@@ -184,6 +186,23 @@ void F_Board::SetZoom(int percent) {
     const std::vector<Mark> marks = marks_;
     PrintBoard();
     DrawMarks(marks);
+}
+
+// The style draws a check box's indicator at its own size, whatever the font: grown with the
+// form, it keeps its place beside the caption. At 100 % the style draws it untouched. A box
+// with a style sheet no longer takes the form's font, and keeps the one it had when the
+// sheet goes: it is given the font each time.
+void F_Board::ScaleCheckBox(qreal scale) {
+    const auto scaled = [this, scale](QStyle::PixelMetric metric) {
+        return std::lround(style()->pixelMetric(metric, nullptr, CkEdit) * scale);
+    };
+    CkEdit->setStyleSheet(scale == 1 ? QString()
+                                     : QString("QCheckBox { spacing: %1px } "
+                                               "QCheckBox::indicator { width: %2px; height: %3px }")
+                                           .arg(scaled(QStyle::PM_CheckBoxLabelSpacing))
+                                           .arg(scaled(QStyle::PM_IndicatorWidth))
+                                           .arg(scaled(QStyle::PM_IndicatorHeight)));
+    CkEdit->setFont(scale == 1 ? QFont() : font());
 }
 
 // The pieces are drawn at the size of a square's inside. The logo, no piece of the game, is

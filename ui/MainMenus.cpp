@@ -188,6 +188,8 @@ void MainWindow::BuildMenus() {
     showLegalMoves_->setCheckable(true);
     QMenu* zoom = view->addMenu(tr("&Zoom"));
     zooms_ = new QActionGroup(this);
+    // A size between the steps checks none of them.
+    zooms_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int percent : F_Board::Zooms) {
         QAction* action = zoom->addAction(QString("%1 %").arg(percent));
         action->setObjectName(QString("zoom%1").arg(percent));
@@ -205,6 +207,7 @@ void MainWindow::BuildMenus() {
     add(zoom, tr("Zoom &out"), "zoomOut", QKeySequence::ZoomOut, [this] { StepZoom(-1); });
     showMoveList_ = add(view, tr("Move &list"), "showMoveList", QKeySequence(), [this] {
         moveList_->setVisible(showMoveList_->isChecked());
+        FitSoon();
         Preferences().setValue(preference::MoveList, showMoveList_->isChecked());
     });
     showMoveList_->setCheckable(true);

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -12,7 +11,6 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -20,8 +18,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
 
 #include "Accessibility.h"
 #include "BookFile.h"
@@ -69,25 +65,32 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
       ticker_(new QTimer(this)) {
-    // The form keeps its place at the top left; beside it stand the clocks and, under them,
-    // the move list, as high as the form.
+    // Beside the form stand the clocks and, under them, the move list, as high as the form.
+    // The form is as large as the window allows with its proportions kept: the room it
+    // leaves over is shared on either side.
     auto* central = new QWidget;
-    auto* row = new QHBoxLayout(central);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* letterbox = new QVBoxLayout(central);
+    letterbox->setContentsMargins(0, 0, 0, 0);
+    letterbox->setSpacing(0);
+    auto* row = new QHBoxLayout;
     row->setSpacing(0);
+    row->addStretch();
     row->addWidget(board_, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
-    side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(0);
     side->addWidget(clock_);
     side->addWidget(moveList_);
     row->addLayout(side);
+    row->addStretch();
+    letterbox->addStretch();
+    letterbox->addLayout(row);
+    letterbox->addStretch();
     moveList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     setCentralWidget(central);
     setWindowTitle(board_->windowTitle());
     setWindowIcon(board_->windowIcon());
-    // The form has a fixed size; the window fits round it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window takes any size; the form's scale follows it.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     // Space is "Move now": no control of the form may take the key and be pressed instead.
     for (QAbstractButton* button : board_->findChildren<QAbstractButton*>())
         button->setFocusPolicy(Qt::NoFocus);
@@ -142,10 +145,12 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     showStatistics_->setChecked(settings.value(preference::Statistics, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
     showLegalMoves_->setChecked(settings.value(preference::LegalMoves, false).toBool());
-    SetZoom(settings.value(preference::Zoom, 100).toInt(), false);
     SetTimeControl(ParsedControl(settings.value(preference::TimeControl).toString()), false);
     showMoveList_->setChecked(settings.value(preference::MoveList, true).toBool());
     moveList_->setVisible(showMoveList_->isChecked());
+    ScaleTo(100);
+    setMinimumSize(NaturalSize());
+    resize(minimumSize());
     UpdateActions();
 }
 
@@ -160,6 +165,7 @@ MainWindow::~MainWindow() {
 void MainWindow::Start() {
     board_->Form_Load();
     OnGameChanged();
+    RestoreSize();
 }
 
 QString MainWindow::StatusText() const {
@@ -178,6 +184,8 @@ void MainWindow::OnGameChanged() {
 
 void MainWindow::OnThinking(bool thinking) {
     if (!thinking) OnGameChanged();
+    // The form keeps its scale while the engine thinks; resized meanwhile, it follows now.
+    if (!thinking) FitSoon();
     UpdateActions();
     // The command's handler finishes first; then the window closes as asked.
     if (!thinking && closeWhenIdle_) QTimer::singleShot(0, this, &QWidget::close);
@@ -235,7 +243,10 @@ void MainWindow::ShowMoves() {
 }
 
 void MainWindow::ShowClocks() {
-    clock_->setVisible(session_->Control().Timed());
+    if (clock_->isHidden() == session_->Control().Timed()) {
+        clock_->setVisible(session_->Control().Timed());
+        FitSoon();
+    }
     clock_->Show(session_->Remaining(game::Side::Player), session_->Remaining(game::Side::Engine),
                  session_->ClockRunning());
 }
@@ -339,53 +350,6 @@ void MainWindow::SetVaryOpenings(bool vary) {
         });
         bookProblem_.clear();
     }
-}
-
-void MainWindow::SetZoom(int percent, bool keep) {
-    if (board_->EngineBusy()) return;
-    if (std::count(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), percent) == 0)
-        percent = 100;
-    board_->SetZoom(percent);
-    // The menus, the status line and the clocks grow with the form.
-    if (!barHeights_) {
-        barHeights_ = {menuBar()->sizeHint().height(), statusBar()->sizeHint().height()};
-        listDesign_ = {moveList_->width(), moveList_->verticalHeader()->defaultSectionSize()};
-        for (int column = 0; column < moveList_->columnCount(); ++column)
-            listDesign_.push_back(moveList_->columnWidth(column));
-    }
-    const double scale = percent / 100.0;
-    QFont font = QApplication::font(menuBar());
-    font.setPointSizeF(font.pointSizeF() * scale);
-    menuBar()->setFont(font);
-    font = QApplication::font(statusBar());
-    font.setPointSizeF(font.pointSizeF() * scale);
-    statusBar()->setFont(font);
-    // Their paddings do not grow with the font: the bars keep their proportion instead.
-    menuBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->first * scale)));
-    statusBar()->setFixedHeight(static_cast<int>(std::lround(barHeights_->second * scale)));
-    clock_->SetScale(scale);
-    const auto scaled = [scale](int pixels) {
-        return static_cast<int>(std::lround(pixels * scale));
-    };
-    font = QApplication::font(moveList_);
-    font.setPointSizeF(font.pointSizeF() * scale);
-    moveList_->setFont(font);
-    moveList_->setFixedWidth(scaled(listDesign_[0]));
-    moveList_->verticalHeader()->setDefaultSectionSize(scaled(listDesign_[1]));
-    for (int column = 0; column < moveList_->columnCount(); ++column)
-        moveList_->setColumnWidth(column, scaled(listDesign_[static_cast<size_t>(column) + 2]));
-    moveList_->resizeRowsToContents();
-    for (QAction* action : zooms_->actions())
-        action->setChecked(action->data().toInt() == percent);
-    if (keep) Preferences().setValue(preference::Zoom, percent);
-}
-
-void MainWindow::StepZoom(int step) {
-    const auto* now =
-        std::find(std::begin(F_Board::Zooms), std::end(F_Board::Zooms), board_->Zoom());
-    const auto index = std::clamp<std::ptrdiff_t>(now - std::begin(F_Board::Zooms) + step, 0,
-                                                  std::size(F_Board::Zooms) - 1);
-    SetZoom(F_Board::Zooms[index]);
 }
 
 QString MainWindow::LanguageSetting() {

@@ -65,9 +65,10 @@ class MainWindow : public QMainWindow {
     // The engine's suggestion for the player's move: framed in green on the board and named
     // in the status line.
     void ShowHint();
-    // One of the form's zoom steps, kept in the settings when keep is true.
+    // The form at percent of its design size, or at the largest scale that fits the screen,
+    // with the window round it; kept in the settings with the window's size when keep is true.
     void SetZoom(int percent, bool keep = true);
-    // The next step up (+1) or down (-1).
+    // The next zoom step up (+1) or down (-1) from the scale in force.
     void StepZoom(int step);
     // The time control of the next new games, kept in the settings when keep is true.
     void SetTimeControl(const ostrand::game::TimeControl& control, bool keep = true);
@@ -84,6 +85,11 @@ class MainWindow : public QMainWindow {
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
     void closeEvent(QCloseEvent* event) override;
+    // Resized, by the player or the desktop, the form scales to fill the window.
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The part of the screen that windows may take; a test gives one of its own.
+    virtual QRect AvailableArea() const;
 
     // A message box with a warning; a test answers it instead of a user.
     virtual void Warn(const QString& title, const QString& text);
@@ -98,6 +104,20 @@ class MainWindow : public QMainWindow {
     // Plays at the level and shows it chosen.
     void PlayAtLevel(const ostrand::Level& level);
     void BuildMenus();
+    // The form, the menus, the status line, the clocks and the move list at percent.
+    void ScaleTo(int percent);
+    // The window's size that shows everything at the scale in force, nothing more.
+    QSize NaturalSize();
+    // Scales to the largest percent at which the window's contents fit in room.
+    void ScaleToFit(const QSize& room);
+    // The screen's room for the window, its frame taken off.
+    QSize ScreenRoom() const;
+    void KeepOnScreen();
+    // The window's kept size, held within the screen; the kept zoom for a window that has none.
+    void RestoreSize();
+    // Fits the form to the window once the events in hand are done.
+    void FitSoon();
+    void FitToWindow();
     // The session's reports.
     void OnGameChanged();
     void OnThinking(bool thinking);
@@ -151,6 +171,9 @@ class MainWindow : public QMainWindow {
     QAction* showLegalMoves_;
     QActionGroup* timeControls_;
     QAction* customTime_;
+    // The size last given to the window by the program, which is not the player's to keep.
+    QSize givenSize_;
+    bool fitDue_ = false;
     // The menu bar's and the status line's heights at 100 %.
     std::optional<std::pair<int, int>> barHeights_;
     // The move list's width, row height and column widths at 100 %.

@@ -15,6 +15,8 @@ constexpr const char* VaryOpenings = "varyOpenings";
 constexpr const char* Statistics = "showStatistics";
 constexpr const char* Language = "language";
 constexpr const char* Zoom = "zoom";
+// The window's size, which sets the form's scale; kept over the zoom step.
+constexpr const char* WindowSize = "windowSize";
 constexpr const char* LegalMoves = "showLegalMoves";
 constexpr const char* TimeControl = "timeControl";
 constexpr const char* MoveList = "showMoveList";

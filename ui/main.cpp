@@ -164,9 +164,9 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     // For this run only, as --zoom.
     if (clock) window.SetTimeControl(*clock, false);
-    // For this run only: the View menu's choice stays as it was kept.
-    if (zoom != 0) window.SetZoom(zoom, false);
     window.Start();
+    // For this run only, over the kept size: the View menu's choice stays as it was kept.
+    if (zoom != 0) window.SetZoom(zoom, false);
     window.show();
     // Once the window stands on the screen, so that the message box of a bad file or position
     // is centred on it; the new game stays.

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -27,6 +29,7 @@
 #include "SessionSignals.h"
 #include "Support.h"
 #include "Variables.h"
+#include "Version.h"
 
 namespace {
 
@@ -240,6 +243,13 @@ class F_BoardTest : public QObject {
         QTest::mouseRelease(&from, Qt::LeftButton, {}, end);
     }
 
+    static QRect CheckIndicator(const F_Board& window) {
+        QStyleOptionButton option;
+        option.initFrom(window.CkEdit);
+        return window.CkEdit->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option,
+                                                      window.CkEdit);
+    }
+
     static QPoint Place(const F_Board& window, int file, int rank) {
         return window.c(Index(file, rank)).pos();
     }
@@ -248,7 +258,8 @@ class F_BoardTest : public QObject {
 
     void startsWithThePlayerOnWhiteAtTheBottom() {
         auto window = Open();
-        QCOMPARE(window->windowTitle(), QString("Ostrand Chess 6.0"));
+        // The version of --version, from the one place that holds it.
+        QCOMPARE(window->windowTitle(), QString("Ostrand Chess ") + ostrand::Version);
         QCOMPARE(window->PlayerSide, int16_t{0});
         QCOMPARE(window->ClickState, int16_t{1});
         QCOMPARE(Place(*window, 1, 1), QPoint(9, 201));
@@ -895,13 +906,16 @@ class F_BoardTest : public QObject {
         }
     }
 
-    // The whole form grows as one; each square's inside takes a picture drawn at its size,
-    // which the AND/OR painting shows exactly; frames stay, and 100 % is as before.
+    // The whole form grows as one, at the zoom steps and between them, the check box too;
+    // each square's inside takes a picture drawn at its size, which the AND/OR painting shows
+    // exactly; frames stay, and 100 % is as before.
     void theFormZoomsAsOne_data() {
         QTest::addColumn<int>("zoom");
         QTest::addColumn<int>("pitch");
+        QTest::newRow("125 %") << 125 << 30;
         QTest::newRow("150 %") << 150 << 36;
         QTest::newRow("200 %") << 200 << 48;
+        QTest::newRow("250 %") << 250 << 60;
         QTest::newRow("300 %") << 300 << 72;
     }
 
@@ -911,6 +925,7 @@ class F_BoardTest : public QObject {
         auto window = Open();
         Click(*window, 7, 1);
         const QImage design = window->grab().toImage();
+        const int indicator = CheckIndicator(*window).width();
         window->SetZoom(zoom);
         QCOMPARE(window->size(), QSize(393, 326) * zoom / 100);
         QCOMPARE(window->c(Index(1, 1)).size(), QSize(pitch + 1, pitch + 1));
@@ -937,6 +952,8 @@ class F_BoardTest : public QObject {
         // The statistics' widest line stays in its label, clear of the palette.
         const QString nodes = "Nodes/Sec: 17983878";
         QVERIFY(window->Label1->fontMetrics().horizontalAdvance(nodes) <= window->Label1->width());
+        QCOMPARE(window->CkEdit->font(), window->Label5->font());
+        QVERIFY(std::abs(CheckIndicator(*window).width() - indicator * zoom / 100) <= 1);
         window->SetZoom(100);
         QCOMPARE(window->grab().toImage(), design);
     }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -84,6 +85,10 @@ class TestWindow : public MainWindow {
         return game::TimeControl{2.5, 1};
     }
     void Announce(const QString& text) override { announced << text; }
+    QRect AvailableArea() const override { return available; }
+
+  public:
+    QRect available{0, 0, 1920, 1080};
 };
 
 QAction* Action(const MainWindow& window, const QString& name) {
@@ -108,6 +113,30 @@ std::optional<game::SquareMove> EngineMove(const MainWindow& window) {
     return window.Session().LastEngineMove();
 }
 
+// The whole form shows between the menus and the status line, with the room it leaves shared
+// evenly on either side.
+QRect Content(const MainWindow& window) {
+    QRect content = window.Board().geometry();
+    if (const auto* list = window.findChild<MoveList*>(); list->isVisible())
+        content |= list->geometry();
+    return content;
+}
+
+bool ShowsAll(const MainWindow& window) {
+    const QWidget* central = window.centralWidget();
+    const QRect content = Content(window);
+    return central->rect().contains(content) &&
+           central->geometry().top() > window.menuBar()->geometry().bottom() &&
+           window.statusBar()->geometry().bottom() < window.height() &&
+           std::abs(content.left() - (central->width() - 1 - content.right())) <= 1 &&
+           std::abs(content.top() - (central->height() - 1 - content.bottom())) <= 1;
+}
+
+// The room of one side or the other is nearly all taken: the next scale would not fit.
+bool Fills(const QSize& size, const QSize& room) {
+    return size.width() * 100 > room.width() * 98 || size.height() * 100 > room.height() * 98;
+}
+
 // A position as the board shows it, with the player on white to move.
 QString Fen(const QString& placement) {
     return placement + " w - - 0 1";
@@ -130,8 +159,10 @@ class MainWindowTest : public QObject {
     QTemporaryDir settingsFolder;
 
     // depth: that of a level without weakness, 0 for full strength.
-    std::unique_ptr<TestWindow> Open(int depth = 2, bool playWhite = true) {
+    std::unique_ptr<TestWindow> Open(int depth = 2, bool playWhite = true,
+                                     const QRect& screen = QRect(0, 0, 1920, 1080)) {
         auto window = std::make_unique<TestWindow>();
+        window->available = screen;
         window->SetLevel(*std::find_if(ostrand::Levels.begin(), ostrand::Levels.end(),
                                        [depth](const ostrand::Level& level) {
                                            return level.depth == depth && level.chance == 0;
@@ -867,6 +898,51 @@ class MainWindowTest : public QObject {
         Action(*window, "showMoveList")->trigger();
         QVERIFY(list->isHidden());
         QVERIFY(!QSettings("ostrand-chess", "ostrand-chess").value("showMoveList").toBool());
+    }
+
+    // The form fills the window the player gives it, as large as it shows whole, and the
+    // size is kept for the next start.
+    void theFormScalesToAnySizeOfTheWindow_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("wide") << QSize(1900, 1000);
+        QTest::newRow("tall") << QSize(1000, 1000);
+        QTest::newRow("a little larger") << QSize(700, 500);
+    }
+    void theFormScalesToAnySizeOfTheWindow() {
+        QFETCH(QSize, size);
+        auto window = Open();
+        window->resize(size);
+        QTRY_VERIFY(Board(*window).Zoom() > 100 && ShowsAll(*window));
+        QVERIFY(Fills(Content(*window).size(), window->centralWidget()->size()));
+        QCOMPARE(QSettings("ostrand-chess", "ostrand-chess").value("windowSize").toSize(), size);
+        const int zoom = Board(*window).Zoom();
+        window.reset();
+        window = Open();
+        QCOMPARE(window->size(), size);
+        QCOMPARE(Board(*window).Zoom(), zoom);
+    }
+
+    // Neither a zoom step nor a kept size makes the window larger than the screen: it takes
+    // the largest scale that fits.
+    void theWindowStaysWithinTheScreen_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QSize>("kept");
+        QTest::newRow("300 % on 1920 × 1080") << QRect(0, 0, 1920, 1080) << 300 << QSize();
+        QTest::newRow("200 % under a panel") << QRect(0, 32, 1366, 736) << 200 << QSize();
+        QTest::newRow("kept larger") << QRect(0, 0, 1280, 720) << 0 << QSize(3000, 2000);
+    }
+    void theWindowStaysWithinTheScreen() {
+        QFETCH(QRect, screen);
+        QFETCH(int, zoom);
+        QFETCH(QSize, kept);
+        if (kept.isValid())
+            QSettings("ostrand-chess", "ostrand-chess").setValue("windowSize", kept);
+        auto window = Open(2, true, screen);
+        if (zoom != 0) Action(*window, QString("zoom%1").arg(zoom))->trigger();
+        QTRY_VERIFY(ShowsAll(*window) && screen.contains(window->frameGeometry()));
+        QVERIFY(Fills(window->size(), screen.size()));
+        QVERIFY(Board(*window).Zoom() > 100);
     }
 
     void saveAndLoadSayWhere() {
