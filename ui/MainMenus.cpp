@@ -183,6 +183,11 @@ void MainWindow::BuildMenus() {
         Preferences().setValue(preference::LegalMoves, showLegalMoves_->isChecked());
     });
     showLegalMoves_->setCheckable(true);
+    showCoordinates_ = add(view, tr("&Coordinates"), "showCoordinates", QKeySequence(), [this] {
+        board_->SetShowCoordinates(showCoordinates_->isChecked());
+        Preferences().setValue(preference::Coordinates, showCoordinates_->isChecked());
+    });
+    showCoordinates_->setCheckable(true);
     QMenu* zoom = view->addMenu(tr("&Zoom"));
     zooms_ = new QActionGroup(this);
     for (int percent : F_Board::Zooms) {

@@ -129,6 +129,8 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     showStatistics_->setChecked(settings.value(preference::Statistics, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
     showLegalMoves_->setChecked(settings.value(preference::LegalMoves, false).toBool());
+    showCoordinates_->setChecked(settings.value(preference::Coordinates, false).toBool());
+    board_->SetShowCoordinates(showCoordinates_->isChecked());
     SetZoom(settings.value(preference::Zoom, 100).toInt(), false);
     SetTimeControl(ParsedControl(settings.value(preference::TimeControl).toString()), false);
     showMoveList_->setChecked(settings.value(preference::MoveList, true).toBool());

@@ -146,6 +146,7 @@ class MainWindow : public QMainWindow {
     QAction* showStatistics_;
     QActionGroup* zooms_;
     QAction* showLegalMoves_;
+    QAction* showCoordinates_;
     QActionGroup* timeControls_;
     QAction* customTime_;
     // The menu bar's and the status line's heights at 100 %.

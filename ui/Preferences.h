@@ -18,6 +18,7 @@ constexpr const char* Zoom = "zoom";
 constexpr const char* LegalMoves = "showLegalMoves";
 constexpr const char* TimeControl = "timeControl";
 constexpr const char* MoveList = "showMoveList";
+constexpr const char* Coordinates = "showCoordinates";
 // The folder of the last PGN file opened or saved.
 constexpr const char* PgnFolder = "pgnFolder";
 

@@ -548,6 +548,10 @@ Bei %2.</translation>
         <source>Vary the openings</source>
         <translation>Eröffnungen variieren</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>&amp;Koordinaten</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

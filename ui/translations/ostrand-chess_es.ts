@@ -548,6 +548,10 @@ En %2.</translation>
         <source>Vary the openings</source>
         <translation>Variar las aperturas</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>&amp;Coordenadas</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

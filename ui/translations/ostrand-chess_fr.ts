@@ -548,6 +548,10 @@ Problème&#xa0;: %2.</translation>
         <source>Vary the openings</source>
         <translation>Varier les ouvertures</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>Coor&amp;données</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
