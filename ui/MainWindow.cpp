@@ -30,6 +30,7 @@
 #include "MoveList.h"
 #include "Preferences.h"
 #include "SessionSignals.h"
+#include "Sounds.h"
 #include "StatusWords.h"
 
 namespace game = ostrand::game;
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       status_(new QLabel(this)),
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
+      sounds_(new Sounds(*session_, *reports_, this)),
       ticker_(new QTimer(this)) {
     // The form keeps its place at the top left; beside it stand the clocks and, under them,
     // the move list, as high as the form.
@@ -131,6 +133,8 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     showLegalMoves_->setChecked(settings.value(preference::LegalMoves, false).toBool());
     showCoordinates_->setChecked(settings.value(preference::Coordinates, false).toBool());
     board_->SetShowCoordinates(showCoordinates_->isChecked());
+    playSounds_->setChecked(settings.value(preference::Sounds, true).toBool());
+    sounds_->SetOn(playSounds_->isChecked());
     SetZoom(settings.value(preference::Zoom, 100).toInt(), false);
     SetTimeControl(ParsedControl(settings.value(preference::TimeControl).toString()), false);
     showMoveList_->setChecked(settings.value(preference::MoveList, true).toBool());

@@ -23,6 +23,7 @@ class QActionGroup;
 class QLabel;
 class QTimer;
 class SessionSignals;
+class Sounds;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -117,6 +118,7 @@ class MainWindow : public QMainWindow {
     QLabel* status_;
     ClipboardAndFiles* exchange_;
     ChessClock* clock_;
+    Sounds* sounds_;
     // Reads the session's clocks.
     QTimer* ticker_;
     bool closeWhenIdle_ = false;
@@ -147,6 +149,7 @@ class MainWindow : public QMainWindow {
     QActionGroup* zooms_;
     QAction* showLegalMoves_;
     QAction* showCoordinates_;
+    QAction* playSounds_;
     QActionGroup* timeControls_;
     QAction* customTime_;
     // The menu bar's and the status line's heights at 100 %.

@@ -552,6 +552,10 @@ Bei %2.</translation>
         <source>&amp;Coordinates</source>
         <translation>&amp;Koordinaten</translation>
     </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>&amp;Töne</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -552,6 +552,10 @@ En %2.</translation>
         <source>&amp;Coordinates</source>
         <translation>&amp;Coordenadas</translation>
     </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>&amp;Sonidos</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -552,6 +552,10 @@ Problème&#xa0;: %2.</translation>
         <source>&amp;Coordinates</source>
         <translation>Coor&amp;données</translation>
     </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>S&amp;ons</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
