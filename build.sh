@@ -13,7 +13,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ libgtest-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+packages=(cmake make g++ libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n)
 jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo

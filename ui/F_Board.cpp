@@ -298,7 +298,8 @@ void F_Board::BtnForce_Click() {
         emit MoveRefused(ostrand::game::Refusal::NoPosition);
 }
 
-// Moves every square to its point-symmetric place; a second turn restores the layout.
+// Moves every square to its point-symmetric place; a second turn restores the layout. A
+// square placed anew is blank, so the board is drawn again, its frames and dots kept.
 void F_Board::BtnRotate_Click() {
     for (int16_t i = 1; i <= 64; ++i) {
         QPoint& place = squarePlaces_[static_cast<size_t>(i - 1)];
@@ -307,6 +308,7 @@ void F_Board::BtnRotate_Click() {
         place = QPoint(static_cast<int>(3015 - 360 * column), static_cast<int>(360 * row + 135));
         PlaceSquare(i);
     }
+    DrawAfresh();
 }
 
 void F_Board::Label4_Click() {

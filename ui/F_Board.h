@@ -74,6 +74,9 @@ class F_Board : public QWidget {
     void SetShowLegalMoves(bool show);
     // Frames a move's two squares in green, until the board is next drawn.
     void ShowHint(const ostrand::game::SquareMove& move);
+    // With the option on, the files' letters and the ranks' digits show inside the edge
+    // squares; frames and dots stay.
+    void SetShowCoordinates(bool show);
 
     // Window state.
     int16_t PlayerSide = 0;  // 0: the player's (negative) pieces are white, 1: black
@@ -174,6 +177,10 @@ class F_Board : public QWidget {
     void DotLegalTargets();
     // Draws one square from the session's board, without frames or dots.
     void DrawSquare(int16_t file, int16_t rank);
+    // Over a square's picture, when shown.
+    void DrawCoordinates(int16_t index);
+    // Draws all squares afresh, keeping the frames and dots.
+    void DrawAfresh();
     // Places a control at its place in the design, in twips, at the zoom in force.
     void Place(QWidget* control, const QRect& twips);
     int Px(double twips) const;
@@ -209,6 +216,7 @@ class F_Board : public QWidget {
     };
     std::vector<Mark> marks_;
     bool showLegalMoves_ = false;
+    bool showCoordinates_ = false;
     // The piece under the pointer while it is dragged, and the square it comes from (0: no
     // drag).
     QLabel* dragged_ = nullptr;

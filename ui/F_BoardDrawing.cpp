@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "BoardCoordinates.h"
 #include "F_Board.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
@@ -53,9 +54,32 @@ void F_Board::PrintBoard() {
     if (PlayerSide != 0 && PlayerSide != 1) return;
     marks_.clear();
     for (int16_t rank = 1; rank <= 8; ++rank) {
-        for (int16_t file = 1; file <= 8; ++file)
+        for (int16_t file = 1; file <= 8; ++file) {
             DrawSquare(file, rank);
+            DrawCoordinates(SquareIndex(file, rank));
+        }
     }
+}
+
+void F_Board::DrawAfresh() {
+    const std::vector<Mark> marks = marks_;
+    PrintBoard();
+    DrawMarks(marks);
+}
+
+// Index 1, the form's a1, stands in the bottom row unless the board is turned.
+void F_Board::DrawCoordinates(int16_t index) {
+    if (!showCoordinates_) return;
+    int16_t file, rank;
+    SquareOfIndex(file, rank, index);
+    const bool turned = squarePlaces_[0].y() != 3015;
+    coordinates::Draw(c(index).Image(), coordinates::LabelsOf(file, rank, PlayerSide, turned));
+    c(index).update();
+}
+
+void F_Board::SetShowCoordinates(bool show) {
+    showCoordinates_ = show;
+    DrawAfresh();
 }
 
 void F_Board::DrawSquare(int16_t file, int16_t rank) {
@@ -183,9 +207,7 @@ void F_Board::SetZoom(int percent) {
     for (int16_t i = 1; i <= 64; ++i)
         PlaceSquare(i);
     DrawPictures();
-    const std::vector<Mark> marks = marks_;
-    PrintBoard();
-    DrawMarks(marks);
+    DrawAfresh();
 }
 
 // The style draws a check box's indicator at its own size, whatever the font: grown with the
@@ -295,6 +317,7 @@ void F_Board::Redraw(int16_t index, bool withPiece) {
         DrawSquare(file, rank);
     else
         c(index).Clear();
+    DrawCoordinates(index);
     DrawMarks(here);
 }
 

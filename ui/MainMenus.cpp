@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MoveList.h"
 #include "Preferences.h"
+#include "Sounds.h"
 #include "Version.h"
 
 // The menus of the main window and the texts of its Help menu.
@@ -186,6 +187,16 @@ void MainWindow::BuildMenus() {
         Preferences().setValue(preference::LegalMoves, showLegalMoves_->isChecked());
     });
     showLegalMoves_->setCheckable(true);
+    showCoordinates_ = add(view, tr("&Coordinates"), "showCoordinates", QKeySequence(), [this] {
+        board_->SetShowCoordinates(showCoordinates_->isChecked());
+        Preferences().setValue(preference::Coordinates, showCoordinates_->isChecked());
+    });
+    showCoordinates_->setCheckable(true);
+    playSounds_ = add(view, tr("S&ounds"), "playSounds", QKeySequence(), [this] {
+        sounds_->SetOn(playSounds_->isChecked());
+        Preferences().setValue(preference::Sounds, playSounds_->isChecked());
+    });
+    playSounds_->setCheckable(true);
     QMenu* zoom = view->addMenu(tr("&Zoom"));
     zooms_ = new QActionGroup(this);
     // A size between the steps checks none of them.

@@ -29,6 +29,7 @@
 #include "MoveList.h"
 #include "Preferences.h"
 #include "SessionSignals.h"
+#include "Sounds.h"
 #include "StatusWords.h"
 
 namespace game = ostrand::game;
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       status_(new QLabel(this)),
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
+      sounds_(new Sounds(*session_, *reports_, this)),
       ticker_(new QTimer(this)) {
     // Beside the form stand the clocks and, under them, the move list, as high as the form.
     // The form is as large as the window allows with its proportions kept: the room it
@@ -145,6 +147,10 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     showStatistics_->setChecked(settings.value(preference::Statistics, true).toBool());
     board_->SetStatisticsShown(showStatistics_->isChecked());
     showLegalMoves_->setChecked(settings.value(preference::LegalMoves, false).toBool());
+    showCoordinates_->setChecked(settings.value(preference::Coordinates, false).toBool());
+    board_->SetShowCoordinates(showCoordinates_->isChecked());
+    playSounds_->setChecked(settings.value(preference::Sounds, true).toBool());
+    sounds_->SetOn(playSounds_->isChecked());
     SetTimeControl(ParsedControl(settings.value(preference::TimeControl).toString()), false);
     showMoveList_->setChecked(settings.value(preference::MoveList, true).toBool());
     moveList_->setVisible(showMoveList_->isChecked());

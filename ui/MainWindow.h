@@ -24,6 +24,7 @@ class QActionGroup;
 class QLabel;
 class QTimer;
 class SessionSignals;
+class Sounds;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -140,6 +141,7 @@ class MainWindow : public QMainWindow {
     QLabel* status_;
     ClipboardAndFiles* exchange_;
     ChessClock* clock_;
+    Sounds* sounds_;
     // Reads the session's clocks.
     QTimer* ticker_;
     bool closeWhenIdle_ = false;
@@ -169,6 +171,8 @@ class MainWindow : public QMainWindow {
     QAction* showStatistics_;
     QActionGroup* zooms_;
     QAction* showLegalMoves_;
+    QAction* showCoordinates_;
+    QAction* playSounds_;
     QActionGroup* timeControls_;
     QAction* customTime_;
     // The size last given to the window by the program, which is not the player's to keep.

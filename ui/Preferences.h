@@ -20,6 +20,8 @@ constexpr const char* WindowSize = "windowSize";
 constexpr const char* LegalMoves = "showLegalMoves";
 constexpr const char* TimeControl = "timeControl";
 constexpr const char* MoveList = "showMoveList";
+constexpr const char* Coordinates = "showCoordinates";
+constexpr const char* Sounds = "playSounds";
 // The folder of the last PGN file opened or saved.
 constexpr const char* PgnFolder = "pgnFolder";
 

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "BoardCoordinates.h"
 #include "F_Board.h"
 #include "GameSession.h"
 #include "Levels.h"
@@ -317,10 +318,14 @@ class F_BoardTest : public QObject {
         std::vector<QPoint> before;
         for (int i = 1; i <= 64; ++i)
             before.push_back(window->c(i).pos());
+        Click(*window, 5, 2);
         QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
         QCOMPARE(Place(*window, 1, 1), QPoint(177, 33));
         QCOMPARE(Place(*window, 8, 8), QPoint(9, 201));
         QCOMPARE(Place(*window, 2, 1), QPoint(153, 33));
+        // The squares take their pieces and frames along.
+        VerifyPiece(*window, 1, 1, Grey, "RM", "RW");
+        QVERIFY(Framed(*window, 5, 2, Red));
         QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
         for (int i = 1; i <= 64; ++i)
             QCOMPARE(window->c(i).pos(), before[static_cast<size_t>(i - 1)]);
@@ -329,6 +334,59 @@ class F_BoardTest : public QObject {
         QTest::mouseClick(window->Btn_NewGame, Qt::LeftButton);
         for (int i = 1; i <= 64; ++i)
             QCOMPARE(window->c(i).pos(), before[static_cast<size_t>(i - 1)]);
+    }
+
+    void coordinatesLabelTheSquaresAtTheEdgesAsShown_data() {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("turned");
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("white a1") << 1 << 1 << 0 << false << "a1";
+        QTest::newRow("white h1") << 8 << 1 << 0 << false << "h";
+        QTest::newRow("white a8") << 1 << 8 << 0 << false << "8";
+        QTest::newRow("white e4") << 5 << 4 << 0 << false << "";
+        QTest::newRow("white turned h8") << 8 << 8 << 0 << true << "h8";
+        QTest::newRow("white turned a1") << 1 << 1 << 0 << true << "";
+        // Playing black, the form's rank 1 is the eighth and its first file on the right.
+        QTest::newRow("black h8") << 8 << 1 << 1 << false << "h8";
+        QTest::newRow("black a8") << 1 << 1 << 1 << false << "a";
+        QTest::newRow("black h1") << 8 << 8 << 1 << false << "1";
+        QTest::newRow("black turned a1") << 1 << 8 << 1 << true << "a1";
+        QTest::newRow("black turned a3") << 1 << 6 << 1 << true << "3";
+    }
+    void coordinatesLabelTheSquaresAtTheEdgesAsShown() {
+        QFETCH(int, file);
+        QFETCH(int, rank);
+        QFETCH(int, side);
+        QFETCH(bool, turned);
+        QFETCH(QString, labels);
+        const coordinates::Labels shown = coordinates::LabelsOf(file, rank, side, turned);
+        QCOMPARE(shown.file + shown.rank, labels);
+    }
+
+    // Shown, they change the bottom row and the left column alone, and follow a turn of the
+    // board; hidden again, the form is as designed.
+    void coordinatesAreDrawnOnTheEdgeSquares() {
+        auto window = Open();
+        const QImage design = window->grab().toImage();
+        std::vector<QImage> plain;
+        for (int i = 1; i <= 64; ++i)
+            plain.push_back(window->c(i).Image());
+        const auto labelled = [&window, &plain] {
+            QString squares;
+            for (int i = 1; i <= 64; ++i)
+                if (window->c(i).Image() != plain[static_cast<size_t>(i - 1)])
+                    squares += window->c(i).toolTip() + " ";
+            return squares;
+        };
+        window->SetShowCoordinates(true);
+        QCOMPARE(labelled(), QString("a1 b1 c1 d1 e1 f1 g1 h1 a2 a3 a4 a5 a6 a7 a8 "));
+        QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
+        QCOMPARE(labelled(), QString("h1 h2 h3 h4 h5 h6 h7 a8 b8 c8 d8 e8 f8 g8 h8 "));
+        QTest::mouseClick(window->BtnRotate, Qt::LeftButton);
+        window->SetShowCoordinates(false);
+        QCOMPARE(window->grab().toImage(), design);
     }
 
     void drawsPiecesThroughTheirMasksAndPlainSquares() {

@@ -34,6 +34,7 @@
 #include "PictureBox.h"
 #include "Search.h"
 #include "SessionSignals.h"
+#include "Sounds.h"
 #include "Support.h"
 
 namespace {
@@ -866,6 +867,56 @@ class MainWindowTest : public QObject {
         QCOMPARE(atBox, QString("Check Mate!|Checkmate — Ostrand wins|Qh4#|stopped"));
         QCOMPARE(window->StatusText(), QString("Checkmate — Ostrand wins"));
         QCOMPARE(window->announced, QStringList());
+    }
+
+    void aMoveSoundsByWhatItDid_data() {
+        QTest::addColumn<QString>("san");
+        QTest::addColumn<int>("sound");  // -1: none
+        QTest::newRow("move") << "Nf3" << int(sounds::Sound::Move);
+        QTest::newRow("castling") << "O-O-O" << int(sounds::Sound::Move);
+        QTest::newRow("capture") << "exd5" << int(sounds::Sound::Capture);
+        QTest::newRow("capture with check") << "Bxf7+" << int(sounds::Sound::Check);
+        QTest::newRow("promotion with check") << "e8=Q+" << int(sounds::Sound::Check);
+        QTest::newRow("mate") << "Qxf7#" << -1;
+    }
+    void aMoveSoundsByWhatItDid() {
+        QFETCH(QString, san);
+        QFETCH(int, sound);
+        const std::optional<sounds::Sound> chosen = sounds::OfMove(san.toStdString());
+        QCOMPARE(chosen ? int(*chosen) : -1, sound);
+    }
+
+    // Each move sounds once, as it is listed, the engine's mate by the end's sound alone; the
+    // player's last ten seconds tick once each. Taking back is silent, and so is all when the
+    // sounds are off.
+    void theSoundsFollowTheGame() {
+        static double now = 1000;
+        ostrand::SetClock([] { return now; });
+        auto window = std::make_unique<TestWindow>();
+        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetTimeControl({1, 0});
+        window->Start();
+        std::vector<sounds::Sound> heard;
+        connect(window->findChild<Sounds*>(), &Sounds::Cued,
+                [&heard](sounds::Sound sound) { heard.push_back(sound); });
+        using enum sounds::Sound;
+        Play(Board(*window), "6263");
+        now += 50.5;
+        window->Session().Tick();
+        window->Session().Tick();
+        now += 1;
+        window->Session().Tick();
+        for (const char* move : {"7274", "1213"})
+            Play(Board(*window), move);
+        QCOMPARE(heard, (std::vector{Move, Move, Tick, Tick, Move, Move, Move, End}));
+
+        heard.clear();
+        window->TakeBack();
+        Action(*window, "playSounds")->trigger();
+        Play(Board(*window), "1213");
+        ostrand::SetClock(nullptr);
+        QCOMPARE(heard, std::vector<sounds::Sound>());
+        QVERIFY(!QSettings("ostrand-chess", "ostrand-chess").value("playSounds").toBool());
     }
 
     // The list beside the form is the history: a click or a key goes to a step, and the moves

@@ -635,6 +635,14 @@ Bei %2.</translation>
         <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
         <translation>&lt;b&gt;Zug eintippen:&lt;/b&gt; Drücken Sie / oder Strg+L, tippen Sie den Zug wie e4, Sf3, exd5, O-O oder e8=D (oder seine Felder, wie g1f3) und drücken Sie die Eingabetaste; das Feld bietet beim Tippen die legalen Züge an. Escape verlässt das Feld.</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>&amp;Koordinaten</translation>
+    </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>&amp;Töne</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -635,6 +635,14 @@ En %2.</translation>
         <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
         <translation>&lt;b&gt;Escribir una jugada:&lt;/b&gt; pulsa / o Ctrl+L, escribe la jugada como e4, Cf3, exd5, O-O o e8=D (o sus casillas, como g1f3) y pulsa Intro; el cuadro ofrece las jugadas legales mientras escribes. Escape sale del cuadro.</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>&amp;Coordenadas</translation>
+    </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>&amp;Sonidos</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -635,6 +635,14 @@ Problème&#xa0;: %2.</translation>
         <source>&lt;b&gt;Typing a move:&lt;/b&gt; press / or Ctrl+L, type the move as in e4, Nf3, exd5, O-O or e8=Q (or its squares, as in g1f3) and press Enter; the box offers the legal moves as you type. Escape leaves the box.</source>
         <translation>&lt;b&gt;Taper un coup&#xa0;:&lt;/b&gt; appuyez sur / ou Ctrl+L, tapez le coup comme e4, Cf3, exd5, O-O ou e8=D (ou ses cases, comme g1f3) et appuyez sur Entrée&#xa0;; la case propose les coups légaux pendant la frappe. Échap quitte la case.</translation>
     </message>
+    <message>
+        <source>&amp;Coordinates</source>
+        <translation>Coor&amp;données</translation>
+    </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>S&amp;ons</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
