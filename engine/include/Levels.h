@@ -42,6 +42,7 @@ const Level& LevelNearestElo(int elo);
 struct Weakness {
     int chance = 0;
     int16_t margin = 0;
+    bool operator==(const Weakness&) const = default;
 };
 extern Weakness RootWeakness;
 

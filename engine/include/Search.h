@@ -74,6 +74,7 @@ extern std::atomic<bool> StopRequested;
 struct TimeBudget {
     double target = 0;
     double limit = 0;
+    bool operator==(const TimeBudget&) const = default;
 };
 extern TimeBudget SearchBudget;
 
