@@ -73,7 +73,7 @@ class SessionTest : public ::testing::Test {
     Refusal Play(std::string_view move) { return session.Play(Move(move)); }
 
     // A FEN, or a PGN game when the text begins with a move number.
-    bool SetUp(const std::string& text) {
+    bool SetUpText(const std::string& text) {
         std::string error;
         std::vector<chess::PgnGame> games;
         if (text.rfind("1.", 0) != 0) return session.SetUpFen(text, error);
@@ -135,7 +135,7 @@ class GameEnds : public SessionTest, public ::testing::WithParamInterface<GameEn
 TEST_P(GameEnds, AreAnnouncedOnceWithTheClocksStoppedAndTakenBack) {
     const GameEnd& end = GetParam();
     session.SetTimeControl({5, 0});
-    ASSERT_TRUE(SetUp(end.setUp));
+    ASSERT_TRUE(SetUpText(end.setUp));
     ASSERT_EQ(session.CurrentStatus().ending, Ending::None);
     listener.onEnded = [this] { EXPECT_FALSE(session.ClockRunning()); };
     ASSERT_EQ(Play(end.move), Refusal::None);
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater) {
     session.SetLevel(Levels[2]);  // depth 4, which sees the mate
     session.SetTimeControl({0.25, 0});
-    ASSERT_TRUE(SetUp("6k1/8/8/8/P7/8/r4PPP/6K1 w - - 0 1"));
+    ASSERT_TRUE(SetUpText("6k1/8/8/8/P7/8/r4PPP/6K1 w - - 0 1"));
     listener.onEnded = [this] {
         EXPECT_FALSE(session.ClockRunning());
         EXPECT_EQ(session.Record().Final().toMove, Colour::White);  // the mate is recorded
@@ -188,7 +188,7 @@ TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater
     EXPECT_NE(PgnText().find("[Termination \"Checkmate\"]"), std::string::npos);
 
     // The same mate as the engine's first move after the set-up.
-    ASSERT_TRUE(SetUp("6k1/8/8/8/P7/8/r4PPP/6K1 b - - 0 1"));
+    ASSERT_TRUE(SetUpText("6k1/8/8/8/P7/8/r4PPP/6K1 b - - 0 1"));
     EXPECT_EQ(listener.ended.back(), std::pair(Ending::EngineMates, std::string("Check Mate!")));
     EXPECT_EQ(session.Fen(), "6k1/8/8/8/P7/8/5PPP/r5K1 w - - 1 2");
 }
@@ -196,7 +196,7 @@ TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater
 TEST_F(SessionTest, AMoveTheEngineMakesAfterItsFlagFellDoesNotCount) {
     session.SetLevel(Levels[2]);  // depth 4: the flag falls in its second iteration
     session.SetTimeControl({0.1, 2});
-    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1"));
+    ASSERT_TRUE(SetUpText("k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1"));
     listener.onDepth = [](int depth) { now += depth > 2 ? 10 : 0; };
     ASSERT_EQ(Play("a2a3"), Refusal::None);
     EXPECT_EQ(listener.ended, (Endings{{Ending::EngineOutOfTime, ""}}));
@@ -232,7 +232,7 @@ TEST_F(SessionTest, ABookReplyIsOnTheClockAndANewGameShowsNoOldStatistics) {
 // The engine takes a draw only when its last search found it a pawn behind or more.
 TEST_F(SessionTest, DrawOffersAndResignationEndTheGameAsStepsOfTheirOwn) {
     EXPECT_FALSE(session.OfferDraw());  // before any search
-    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
+    ASSERT_TRUE(SetUpText("k7/8/8/8/8/8/1Q6/KQ6 b - - 0 1"));
     ASSERT_TRUE(session.OfferDraw());
     EXPECT_EQ(session.Result(), "1/2-1/2");
     EXPECT_NE(PgnText().find("[Termination \"Draw by agreement\"]"), std::string::npos);
@@ -253,7 +253,7 @@ TEST_P(Hints, AreTheFullStrengthMoveAtTheWeakestLevelAndChangeNothing) {
     const auto& [colour, fen, move] = GetParam();
     session.NewGame(colour);
     session.SetLevel(Levels.back());
-    ASSERT_TRUE(SetUp(fen));
+    ASSERT_TRUE(SetUpText(fen));
     const GameSnapshot game = GameSnapshot::Capture();
     const std::string nodes = session.Statistic(StatusLabel::Nodes);
     for (int i = 0; i < 3; ++i) {
@@ -272,9 +272,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SessionTest, NoMoveIsMadeInAGameThatIsOverOrOnABoardThatIsNoPosition) {
     // Set-ups already over: the engine mated, the player stalemated.
-    ASSERT_TRUE(SetUp("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+    ASSERT_TRUE(SetUpText("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
     EXPECT_FALSE(session.Force());
-    ASSERT_TRUE(SetUp("k7/8/8/8/8/8/5q2/7K w - - 0 1"));
+    ASSERT_TRUE(SetUpText("k7/8/8/8/8/8/5q2/7K w - - 0 1"));
     // Only the engine announces: the player learns of their stalemate from the status.
     EXPECT_EQ(listener.ended, (Endings{{Ending::PlayerMates, "Check Mate!"}}));
     EXPECT_EQ(session.CurrentStatus().ending, Ending::Stalemate);
@@ -377,7 +377,7 @@ class TypedMoves : public SessionTest, public ::testing::WithParamInterface<Type
 TEST_P(TypedMoves, ArePlayedOrRefusedAsTheirSquaresWouldBe) {
     const Typed& typed = GetParam();
     session.NewGame(typed.player);
-    ASSERT_TRUE(SetUp(typed.fen));
+    ASSERT_TRUE(SetUpText(typed.fen));
     const GameSnapshot before = GameSnapshot::Capture();
     ASSERT_EQ(session.PlayText(typed.text), typed.refusal);
     if (typed.refusal != Refusal::None) {
@@ -424,13 +424,13 @@ TEST_F(SessionTest, TheLegalMovesInSanAreThoseTheEngineTakes) {
     EXPECT_EQ(moves.size(), 20u);
     EXPECT_NE(std::find(moves.begin(), moves.end(), "Nf3"), moves.end());
     // No under-promotion, no en passant; castling past a square only a pawn attacks.
-    ASSERT_TRUE(SetUp("4k3/1P6/8/3pP3/8/8/6p1/4K2R w K d6 0 2"));
+    ASSERT_TRUE(SetUpText("4k3/1P6/8/3pP3/8/8/6p1/4K2R w K d6 0 2"));
     moves = session.LegalSan();
     std::sort(moves.begin(), moves.end());
     EXPECT_EQ(moves,
               (std::vector<std::string>{"Kd1", "Kd2", "Ke2", "Kf2", "O-O", "Rf1", "Rg1", "Rh2",
                                         "Rh3", "Rh4", "Rh5", "Rh6", "Rh7", "Rh8+", "b8=Q+", "e6"}));
-    ASSERT_TRUE(SetUp("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
+    ASSERT_TRUE(SetUpText("k7/1Q6/1K6/8/8/8/8/8 b - - 0 1"));
     EXPECT_TRUE(session.LegalSan().empty());
 }
 
