@@ -11,6 +11,7 @@ how much of its clock Ostrand used and the least it had left. Without it, Ostran
 own time rules and the opponent has a fixed time a move. Standard library only.
 
   tools/match.py --games 6 build/release/tools/ostrand-engine -- /usr/games/stockfish
+  tools/match.py --games 2 --fen "4k3/8/8/8/3p4/8/4P3/4K3 w - - 0 1" ENGINE -- OPPONENT
   tools/match.py --games 4 --clock 10+0.1 --option UCI_LimitStrength=true \
       --option UCI_Elo=1500 build/release/tools/ostrand-engine -- /usr/games/stockfish
 """
@@ -56,8 +57,16 @@ class Engine:
             self.process.kill()
 
 
+# The position every game starts from: "startpos", or "fen" and a FEN (--fen).
+START = "startpos"
+
+
 def position_command(moves):
-    return "position startpos" + (" moves " + " ".join(moves) if moves else "")
+    return f"position {START}" + (" moves " + " ".join(moves) if moves else "")
+
+
+def black_starts():
+    return START.startswith("fen ") and START.split()[2] == "b"
 
 
 def legal_moves(arbiter, moves):
@@ -102,7 +111,7 @@ def play_game(white, black, arbiter, go, max_plies, time_control, use):
         seen[key] = seen.get(key, 0) + 1
         legal = legal_moves(arbiter, moves)
         if not legal:
-            return ("0-1" if len(moves) % 2 == 0 else "1-0") if in_check else "1/2-1/2", moves, \
+            return ("0-1" if (len(moves) + black_starts()) % 2 == 0 else "1-0") if in_check else "1/2-1/2", moves, \
                 "checkmate" if in_check else "stalemate", illegal
         if seen[key] >= 3:
             return "1/2-1/2", moves, "threefold repetition", illegal
@@ -110,7 +119,7 @@ def play_game(white, black, arbiter, go, max_plies, time_control, use):
             return "1/2-1/2", moves, "fifty-move rule", illegal
         if len(moves) >= max_plies:
             return "1/2-1/2", moves, f"{max_plies} plies", illegal
-        side = len(moves) % 2
+        side = (len(moves) + black_starts()) % 2
         mover = white if side == 0 else black
         mover.send(position_command(moves))
         started = time.monotonic()
@@ -134,6 +143,7 @@ def play_game(white, black, arbiter, go, max_plies, time_control, use):
 
 
 def main():
+    global START
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--games", type=int, default=4)
@@ -145,6 +155,9 @@ def main():
     parser.add_argument("--clock", metavar="SECONDS+INCREMENT",
                         help="play both engines on a clock, for example 10+0.1")
     parser.add_argument("--arbiter", default="/usr/games/stockfish")
+    parser.add_argument("--fen", action="append", default=[],
+                        help="a position to start from instead of the initial one; given more "
+                             "than once, the games take them in turn")
     parser.add_argument("commands", nargs=argparse.REMAINDER,
                         help="ENGINE ARGS... -- OPPONENT ARGS...")
     args = parser.parse_args()
@@ -171,6 +184,8 @@ def main():
 
     score, illegal_moves, time_losses, uses, lowest = 0.0, 0, 0, [], []
     for game in range(args.games):
+        if args.fen:
+            START = "fen " + args.fen[game % len(args.fen)]
         white, black = (ours, theirs) if game % 2 == 0 else (theirs, ours)
         use = ClockUse()
         result, moves, reason, illegal = play_game(white, black, arbiter, go, args.max_plies,
