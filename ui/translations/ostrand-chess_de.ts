@@ -352,6 +352,22 @@ Bei %2.</translation>
         <source>Would you like to play whites?</source>
         <translation>Möchten Sie mit Weiß spielen?</translation>
     </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Rook</source>
+        <translation>Turm</translation>
+    </message>
+    <message>
+        <source>Bishop</source>
+        <translation>Läufer</translation>
+    </message>
+    <message>
+        <source>Knight</source>
+        <translation>Springer</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -642,6 +658,14 @@ Bei %2.</translation>
     <message>
         <source>S&amp;ounds</source>
         <translation>&amp;Töne</translation>
+    </message>
+    <message>
+        <source>Standard &amp;rules (en passant, promotion to any piece)</source>
+        <translation>Stan&amp;dardregeln (en passant, Umwandlung in jede Figur)</translation>
+    </message>
+    <message>
+        <source>The rules take effect with the next new game or set-up</source>
+        <translation>Die Regeln gelten ab der nächsten neuen Partie oder Stellung</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1118,10 @@ Bei %2.</translation>
     <message>
         <source>A pawn can only be promoted to a queen</source>
         <translation>Ein Bauer kann nur in eine Dame umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Name the piece the pawn becomes, as in e8=N</source>
+        <translation>Nennen Sie die Figur, in die sich der Bauer umwandelt, wie in e8=N</translation>
     </message>
 </context>
 </TS>
