@@ -955,6 +955,10 @@ Bei %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1: die Standardregeln (Menü Partie) würden sie spielen</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>

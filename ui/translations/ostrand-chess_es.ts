@@ -955,6 +955,10 @@ En %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>C</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1: las reglas estándar (menú Partida) la jugarían</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>

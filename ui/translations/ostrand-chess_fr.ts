@@ -955,6 +955,10 @@ Problème&#xa0;: %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>C</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1&#xa0;: les règles standard (menu Partie) la joueraient</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>
