@@ -144,7 +144,7 @@ class GameSession::Impl : private Display {
   public:
     Impl(SessionListener& listener, TimeSource now) : listener_(listener), clock_(now) {
         record_.StartAtBoard(Engine(), player_);
-        steps_.Start({GameSnapshot::Capture(), record_});
+        steps_.Start({GameSnapshot::Capture(), record_, ostrand::Rules});
         SetDisplay(this);
     }
     ~Impl() override { SetDisplay(nullptr); }
@@ -199,7 +199,7 @@ class GameSession::Impl : private Display {
         clock_.Run(record_.Final().toMove == Engine() ? Side::Engine : Side::Player);
     }
 
-    void PushStep() { steps_.Push({GameSnapshot::Capture(), record_}); }
+    void PushStep() { steps_.Push({GameSnapshot::Capture(), record_, ostrand::Rules}); }
 
     // The game as it now stands becomes a step, and every listener hears of it; an ending
     // stops both clocks before anyone does.
@@ -396,7 +396,7 @@ class GameSession::Impl : private Display {
             const std::string reply = RunEngine("Force", false);
             if (IsMoveText(reply)) record_.Follow("Force", reply);
         }
-        steps_.Start({GameSnapshot::Capture(), record_});
+        steps_.Start({GameSnapshot::Capture(), record_, ostrand::Rules});
         Conclude({}, false);
     }
 
@@ -405,6 +405,7 @@ class GameSession::Impl : private Display {
     void ReturnTo(const Step& step) {
         step.engine.Restore();
         record_ = step.record;
+        ostrand::Rules = step.rules;
         if (clock_.Control().Timed() && !Closed()) {
             if (clock_.Remaining(Side::Player) <= 0)
                 record_.Settle(GameRecord::Settlement::PlayerOutOfTime);

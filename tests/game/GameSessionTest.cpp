@@ -488,6 +488,8 @@ TEST_F(SessionTest, AGameWithEnPassantIsOpenedUnderTheStandardRulesOnly) {
     ASSERT_TRUE(session.SetUpGame(game, error)) << error;
     EXPECT_EQ(session.Rules(), RuleSet::Standard);
     EXPECT_EQ(session.Record().Moves().size(), 6u) << "the engine answered";
+    session.GoTo(0);
+    EXPECT_EQ(session.Rules(), RuleSet::Designed) << "the game before keeps its rules";
 }
 
 TEST_F(SessionTest, TheLegalMovesInSanAreThoseTheEngineTakes) {
