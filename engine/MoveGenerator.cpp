@@ -148,33 +148,32 @@ std::string RunCommand(const std::string& command) {
     }
     MoveSquares m;
     if (!ReadPlayerMove(command, m)) return "Error";
-    int fx = m.x1, fy = m.y1;
-    const int tx = m.x2, ty = m.y2;
+    const int fx = m.x1, fy = m.y1, tx = m.x2, ty = m.y2;
 
     if (WhiteInCheckAfter(fx, fy, tx, ty) == Yes) return "Error";
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
 
-    const bool kingAtHome = fx == 5 && fy == 1 && Board(5, 1) == -Piece::King;
-    if (kingAtHome && tx == 7 && ty == 1 && CastleFlags[Castle::WhiteKingNow] == Yes) {
-        fx = 0;  // 0101: White castles king-side
-    } else if (kingAtHome && tx == 3 && ty == 1 && CastleFlags[Castle::WhiteQueenNow] == Yes) {
-        fx = 0;  // 0808: White castles queen-side
-        fy = 8;
-    } else {
-        ClearAttackMaps();
-        MarkWhitePieceTargets(fx, fy);
-        if (WhiteAttacks(tx, ty) == 0) return "Error";
-    }
-    if (fx == 0)
-        PlayMove(0, fy, 0, fy);
-    else
-        PlayMove(fx, fy, tx, ty, m.promotion);
+    const std::string move = CommittedPlayerMove(fx, fy, tx, ty, m.promotion);
+    if (move.empty()) return "Error";
+    const MoveSquares committed = DecodeMove(move);
+    PlayMove(committed.x1, committed.y1, committed.x2, committed.y2, committed.promotion);
 
     if (const std::string end = BlackGameEnd(); !end.empty()) return end;
     return EngineMove();
 }
 
 }  // namespace
+
+std::string CommittedPlayerMove(int x1, int y1, int x2, int y2, int promotion) {
+    std::string move;
+    const bool kingAtHome = x1 == 5 && y1 == 1 && Board(5, 1) == -Piece::King && y2 == 1;
+    if (kingAtHome && x2 == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) return "0101";
+    if (kingAtHome && x2 == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes) return "0808";
+    ClearAttackMaps();
+    MarkWhitePieceTargets(x1, y1);
+    if (WhiteAttacks(x2, y2) != 0) AppendMove(move, x1, y1, x2, y2, promotion);
+    return move;
+}
 
 std::string EngineCommand(const std::string& command) {
     Display& display = TheDisplay();

@@ -72,22 +72,28 @@ std::string Simplified(const std::string& text) {
     return simple;
 }
 
-// The engine's judgement of the player's move, as EngineCommand makes it: the king's
-// two-square step castles when the flags allow it, any other move must reach its square, and
-// no move may leave the king attacked.
+// The engine's judgement of the player's move, as EngineCommand makes it: the move must be
+// one the engine commits, and may not leave the king attacked.
 Refusal JudgePlayerMove(Square from, Square to) {
-    if (!OnBoard(from) || !OnBoard(to) || Board(from.file, from.rank) >= 0)
+    if (!OnBoard(from) || !OnBoard(to) || Board(from.file, from.rank) >= 0 ||
+        CommittedPlayerMove(from.file, from.rank, to.file, to.rank).empty())
         return Refusal::CannotMoveThere;
-    const bool kingAtHome = from == Square{5, 1} && Board(5, 1) == -Piece::King && to.rank == 1;
-    const bool castling =
-        kingAtHome && ((to.file == 7 && CastleFlags[Castle::WhiteKingNow] == Yes) ||
-                       (to.file == 3 && CastleFlags[Castle::WhiteQueenNow] == Yes));
-    ClearAttackMaps();
-    MarkWhitePieceTargets(from.file, from.rank);
-    if (!castling && WhiteAttacks(to.file, to.rank) == 0) return Refusal::CannotMoveThere;
     if (WhiteInCheckAfter(from.file, from.rank, to.file, to.rank) == Yes)
         return Refusal::KingAttacked;
     return Refusal::None;
+}
+
+// The player's pawn reaching the last rank, which becomes another piece.
+bool Promotes(SquareMove move) {
+    return OnBoard(move.from) && move.to.rank == 8 &&
+           Board(move.from.file, move.from.rank) == -Piece::Pawn;
+}
+
+// The castling rule of the player's moves: the engine's own king may castle past a square
+// that only a pawn attacks, and the standard rules let no king do so.
+chess::CastlingRule PlayerCastling() {
+    return ostrand::Rules == RuleSet::Standard ? chess::CastlingRule::Standard
+                                               : chess::CastlingRule::PawnsIgnored;
 }
 
 // A standard square on the form: the engine's board stands mirrored when the engine plays
@@ -114,7 +120,7 @@ Refusal ReadMove(const chess::Position& here, const std::string& text, chess::Mo
     if (chess::ParseMove(plain, move)) return Refusal::None;
     const std::string san = Simplified(text);
     std::string error;
-    constexpr chess::CastlingRule rule = chess::CastlingRule::PawnsIgnored;
+    const chess::CastlingRule rule = PlayerCastling();
     if (chess::ParseSan(here, san, chess::LegalMoves(here, rule), move, error) ||
         (error == "illegal move" &&
          chess::ParseSan(here, san, chess::PseudoLegalMoves(here, rule), move, error)))
@@ -138,7 +144,7 @@ class GameSession::Impl : private Display {
   public:
     Impl(SessionListener& listener, TimeSource now) : listener_(listener), clock_(now) {
         record_.StartAtBoard(Engine(), player_);
-        steps_.Start({GameSnapshot::Capture(), record_});
+        steps_.Start({GameSnapshot::Capture(), record_, ostrand::Rules});
         SetDisplay(this);
     }
     ~Impl() override { SetDisplay(nullptr); }
@@ -148,6 +154,8 @@ class GameSession::Impl : private Display {
     SessionListener& listener_;
     GameClock clock_;
     Level level_ = Levels.front();
+    // The rules of the next new game or set-up; the game on show keeps those it started with.
+    RuleSet nextRules_ = RuleSet::Designed;
     bool book_ = false;
     TimeControl nextControl_;
     Colour player_ = Colour::White;
@@ -191,7 +199,7 @@ class GameSession::Impl : private Display {
         clock_.Run(record_.Final().toMove == Engine() ? Side::Engine : Side::Player);
     }
 
-    void PushStep() { steps_.Push({GameSnapshot::Capture(), record_}); }
+    void PushStep() { steps_.Push({GameSnapshot::Capture(), record_, ostrand::Rules}); }
 
     // The game as it now stands becomes a step, and every listener hears of it; an ending
     // stops both clocks before anyone does.
@@ -257,14 +265,22 @@ class GameSession::Impl : private Display {
         Conclude(engineWords_);
     }
 
-    Refusal Play(SquareMove move) {
+    Refusal Play(SquareMove move, char promotion) {
         if (thinking_) return Refusal::Busy;
         if (!record_.HasGame()) return Refusal::NoPosition;
         if (CurrentEnding() != Ending::None) return Refusal::GameOver;
         if (const Refusal refusal = JudgePlayerMove(move.from, move.to); refusal != Refusal::None)
             return refusal;
+        int16_t piece = Piece::Queen;
+        if (Promotes(move)) {
+            piece = PromotionOfLetter(promotion);
+            if (ostrand::Rules == RuleSet::Designed && promotion != 0 && piece != Piece::Queen)
+                return Refusal::QueenOnly;
+            if (ostrand::Rules == RuleSet::Standard && piece == 0) return Refusal::ChoosePiece;
+            if (piece == 0) piece = Piece::Queen;
+        }
         std::string text;
-        AppendMove(text, move.from.file, move.from.rank, move.to.file, move.to.rank);
+        AppendMove(text, move.from.file, move.from.rank, move.to.file, move.to.rank, piece);
         // Out of turn a game cannot hold the move: the record starts again here.
         chess::Position here = record_.Final();
         here.toMove = player_;
@@ -282,7 +298,7 @@ class GameSession::Impl : private Display {
         if (after.DrawnBy() != GameRecord::DrawRule::None) {
             // A draw by a rule the engine does not know: the move is played without an answer.
             const MoveSquares squares = DecodeMove(played);
-            PlayMove(squares.x1, squares.y1, squares.x2, squares.y2);
+            PlayMove(squares.x1, squares.y1, squares.x2, squares.y2, squares.promotion);
             Conclude({});
             return Refusal::None;
         }
@@ -314,20 +330,21 @@ class GameSession::Impl : private Display {
             refusal != Refusal::None)
             return refusal;
         const SquareMove squares = OnForm(move, Engine());
-        if (move.promotion != 0 && move.promotion != 'q') {
+        if (ostrand::Rules == RuleSet::Designed && move.promotion != 0 && move.promotion != 'q') {
             const Refusal refusal = JudgePlayerMove(squares.from, squares.to);
             return refusal != Refusal::None ? refusal : Refusal::QueenOnly;
         }
-        return Play(squares);
+        return Play(squares, move.promotion);
     }
 
     std::vector<std::string> LegalSan() const {
         std::vector<std::string> moves;
         if (thinking_ || Closed()) return moves;
         const chess::Position here = PlayerPosition();
-        for (const chess::Move& move : chess::LegalMoves(here, chess::CastlingRule::PawnsIgnored)) {
+        for (const chess::Move& move : chess::LegalMoves(here, PlayerCastling())) {
             const SquareMove squares = OnForm(move, Engine());
-            if ((move.promotion == 0 || move.promotion == 'q') &&
+            if ((ostrand::Rules == RuleSet::Standard || move.promotion == 0 ||
+                 move.promotion == 'q') &&
                 JudgePlayerMove(squares.from, squares.to) == Refusal::None)
                 moves.push_back(chess::SanText(here, move));
         }
@@ -369,6 +386,7 @@ class GameSession::Impl : private Display {
         }
         progress_ = 0;
         listener_.ProgressChanged(progress_, progressMaximum_);
+        ostrand::Rules = nextRules_;
         EngineCommand("NewGame");
         record_.Start(chess::StartPosition(), Engine());
         clock_.Start(nextControl_);
@@ -378,7 +396,7 @@ class GameSession::Impl : private Display {
             const std::string reply = RunEngine("Force", false);
             if (IsMoveText(reply)) record_.Follow("Force", reply);
         }
-        steps_.Start({GameSnapshot::Capture(), record_});
+        steps_.Start({GameSnapshot::Capture(), record_, ostrand::Rules});
         Conclude({}, false);
     }
 
@@ -387,6 +405,7 @@ class GameSession::Impl : private Display {
     void ReturnTo(const Step& step) {
         step.engine.Restore();
         record_ = step.record;
+        ostrand::Rules = step.rules;
         if (clock_.Control().Timed() && !Closed()) {
             if (clock_.Remaining(Side::Player) <= 0)
                 record_.Settle(GameRecord::Settlement::PlayerOutOfTime);
@@ -444,6 +463,7 @@ class GameSession::Impl : private Display {
     bool SetUpFen(const std::string& fen, std::string& error) {
         chess::Position position;
         if (!chess::ParseFen(Simplified(fen), position, error)) return false;
+        ostrand::Rules = nextRules_;
         setUpNote_ = chess::SetUpEngine(position, Engine());
         record_.Start(position, Engine());
         FinishSetUp();
@@ -451,10 +471,19 @@ class GameSession::Impl : private Display {
     }
 
     bool SetUpGame(const chess::PgnGame& game, std::string& error) {
-        std::vector<std::string> texts;
         error = game.error;
-        if (error.empty()) chess::EngineMoves(game.start, game.moves, Engine(), texts, error);
         if (!error.empty()) return false;
+        const RuleSet before = std::exchange(ostrand::Rules, nextRules_);
+        std::vector<std::string> texts;
+        if (!chess::EngineMoves(game.start, game.moves, Engine(), texts, error)) {
+            std::string ignored;
+            ostrand::Rules = RuleSet::Standard;
+            if (nextRules_ == RuleSet::Designed &&
+                chess::EngineMoves(game.start, game.moves, Engine(), texts, ignored))
+                error += ": the standard rules (Game menu) would play it";
+            ostrand::Rules = before;
+            return false;
+        }
         // The engine would draw every move it commits; the board is drawn once, at the end.
         replaying_ = true;
         setUpNote_ = chess::SetUpEngine(game.start, Engine());
@@ -463,7 +492,7 @@ class GameSession::Impl : private Display {
         if (game.start.toMove != Engine()) PushStep();
         for (size_t i = 0; i < texts.size(); ++i) {
             const MoveSquares squares = DecodeMove(texts[i]);
-            PlayMove(squares.x1, squares.y1, squares.x2, squares.y2);
+            PlayMove(squares.x1, squares.y1, squares.x2, squares.y2, squares.promotion);
             record_.Add(game.moves[i]);
             if (record_.Final().toMove != Engine()) PushStep();
         }
@@ -635,8 +664,25 @@ chess::Colour GameSession::PlayerColour() const {
     return impl_->player_;
 }
 
-Refusal GameSession::Play(SquareMove move) {
-    return impl_->Play(move);
+void GameSession::SetRules(RuleSet rules) {
+    impl_->nextRules_ = rules;
+}
+
+RuleSet GameSession::NextRules() const {
+    return impl_->nextRules_;
+}
+
+RuleSet GameSession::Rules() const {
+    return ostrand::Rules;
+}
+
+Refusal GameSession::Play(SquareMove move, char promotion) {
+    return impl_->Play(move, promotion);
+}
+
+bool GameSession::NeedsPromotion(SquareMove move) const {
+    return ostrand::Rules == RuleSet::Standard && !impl_->thinking_ && !impl_->Closed() &&
+           Promotes(move) && JudgePlayerMove(move.from, move.to) == Refusal::None;
 }
 
 Refusal GameSession::PlayText(const std::string& text) {

@@ -22,6 +22,7 @@
 #include "MoveRows.h"
 #include "Outcome.h"
 #include "SessionListener.h"
+#include "Variables.h"
 
 namespace ostrand::game {
 
@@ -71,13 +72,23 @@ class GameSession {
     void SetTimeControl(const TimeControl& control);
     const TimeControl& NextTimeControl() const;
 
+    // The rules of the next new game and set-ups; a game keeps the rules it started with.
+    void SetRules(RuleSet rules);
+    RuleSet NextRules() const;
+    // The rules of the game on show.
+    RuleSet Rules() const;
+
     // A new game with the player on colour; the engine opens when it plays White.
     void NewGame(chess::Colour player);
     chess::Colour PlayerColour() const;
 
     // The player's move on the form's squares. Refusal::None when it was played (and the
-    // engine has answered, or the game ended with it); any refusal changes nothing.
-    Refusal Play(SquareMove move);
+    // engine has answered, or the game ended with it); any refusal changes nothing. A pawn
+    // reaching the last rank becomes the piece promotion names ('q', 'r', 'b' or 'n'): under
+    // the designed rules a queen whatever, under the standard rules the player must choose.
+    Refusal Play(SquareMove move, char promotion = 0);
+    // The move is a pawn's legal step to the last rank that the player must choose a piece for.
+    bool NeedsPromotion(SquareMove move) const;
     // The player's move as typed: SAN ("Nf3", "exd5", "O-O", "e8=Q+") or long algebraic
     // ("e2e4", "e7e8q"), played as Play would play its squares, with the same refusals.
     Refusal PlayText(const std::string& text);

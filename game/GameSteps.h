@@ -9,13 +9,16 @@
 
 #include "GameRecord.h"
 #include "GameSnapshot.h"
+#include "Variables.h"
 
 namespace ostrand::game {
 
-// The game after a step: the engine's game and its record in standard notation.
+// The game after a step: the engine's game, its record in standard notation, and the rules
+// it is played under, which a step back to an earlier game restores.
 struct Step {
     GameSnapshot engine;
     GameRecord record;
+    RuleSet rules = RuleSet::Designed;
     bool operator==(const Step&) const = default;
 };
 

@@ -47,6 +47,7 @@ enum class Refusal {
     NotAMove,         // a typed text that names no move
     Ambiguous,        // a typed move that more than one piece could make
     QueenOnly,        // a promotion to another piece than a queen
+    ChoosePiece,      // a promotion that names no piece, under the standard rules
 };
 
 }  // namespace ostrand::game

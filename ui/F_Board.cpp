@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
@@ -390,13 +391,42 @@ void F_Board::c_Click(int16_t index) {
         return;
     }
 
-    const ostrand::game::Refusal refusal = session_.Play({{FromFile, FromRank}, {ToFile, ToRank}});
+    const ostrand::game::SquareMove move{{FromFile, FromRank}, {ToFile, ToRank}};
     ClickState = 1;
+    char promotion = 0;
+    if (session_.NeedsPromotion(move)) {
+        promotion = AskPromotion(index);
+        // Closed without a choice: the move is not made.
+        if (promotion == 0) return;
+    }
+    const ostrand::game::Refusal refusal = session_.Play(move, promotion);
     if (refusal != ostrand::game::Refusal::None) {
         emit MoveRefused(refusal);
         return;
     }
     FrameEngineMove();
+}
+
+char F_Board::AskPromotion(int16_t index) {
+    const bool white = PlayerSide == 0;
+    const struct {
+        const char* name;
+        char letter;
+        const PictureBox* picture;
+    } pieces[] = {{QT_TR_NOOP("Queen"), 'q', white ? QW : QB},
+                  {QT_TR_NOOP("Rook"), 'r', white ? RW : RB},
+                  {QT_TR_NOOP("Bishop"), 'b', white ? BW : BB},
+                  {QT_TR_NOOP("Knight"), 'n', white ? KW : KB}};
+    QMenu menu(this);
+    menu.setObjectName("promotion");
+    for (const auto& piece : pieces) {
+        QAction* action =
+            menu.addAction(QIcon(QPixmap::fromImage(piece.picture->Picture())), tr(piece.name));
+        action->setObjectName(QString("promote%1").arg(QChar(piece.letter).toUpper()));
+        action->setData(QChar(piece.letter));
+    }
+    const QAction* chosen = menu.exec(c(index).mapToGlobal(QPoint(0, 0)));
+    return chosen ? chosen->data().toChar().toLatin1() : 0;
 }
 
 // Nothing when the player moved last.

@@ -175,6 +175,9 @@ class F_Board : public QWidget {
     // A dot in the middle of the square, until the next clear.
     void DotSquare(int16_t index);
     void DotLegalTargets();
+    // The piece the player's pawn becomes on the square of index: 'q', 'r', 'b' or 'n' from a
+    // menu at the square, 0 when the player closes it (Escape).
+    char AskPromotion(int16_t index);
     // Draws one square from the session's board, without frames or dots.
     void DrawSquare(int16_t file, int16_t rank);
     // Over a square's picture, when shown.

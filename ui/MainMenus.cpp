@@ -133,6 +133,10 @@ void MainWindow::BuildMenus() {
         addControl(control, QString("time%1").arg(control), TimeControl::Parse(control));
     customTime_ = addControl(tr("Custom…"), "timeCustom", std::nullopt);
     connect(customTime_, &QAction::triggered, this, &MainWindow::ChooseTimeControl);
+    standardRules_ =
+        add(game, tr("Standard &rules (en passant, promotion to any piece)"), "standardRules",
+            QKeySequence(), [this] { SetStandardRules(standardRules_->isChecked()); });
+    standardRules_->setCheckable(true);
     game->addSeparator();
     offerDraw_ =
         add(game, tr("Offer a &draw"), "offerDraw", QKeySequence(), &MainWindow::OfferDraw);

@@ -152,6 +152,7 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     playSounds_->setChecked(settings.value(preference::Sounds, true).toBool());
     sounds_->SetOn(playSounds_->isChecked());
     SetTimeControl(ParsedControl(settings.value(preference::TimeControl).toString()), false);
+    SetStandardRules(settings.value(preference::StandardRules, false).toBool(), false);
     showMoveList_->setChecked(settings.value(preference::MoveList, true).toBool());
     moveList_->setVisible(showMoveList_->isChecked());
     ScaleTo(100);
@@ -396,6 +397,17 @@ void MainWindow::SetTimeControl(const game::TimeControl& control, bool keep) {
     if (keep) Preferences().setValue(preference::TimeControl, control.Timed() ? text : QString());
     if (keep && control != session_->Control())
         Notify(tr("The time control takes effect with the next new game"));
+}
+
+void MainWindow::SetStandardRules(bool standard, bool keep) {
+    const ostrand::RuleSet rules =
+        standard ? ostrand::RuleSet::Standard : ostrand::RuleSet::Designed;
+    session_->SetRules(rules);
+    standardRules_->setChecked(standard);
+    if (!keep) return;
+    Preferences().setValue(preference::StandardRules, standard);
+    if (rules != session_->Rules())
+        Notify(tr("The rules take effect with the next new game or set-up"));
 }
 
 void MainWindow::ChooseTimeControl() {

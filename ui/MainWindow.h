@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow {
     void SetLevel(const ostrand::Level& level);
     // Lets the engine play from its opening book.
     void SetVaryOpenings(bool vary);
+    // The rules of the next new game and set-ups; keep remembers them for the next start.
+    void SetStandardRules(bool standard, bool keep = true);
     // Keeps code ("de"; empty for the system's) as the language of the next start.
     void SetLanguage(const QString& code);
     // The engine's suggestion for the player's move: framed in green on the board and named
@@ -175,6 +177,7 @@ class MainWindow : public QMainWindow {
     QAction* playSounds_;
     QActionGroup* timeControls_;
     QAction* customTime_;
+    QAction* standardRules_;
     // The size last given to the window by the program, which is not the player's to keep.
     QSize givenSize_;
     bool fitDue_ = false;

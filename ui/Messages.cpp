@@ -59,6 +59,8 @@ class Messages {
             {R"(the square \((\d+),(\d+)\) holds (-?\d+), which is no piece)",
              tr("the square (%1,%2) holds %3, which is no piece")},
             // PGN files and games.
+            {R"((.+): the standard rules \(Game menu\) would play it)",
+             tr("%1: the standard rules (Game menu) would play it")},
             {R"(not a PGN file: it holds binary data \(byte (0x[0-9a-f]{2}) on line (\d+)\))",
              tr("not a PGN file: it holds binary data (byte %1 on line %2)")},
             {"no game in the file", tr("no game in the file")},

@@ -19,6 +19,8 @@ constexpr const char* Zoom = "zoom";
 constexpr const char* WindowSize = "windowSize";
 constexpr const char* LegalMoves = "showLegalMoves";
 constexpr const char* TimeControl = "timeControl";
+// The standard rules instead of the engine's own, for the next games.
+constexpr const char* StandardRules = "standardRules";
 constexpr const char* MoveList = "showMoveList";
 constexpr const char* Coordinates = "showCoordinates";
 constexpr const char* Sounds = "playSounds";

@@ -72,6 +72,9 @@ QString Refusal(ostrand::game::Refusal refusal) {
                 "More than one piece can make that move: add its file or rank, as in Nbd2"));
         case Why::QueenOnly:
             return Shown(QT_TRANSLATE_NOOP("status", "A pawn can only be promoted to a queen"));
+        case Why::ChoosePiece:
+            return Shown(
+                QT_TRANSLATE_NOOP("status", "Name the piece the pawn becomes, as in e8=N"));
     }
     return {};
 }

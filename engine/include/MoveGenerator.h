@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "Variables.h"
+
 namespace ostrand {
 
 // Appends the pseudo-legal moves of the Black piece on (x, y) to moves, four characters
@@ -31,6 +33,13 @@ void MarkWhitePieceThreats(int x, int y);
 // (x, y) may move to (exactly the targets of ListWhitePieceMoves; no castling).
 void MarkWhitePieceTargets(int x, int y);
 void MarkWhiteRayTargets(int x, int y, int dx, int dy);
+
+// The player's move as the engine commits it, the one judgement of its squares that the
+// engine and a front end share: the castling key (0101 king-side, 0808 queen-side) for the
+// king's two-square step when it may castle now, the move text when the piece reaches the
+// square (with the promotion's letter, Variables.h), else empty. Whether the move leaves the
+// king attacked is WhiteInCheckAfter's to say.
+std::string CommittedPlayerMove(int x1, int y1, int x2, int y2, int promotion = Piece::Queen);
 
 // The engine's one entry point. "NewGame" starts a game and answers "OK"; "Force" makes
 // the engine play a Black move and answers it; four digits 1..8 are a White move of the

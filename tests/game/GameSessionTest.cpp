@@ -419,6 +419,73 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{Colour::White, Start, "hello", "", Refusal::NotAMove},
         Typed{Colour::White, Start, "", "", Refusal::NotAMove}));
 
+// Each row, under the standard rules: the player's colour, the position, the move as
+// clicked ("e5d6") or typed, the piece chosen, its SAN, and a square it empties (the pawn
+// taken en passant).
+struct StandardMove {
+    Colour player;
+    const char* fen;
+    const char* move;
+    char promotion;
+    const char* san;
+    const char* emptied;
+};
+
+class StandardRules : public SessionTest, public ::testing::WithParamInterface<StandardMove> {};
+
+TEST_P(StandardRules, PlayEnPassantAndEveryPromotion) {
+    const StandardMove& row = GetParam();
+    session.SetRules(RuleSet::Standard);
+    EXPECT_EQ(session.Rules(), RuleSet::Designed) << "the game on show keeps its rules";
+    session.NewGame(row.player);
+    ASSERT_TRUE(SetUp(row.fen));
+    ASSERT_EQ(session.Rules(), RuleSet::Standard);
+    const std::string move = row.move;
+    if (row.promotion != 0) {
+        EXPECT_TRUE(session.NeedsPromotion(Move(move)));
+        const GameSnapshot before = GameSnapshot::Capture();
+        EXPECT_EQ(session.Play(Move(move)), Refusal::ChoosePiece);
+        EXPECT_EQ(GameSnapshot::Capture(), before);
+    }
+    ASSERT_EQ(move.find('=') == std::string::npos ? session.Play(Move(move), row.promotion)
+                                                  : session.PlayText(move),
+              Refusal::None);
+    EXPECT_NE(PgnText().find(std::string(" ") + row.san + " "), std::string::npos) << PgnText();
+    const std::string emptied = row.emptied;
+    EXPECT_EQ(session.PieceAt(Move(emptied + emptied).from), EmptyCell);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StandardRules,
+    ::testing::Values(
+        StandardMove{Colour::White, "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", "e5d6", 0, "exd6", "d5"},
+        StandardMove{Colour::Black, "4k3/8/8/8/3Pp3/8/8/4K3 b - d3 0 2", "e4d3", 0, "exd3", "d4"},
+        StandardMove{Colour::White, "4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "a7a8", 'n', "a8=N", "a7"},
+        StandardMove{Colour::Black, "4k3/8/8/8/8/8/p6K/8 b - - 0 1", "a2a1", 'r', "a1=R", "a2"},
+        StandardMove{Colour::White, Promotes, "e8=N", 0, "e8=N", "e7"}));
+
+TEST_F(SessionTest, AGameWithEnPassantIsOpenedUnderTheStandardRulesOnly) {
+    const chess::PgnGame game = [] {
+        std::vector<chess::PgnGame> games;
+        std::string error;
+        chess::ReadPgn("1. e4 Nf6 2. e5 d5 3. exd6 *", games, error, chess::CastlingRule::Standard);
+        return games.front();
+    }();
+    const GameSnapshot before = GameSnapshot::Capture();
+    std::string error;
+    EXPECT_FALSE(session.SetUpGame(game, error));
+    EXPECT_NE(error.find("exd6"), std::string::npos) << error;
+    EXPECT_NE(error.find(": the standard rules (Game menu) would play it"), std::string::npos);
+    EXPECT_EQ(GameSnapshot::Capture(), before);
+    EXPECT_EQ(session.Rules(), RuleSet::Designed);
+
+    session.SetRules(RuleSet::Standard);
+    ASSERT_TRUE(session.SetUpGame(game, error)) << error;
+    EXPECT_EQ(session.Record().Moves().size(), 6u) << "the engine answered";
+    session.GoTo(0);
+    EXPECT_EQ(session.Rules(), RuleSet::Designed) << "the game before keeps its rules";
+}
+
 TEST_F(SessionTest, TheLegalMovesInSanAreThoseTheEngineTakes) {
     std::vector<std::string> moves = session.LegalSan();
     EXPECT_EQ(moves.size(), 20u);

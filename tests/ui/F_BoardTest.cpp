@@ -1,16 +1,19 @@
 // The window driven by clicks on a game session of its own, with the engine searching at a
 // fixed depth so that every game is the same and fast.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <array>
@@ -906,6 +909,39 @@ class F_BoardTest : public QObject {
             Drag(*window, 6, 4, window->c(Index(6, 3)).geometry().center());
             QCOMPARE(ostrand::MoveCount, int16_t{2});
         }
+    }
+
+    void aPromotionUnderTheStandardRulesAsksForThePiece_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("onA8");
+        QTest::addColumn<int>("onA7");
+        QTest::newRow("knight") << int(Qt::Key_Return) << -int(ostrand::Piece::Knight) << 0;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << -int(ostrand::Piece::Pawn);
+    }
+
+    void aPromotionUnderTheStandardRulesAsksForThePiece() {
+        QFETCH(int, key);
+        QFETCH(int, onA8);
+        QFETCH(int, onA7);
+        auto window = Open();
+        window->session.SetRules(ostrand::RuleSet::Standard);
+        std::string error;
+        QVERIFY(window->session.SetUpFen("4k3/P7/8/8/8/8/8/4K3 w - - 0 1", error));
+        window->ShowGameAfresh();
+        QStringList offered;
+        QTimer::singleShot(0, [&offered, key] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (const QAction* action : menu->actions())
+                offered << action->objectName();
+            menu->setActiveAction(menu->actions().last());
+            QTest::keyClick(menu, Qt::Key(key));
+        });
+        Play(*window, 1, 7, 1, 8);
+        QCOMPARE(offered, (QStringList{"promoteQ", "promoteR", "promoteB", "promoteN"}));
+        QCOMPARE(window->At(1, 8), int16_t(onA8));
+        QCOMPARE(window->At(1, 7), int16_t(onA7));
+        QVERIFY(window->refusals.empty());
     }
 
     void aPickedPieceShowsItsLegalTargetsWhenAsked() {

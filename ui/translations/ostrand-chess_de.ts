@@ -352,6 +352,22 @@ Bei %2.</translation>
         <source>Would you like to play whites?</source>
         <translation>Möchten Sie mit Weiß spielen?</translation>
     </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Rook</source>
+        <translation>Turm</translation>
+    </message>
+    <message>
+        <source>Bishop</source>
+        <translation>Läufer</translation>
+    </message>
+    <message>
+        <source>Knight</source>
+        <translation>Springer</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -643,6 +659,14 @@ Bei %2.</translation>
         <source>S&amp;ounds</source>
         <translation>&amp;Töne</translation>
     </message>
+    <message>
+        <source>Standard &amp;rules (en passant, promotion to any piece)</source>
+        <translation>Stan&amp;dardregeln (en passant, Umwandlung in jede Figur)</translation>
+    </message>
+    <message>
+        <source>The rules take effect with the next new game or set-up</source>
+        <translation>Die Regeln gelten ab der nächsten neuen Partie oder Stellung</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -931,6 +955,10 @@ Bei %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>S</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1: die Standardregeln (Menü Partie) würden sie spielen</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>
@@ -1094,6 +1122,10 @@ Bei %2.</translation>
     <message>
         <source>A pawn can only be promoted to a queen</source>
         <translation>Ein Bauer kann nur in eine Dame umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Name the piece the pawn becomes, as in e8=N</source>
+        <translation>Nennen Sie die Figur, in die sich der Bauer umwandelt, wie in e8=N</translation>
     </message>
 </context>
 </TS>

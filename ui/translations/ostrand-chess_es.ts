@@ -352,6 +352,22 @@ En %2.</translation>
         <source>Would you like to play whites?</source>
         <translation>¿Quieres jugar con blancas?</translation>
     </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>Rook</source>
+        <translation>Torre</translation>
+    </message>
+    <message>
+        <source>Bishop</source>
+        <translation>Alfil</translation>
+    </message>
+    <message>
+        <source>Knight</source>
+        <translation>Caballo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -643,6 +659,14 @@ En %2.</translation>
         <source>S&amp;ounds</source>
         <translation>&amp;Sonidos</translation>
     </message>
+    <message>
+        <source>Standard &amp;rules (en passant, promotion to any piece)</source>
+        <translation>Reg&amp;las estándar (al paso, coronación en cualquier pieza)</translation>
+    </message>
+    <message>
+        <source>The rules take effect with the next new game or set-up</source>
+        <translation>Las reglas se aplican desde la próxima partida o posición</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -931,6 +955,10 @@ En %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>C</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1: las reglas estándar (menú Partida) la jugarían</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>
@@ -1094,6 +1122,10 @@ En %2.</translation>
     <message>
         <source>A pawn can only be promoted to a queen</source>
         <translation>Un peón solo puede coronar en dama</translation>
+    </message>
+    <message>
+        <source>Name the piece the pawn becomes, as in e8=N</source>
+        <translation>Indique la pieza en la que se convierte el peón, como en e8=N</translation>
     </message>
 </context>
 </TS>

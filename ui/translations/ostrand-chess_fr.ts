@@ -352,6 +352,22 @@ Problème&#xa0;: %2.</translation>
         <source>Would you like to play whites?</source>
         <translation>Voulez-vous jouer les blancs&#xa0;?</translation>
     </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Rook</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Bishop</source>
+        <translation>Fou</translation>
+    </message>
+    <message>
+        <source>Knight</source>
+        <translation>Cavalier</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -643,6 +659,14 @@ Problème&#xa0;: %2.</translation>
         <source>S&amp;ounds</source>
         <translation>S&amp;ons</translation>
     </message>
+    <message>
+        <source>Standard &amp;rules (en passant, promotion to any piece)</source>
+        <translation>Rè&amp;gles standard (prise en passant, promotion en toute pièce)</translation>
+    </message>
+    <message>
+        <source>The rules take effect with the next new game or set-up</source>
+        <translation>Les règles s’appliquent à la prochaine partie ou position</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -931,6 +955,10 @@ Problème&#xa0;: %2.</translation>
         <comment>the knight in a move&apos;s notation</comment>
         <translation>C</translation>
     </message>
+    <message>
+        <source>%1: the standard rules (Game menu) would play it</source>
+        <translation>%1&#xa0;: les règles standard (menu Partie) la joueraient</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>
@@ -1094,6 +1122,10 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>A pawn can only be promoted to a queen</source>
         <translation>Un pion ne peut être promu qu&apos;en dame</translation>
+    </message>
+    <message>
+        <source>Name the piece the pawn becomes, as in e8=N</source>
+        <translation>Indiquez la pièce que devient le pion, comme dans e8=N</translation>
     </message>
 </context>
 </TS>
