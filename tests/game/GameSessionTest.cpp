@@ -438,7 +438,7 @@ TEST_P(StandardRules, PlayEnPassantAndEveryPromotion) {
     session.SetRules(RuleSet::Standard);
     EXPECT_EQ(session.Rules(), RuleSet::Designed) << "the game on show keeps its rules";
     session.NewGame(row.player);
-    ASSERT_TRUE(SetUp(row.fen));
+    ASSERT_TRUE(SetUpText(row.fen));
     ASSERT_EQ(session.Rules(), RuleSet::Standard);
     const std::string move = row.move;
     if (row.promotion != 0) {
