@@ -37,19 +37,8 @@ constexpr int DrawAcceptedAtOrBelow = -100;
 constexpr const char* CheckMateWords = "Check Mate!";
 constexpr const char* StaleMateWords = "Stale Mate!";
 
-Colour Opponent(Colour colour) {
-    return colour == Colour::White ? Colour::Black : Colour::White;
-}
-
 bool OnBoard(Square square) {
     return square.file >= 1 && square.file <= 8 && square.rank >= 1 && square.rank <= 8;
-}
-
-// A move text of the engine's: four digits, its castling included.
-bool IsMoveText(const std::string& text) {
-    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) {
-               return std::isdigit(static_cast<unsigned char>(c)) != 0;
-           });
 }
 
 bool IsPieceCode(int16_t code) {
@@ -185,7 +174,7 @@ class GameSession::Impl : private Display {
     // trial moves (or a hint's mirrored copy).
     Grid shown_;
 
-    Colour Engine() const { return Opponent(player_); }
+    Colour Engine() const { return chess::Other(player_); }
     Ending CurrentEnding() const { return EndingOf(record_); }
     // No move may be made: no chess position, or the game is over.
     bool Closed() const { return !record_.HasGame() || CurrentEnding() != Ending::None; }

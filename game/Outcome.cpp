@@ -22,9 +22,8 @@ Ending EndingOf(const GameRecord& record) {
             return chess::CanMate(now, engine) ? Ending::PlayerOutOfTime
                                                : Ending::PlayerOutOfTimeDraw;
         case GameRecord::Settlement::EngineOutOfTime:
-            return chess::CanMate(now, engine == Colour::White ? Colour::Black : Colour::White)
-                       ? Ending::EngineOutOfTime
-                       : Ending::EngineOutOfTimeDraw;
+            return chess::CanMate(now, chess::Other(engine)) ? Ending::EngineOutOfTime
+                                                             : Ending::EngineOutOfTimeDraw;
         case GameRecord::Settlement::None: break;
     }
     switch (record.DrawnBy()) {

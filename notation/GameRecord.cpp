@@ -10,21 +10,6 @@ namespace chess = ostrand::chess;
 
 namespace {
 
-chess::Colour Other(chess::Colour side) {
-    return side == chess::Colour::White ? chess::Colour::Black : chess::Colour::White;
-}
-
-// A move text as the engine takes and answers them: four digits (its castling included), or
-// under the standard rules a promotion's letter in place of the last.
-bool IsMoveText(std::string_view text) {
-    return text.size() == 4 &&
-           std::all_of(text.begin(), text.begin() + 3,
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }) &&
-           (std::isdigit(static_cast<unsigned char>(text[3])) != 0 ||
-            (ostrand::Rules == ostrand::RuleSet::Standard &&
-             ostrand::PromotionOfLetter(text[3]) != 0));
-}
-
 // Whether the engine's game keeps en passant squares.
 bool KeepsEnPassant() {
     return ostrand::Rules == ostrand::RuleSet::Standard;
@@ -76,10 +61,10 @@ void GameRecord::StartAtBoard(Colour engine, Colour toMove) {
 }
 
 void GameRecord::Follow(std::string_view command, std::string_view reply) {
-    const bool engineMoved = IsMoveText(reply);
+    const bool engineMoved = ostrand::IsMoveText(reply);
     // A move the engine refused, or one made when the game was already over, is not played.
     const bool playerMoved =
-        IsMoveText(command) && reply != "Error" &&
+        ostrand::IsMoveText(command) && reply != "Error" &&
         (engineMoved || ostrand::PositionKey() != chess::EngineKey(final_, engine_));
     if (HasGame() && playerMoved) Play(Other(engine_), command);
     if (HasGame() && engineMoved) Play(engine_, reply);

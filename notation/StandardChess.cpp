@@ -36,9 +36,6 @@ bool Owns(Colour side, char c) {
 char Kind(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
-Colour Other(Colour side) {
-    return side == Colour::White ? Colour::Black : Colour::White;
-}
 
 // Piece letter of the colour: 'p' becomes 'P' for White.
 char Of(Colour side, char kind) {

@@ -12,6 +12,10 @@ namespace ostrand::chess {
 
 enum class Colour { White, Black };
 
+constexpr Colour Other(Colour side) {
+    return side == Colour::White ? Colour::Black : Colour::White;
+}
+
 // Square index: (rank - 1) * 8 + (file - 1), so a1 is 0 and h8 is 63.
 constexpr int SquareOf(int file, int rank) {
     return (rank - 1) * 8 + (file - 1);

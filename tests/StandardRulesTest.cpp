@@ -115,7 +115,7 @@ chess::Position EditedPosition(std::mt19937& random) {
                 !(std::tolower(piece) == 'p' && (rank == 1 || rank == 8)))
                 p.squares[square] = piece;
         }
-        const Colour waiting = p.toMove == Colour::White ? Colour::Black : Colour::White;
+        const Colour waiting = chess::Other(p.toMove);
         const bool bothKings = std::count(p.squares.begin(), p.squares.end(), 'k') == 1;
         if (bothKings && !chess::InCheck(p, waiting)) return p;
     }

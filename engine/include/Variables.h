@@ -172,4 +172,12 @@ inline MoveSquares DecodeMove(std::string_view moves, size_t at = 0) {
     return m;
 }
 
+// Whether a text is a move as the engine takes and answers them: four digits (its castling
+// included), or under the standard rules a promotion's letter in place of the last.
+inline bool IsMoveText(std::string_view text) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return text.size() == 4 && digit(text[0]) && digit(text[1]) && digit(text[2]) &&
+           (digit(text[3]) || (Rules == RuleSet::Standard && PromotionOfLetter(text[3]) != 0));
+}
+
 }  // namespace ostrand

@@ -464,6 +464,18 @@ INSTANTIATE_TEST_SUITE_P(
         StandardMove{Colour::Black, "4k3/8/8/8/8/8/p6K/8 b - - 0 1", "a2a1", 'r', "a1=R", "a2"},
         StandardMove{Colour::White, Promotes, "e8=N", 0, "e8=N", "e7"}));
 
+// The engine's knight promotion forks king and queen: its reply, a letter where the rank
+// stands, is recorded and listed as any other.
+TEST_F(SessionTest, TheEnginesUnderPromotionIsRecorded) {
+    session.SetLevel(Levels[2]);  // depth 4, which sees the queen fall
+    session.SetRules(RuleSet::Standard);
+    session.NewGame(Colour::White);
+    ASSERT_TRUE(SetUpText("7k/p7/8/8/8/5K2/2Q1p3/8 b - - 0 1"));
+    EXPECT_NE(PgnText().find(" e1=N+ "), std::string::npos) << PgnText();
+    EXPECT_EQ(session.CurrentStatus().playerToMove, true);
+    EXPECT_EQ(session.LastEngineMove(), Move("e2e1"));
+}
+
 TEST_F(SessionTest, AGameWithEnPassantIsOpenedUnderTheStandardRulesOnly) {
     const chess::PgnGame game = [] {
         std::vector<chess::PgnGame> games;
