@@ -228,7 +228,7 @@ TEST(Console, UciSessionFromHelloToBestMove) {
     EXPECT_EQ(run.exitCode, 0);
     auto lines = Lines(run.output);
     ASSERT_EQ(lines.size(), 13u) << run.output;
-    EXPECT_EQ(lines[0], "id name Ostrand Chess 6.2");
+    EXPECT_EQ(lines[0], "id name Ostrand Chess 6.3");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
     EXPECT_EQ(lines[2], "option name MultiPV type spin default 1 min 1 max 50");
     // The strength options, whose spin range runs from the weakest level's Elo to full
