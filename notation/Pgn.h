@@ -2,9 +2,10 @@
 //
 // Reading takes what players and programs write: any number of games, tag pairs, move
 // numbers, SAN moves with or without marks, comments in braces or after a semicolon, numeric
-// annotation glyphs ($n) and variations in parentheses, which are skipped. Writing gives the
-// export form: the seven tag roster first, SetUp and FEN for a game that does not start
-// from the initial position, the moves in lines of at most 79 characters, the result.
+// annotation glyphs ($n) and variations in parentheses; a move's judging glyph and its first
+// variation are kept. Writing gives the export form: the seven tag roster first, SetUp and
+// FEN for a game that does not start from the initial position, the moves in lines of at most
+// 79 characters with their comments, glyphs and variations, the result.
 #pragma once
 
 #include <string>
@@ -29,6 +30,15 @@ struct PgnGame {
     std::vector<Move> moves;
     // comments[i] is the comment after moves[i] (empty for none); it may be shorter than moves.
     std::vector<std::string> comments;
+    // The comment before the first move (empty for none).
+    std::string startComment;
+    // nags[i] is the glyph after moves[i] that judges it, $1 to $6 (0 for none); it may be
+    // shorter than moves. Other glyphs are skipped.
+    std::vector<int> nags;
+    // variations[i] is the first variation after moves[i]: moves played instead of it, from the
+    // position before it (empty for none); it may be shorter than moves. Variations nested in
+    // it, further variations and one that cannot be played are skipped.
+    std::vector<std::vector<Move>> variations;
     // "1-0", "0-1", "1/2-1/2" or "*" (unknown or unfinished).
     std::string result = "*";
     // Reading: why the game cannot be played, with the move number ("move 23 (Nf3): illegal
