@@ -188,21 +188,14 @@ Mark MarkOfNag(int nag) {
 MoveVerdict GameAnalysis::Verdict(size_t move) const {
     MoveVerdict verdict;
     if (move >= moves.size()) return verdict;
-    const bool scored = move + 1 < positions.size();
-    if (scored) {
+    if (move + 1 < positions.size()) {
         const Colour mover = MoverOf(*this, move);
-        const PositionAnalysis& before = positions[move];
-        const PositionAnalysis& after = positions[move + 1];
-        // The engine's own choice loses nothing: its scores of two positions differ by the
-        // depth it reached, not by the move.
-        if (before.bestUci != chess::MoveText(moves[move])) {
-            verdict.loss =
-                std::clamp(ExpectationFor(before.score, mover) - ExpectationFor(after.score, mover),
-                           0.0, 100.0);
-            verdict.centipawnLoss =
-                std::clamp(CentipawnsFor(before.score, mover) - CentipawnsFor(after.score, mover),
-                           0, CentipawnLossCap);
-        }
+        const Score& before = positions[move].score;
+        const Score& after = positions[move + 1].score;
+        verdict.loss =
+            std::clamp(ExpectationFor(before, mover) - ExpectationFor(after, mover), 0.0, 100.0);
+        verdict.centipawnLoss = std::clamp(
+            CentipawnsFor(before, mover) - CentipawnsFor(after, mover), 0, CentipawnLossCap);
         if (verdict.loss >= BlunderLoss)
             verdict.mark = Mark::Blunder;
         else if (verdict.loss >= MistakeLoss)
