@@ -131,11 +131,12 @@ double Score::WhiteExpectation() const {
 }
 
 std::string Score::EvalText() const {
-    if (kind == Kind::WhiteMates) return "#" + std::to_string(value);
-    if (kind == Kind::BlackMates) return "#-" + std::to_string(value);
     char text[32];
-    std::snprintf(text, sizeof text, "%s%d.%02d", value < 0 ? "-" : "", std::abs(value) / 100,
-                  std::abs(value) % 100);
+    if (IsMate())
+        std::snprintf(text, sizeof text, "#%s%d", kind == Kind::BlackMates ? "-" : "", value);
+    else
+        std::snprintf(text, sizeof text, "%s%d.%02d", value < 0 ? "-" : "", std::abs(value) / 100,
+                      std::abs(value) % 100);
     return text;
 }
 
@@ -250,13 +251,18 @@ chess::PgnGame AnnotatedPgn(const GameAnalysis& analysis, const chess::PgnGame& 
     out.comments.resize(count);
     out.nags.resize(count);
     out.variations.resize(count);
-    if (!analysis.positions.empty())
-        out.startComment = WithEval(out.startComment, analysis.positions[0].score);
+    // Scores and marks of an earlier analysis give way to this one's, or go where it has none.
+    out.startComment = analysis.positions.empty()
+                           ? WithoutEval(out.startComment)
+                           : WithEval(out.startComment, analysis.positions[0].score);
     Position position = analysis.start;
     for (size_t i = 0; i < count; ++i) {
         const Position before = position;
         chess::Play(position, analysis.moves[i]);
-        if (i + 1 >= analysis.positions.size()) continue;
+        if (i + 1 >= analysis.positions.size()) {
+            out.comments[i] = WithoutEval(out.comments[i]);
+            continue;
+        }
         const Score& after = analysis.positions[i + 1].score;
         // A checkmate needs no score: the move says it.
         if (after.IsMate() && after.value == 0)
@@ -264,7 +270,10 @@ chess::PgnGame AnnotatedPgn(const GameAnalysis& analysis, const chess::PgnGame& 
         else
             out.comments[i] = WithEval(out.comments[i], after);
         const MoveVerdict verdict = analysis.Verdict(i);
-        if (verdict.mark == Mark::None) continue;
+        if (verdict.mark == Mark::None) {
+            if (MarkOfNag(out.nags[i]) != Mark::None) out.nags[i] = 0;
+            continue;
+        }
         out.nags[i] = MarkNag(verdict.mark);
         std::vector<Move> line;
         Position step = before;

@@ -266,7 +266,7 @@ bool ReadAnalyseOptions(const std::vector<std::string>& operands, std::string& f
 }
 
 // Each game of a PGN file annotated by the engine on standard output. A game the engine
-// fails on is written as far as it was analysed, and the run ends there.
+// fails on is written as far as it was analysed, if at all, and the run ends there.
 int Analyse(const std::string& file, const game::EngineChoice& engine) {
     std::vector<chess::PgnGame> games;
     std::string error;
@@ -292,7 +292,8 @@ int Analyse(const std::string& file, const game::EngineChoice& engine) {
         };
         const bool done = analyser.Run(analysis, error, progress);
         if (progressShown) std::cerr << '\n';
-        std::cout << chess::WritePgn(game::AnnotatedPgn(analysis, games[g])) << std::flush;
+        if (!analysis.positions.empty())
+            std::cout << chess::WritePgn(game::AnnotatedPgn(analysis, games[g])) << std::flush;
         if (!done) {
             std::cerr << "ostrand-engine: " << name << ": " << error << '\n';
             return 1;
