@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "San.h"
 #include "UciEngine.h"
@@ -116,7 +117,55 @@ bool FromAnswer(const Position& position, const EngineAnswer& answer, PositionAn
     return true;
 }
 
+// UCI engines Debian packages, with the arguments that make them speak UCI.
+struct KnownEngine {
+    const char* program;
+    const char* name;
+    const char* argument;  // nullptr for none
+};
+constexpr KnownEngine KnownEngines[] = {
+    {"stockfish", "Stockfish", nullptr}, {"ethereal-chess", "Ethereal", nullptr},
+    {"glaurung", "Glaurung", nullptr},   {"toga2", "Toga II", nullptr},
+    {"fruit", "Fruit", nullptr},         {"gnuchess", "GNU Chess", "--uci"},
+};
+constexpr const char* EngineFolders[] = {"/usr/games", "/usr/local/games", "/usr/bin",
+                                         "/usr/local/bin"};
+
 }  // namespace
+
+EngineChoice BuiltInEngine(const std::string& ownProgram) {
+    namespace fs = std::filesystem;
+    const fs::path own(ownProgram);
+    const std::string console = "ostrand-engine" + own.extension().string();
+    EngineChoice engine{console, {"uci"}};
+    if (own.filename() == console) {
+        engine.program = ownProgram;
+        return engine;
+    }
+    std::error_code error;
+    for (const fs::path& candidate :
+         {own.parent_path() / console, own.parent_path().parent_path() / "tools" / console})
+        if (!ownProgram.empty() && fs::is_regular_file(candidate, error)) {
+            engine.program = candidate.string();
+            break;
+        }
+    return engine;
+}
+
+std::vector<InstalledEngine> InstalledEngines() {
+    std::vector<InstalledEngine> found;
+    std::error_code error;
+    for (const KnownEngine& known : KnownEngines)
+        for (const char* folder : EngineFolders) {
+            const std::filesystem::path program = std::filesystem::path(folder) / known.program;
+            if (!std::filesystem::is_regular_file(program, error)) continue;
+            InstalledEngine engine{known.name, {program.string(), {}}};
+            if (known.argument != nullptr) engine.engine.arguments.push_back(known.argument);
+            found.push_back(engine);
+            break;
+        }
+    return found;
+}
 
 Score Score::Mate(int moves, Colour toMove) {
     const bool moverMates = moves > 0;
