@@ -101,13 +101,14 @@ struct GameAnalysis {
     chess::Position start = chess::StartPosition();
     std::vector<chess::Move> moves;
     std::vector<PositionAnalysis> positions;
-    // Marks read from an annotated PGN for moves whose positions have no score; a mark here
-    // stands for the move until both its positions are scored.
+    // The marks of the annotated PGN the analysis was read from, one per move: they are the
+    // moves' marks as written, whatever the scores say. Empty for an engine's analysis; a new
+    // run clears them.
     std::vector<Mark> readMarks;
 
     bool Complete() const { return positions.size() == moves.size() + 1; }
-    // The verdict on moves[i]: judged from the scores of positions i and i + 1 when both are
-    // known, otherwise the mark read, if any.
+    // The verdict on moves[i]: its losses from the scores of positions i and i + 1 when both
+    // are known, its mark from the loss of expected score or else the mark read.
     MoveVerdict Verdict(size_t move) const;
     // The summary of side's moves.
     SideSummary Summary(chess::Colour side) const;
