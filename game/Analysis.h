@@ -108,7 +108,8 @@ struct GameAnalysis {
 
     bool Complete() const { return positions.size() == moves.size() + 1; }
     // The verdict on moves[i]: its losses from the scores of positions i and i + 1 when both
-    // are known, its mark from the loss of expected score or else the mark read.
+    // are known; its mark the one read, if the analysis was read, else by the loss of expected
+    // score.
     MoveVerdict Verdict(size_t move) const;
     // The summary of side's moves.
     SideSummary Summary(chess::Colour side) const;
