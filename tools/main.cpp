@@ -350,8 +350,8 @@ int main(int argc, char** argv) {
         return PrintPgn(options.operands[0]);
     }
     if (command == "analyse") {
-        game::EngineChoice engine =
-            game::BuiltInEngine(game::OwnProgram(argc > 0 ? argv[0] : nullptr));
+        // The built-in engine is this very program, whatever its file is called.
+        game::EngineChoice engine{game::OwnProgram(argc > 0 ? argv[0] : nullptr), {"uci"}};
         std::string file;
         if (!plain || !ReadAnalyseOptions(options.operands, file, engine, problem))
             return Usage(plain ? problem : "analyse takes no --fen or --depth");
