@@ -112,6 +112,8 @@ void MainWindow::BuildMenus() {
     game->addSeparator();
     copyGame_ = add(game, tr("Copy &game"), "copyGame", QKeySequence("Ctrl+Shift+C"),
                     [this] { exchange_->CopyGame(); });
+    analyseGame_ = add(game, tr("&Analyse game…"), "analyseGame", QKeySequence("Ctrl+Shift+A"),
+                       &MainWindow::AnalyseGame);
     QMenu* time = game->addMenu(tr("&Time control"));
     timeControls_ = new QActionGroup(this);
     using ostrand::game::TimeControl;

@@ -15,14 +15,20 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "Accessibility.h"
+#include "AnalysisPanel.h"
+#include "AnalysisRun.h"
+#include "BoardArrow.h"
 #include "BookFile.h"
 #include "ChessClock.h"
 #include "ClipboardAndFiles.h"
+#include "EvaluationGraph.h"
 #include "F_Board.h"
 #include "Messages.h"
 #include "MoveEntry.h"
@@ -66,7 +72,12 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
       sounds_(new Sounds(*session_, *reports_, this)),
-      ticker_(new QTimer(this)) {
+      ticker_(new QTimer(this)),
+      analysisRun_(new AnalysisRun(this)),
+      analysisPanel_(new AnalysisPanel),
+      arrow_(new BoardArrow(*board_)),
+      analysisProgress_(new QProgressBar),
+      cancelAnalysis_(new QPushButton(tr("Cancel"))) {
     // Beside the form stand the clocks and, under them, the move list, as high as the form.
     // The form is as large as the window allows with its proportions kept: the room it
     // leaves over is shared on either side.
@@ -83,6 +94,10 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     side->addWidget(clock_);
     side->addWidget(moveList_);
     row->addLayout(side);
+    // The analysis, beside the move list once there is one.
+    row->addWidget(analysisPanel_);
+    analysisPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    analysisPanel_->hide();
     row->addStretch();
     letterbox->addStretch();
     letterbox->addLayout(row);
@@ -101,6 +116,15 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(moveEntry_);
+    analysisProgress_->setObjectName("analysisProgress");
+    analysisProgress_->setFormat(tr("Analysis %v/%m"));
+    analysisProgress_->setToolTip(tr("Positions analysed"));
+    cancelAnalysis_->setObjectName("cancelAnalysis");
+    cancelAnalysis_->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* widget : std::initializer_list<QWidget*>{analysisProgress_, cancelAnalysis_}) {
+        statusBar()->addPermanentWidget(widget);
+        widget->hide();
+    }
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Slash), QKeySequence("Ctrl+L")})
         connect(new QShortcut(keys, this), &QShortcut::activated, moveEntry_, [this] {
             moveEntry_->setFocus(Qt::ShortcutFocusReason);
@@ -134,7 +158,18 @@ MainWindow::MainWindow(const FormMaker& makeForm)
         board_->ShowGameAfresh();
         ShowSetUpNote(note);
     });
-    connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
+    connect(moveList_, &MoveList::MoveChosen, this, [this](size_t move) { ChooseMove(move); });
+    connect(&analysisPanel_->Graph(), &EvaluationGraph::PositionChosen, this,
+            [this](size_t position) {
+                ChooseMove(position == 0 ? std::nullopt : std::optional(position - 1));
+            });
+    connect(analysisRun_, &AnalysisRun::Analysed, this, &MainWindow::OnAnalysed);
+    connect(analysisRun_, &AnalysisRun::Ended, this, &MainWindow::OnAnalysisEnded);
+    connect(cancelAnalysis_, &QPushButton::clicked, this, &MainWindow::CancelAnalysis);
+    exchange_->Annotate = [this](const ostrand::chess::PgnGame& game) {
+        return AnnotatedGame(game);
+    };
+    connect(exchange_, &ClipboardAndFiles::GameRead, this, &MainWindow::ReadAnalysis);
     connect(ticker_, &QTimer::timeout, this, [this] { session_->Tick(); });
     ticker_->start(TickTime);
 
@@ -184,7 +219,9 @@ QString MainWindow::StatusText() const {
 void MainWindow::OnGameChanged() {
     const game::Status status = session_->CurrentStatus();
     if (!status.thinking) SetStatus(status::Standing(status));
+    FollowAnalysis();
     ShowMoves();
+    ShowAnalysis();
     ShowClocks();
     UpdateActions();
 }
@@ -218,8 +255,9 @@ void MainWindow::OnGameEnded(game::Ending ending, const QString& words) {
 // rest would start a second command or pause the search behind a dialog.
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
-    for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
-                            savePgn_, copyGame_, force_, hint_, rotate_, howToPlay_, about_})
+    for (QAction* action :
+         {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_, savePgn_, copyGame_,
+          force_, hint_, rotate_, howToPlay_, about_, analyseGame_})
         action->setEnabled(idle);
     const game::Status status = session_->CurrentStatus();
     const bool going = status.hasGame && status.ending == game::Ending::None;

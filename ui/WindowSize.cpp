@@ -12,6 +12,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "AnalysisPanel.h"
 #include "ChessClock.h"
 #include "F_Board.h"
 #include "MainWindow.h"
@@ -53,6 +54,7 @@ void MainWindow::ScaleTo(int percent) {
     menuBar()->setFixedHeight(scaled(barHeights_->first));
     statusBar()->setFixedHeight(scaled(barHeights_->second));
     clock_->SetScale(scale);
+    analysisPanel_->SetScale(scale);
     font = QApplication::font(moveList_);
     font.setPointSizeF(font.pointSizeF() * scale);
     moveList_->setFont(font);
