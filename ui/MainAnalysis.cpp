@@ -188,11 +188,11 @@ std::optional<size_t> MainWindow::ChosenMove() const {
     return static_cast<size_t>(last - cells.begin());
 }
 
-void MainWindow::ChooseMove(std::optional<size_t> move) {
+void MainWindow::ChooseMove(size_t move) {
     const std::vector<game::MoveCell> cells = ListedMoves(session_->Moves());
-    if (move && *move >= cells.size()) return;
+    if (move >= cells.size()) return;
     chosenMove_ = move;
-    GoToStep(move ? cells[*move].step : 0);
+    GoToStep(cells[move].step);
     ShowAnalysis();
 }
 

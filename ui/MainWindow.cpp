@@ -20,6 +20,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "Accessibility.h"
 #include "AnalysisPanel.h"
@@ -159,10 +160,9 @@ MainWindow::MainWindow(const FormMaker& makeForm)
         ShowSetUpNote(note);
     });
     connect(moveList_, &MoveList::MoveChosen, this, [this](size_t move) { ChooseMove(move); });
+    // The start position is no move: a click there chooses the first.
     connect(&analysisPanel_->Graph(), &EvaluationGraph::PositionChosen, this,
-            [this](size_t position) {
-                ChooseMove(position == 0 ? std::nullopt : std::optional(position - 1));
-            });
+            [this](size_t position) { ChooseMove(std::max<size_t>(position, 1) - 1); });
     connect(analysisRun_, &AnalysisRun::Analysed, this, &MainWindow::OnAnalysed);
     connect(analysisRun_, &AnalysisRun::Ended, this, &MainWindow::OnAnalysisEnded);
     connect(cancelAnalysis_, &QPushButton::clicked, this, &MainWindow::CancelAnalysis);

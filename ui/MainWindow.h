@@ -107,9 +107,8 @@ class MainWindow : public QMainWindow {
     void AnalyseGame();
     // Ends the analysis under way; what it found stays.
     void CancelAnalysis();
-    // Goes to the step of the game's move (0 its first) and shows the analysis's verdict on
-    // it; none: the start.
-    void ChooseMove(std::optional<size_t> move);
+    // Goes to the step of the game's move (0 its first) and shows the analysis's verdict on it.
+    void ChooseMove(size_t move);
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.

@@ -21,9 +21,12 @@
 #include <optional>
 #include <tuple>
 
+#include "AnalysisPanel.h"
+#include "BoardArrow.h"
 #include "ChessClock.h"
 #include "ClipboardAndFiles.h"
 #include "EngineBoard.h"
+#include "EvaluationGraph.h"
 #include "F_Board.h"
 #include "GameSession.h"
 #include "GameSnapshot.h"
@@ -1005,6 +1008,99 @@ class MainWindowTest : public QObject {
                  "Saved to " + QDir::toNativeSeparators(folder.filePath("Board.txt")));
         Action(*window, "load")->trigger();
         QVERIFY(window->statusBar()->currentMessage().startsWith("Loaded from "));
+    }
+    // A game annotated before: Nf6 blundered, g6 was better.
+    static QByteArray AnnotatedGame() {
+        return "[White \"A\"]\n[Black \"B\"]\n[Result \"1-0\"]\n\n{ [%eval 0.2] } 1. e4 { [%eval "
+               "0.3] } 1... e5 { [%eval 0.3] } 2. Bc4 { [%eval 0.2] } 2... Nc6 { [%eval 0.3] } 3. "
+               "Qh5 { [%eval 0.1] } 3... Nf6 $4 { [%eval #1] } ( 3... g6 4. Qf3 Nf6 ) 4. Qxf7# "
+               "1-0\n";
+    }
+    static QStringList ListedMoves(const MainWindow& window) {
+        const auto* list = window.findChild<MoveList*>();
+        QStringList moves;
+        for (int row = 0; row < list->rowCount(); ++row)
+            for (int column : {1, 2})
+                if (const QTableWidgetItem* item = list->item(row, column)) moves << item->text();
+        return moves;
+    }
+    static QString Written(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The graph's clicks go to the move's step and choose the move; a marked one shows its
+    // better move as an arrow on the board.
+    void anOpenedAnalysisIsShownAndFollowsTheGraph_data() {
+        QTest::addColumn<int>("position");   // clicked on the graph
+        QTest::addColumn<int>("chosen");     // the move the verdict is on
+        QTest::addColumn<int>("onShow");     // moves the board shows
+        QTest::addColumn<QString>("arrow");  // the better move on the form's squares, or none
+        QTest::newRow("the start chooses the first move") << 0 << 0 << 2 << "";
+        QTest::newRow("White's move") << 1 << 0 << 2 << "";
+        QTest::newRow("the blunder") << 6 << 5 << 6 << "7776";
+        QTest::newRow("the mate") << 7 << 6 << 7 << "";
+    }
+    void anOpenedAnalysisIsShownAndFollowsTheGraph() {
+        QFETCH(int, position);
+        QFETCH(int, chosen);
+        QFETCH(int, onShow);
+        QFETCH(QString, arrow);
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("review.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AnnotatedGame());
+        file.close();
+        Action(*window, "openPgn")->trigger();
+        QVERIFY(window->ShownAnalysis());
+        QVERIFY(window->findChild<AnalysisPanel*>()->isVisible());
+        QCOMPARE(ListedMoves(*window),
+                 (QStringList{"e4", "e5", "Bc4", "Nc6", "Qh5", "Nf6??", "Qxf7#"}));
+        const auto* graph = window->findChild<EvaluationGraph*>();
+        QTest::mouseClick(const_cast<EvaluationGraph*>(graph), Qt::LeftButton, {},
+                          QPoint(graph->XOf(static_cast<size_t>(position)), graph->height() / 2));
+        QCOMPARE(window->ChosenMove(), std::optional(static_cast<size_t>(chosen)));
+        QCOMPARE(window->Session().Record().Moves().size(), static_cast<size_t>(onShow));
+        const auto& shown = window->findChild<BoardArrow*>()->Shown();
+        QCOMPARE(shown ? QString("%1%2%3%4")
+                             .arg(shown->from.file)
+                             .arg(shown->from.rank)
+                             .arg(shown->to.file)
+                             .arg(shown->to.rank)
+                       : QString(),
+                 arrow);
+    }
+
+    // Saved, the analysis is written with the game; read back, it is the same analysis, and
+    // written again the same text. A different move in its place drops it.
+    void anAnalysisIsSavedReadBackAndDroppedWithItsGame() {
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("review.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AnnotatedGame());
+        file.close();
+        Action(*window, "openPgn")->trigger();
+        const ostrand::game::GameAnalysis read = *window->ShownAnalysis();
+        window->file = folder.filePath("saved.pgn");
+        Action(*window, "savePgn")->trigger();
+        const QString saved = Written(window->file);
+        QVERIFY2(saved.contains("$4") && saved.contains("[%eval #1]") && saved.contains("g6"),
+                 qPrintable(saved));
+        Action(*window, "openPgn")->trigger();
+        QCOMPARE(window->ShownAnalysis()->positions, read.positions);
+        window->file = folder.filePath("again.pgn");
+        Action(*window, "savePgn")->trigger();
+        QCOMPARE(Written(window->file), saved);
+        Action(*window, "first")->trigger();
+        QVERIFY(window->ShownAnalysis());
+        Action(*window, "newGame")->trigger();
+        QVERIFY(!window->ShownAnalysis());
+        QVERIFY(!window->findChild<AnalysisPanel*>()->isVisible());
+        QCOMPARE(ListedMoves(*window), QStringList());
     }
 };
 
