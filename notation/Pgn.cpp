@@ -1,5 +1,6 @@
 #include "Pgn.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -77,12 +78,17 @@ class Reader {
     void ReadTag(PgnGame& game);
     // The text of a comment; the reader stands on its opening character.
     std::string ReadComment(PgnGame& game);
-    void SkipVariation(PgnGame& game);
+    // Reads a variation, keeping it as the last move's first when all its moves can be
+    // played; the reader stands on its '('.
+    void ReadVariation(PgnGame& game);
+    // A symbol: a move with or without its number, a result, a mark written apart.
+    std::string ReadSymbol();
+    void ReadNag(PgnGame& game);
     void ReadMove(PgnGame& game, Position& position, const std::string& token);
     void Comment(PgnGame& game, const std::string& text) {
-        if (game.moves.empty() || !game.error.empty()) return;
-        game.comments.resize(game.moves.size());
-        std::string& comment = game.comments.back();
+        if (!game.error.empty()) return;
+        if (!game.moves.empty()) game.comments.resize(game.moves.size());
+        std::string& comment = game.moves.empty() ? game.startComment : game.comments.back();
         const std::string squeezed = Squeezed(text);
         if (!comment.empty() && !squeezed.empty()) comment += ' ';
         comment += squeezed;
@@ -90,6 +96,8 @@ class Reader {
 
     std::string_view text_;
     CastlingRule rule_;
+    // The position before the last move read, where its variations start.
+    Position beforeLast_;
     size_t at_ = 0;
     int line_ = 1;
 };
@@ -135,22 +143,16 @@ bool Reader::Next(PgnGame& game) {
         } else if (c == '{' || c == ';') {
             Comment(game, ReadComment(game));
         } else if (c == '(') {
-            SkipVariation(game);
+            ReadVariation(game);
         } else if (c == '$') {
-            Advance();
-            while (!AtEnd() && std::isdigit(static_cast<unsigned char>(Peek())) != 0)
-                Advance();
+            ReadNag(game);
         } else if (c == '*') {
             Advance();
             startMoves();
             game.result = "*";
             return true;
         } else if (IsSymbolChar(c)) {
-            std::string token;
-            while (!AtEnd() && IsSymbolChar(Peek())) {
-                token += Peek();
-                Advance();
-            }
+            const std::string token = ReadSymbol();
             startMoves();
             if (token == "1-0" || token == "0-1" || token == "1/2-1/2") {
                 game.result = token;
@@ -228,18 +230,56 @@ std::string Reader::ReadComment(PgnGame& game) {
     return text;
 }
 
-void Reader::SkipVariation(PgnGame& game) {
+std::string Reader::ReadSymbol() {
+    std::string token;
+    while (!AtEnd() && IsSymbolChar(Peek())) {
+        token += Peek();
+        Advance();
+    }
+    return token;
+}
+
+void Reader::ReadNag(PgnGame& game) {
+    Advance();  // '$'
+    int nag = 0;
+    for (; !AtEnd() && std::isdigit(static_cast<unsigned char>(Peek())) != 0; Advance())
+        nag = std::min(nag * 10 + (Peek() - '0'), 1000);
+    if (nag < 1 || nag > 6 || game.moves.empty() || !game.error.empty()) return;
+    game.nags.resize(game.moves.size());
+    if (game.nags.back() == 0) game.nags.back() = nag;
+}
+
+void Reader::ReadVariation(PgnGame& game) {
     const int line = line_;
     int depth = 0;
+    Position position = beforeLast_;
+    std::vector<Move> moves;
+    bool playable = !game.moves.empty() && game.error.empty();
     while (!AtEnd()) {
         const char c = Peek();
         if (c == '{' || c == ';') {
             ReadComment(game);
             continue;
         }
+        if (depth == 1 && IsSymbolChar(c)) {
+            const std::string token = ReadSymbol();
+            if (!playable) continue;
+            PgnGame variation;
+            const Position main = beforeLast_;
+            ReadMove(variation, position, token);
+            beforeLast_ = main;
+            playable = variation.error.empty();
+            if (!variation.moves.empty()) moves.push_back(variation.moves.back());
+            continue;
+        }
         Advance();
         if (c == '(') ++depth;
-        if (c == ')' && --depth == 0) return;
+        if (c != ')' || --depth != 0) continue;
+        if (playable && !moves.empty()) {
+            game.variations.resize(game.moves.size());
+            if (game.variations.back().empty()) game.variations.back() = std::move(moves);
+        }
+        return;
     }
     if (game.error.empty())
         game.error = "line " + std::to_string(line) + ": a variation '(' is not closed";
@@ -264,8 +304,42 @@ void Reader::ReadMove(PgnGame& game, Position& position, const std::string& toke
         game.error = MoveLabel(position, san) + ": " + why;
         return;
     }
+    beforeLast_ = position;
     Play(position, move);
     game.moves.push_back(move);
+}
+
+// Adds a move with its number where the export form asks for one: before every White move,
+// and before a Black move that does not follow its White move directly.
+void AddMove(std::vector<std::string>& tokens, Position& position, const Move& move,
+             bool& numbered) {
+    const std::string number = std::to_string(position.fullmove);
+    if (position.toMove == Colour::White)
+        tokens.push_back(number + ".");
+    else if (!numbered)
+        tokens.push_back(number + "...");
+    tokens.push_back(SanText(position, move));
+    Play(position, move);
+    numbered = true;
+}
+
+// Adds a comment in braces, as words that fit a line; false when it is empty.
+bool AddComment(std::vector<std::string>& tokens, std::string_view text) {
+    const std::string comment = Squeezed(text);
+    if (comment.empty()) return false;
+    // A comment ends at the first '}', so none may stand inside it.
+    std::istringstream words(comment);
+    std::vector<std::string> parts;
+    for (std::string word; words >> word;) {
+        for (char& c : word)
+            if (c == '}') c = ')';
+        for (size_t at = 0; at < word.size(); at += LineLimit - 2)
+            parts.push_back(word.substr(at, LineLimit - 2));
+    }
+    parts.front().insert(0, "{");
+    parts.back() += '}';
+    tokens.insert(tokens.end(), parts.begin(), parts.end());
+    return true;
 }
 
 std::string Escaped(std::string_view value) {
@@ -361,31 +435,27 @@ std::string WritePgn(const PgnGame& game) {
 
     std::vector<std::string> tokens;
     Position position = game.start;
+    AddComment(tokens, game.startComment);
     bool numbered = false;  // whether the next Black move may go without its number
     for (size_t i = 0; i < game.moves.size(); ++i) {
-        const std::string number = std::to_string(position.fullmove);
-        if (position.toMove == Colour::White)
-            tokens.push_back(number + ".");
-        else if (!numbered)
-            tokens.push_back(number + "...");
-        tokens.push_back(SanText(position, game.moves[i]));
-        Play(position, game.moves[i]);
-        numbered = true;
-        const std::string comment =
-            i < game.comments.size() ? Squeezed(game.comments[i]) : std::string();
-        if (comment.empty()) continue;
-        // A comment ends at the first '}', so none may stand inside it.
-        std::istringstream words(comment);
-        std::vector<std::string> parts;
-        for (std::string word; words >> word;) {
-            for (char& c : word)
-                if (c == '}') c = ')';
-            for (size_t at = 0; at < word.size(); at += LineLimit - 2)
-                parts.push_back(word.substr(at, LineLimit - 2));
+        const Position before = position;
+        AddMove(tokens, position, game.moves[i], numbered);
+        if (i < game.nags.size() && game.nags[i] > 0)
+            tokens.push_back("$" + std::to_string(game.nags[i]));
+        if (i < game.comments.size() && AddComment(tokens, game.comments[i])) numbered = false;
+        if (i >= game.variations.size() || game.variations[i].empty()) continue;
+        // The variation is written only when it can be played, as it is read.
+        const size_t open = tokens.size();
+        Position variation = before;
+        bool opened = false;
+        for (const Move& move : game.variations[i]) {
+            const std::vector<Move> legal = LegalMoves(variation);
+            if (std::find(legal.begin(), legal.end(), move) == legal.end()) break;
+            AddMove(tokens, variation, move, opened);
         }
-        parts.front().insert(0, "{");
-        parts.back() += '}';
-        tokens.insert(tokens.end(), parts.begin(), parts.end());
+        if (tokens.size() == open) continue;
+        tokens[open].insert(0, "(");
+        tokens.back() += ')';
         numbered = false;
     }
     tokens.push_back(game.result);

@@ -324,8 +324,8 @@ TEST(Pgn, ReadingSkipsWhatIsNotTheGame) {
     ASSERT_TRUE(ReadPgn(text, games, error)) << error;
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(WritePgn(games[0]).substr(WritePgn(games[0]).find("\n\n") + 2),
-              "1. e4 e5 2. Nf3 {good} 2... Nc6 3. Bb5 {the Spanish game} 3... a6 4. Ba4 Nf6 5.\n"
-              "O-O Be7 *\n\n");
+              "1. e4 $1 e5 (1... c5 2. Nf3) 2. Nf3 {good} 2... Nc6 3. Bb5 {the Spanish game}\n"
+              "3... a6 4. Ba4 Nf6 5. O-O Be7 *\n\n");
     EXPECT_EQ(games[1].moves.size(), 1u);
     EXPECT_EQ(games[1].result, "1-0");
 }
