@@ -85,7 +85,7 @@ void AnalysisPanel::SetScale(double scale) {
 
 void AnalysisPanel::Show(const game::GameAnalysis& analysis, std::optional<size_t> chosen) {
     const std::vector<double> points = analysis.GraphPoints();
-    graph_->Show(points, chosen ? *chosen + 1 : 0);
+    graph_->Show(points, analysis.moves.size() + 1, chosen ? *chosen + 1 : 0);
 
     std::vector<chess::Position> before{analysis.start};
     for (const chess::Move& move : analysis.moves) {
@@ -93,7 +93,9 @@ void AnalysisPanel::Show(const game::GameAnalysis& analysis, std::optional<size_
         chess::Play(before.back(), move);
     }
     QStringList lines;
-    if (!chosen || *chosen >= analysis.moves.size()) {
+    if (chosen && *chosen >= analysis.moves.size()) {
+        lines << tr("Played after the analysis");
+    } else if (!chosen) {
         lines << tr("The start position");
         if (!analysis.positions.empty()) lines.back() += "  " + Eval(analysis.positions[0].score);
     } else {
@@ -120,7 +122,7 @@ void AnalysisPanel::Show(const game::GameAnalysis& analysis, std::optional<size_
     QString table =
         "<table cellspacing=0 cellpadding=1><tr><td></td><td align=right>?\?</td>"
         "<td align=right>?</td><td align=right>?!</td><td align=right>" +
-        tr("Loss").toHtmlEscaped() + "</td></tr>";
+        tr("Avg. loss").toHtmlEscaped() + "</td></tr>";
     for (const chess::Colour side : {chess::Colour::White, chess::Colour::Black}) {
         const game::SideSummary summary = analysis.Summary(side);
         table +=

@@ -27,11 +27,13 @@ EvaluationGraph::EvaluationGraph(QWidget* parent) : QWidget(parent) {
     SetScale(1);
 }
 
-void EvaluationGraph::Show(std::vector<double> heights, std::optional<size_t> mark) {
+void EvaluationGraph::Show(std::vector<double> heights, size_t positions,
+                           std::optional<size_t> mark) {
     heights_ = std::move(heights);
+    positions_ = std::max(positions, heights_.size());
     for (double& height : heights_)
         height = std::clamp(height, -1.0, 1.0);
-    mark_ = mark && *mark < heights_.size() ? mark : std::nullopt;
+    mark_ = mark && *mark < positions_ ? mark : std::nullopt;
     update();
 }
 
@@ -58,12 +60,12 @@ int EvaluationGraph::XOf(size_t position) const {
 }
 
 std::optional<size_t> EvaluationGraph::PositionAt(int x) const {
-    if (heights_.empty()) return std::nullopt;
-    if (heights_.size() == 1) return 0;
+    if (positions_ == 0) return std::nullopt;
+    if (positions_ == 1) return 0;
     const QRectF plot = Plot();
-    const double at = (x - plot.left()) / plot.width() * static_cast<double>(heights_.size() - 1);
-    return static_cast<size_t>(
-        std::lround(std::clamp(at, 0.0, static_cast<double>(heights_.size() - 1))));
+    const double last = static_cast<double>(positions_ - 1);
+    const double at = (x - plot.left()) / plot.width() * last;
+    return static_cast<size_t>(std::lround(std::clamp(at, 0.0, last)));
 }
 
 void EvaluationGraph::mousePressEvent(QMouseEvent* event) {
@@ -79,7 +81,9 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF plot = Plot();
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.fillRect(plot, BlackArea);
+    // The positions not analysed yet stay in the window's colour.
+    const double analysed = heights_.empty() ? plot.left() : XOf(heights_.size() - 1);
+    painter.fillRect(QRectF(plot.topLeft(), QPointF(analysed, plot.bottom())), BlackArea);
     const auto y = [&plot](double height) {
         return plot.center().y() - height * plot.height() / 2;
     };
@@ -87,8 +91,7 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
         QPainterPath white(QPointF(plot.left(), plot.bottom()));
         for (size_t i = 0; i < heights_.size(); ++i)
             white.lineTo(XOf(i), y(heights_[i]));
-        if (heights_.size() == 1) white.lineTo(plot.right(), y(heights_[0]));
-        white.lineTo(plot.right(), plot.bottom());
+        white.lineTo(XOf(heights_.size() - 1), plot.bottom());
         white.closeSubpath();
         painter.fillPath(white, WhiteArea);
     }
@@ -107,7 +110,8 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setBrush(MarkColour);
         const double radius = 3 * scale_;
-        painter.drawEllipse(QPointF(x, y(heights_[*mark_])), radius, radius);
+        if (*mark_ < heights_.size())
+            painter.drawEllipse(QPointF(x, y(heights_[*mark_])), radius, radius);
     }
     painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(Qt::NoBrush);

@@ -15,8 +15,9 @@ class EvaluationGraph : public QWidget {
     explicit EvaluationGraph(QWidget* parent = nullptr);
 
     // heights[i], from -1 (Black mates) to 1 (White mates), for the position after the game's
-    // i-th move, 0 the start; mark: the position marked, if any.
-    void Show(std::vector<double> heights, std::optional<size_t> mark);
+    // i-th move, 0 the start, of the game's positions (more while an analysis runs: the graph
+    // fills from the left); mark: the position marked, if any.
+    void Show(std::vector<double> heights, size_t positions, std::optional<size_t> mark);
     // Grows with the window's zoom.
     void SetScale(double scale);
     // The position a click at x chooses; nothing for a graph without points.
@@ -37,6 +38,7 @@ class EvaluationGraph : public QWidget {
     QRectF Plot() const;
 
     std::vector<double> heights_;
+    size_t positions_ = 0;
     std::optional<size_t> mark_;
     double scale_ = 1;
 };
