@@ -1,11 +1,14 @@
 #include "AnalysisRun.h"
 
 #include <string>
+#include <utility>
 
 namespace game = ostrand::game;
 
 AnalysisRun::~AnalysisRun() {
     Abandon();
+    for (const QPointer<QThread>& thread : abandoned_)
+        if (thread) thread->wait();
 }
 
 void AnalysisRun::Start(const game::GameAnalysis& analysis, const game::EngineChoice& engine) {
@@ -43,10 +46,19 @@ void AnalysisRun::Cancel() {
     if (analyser_) analyser_->Cancel();
 }
 
+// An engine that hangs while it starts is given up only at its time-out: the window goes on
+// meanwhile.
 void AnalysisRun::Abandon() {
     Cancel();
     ++run_;
-    Finish();
+    analyser_.reset();
+    if (!thread_) return;
+    QThread* thread = std::exchange(thread_, nullptr);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // Deleting twice later is safe, should it have finished meanwhile.
+    if (thread->isFinished()) thread->deleteLater();
+    std::erase_if(abandoned_, [](const QPointer<QThread>& each) { return each.isNull(); });
+    abandoned_.emplace_back(thread);
 }
 
 void AnalysisRun::Finish() {

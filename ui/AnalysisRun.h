@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "Analysis.h"
 
@@ -25,7 +27,7 @@ class AnalysisRun : public QObject {
                const ostrand::game::EngineChoice& engine);
     // Ends the run within a fraction of a second; Ended follows.
     void Cancel();
-    // Ends the run and waits for it; it reports nothing more.
+    // Ends the run, which reports nothing more; the window does not wait for it.
     void Abandon();
     bool Running() const { return thread_ != nullptr; }
 
@@ -41,6 +43,8 @@ class AnalysisRun : public QObject {
     void Finish();
 
     QThread* thread_ = nullptr;
+    // Abandoned runs still ending, which the destructor waits for: they call this object.
+    std::vector<QPointer<QThread>> abandoned_;
     std::shared_ptr<ostrand::game::Analyser> analyser_;
     // Tells this run's reports from those a cancelled one left queued.
     unsigned run_ = 0;
