@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "San.h"
 #include "UciEngine.h"
@@ -116,7 +117,55 @@ bool FromAnswer(const Position& position, const EngineAnswer& answer, PositionAn
     return true;
 }
 
+// UCI engines Debian packages, with the arguments that make them speak UCI.
+struct KnownEngine {
+    const char* program;
+    const char* name;
+    const char* argument;  // nullptr for none
+};
+constexpr KnownEngine KnownEngines[] = {
+    {"stockfish", "Stockfish", nullptr}, {"ethereal-chess", "Ethereal", nullptr},
+    {"glaurung", "Glaurung", nullptr},   {"toga2", "Toga II", nullptr},
+    {"fruit", "Fruit", nullptr},         {"gnuchess", "GNU Chess", "--uci"},
+};
+constexpr const char* EngineFolders[] = {"/usr/games", "/usr/local/games", "/usr/bin",
+                                         "/usr/local/bin"};
+
 }  // namespace
+
+EngineChoice BuiltInEngine(const std::string& ownProgram) {
+    namespace fs = std::filesystem;
+    const fs::path own(ownProgram);
+    const std::string console = "ostrand-engine" + own.extension().string();
+    EngineChoice engine{console, {"uci"}};
+    if (own.filename() == console) {
+        engine.program = ownProgram;
+        return engine;
+    }
+    std::error_code error;
+    for (const fs::path& candidate :
+         {own.parent_path() / console, own.parent_path().parent_path() / "tools" / console})
+        if (!ownProgram.empty() && fs::is_regular_file(candidate, error)) {
+            engine.program = candidate.string();
+            break;
+        }
+    return engine;
+}
+
+std::vector<InstalledEngine> InstalledEngines() {
+    std::vector<InstalledEngine> found;
+    std::error_code error;
+    for (const KnownEngine& known : KnownEngines)
+        for (const char* folder : EngineFolders) {
+            const std::filesystem::path program = std::filesystem::path(folder) / known.program;
+            if (!std::filesystem::is_regular_file(program, error)) continue;
+            InstalledEngine engine{known.name, {program.string(), {}}};
+            if (known.argument != nullptr) engine.engine.arguments.push_back(known.argument);
+            found.push_back(engine);
+            break;
+        }
+    return found;
+}
 
 Score Score::Mate(int moves, Colour toMove) {
     const bool moverMates = moves > 0;
@@ -131,11 +180,12 @@ double Score::WhiteExpectation() const {
 }
 
 std::string Score::EvalText() const {
-    if (kind == Kind::WhiteMates) return "#" + std::to_string(value);
-    if (kind == Kind::BlackMates) return "#-" + std::to_string(value);
     char text[32];
-    std::snprintf(text, sizeof text, "%s%d.%02d", value < 0 ? "-" : "", std::abs(value) / 100,
-                  std::abs(value) % 100);
+    if (IsMate())
+        std::snprintf(text, sizeof text, "#%s%d", kind == Kind::BlackMates ? "-" : "", value);
+    else
+        std::snprintf(text, sizeof text, "%s%d.%02d", value < 0 ? "-" : "", std::abs(value) / 100,
+                      std::abs(value) % 100);
     return text;
 }
 
@@ -188,21 +238,14 @@ Mark MarkOfNag(int nag) {
 MoveVerdict GameAnalysis::Verdict(size_t move) const {
     MoveVerdict verdict;
     if (move >= moves.size()) return verdict;
-    const bool scored = move + 1 < positions.size();
-    if (scored) {
+    if (move + 1 < positions.size()) {
         const Colour mover = MoverOf(*this, move);
-        const PositionAnalysis& before = positions[move];
-        const PositionAnalysis& after = positions[move + 1];
-        // The engine's own choice loses nothing: its scores of two positions differ by the
-        // depth it reached, not by the move.
-        if (before.bestUci != chess::MoveText(moves[move])) {
-            verdict.loss =
-                std::clamp(ExpectationFor(before.score, mover) - ExpectationFor(after.score, mover),
-                           0.0, 100.0);
-            verdict.centipawnLoss =
-                std::clamp(CentipawnsFor(before.score, mover) - CentipawnsFor(after.score, mover),
-                           0, CentipawnLossCap);
-        }
+        const Score& before = positions[move].score;
+        const Score& after = positions[move + 1].score;
+        verdict.loss =
+            std::clamp(ExpectationFor(before, mover) - ExpectationFor(after, mover), 0.0, 100.0);
+        verdict.centipawnLoss = std::clamp(
+            CentipawnsFor(before, mover) - CentipawnsFor(after, mover), 0, CentipawnLossCap);
         if (verdict.loss >= BlunderLoss)
             verdict.mark = Mark::Blunder;
         else if (verdict.loss >= MistakeLoss)
@@ -257,13 +300,18 @@ chess::PgnGame AnnotatedPgn(const GameAnalysis& analysis, const chess::PgnGame& 
     out.comments.resize(count);
     out.nags.resize(count);
     out.variations.resize(count);
-    if (!analysis.positions.empty())
-        out.startComment = WithEval(out.startComment, analysis.positions[0].score);
+    // Scores and marks of an earlier analysis give way to this one's, or go where it has none.
+    out.startComment = analysis.positions.empty()
+                           ? WithoutEval(out.startComment)
+                           : WithEval(out.startComment, analysis.positions[0].score);
     Position position = analysis.start;
     for (size_t i = 0; i < count; ++i) {
         const Position before = position;
         chess::Play(position, analysis.moves[i]);
-        if (i + 1 >= analysis.positions.size()) continue;
+        if (i + 1 >= analysis.positions.size()) {
+            out.comments[i] = WithoutEval(out.comments[i]);
+            continue;
+        }
         const Score& after = analysis.positions[i + 1].score;
         // A checkmate needs no score: the move says it.
         if (after.IsMate() && after.value == 0)
@@ -271,7 +319,10 @@ chess::PgnGame AnnotatedPgn(const GameAnalysis& analysis, const chess::PgnGame& 
         else
             out.comments[i] = WithEval(out.comments[i], after);
         const MoveVerdict verdict = analysis.Verdict(i);
-        if (verdict.mark == Mark::None) continue;
+        if (verdict.mark == Mark::None) {
+            if (MarkOfNag(out.nags[i]) != Mark::None) out.nags[i] = 0;
+            continue;
+        }
         out.nags[i] = MarkNag(verdict.mark);
         std::vector<Move> line;
         Position step = before;

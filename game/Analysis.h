@@ -133,6 +133,19 @@ struct EngineChoice {
     int movetimeMs = 1000;
 };
 
+// The built-in engine: the console program ostrand-engine in its UCI mode, found from the
+// running program's path (itself, the console program beside it, or in the build tree's
+// tools folder; else on the PATH).
+EngineChoice BuiltInEngine(const std::string& ownProgram);
+// A UCI engine found installed, with the name the player knows it by ("Stockfish").
+struct InstalledEngine {
+    std::string name;
+    EngineChoice engine;
+};
+// The UCI engines installed where Debian and local installs put them, such as
+// /usr/games/stockfish, in a fixed order.
+std::vector<InstalledEngine> InstalledEngines();
+
 // Runs a UCI engine over a game's positions one at a time. Run may be called from a worker
 // thread; Cancel from any other.
 class Analyser {

@@ -330,9 +330,16 @@ bool AddComment(std::vector<std::string>& tokens, std::string_view text) {
     // A comment ends at the first '}', so none may stand inside it.
     std::istringstream words(comment);
     std::vector<std::string> parts;
+    bool command = false;  // inside a "[%eval 0.34]": programs read it best on one line
     for (std::string word; words >> word;) {
         for (char& c : word)
             if (c == '}') c = ')';
+        const bool joined = command && parts.back().size() + 1 + word.size() <= LineLimit - 2;
+        command = (command || word.starts_with("[%")) && word.find(']') == std::string::npos;
+        if (joined) {
+            parts.back() += ' ' + word;
+            continue;
+        }
         for (size_t at = 0; at < word.size(); at += LineLimit - 2)
             parts.push_back(word.substr(at, LineLimit - 2));
     }

@@ -35,9 +35,9 @@ struct PgnGame {
     // nags[i] is the glyph after moves[i] that judges it, $1 to $6 (0 for none); it may be
     // shorter than moves. Other glyphs are skipped.
     std::vector<int> nags;
-    // variations[i] is the first variation after moves[i]: moves played instead of it, from the
-    // position before it (empty for none); it may be shorter than moves. Variations nested in
-    // it, further variations and one that cannot be played are skipped.
+    // variations[i] is the first variation after moves[i] that can be played: moves played
+    // instead of it, from the position before it (empty for none); it may be shorter than
+    // moves. Variations nested in it and further variations are skipped.
     std::vector<std::vector<Move>> variations;
     // "1-0", "0-1", "1/2-1/2" or "*" (unknown or unfinished).
     std::string result = "*";

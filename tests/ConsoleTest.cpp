@@ -200,11 +200,47 @@ TEST(Console, PgnPrintsEachGameAsEngineMoves) {
     fs::remove_all(folder);
 }
 
+// The analysis runs the program itself as its engine unless told otherwise, and any failure
+// ends it with a message and status 1.
+TEST(Console, AnalyseAnnotatesWithTheBuiltInEngineAndFailsClearly) {
+    const fs::path file = fs::temp_directory_path() / "ostrand-console-analyse.pgn";
+    std::ofstream(file) << "1. f3 e5 2. g4 *\n";
+    const Outcome own = RunEngine("analyse " + file.string() + " --movetime 50");
+    EXPECT_EQ(own.exitCode, 0) << own.output;
+    EXPECT_NE(own.output.find("{[%eval "), std::string::npos) << own.output;
+    EXPECT_NE(own.output.find("2. g4 $4"), std::string::npos) << own.output;
+    EXPECT_NE(own.output.find("{[%eval #-1]}"), std::string::npos) << own.output;
+    const Outcome missing = RunEngine("analyse /nonexistent/game.pgn");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find("Cannot read /nonexistent/game.pgn"), std::string::npos);
+    const Outcome noEngine = RunEngine("analyse " + file.string() + " --engine /nonexistent/uci");
+    EXPECT_EQ(noEngine.exitCode, 1);
+    EXPECT_NE(noEngine.output.find("Cannot start the engine /nonexistent/uci"), std::string::npos);
+    fs::remove(file);
+}
+
 TEST(Console, WrongCommandLinesFailClearly) {
-    for (const char* arguments :
-         {"fly", "play --depth", "play --depth x", "play --depth 0", "play -d 4", "play --fen",
-          "search", "search file", "search --fen --depth 2", "search file --fen 8/8 w --depth 2",
-          "bench --depth 5", "bench 6", "bench --moves 4", "pgn", "pgn a b", "uci x"}) {
+    for (const char* arguments : {"fly",
+                                  "play --depth",
+                                  "play --depth x",
+                                  "play --depth 0",
+                                  "play -d 4",
+                                  "play --fen",
+                                  "search",
+                                  "search file",
+                                  "search --fen --depth 2",
+                                  "search file --fen 8/8 w --depth 2",
+                                  "bench --depth 5",
+                                  "bench 6",
+                                  "bench --moves 4",
+                                  "pgn",
+                                  "pgn a b",
+                                  "uci x",
+                                  "analyse",
+                                  "analyse a b",
+                                  "analyse a --movetime 5",
+                                  "analyse a --engine",
+                                  "analyse a --depth 2"}) {
         const Outcome run = RunEngine(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.output.find("usage: ostrand-engine"), std::string::npos) << arguments;

@@ -7,12 +7,17 @@
 //                                                the designed (default) or standard rules
 //   ostrand-engine bench --moves                 full-strength moves on the bench positions, timed
 //   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
+//   ostrand-engine analyse FILE [--movetime MS] [--engine PATH]
+//                                                the games of a PGN file annotated by an engine
 //   ostrand-engine [uci]                         the UCI protocol, for other chess programs
+#include <unistd.h>
+
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "Analysis.h"
 #include "Bench.h"
 #include "Display.h"
 #include "EngineBoard.h"
@@ -39,6 +44,7 @@ constexpr const char* UsageText =
     "       ostrand-engine bench [--depth 4|6|8] [--rules designed|standard]\n"
     "       ostrand-engine bench --moves\n"
     "       ostrand-engine pgn FILE\n"
+    "       ostrand-engine analyse FILE [--movetime MS] [--engine PATH]\n"
     "       ostrand-engine [uci]\n"
     "       ostrand-engine --help | --version\n";
 
@@ -227,6 +233,75 @@ int PrintPgn(const std::string& file) {
     return 0;
 }
 
+// Reads "--movetime MS" and "--engine PATH" after the analyse command's file.
+bool ReadAnalyseOptions(const std::vector<std::string>& operands, std::string& file,
+                        game::EngineChoice& engine, std::string& problem) {
+    for (size_t at = 0; at < operands.size(); ++at) {
+        const std::string& word = operands[at];
+        const bool valued = word == "--movetime" || word == "--engine";
+        if (valued && at + 1 == operands.size()) {
+            problem = word + " takes a value";
+            return false;
+        }
+        if (word == "--movetime") {
+            const std::string& text = operands[++at];
+            if (text.empty() || text.size() > 6 ||
+                text.find_first_not_of("0123456789") != std::string::npos || std::stoi(text) < 10) {
+                problem = "--movetime takes milliseconds from 10 to 999999";
+                return false;
+            }
+            engine.movetimeMs = std::stoi(text);
+        } else if (word == "--engine") {
+            engine.program = operands[++at];
+            engine.arguments.clear();
+        } else if (file.empty() && word.rfind("--", 0) != 0) {
+            file = word;
+        } else {
+            problem = "analyse takes one PGN file, --movetime MS and --engine PATH";
+            return false;
+        }
+    }
+    if (file.empty()) problem = "analyse takes a PGN file";
+    return !file.empty();
+}
+
+// Each game of a PGN file annotated by the engine on standard output. A game the engine
+// fails on is written as far as it was analysed, if at all, and the run ends there.
+int Analyse(const std::string& file, const game::EngineChoice& engine) {
+    std::vector<chess::PgnGame> games;
+    std::string error;
+    if (!chess::ReadPgnFile(file, games, error)) {
+        std::cerr << "ostrand-engine: " << error << '\n';
+        return 1;
+    }
+    const bool progressShown = isatty(STDERR_FILENO) != 0;
+    for (size_t g = 0; g < games.size(); ++g) {
+        const std::string name = file + (games.size() > 1 ? ", game " + std::to_string(g + 1) : "");
+        if (!games[g].error.empty()) {
+            std::cerr << "ostrand-engine: " << name << ": " << games[g].error << '\n';
+            return 1;
+        }
+        game::GameAnalysis analysis;
+        analysis.start = games[g].start;
+        analysis.moves = games[g].moves;
+        game::Analyser analyser(engine);
+        auto progress = [&](size_t index, const game::PositionAnalysis&, size_t total) {
+            if (progressShown)
+                std::cerr << "\ranalysing " << name << ": position " << index + 1 << " of " << total
+                          << std::flush;
+        };
+        const bool done = analyser.Run(analysis, error, progress);
+        if (progressShown) std::cerr << '\n';
+        if (!analysis.positions.empty())
+            std::cout << chess::WritePgn(game::AnnotatedPgn(analysis, games[g])) << std::flush;
+        if (!done) {
+            std::cerr << "ostrand-engine: " << name << ": " << error << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,6 +344,14 @@ int main(int argc, char** argv) {
     if (command == "pgn") {
         if (!plain || options.operands.size() != 1) return Usage("pgn takes one PGN file");
         return PrintPgn(options.operands[0]);
+    }
+    if (command == "analyse") {
+        game::EngineChoice engine =
+            game::BuiltInEngine(game::OwnProgram(argc > 0 ? argv[0] : nullptr));
+        std::string file;
+        if (!plain || !ReadAnalyseOptions(options.operands, file, engine, problem))
+            return Usage(plain ? problem : "analyse takes no --fen or --depth");
+        return Analyse(file, engine);
     }
     if (command == "uci") {
         if (!plain || !options.operands.empty()) return Usage("uci takes no arguments");

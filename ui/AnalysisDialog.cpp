@@ -6,22 +6,15 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
 #include "Preferences.h"
 
 namespace {
-
-// UCI engines that Linux distributions package under these names.
-constexpr const char* KnownEngines[] = {"stockfish", "fairy-stockfish", "lc0",
-                                        "fruit",     "toga2",           "glaurung"};
-constexpr const char* ConsoleProgram = "ostrand-engine";
 
 // The limits of the time per position, in seconds.
 constexpr double FewestSeconds = 0.1;
@@ -35,8 +28,12 @@ AnalysisDialog::AnalysisDialog(QWidget* parent)
     auto* form = new QFormLayout(this);
     engines_->setObjectName("analysisEngine");
     engines_->addItem(tr("Built-in engine"), QString());
-    for (const QString& program : InstalledEngines())
-        engines_->addItem(QDir::toNativeSeparators(program), program);
+    for (const ostrand::game::InstalledEngine& installed : ostrand::game::InstalledEngines()) {
+        const QString program = QString::fromStdString(installed.engine.program);
+        engines_->addItem(QString("%1 (%2)").arg(QString::fromStdString(installed.name),
+                                                 QDir::toNativeSeparators(program)),
+                          program);
+    }
     auto* other = new QPushButton(tr("Other…"), this);
     connect(other, &QPushButton::clicked, this, &AnalysisDialog::ChooseProgram);
     auto* engineRow = new QHBoxLayout;
@@ -96,23 +93,13 @@ AnalysisChoice AnalysisDialog::Kept() {
                        static_cast<int>(MostSeconds * 1000))};
 }
 
-QStringList AnalysisDialog::InstalledEngines() {
-    QStringList found;
-    for (const char* name : KnownEngines) {
-        QString program = QStandardPaths::findExecutable(name, {"/usr/games"});
-        if (program.isEmpty()) program = QStandardPaths::findExecutable(name);
-        if (!program.isEmpty() && !found.contains(program)) found << program;
-    }
-    return found;
-}
-
-// Installed, the two programs share a folder; in the build tree the console program is
-// built in the tools folder beside the window's.
-QString AnalysisDialog::BuiltInEngine() {
-    const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& folder : {here.path(), here.filePath("../tools")}) {
-        const QString program = QStandardPaths::findExecutable(ConsoleProgram, {folder});
-        if (!program.isEmpty()) return QFileInfo(program).canonicalFilePath();
-    }
-    return QStandardPaths::findExecutable(ConsoleProgram);
+ostrand::game::EngineChoice AnalysisDialog::EngineOf(const AnalysisChoice& choice) {
+    ostrand::game::EngineChoice engine{choice.engine.toStdString(), {}};
+    if (choice.engine.isEmpty())
+        engine =
+            ostrand::game::BuiltInEngine(QCoreApplication::applicationFilePath().toStdString());
+    for (const ostrand::game::InstalledEngine& installed : ostrand::game::InstalledEngines())
+        if (installed.engine.program == engine.program) engine = installed.engine;
+    engine.movetimeMs = choice.millisecondsPerPosition;
+    return engine;
 }

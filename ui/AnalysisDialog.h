@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Analysis.h"
+
 class QComboBox;
 class QDoubleSpinBox;
 
@@ -29,11 +31,9 @@ class AnalysisDialog : public QDialog {
     // Keeps the choice for the next analysis.
     static void Keep(const AnalysisChoice& choice);
     static AnalysisChoice Kept();
-    // The UCI engines found installed: well-known names in /usr/games and on the PATH.
-    static QStringList InstalledEngines();
-    // The console program beside the window's, whose UCI mode is the built-in engine; empty
-    // when it cannot be found.
-    static QString BuiltInEngine();
+    // The engine to run for choice: the built-in one, an installed one with its arguments, or
+    // the program named.
+    static ostrand::game::EngineChoice EngineOf(const AnalysisChoice& choice);
 
   private:
     // Adds program to the list, unless it is there, and chooses it.

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 #include "F_Board.h"
@@ -37,8 +38,8 @@ bool BoardArrow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// A shaft from the middle of one square to the edge of the other, ending in a head, both as
-// wide as the square is large.
+// A shaft from the middle of one square to the middle of the other, ending in a head, both
+// in proportion to the squares.
 void BoardArrow::paintEvent(QPaintEvent*) {
     if (!move_) return;
     const auto centre = [this](const ostrand::game::Square& square) {
@@ -48,10 +49,11 @@ void BoardArrow::paintEvent(QPaintEvent*) {
     const QPointF to = centre(move_->to);
     const QLineF line(from, to);
     if (line.length() < 1) return;
+    // The head ends in the middle of the target square, and keeps a short move's shaft in view.
     const double size = board_.c(1).width();
-    const double head = size * 0.45;
+    const double length = line.length();
+    const double head = std::min(size * 0.45, length * 0.6);
     const double shaft = size * 0.12;
-    const double length = line.length() - size * 0.2;
     QPainterPath arrow;
     arrow.moveTo(0, -shaft);
     arrow.lineTo(length - head, -shaft);

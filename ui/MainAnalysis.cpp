@@ -93,22 +93,11 @@ bool MainWindow::Analyse(const AnalysisChoice& choice) {
         Warn(tr("Analyse game"), tr("The game has no moves to analyse yet."));
         return false;
     }
-    game::EngineChoice engine{choice.engine.toStdString(), {}, choice.millisecondsPerPosition};
-    if (choice.engine.isEmpty()) {
-        const QString builtIn = AnalysisDialog::BuiltInEngine();
-        if (builtIn.isEmpty()) {
-            Warn(tr("Analyse game"), tr("The built-in engine, ostrand-engine, is not installed "
-                                        "beside Ostrand Chess."));
-            return false;
-        }
-        engine.program = builtIn.toStdString();
-        engine.arguments = {"uci"};
-    }
     analysedSan_ = SanOf(listed);
     analysis_ = std::move(listed);
     chosenMove_.reset();
     analysisCancelled_ = false;
-    analysisRun_->Start(*analysis_, engine);
+    analysisRun_->Start(*analysis_, AnalysisDialog::EngineOf(choice));
     analysisProgress_->setRange(0, static_cast<int>(analysis_->moves.size() + 1));
     analysisProgress_->setValue(0);
     analysisProgress_->show();

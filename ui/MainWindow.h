@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
 
     // Analyses the game of the move list with the engine chosen, beside the game: the
     // player may go on playing and stepping through the moves meanwhile. False with a
-    // warning when there is no game to analyse or no engine to run.
+    // warning when there is no game to analyse.
     bool Analyse(const AnalysisChoice& choice);
     // The analysis shown, if any: kept while the move list's game goes on from its moves.
     const ostrand::game::GameAnalysis* ShownAnalysis() const;

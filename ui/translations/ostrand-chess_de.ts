@@ -769,10 +769,6 @@ Bei %2.</translation>
         <translation>Die Partie hat noch keine Züge zum Analysieren.</translation>
     </message>
     <message>
-        <source>The built-in engine, ostrand-engine, is not installed beside Ostrand Chess.</source>
-        <translation>Die eingebaute Engine, ostrand-engine, ist nicht neben Ostrand Chess installiert.</translation>
-    </message>
-    <message>
         <source>Analysis done</source>
         <translation>Analyse fertig</translation>
     </message>

@@ -769,10 +769,6 @@ En %2.</translation>
         <translation>La partida aún no tiene jugadas que analizar.</translation>
     </message>
     <message>
-        <source>The built-in engine, ostrand-engine, is not installed beside Ostrand Chess.</source>
-        <translation>El motor integrado, ostrand-engine, no está instalado junto a Ostrand Chess.</translation>
-    </message>
-    <message>
         <source>Analysis done</source>
         <translation>Análisis terminado</translation>
     </message>

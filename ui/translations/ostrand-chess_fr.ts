@@ -769,10 +769,6 @@ Problème&#xa0;: %2.</translation>
         <translation>La partie n’a encore aucun coup à analyser.</translation>
     </message>
     <message>
-        <source>The built-in engine, ostrand-engine, is not installed beside Ostrand Chess.</source>
-        <translation>Le moteur intégré, ostrand-engine, n’est pas installé à côté d’Ostrand Chess.</translation>
-    </message>
-    <message>
         <source>Analysis done</source>
         <translation>Analyse terminée</translation>
     </message>
