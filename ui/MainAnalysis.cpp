@@ -79,11 +79,11 @@ std::optional<AnalysisChoice> MainWindow::AskAnalysis() {
 void MainWindow::AnalyseGame() {
     if (const std::optional<AnalysisChoice> choice = AskAnalysis()) {
         AnalysisDialog::Keep(*choice);
-        Analyse(*choice);
+        Analyse(AnalysisDialog::EngineOf(*choice));
     }
 }
 
-bool MainWindow::Analyse(const AnalysisChoice& choice) {
+bool MainWindow::Analyse(const game::EngineChoice& engine) {
     if (!session_->CurrentStatus().hasGame) {
         Warn(tr("Analyse game"), tr("The board holds no chess position."));
         return false;
@@ -97,7 +97,7 @@ bool MainWindow::Analyse(const AnalysisChoice& choice) {
     analysis_ = std::move(listed);
     chosenMove_.reset();
     analysisCancelled_ = false;
-    analysisRun_->Start(*analysis_, AnalysisDialog::EngineOf(choice));
+    analysisRun_->Start(*analysis_, engine);
     analysisProgress_->setRange(0, static_cast<int>(analysis_->moves.size() + 1));
     analysisProgress_->setValue(0);
     analysisProgress_->show();

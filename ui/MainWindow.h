@@ -58,10 +58,10 @@ class MainWindow : public QMainWindow {
     // Positions and games in FEN and PGN, for the command line.
     ClipboardAndFiles& Exchange() const { return *exchange_; }
 
-    // Analyses the game of the move list with the engine chosen, beside the game: the
+    // Analyses the game of the move list with engine, beside the game: the
     // player may go on playing and stepping through the moves meanwhile. False with a
     // warning when there is no game to analyse.
-    bool Analyse(const AnalysisChoice& choice);
+    bool Analyse(const ostrand::game::EngineChoice& engine);
     // The analysis shown, if any: kept while the move list's game goes on from its moves.
     const ostrand::game::GameAnalysis* ShownAnalysis() const;
     bool AnalysisRunning() const;

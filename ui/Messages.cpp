@@ -70,7 +70,10 @@ class Messages {
             {"it gave no score before its move", tr("it gave no score before its move")},
             {"it did not answer '(.+)' in time", tr("it did not answer '%1' in time")},
             {"it did not answer in time", tr("it did not answer in time")},
+            {R"(it stopped \(killed by signal (\d+)\))", tr("it stopped (killed by signal %1)")},
+            {R"(it stopped \(exit status (\d+)\))", tr("it stopped (exit status %1)")},
             {"it stopped", tr("it stopped")},
+            {"No engine program is given", tr("No engine program is given")},
             {"Analysis with an engine is not available on Windows",
              tr("Analysis with an engine is not available on Windows")},
             // PGN files and games.
@@ -89,6 +92,7 @@ class Messages {
             {"a variation '\\(' is not closed", tr("a variation '(' is not closed")},
             {"FEN tag: (.+)", tr("FEN tag: %1")},
             {R"(move (\d+) \(([^)]*)\): (.+))", tr("move %1 (%2): %3")},
+            {R"(move (\d+) \(([^)]*)\))", tr("move %1 (%2)")},
             {"illegal move", tr("illegal move")},
             {"ambiguous move", tr("ambiguous move")},
             {"not a move", tr("not a move")},

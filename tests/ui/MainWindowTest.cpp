@@ -1102,6 +1102,49 @@ class MainWindowTest : public QObject {
         QVERIFY(!window->findChild<AnalysisPanel*>()->isVisible());
         QCOMPARE(ListedMoves(*window), QStringList());
     }
+    // A run ended by the player or by a dying engine keeps the positions it analysed; only
+    // the engine's failure is worth a warning.
+    void anAnalysisThatStopsKeepsWhatItFound_data() {
+        QTest::addColumn<QString>("option");  // of the stand-in engine, after 3 positions
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("cancelled") << "--hang-after" << true << "";
+        QTest::newRow("the engine dies")
+            << "--die-after" << false << "failed on the position after move 2 (Bc4)";
+    }
+    void anAnalysisThatStopsKeepsWhatItFound() {
+        QFETCH(QString, option);
+        QFETCH(bool, cancel);
+        QFETCH(QString, warning);
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("game.pgn");
+        QFile game(window->file);
+        QVERIFY(game.open(QIODevice::WriteOnly));
+        game.write("1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# 1-0\n");
+        game.close();
+        Action(*window, "openPgn")->trigger();
+        QFile table(folder.filePath("table.txt"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write(
+            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w | cp 30 | e2e4 | e2e4\n"
+            "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b | cp -30 | e7e5 | e7e5\n"
+            "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w | cp 35 | g1f3 | g1f3\n");
+        table.close();
+        QVERIFY(window->Analyse(
+            {STAND_IN_ENGINE, {option.toStdString(), "3", table.fileName().toStdString()}, 10}));
+        QVERIFY(window->findChild<QProgressBar*>("analysisProgress")->isVisible());
+        QTRY_COMPARE(window->ShownAnalysis()->positions.size(), size_t{3});
+        if (cancel)
+            QTest::mouseClick(window->findChild<QPushButton*>("cancelAnalysis"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AnalysisRunning(), 10000);
+        QCOMPARE(window->ShownAnalysis()->positions.size(), size_t{3});
+        QVERIFY(!window->findChild<QProgressBar*>("analysisProgress")->isVisible());
+        QCOMPARE(window->warnings.size(), qsizetype{warning.isEmpty() ? 0 : 1});
+        if (!warning.isEmpty())
+            QVERIFY2(window->warnings[0].contains(warning), qPrintable(window->warnings[0]));
+        if (cancel) QCOMPARE(window->statusBar()->currentMessage(), QString("Analysis cancelled"));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

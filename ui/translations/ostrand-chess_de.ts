@@ -1144,6 +1144,22 @@ Die bisher analysierten Stellungen bleiben erhalten.</translation>
         <source>Analysis with an engine is not available on Windows</source>
         <translation>Die Analyse mit einer Engine ist unter Windows nicht verfügbar</translation>
     </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>sie wurde beendet (durch Signal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>sie wurde beendet (Exit-Status %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>Es ist kein Engine-Programm angegeben</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>Zug %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>

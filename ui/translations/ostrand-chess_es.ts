@@ -1144,6 +1144,22 @@ Se conservan las posiciones analizadas hasta ahora.</translation>
         <source>Analysis with an engine is not available on Windows</source>
         <translation>El análisis con un motor no está disponible en Windows</translation>
     </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>se detuvo (terminado por la señal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>se detuvo (estado de salida %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>No se ha indicado ningún programa de motor</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>jugada %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MoveEntry</name>

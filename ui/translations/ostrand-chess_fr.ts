@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Engine:</source>
-        <translation>Moteur :</translation>
+        <translation>Moteur&#xa0;:</translation>
     </message>
     <message>
         <source> s</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Time per position:</source>
-        <translation>Temps par position :</translation>
+        <translation>Temps par position&#xa0;:</translation>
     </message>
     <message>
         <source>Analyse</source>
@@ -139,11 +139,11 @@
     </message>
     <message>
         <source>Better: %1</source>
-        <translation>Mieux : %1</translation>
+        <translation>Mieux&#xa0;: %1</translation>
     </message>
     <message>
         <source>Line: %1</source>
-        <translation>Variante : %1</translation>
+        <translation>Variante&#xa0;: %1</translation>
     </message>
     <message>
         <source>Avg. loss</source>
@@ -256,7 +256,7 @@ Problème&#xa0;: %2.</translation>
     <name>EvaluationGraph</name>
     <message>
         <source>White&apos;s advantage above the middle, Black&apos;s below; click to go to a move</source>
-        <translation>L’avantage des Blancs au-dessus du milieu, celui des Noirs en dessous ; un clic va au coup</translation>
+        <translation>L’avantage des Blancs au-dessus du milieu, celui des Noirs en dessous&#xa0;; un clic va au coup</translation>
     </message>
     <message>
         <source>White</source>
@@ -780,7 +780,7 @@ Problème&#xa0;: %2.</translation>
         <source>The analysis stopped: %1.
 
 The positions analysed so far are kept.</source>
-        <translation>L’analyse s’est arrêtée : %1.
+        <translation>L’analyse s’est arrêtée&#xa0;: %1.
 
 Les positions déjà analysées sont conservées.</translation>
     </message>
@@ -802,7 +802,7 @@ Les positions déjà analysées sont conservées.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
-        <translation>&lt;b&gt;Partie &amp;#9656; Analyser la partie&lt;/b&gt; fait examiner chaque position de la partie par un moteur : une courbe à côté de la liste des coups montre qui était mieux, les coups sont marqués ?? (gaffe), ? (erreur) ou ?! (imprécision), et un clic sur un coup montre le meilleur coup, avec une flèche sur l’échiquier. Enregistrer et Copier écrivent alors aussi l’analyse.</translation>
+        <translation>&lt;b&gt;Partie &amp;#9656; Analyser la partie&lt;/b&gt; fait examiner chaque position de la partie par un moteur&#xa0;: une courbe à côté de la liste des coups montre qui était mieux, les coups sont marqués ?? (gaffe), ? (erreur) ou ?! (imprécision), et un clic sur un coup montre le meilleur coup, avec une flèche sur l’échiquier. Enregistrer et Copier écrivent alors aussi l’analyse.</translation>
     </message>
 </context>
 <context>
@@ -1098,11 +1098,11 @@ Les positions déjà analysées sont conservées.</translation>
     </message>
     <message>
         <source>The engine %1 failed on %2: %3</source>
-        <translation>Le moteur %1 a échoué sur %2 : %3</translation>
+        <translation>Le moteur %1 a échoué sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cannot start the engine %1: %2</source>
-        <translation>Impossible de lancer le moteur %1 : %2</translation>
+        <translation>Impossible de lancer le moteur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the position after %1</source>
@@ -1114,15 +1114,15 @@ Les positions déjà analysées sont conservées.</translation>
     </message>
     <message>
         <source>it answered the illegal move &apos;%1&apos;</source>
-        <translation>il a répondu le coup illégal « %1 »</translation>
+        <translation>il a répondu le coup illégal «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>it answered nonsense: a line of more than a megabyte</source>
-        <translation>il a répondu n’importe quoi : une ligne de plus d’un mégaoctet</translation>
+        <translation>il a répondu n’importe quoi&#xa0;: une ligne de plus d’un mégaoctet</translation>
     </message>
     <message>
         <source>it answered nonsense: &apos;%1&apos;</source>
-        <translation>il a répondu n’importe quoi : « %1 »</translation>
+        <translation>il a répondu n’importe quoi&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>it gave no score before its move</source>
@@ -1130,7 +1130,7 @@ Les positions déjà analysées sont conservées.</translation>
     </message>
     <message>
         <source>it did not answer &apos;%1&apos; in time</source>
-        <translation>il n’a pas répondu « %1 » à temps</translation>
+        <translation>il n’a pas répondu «&#xa0;%1&#xa0;» à temps</translation>
     </message>
     <message>
         <source>it did not answer in time</source>
@@ -1143,6 +1143,22 @@ Les positions déjà analysées sont conservées.</translation>
     <message>
         <source>Analysis with an engine is not available on Windows</source>
         <translation>L’analyse par un moteur n’est pas disponible sous Windows</translation>
+    </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>il s’est arrêté (tué par le signal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>il s’est arrêté (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>Aucun programme de moteur n’est indiqué</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>coup %1 (%2)</translation>
     </message>
 </context>
 <context>
