@@ -167,11 +167,13 @@ case "${1:-}" in
         clang=(-DCMAKE_CXX_COMPILER=clang++ -DOSTRAND_BUILD_UI=OFF -DOSTRAND_WERROR=ON)
         configure_and_build build/sanitize RelWithDebInfo "${clang[@]}" -DOSTRAND_SANITIZE=ON
         (cd build/sanitize && ctest --output-on-failure -j "$jobs")
-        # The UCI mode searches in a thread of its own: its tests under ThreadSanitizer.
+        # The UCI mode searches in a thread of its own, and an analysis is cancelled from
+        # another: their tests under ThreadSanitizer.
         export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
         cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo "${clang[@]}" -DOSTRAND_TSAN=ON
-        cmake --build build/tsan --target console_tests -j "$jobs"
+        cmake --build build/tsan --target console_tests analysis_tests -j "$jobs"
         fixed_addresses build/tsan/tests/console_tests
+        fixed_addresses build/tsan/tests/game/analysis_tests
         configure_and_build build/fuzz RelWithDebInfo "${clang[@]}" -DOSTRAND_FUZZ=ON \
             -DOSTRAND_BUILD_TESTS=OFF
         run_fuzzer command 20000

@@ -399,7 +399,7 @@ bool Analyser::Run(GameAnalysis& analysis, std::string& error, const Progress& p
     if (analysis.positions.size() > positions.size()) analysis.positions.resize(positions.size());
     // A new analysis replaces the marks read with a game.
     analysis.readMarks.clear();
-    UciEngine engine;
+    UciEngine engine(&cancelled_);
     bool started = false;
     for (size_t i = analysis.positions.size(); i < positions.size(); ++i) {
         if (cancelled_) {
@@ -408,16 +408,16 @@ bool Analyser::Run(GameAnalysis& analysis, std::string& error, const Progress& p
         }
         PositionAnalysis result;
         if (!GameOverScore(positions[i], result.score)) {
-            if (!started) {
-                if (!engine.Start(engine_.program, engine_.arguments, error) ||
-                    !engine.NewGame(error))
-                    return false;
-                started = true;
+            if (!started && (!engine.Start(engine_.program, engine_.arguments, error) ||
+                             !engine.NewGame(error))) {
+                if (cancelled_) error = "Analysis cancelled";
+                return false;
             }
+            started = true;
             EngineAnswer answer;
             const std::vector<Move> played(analysis.moves.begin(), analysis.moves.begin() + i);
-            const bool answered = engine.Analyse(analysis.start, played, engine_.movetimeMs, answer,
-                                                 error, &cancelled_);
+            const bool answered =
+                engine.Analyse(analysis.start, played, engine_.movetimeMs, answer, error);
             if (cancelled_) {
                 error = "Analysis cancelled";
                 return false;

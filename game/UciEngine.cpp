@@ -13,6 +13,7 @@
 #include <cstring>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "Analysis.h"
 
@@ -161,8 +162,7 @@ bool UciEngine::NewGame(std::string& error) {
 }
 
 bool UciEngine::Analyse(const chess::Position& start, const std::vector<chess::Move>& moves,
-                        int movetimeMs, EngineAnswer& answer, std::string& error,
-                        const std::atomic<bool>* cancel) {
+                        int movetimeMs, EngineAnswer& answer, std::string& error) {
     std::string position = "position fen " + chess::FenText(start);
     if (!moves.empty()) position += " moves";
     for (const chess::Move& move : moves)
@@ -173,11 +173,14 @@ bool UciEngine::Analyse(const chess::Position& start, const std::vector<chess::M
     answer = EngineAnswer();
     bool scored = false;
     for (std::string line;;) {
-        if (!ReadLine(line, deadline, error, cancel)) {
-            if (cancel != nullptr && *cancel) {
-                // The engine stops its search and may be asked again.
+        if (!ReadLine(line, deadline, error)) {
+            if (cancel_ != nullptr && *cancel_) {
+                // The engine stops its search and may be asked again; this wait is not
+                // cancelled itself.
                 std::string ignored;
+                const std::atomic<bool>* cancel = std::exchange(cancel_, nullptr);
                 if (Send("stop", ignored)) WaitFor("bestmove", std::chrono::seconds(1), ignored);
+                cancel_ = cancel;
             }
             return false;
         }
@@ -198,8 +201,7 @@ bool UciEngine::Analyse(const chess::Position& start, const std::vector<chess::M
     }
 }
 
-bool UciEngine::ReadLine(std::string& line, Clock::time_point deadline, std::string& error,
-                         const std::atomic<bool>* cancel) {
+bool UciEngine::ReadLine(std::string& line, Clock::time_point deadline, std::string& error) {
     for (;;) {
         const size_t end = buffer_.find('\n');
         if (end != std::string::npos) {
@@ -212,7 +214,7 @@ bool UciEngine::ReadLine(std::string& line, Clock::time_point deadline, std::str
             error = "it answered nonsense: a line of more than a megabyte";
             return false;
         }
-        if (cancel != nullptr && *cancel) {
+        if (cancel_ != nullptr && *cancel_) {
             error = "cancelled";
             return false;
         }

@@ -26,7 +26,8 @@ struct EngineAnswer {
 
 class UciEngine {
   public:
-    UciEngine() = default;
+    // Every wait ends within a fraction of a second once cancel (if given) becomes true.
+    explicit UciEngine(const std::atomic<bool>* cancel = nullptr) : cancel_(cancel) {}
     // Ends the engine: "quit", then a kill if it does not go.
     ~UciEngine();
     UciEngine(const UciEngine&) = delete;
@@ -42,20 +43,20 @@ class UciEngine {
     bool NewGame(std::string& error);
     // Searches the position after moves from start for movetime milliseconds. False with a
     // message when the engine dies, does not answer within movetime plus a grace, answers
-    // nonsense, or cancel becomes true (checked several times a second).
+    // nonsense, or the wait is cancelled.
     bool Analyse(const chess::Position& start, const std::vector<chess::Move>& moves,
-                 int movetimeMs, EngineAnswer& answer, std::string& error,
-                 const std::atomic<bool>* cancel = nullptr);
+                 int movetimeMs, EngineAnswer& answer, std::string& error);
 
   private:
     // A line from the engine, waiting until the deadline; false with a message.
     bool ReadLine(std::string& line, std::chrono::steady_clock::time_point deadline,
-                  std::string& error, const std::atomic<bool>* cancel = nullptr);
+                  std::string& error);
     bool Send(const std::string& line, std::string& error);
     // Waits for a line that starts with word.
     bool WaitFor(const std::string& word, std::chrono::milliseconds timeout, std::string& error);
     void Stop();
 
+    const std::atomic<bool>* cancel_ = nullptr;
     int pid_ = -1;
     int toEngine_ = -1;
     int fromEngine_ = -1;

@@ -24,7 +24,7 @@ bool UciEngine::NewGame(std::string& error) {
 }
 
 bool UciEngine::Analyse(const chess::Position&, const std::vector<chess::Move>&, int, EngineAnswer&,
-                        std::string& error, const std::atomic<bool>*) {
+                        std::string& error) {
     error = Unavailable;
     return false;
 }

@@ -285,12 +285,16 @@ int Analyse(const std::string& file, const game::EngineChoice& engine) {
         analysis.start = games[g].start;
         analysis.moves = games[g].moves;
         game::Analyser analyser(engine);
-        auto progress = [&](size_t index, const game::PositionAnalysis&, size_t total) {
+        auto progress = [&](size_t done, size_t total) {
             if (progressShown)
-                std::cerr << "\ranalysing " << name << ": position " << index + 1 << " of " << total
-                          << std::flush;
+                std::cerr << "\ranalysing " << name << ": " << done << " of " << total
+                          << " positions" << std::flush;
         };
-        const bool done = analyser.Run(analysis, error, progress);
+        progress(0, analysis.moves.size() + 1);
+        const bool done = analyser.Run(
+            analysis, error, [&](size_t index, const game::PositionAnalysis&, size_t total) {
+                progress(index + 1, total);
+            });
         if (progressShown) std::cerr << '\n';
         if (!analysis.positions.empty())
             std::cout << chess::WritePgn(game::AnnotatedPgn(analysis, games[g])) << std::flush;
