@@ -120,9 +120,6 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     analysisProgress_->setObjectName("analysisProgress");
     analysisProgress_->setFormat(tr("Analysis %v/%m"));
     analysisProgress_->setToolTip(tr("Positions analysed"));
-    analysisProgress_->setMinimumWidth(analysisProgress_->fontMetrics().horizontalAdvance(
-                                           analysisProgress_->format() + "000/000") +
-                                       20);
     cancelAnalysis_->setObjectName("cancelAnalysis");
     cancelAnalysis_->setFocusPolicy(Qt::NoFocus);
     for (QWidget* widget : std::initializer_list<QWidget*>{analysisProgress_, cancelAnalysis_}) {
