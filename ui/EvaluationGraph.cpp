@@ -54,9 +54,9 @@ QRectF EvaluationGraph::Plot() const {
 
 int EvaluationGraph::XOf(size_t position) const {
     const QRectF plot = Plot();
-    if (heights_.size() < 2) return static_cast<int>(std::lround(plot.center().x()));
+    if (positions_ < 2) return static_cast<int>(std::lround(plot.center().x()));
     return static_cast<int>(std::lround(plot.left() + plot.width() * static_cast<double>(position) /
-                                                          (heights_.size() - 1)));
+                                                          static_cast<double>(positions_ - 1)));
 }
 
 std::optional<size_t> EvaluationGraph::PositionAt(int x) const {

@@ -1144,6 +1144,10 @@ class MainWindowTest : public QObject {
         if (!warning.isEmpty())
             QVERIFY2(window->warnings[0].contains(warning), qPrintable(window->warnings[0]));
         if (cancel) QCOMPARE(window->statusBar()->currentMessage(), QString("Analysis cancelled"));
+        // The graph spans the whole game, its analysed part at the left.
+        auto* graph = window->findChild<EvaluationGraph*>();
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->XOf(2), graph->height() / 2));
+        QCOMPARE(window->ChosenMove(), std::optional(size_t{1}));
     }
 };
 
