@@ -1036,18 +1036,22 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("chosen");     // the move the verdict is on
         QTest::addColumn<int>("onShow");     // moves the board shows
         QTest::addColumn<QString>("arrow");  // the better move on the form's squares, or none
-        QTest::newRow("the start chooses the first move") << 0 << 0 << 2 << "";
-        QTest::newRow("White's move") << 1 << 0 << 2 << "";
-        QTest::newRow("the blunder") << 6 << 5 << 6 << "7776";
-        QTest::newRow("the mate") << 7 << 6 << 7 << "";
+        QTest::addColumn<bool>("playWhite");
+        QTest::newRow("the start chooses the first move") << 0 << 0 << 2 << "" << true;
+        QTest::newRow("White's move") << 1 << 0 << 2 << "" << true;
+        QTest::newRow("the blunder") << 6 << 5 << 6 << "7776" << true;
+        QTest::newRow("the mate") << 7 << 6 << 7 << "" << true;
+        // The form's board stands mirrored when the engine plays White.
+        QTest::newRow("the blunder, the player on Black") << 6 << 5 << 7 << "7273" << false;
     }
     void anOpenedAnalysisIsShownAndFollowsTheGraph() {
         QFETCH(int, position);
         QFETCH(int, chosen);
         QFETCH(int, onShow);
         QFETCH(QString, arrow);
+        QFETCH(bool, playWhite);
         QTemporaryDir folder;
-        auto window = Open();
+        auto window = Open(2, playWhite);
         window->file = folder.filePath("review.pgn");
         QFile file(window->file);
         QVERIFY(file.open(QIODevice::WriteOnly));
