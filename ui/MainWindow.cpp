@@ -255,9 +255,8 @@ void MainWindow::OnGameEnded(game::Ending ending, const QString& words) {
 // rest would start a second command or pause the search behind a dialog.
 void MainWindow::UpdateActions() {
     const bool idle = !board_->EngineBusy();
-    for (QAction* action :
-         {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_, savePgn_, copyGame_,
-          force_, hint_, rotate_, howToPlay_, about_, analyseGame_})
+    for (QAction* action : {newGame_, save_, load_, copyPosition_, pastePosition_, openPgn_,
+                            savePgn_, copyGame_, force_, hint_, rotate_, howToPlay_, about_})
         action->setEnabled(idle);
     const game::Status status = session_->CurrentStatus();
     const bool going = status.hasGame && status.ending == game::Ending::None;
@@ -265,6 +264,8 @@ void MainWindow::UpdateActions() {
     // A game over takes no more moves: no dots that promise one.
     board_->SetShowLegalMoves(going && showLegalMoves_->isChecked());
     resign_->setEnabled(open);
+    // A game without moves has nothing to analyse.
+    analyseGame_->setEnabled(idle && status.hasGame && !session_->Moves().rows.empty());
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     // A zoom draws the board afresh, which mid-search holds the search's moves.
