@@ -538,10 +538,10 @@ class GameSession::Impl : private Display {
     std::string Result() const {
         const bool playerWhite = player_ == Colour::White;
         switch (ScoreOf(CurrentEnding())) {
-            case Score::PlayerWins: return playerWhite ? "1-0" : "0-1";
-            case Score::EngineWins: return playerWhite ? "0-1" : "1-0";
-            case Score::Draw: return "1/2-1/2";
-            case Score::Open: break;
+            case GameScore::PlayerWins: return playerWhite ? "1-0" : "0-1";
+            case GameScore::EngineWins: return playerWhite ? "0-1" : "1-0";
+            case GameScore::Draw: return "1/2-1/2";
+            case GameScore::Open: break;
         }
         return "*";
     }

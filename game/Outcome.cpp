@@ -35,23 +35,23 @@ Ending EndingOf(const GameRecord& record) {
     return Ending::None;
 }
 
-Score ScoreOf(Ending ending) {
+GameScore ScoreOf(Ending ending) {
     switch (ending) {
-        case Ending::None: return Score::Open;
+        case Ending::None: return GameScore::Open;
         case Ending::PlayerMates:
-        case Ending::EngineOutOfTime: return Score::PlayerWins;
+        case Ending::EngineOutOfTime: return GameScore::PlayerWins;
         case Ending::EngineMates:
         case Ending::PlayerResigned:
-        case Ending::PlayerOutOfTime: return Score::EngineWins;
+        case Ending::PlayerOutOfTime: return GameScore::EngineWins;
         case Ending::Stalemate:
         case Ending::Repetition:
         case Ending::FiftyMoves:
         case Ending::Material:
         case Ending::DrawAgreed:
         case Ending::PlayerOutOfTimeDraw:
-        case Ending::EngineOutOfTimeDraw: return Score::Draw;
+        case Ending::EngineOutOfTimeDraw: return GameScore::Draw;
     }
-    return Score::Open;
+    return GameScore::Open;
 }
 
 std::string_view Termination(Ending ending) {

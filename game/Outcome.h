@@ -30,8 +30,8 @@ enum class Ending {
 Ending EndingOf(const GameRecord& record);
 
 // Who won an ended game; "1-0", "0-1" or "1/2-1/2" by the colour the player has.
-enum class Score { Open, PlayerWins, EngineWins, Draw };
-Score ScoreOf(Ending ending);
+enum class GameScore { Open, PlayerWins, EngineWins, Draw };
+GameScore ScoreOf(Ending ending);
 // The PGN's Termination tag: "Checkmate", "Stalemate", "Draw by threefold repetition", "Player
 // resigned", "time forfeit", ...; empty while the game goes on.
 std::string_view Termination(Ending ending);

@@ -158,6 +158,7 @@ bool ClipboardAndFiles::SetUpGame(const chess::PgnGame& game, const QString& nam
         return false;
     }
     emit SetUp(QString::fromStdString(session_.SetUpNote()));
+    emit GameRead(game);
     emit Notified(tr("Opened %1").arg(name));
     return true;
 }
@@ -175,7 +176,8 @@ void ClipboardAndFiles::SaveGameAsPgn() {
 QString ClipboardAndFiles::GameText() const {
     if (!session_.CurrentStatus().hasGame) return {};
     const std::string date = QDate::currentDate().toString("yyyy.MM.dd").toStdString();
-    return QString::fromStdString(chess::WritePgn(session_.Pgn(date)));
+    const chess::PgnGame game = session_.Pgn(date);
+    return QString::fromStdString(chess::WritePgn(Annotate ? Annotate(game) : game));
 }
 
 bool ClipboardAndFiles::SavePgnFile(const QString& path) {

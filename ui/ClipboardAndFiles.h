@@ -26,6 +26,9 @@ class ClipboardAndFiles : public QObject {
     std::function<QString(const QString& folder)> AskOpenFileName;
     std::function<QString(const QString& suggestion)> AskSaveFileName;
     std::function<std::optional<int>(const QStringList& games)> ChooseGame;
+    // What Save and Copy write: the game as played, with whatever its owner adds (an
+    // analysis's comments and variations).
+    std::function<ostrand::chess::PgnGame(const ostrand::chess::PgnGame& game)> Annotate;
 
     // Sets up a position in FEN as the next step: the player keeps their colour and the
     // engine moves at once when the position gives it the move. A text that is no position
@@ -57,6 +60,8 @@ class ClipboardAndFiles : public QObject {
     // A position or a game stands on the board as a new step; note says what the engine's
     // board left out of it ("set up without en passant on e3: ..."), or is empty.
     void SetUp(const QString& note);
+    // A game opened or pasted stands on the board as it was read, annotations and all.
+    void GameRead(const ostrand::chess::PgnGame& game);
 
   private:
     bool Idle() const;

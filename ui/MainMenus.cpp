@@ -72,6 +72,11 @@ QString HowToPlayText() {
             "You may also drag a piece to its square. <b>Move &#9656; Hint</b> (H) frames the "
             "engine's suggestion for your move in green. <b>Game &#9656; Time control</b> plays "
             "the next games on a clock; <b>View &#9656; Zoom</b> enlarges the whole window."),
+        MainWindow::tr(
+            "<b>Game &#9656; Analyse game</b> has an engine search every position of the game: a "
+            "graph beside the move list shows who stood better, the moves are marked ?? "
+            "(blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better "
+            "move, with an arrow on the board. Save and Copy then write the analysis too."),
     };
     QString text;
     for (const QString& paragraph : paragraphs)
@@ -112,6 +117,8 @@ void MainWindow::BuildMenus() {
     game->addSeparator();
     copyGame_ = add(game, tr("Copy &game"), "copyGame", QKeySequence("Ctrl+Shift+C"),
                     [this] { exchange_->CopyGame(); });
+    analyseGame_ = add(game, tr("&Analyse game…"), "analyseGame", QKeySequence("Ctrl+Shift+A"),
+                       &MainWindow::AnalyseGame);
     QMenu* time = game->addMenu(tr("&Time control"));
     timeControls_ = new QActionGroup(this);
     using ostrand::game::TimeControl;

@@ -15,14 +15,21 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "Accessibility.h"
+#include "AnalysisPanel.h"
+#include "AnalysisRun.h"
+#include "BoardArrow.h"
 #include "BookFile.h"
 #include "ChessClock.h"
 #include "ClipboardAndFiles.h"
+#include "EvaluationGraph.h"
 #include "F_Board.h"
 #include "Messages.h"
 #include "MoveEntry.h"
@@ -66,7 +73,12 @@ MainWindow::MainWindow(const FormMaker& makeForm)
       exchange_(new ClipboardAndFiles(*session_, this)),
       clock_(new ChessClock),
       sounds_(new Sounds(*session_, *reports_, this)),
-      ticker_(new QTimer(this)) {
+      ticker_(new QTimer(this)),
+      analysisRun_(new AnalysisRun(this)),
+      analysisPanel_(new AnalysisPanel),
+      arrow_(new BoardArrow(*board_)),
+      analysisProgress_(new QProgressBar),
+      cancelAnalysis_(new QPushButton(tr("Cancel"))) {
     // Beside the form stand the clocks and, under them, the move list, as high as the form.
     // The form is as large as the window allows with its proportions kept: the room it
     // leaves over is shared on either side.
@@ -83,6 +95,10 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     side->addWidget(clock_);
     side->addWidget(moveList_);
     row->addLayout(side);
+    // The analysis, beside the move list once there is one.
+    row->addWidget(analysisPanel_);
+    analysisPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    analysisPanel_->hide();
     row->addStretch();
     letterbox->addStretch();
     letterbox->addLayout(row);
@@ -101,6 +117,15 @@ MainWindow::MainWindow(const FormMaker& makeForm)
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(moveEntry_);
+    analysisProgress_->setObjectName("analysisProgress");
+    analysisProgress_->setFormat(tr("Analysis %v/%m"));
+    analysisProgress_->setToolTip(tr("Positions analysed"));
+    cancelAnalysis_->setObjectName("cancelAnalysis");
+    cancelAnalysis_->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* widget : std::initializer_list<QWidget*>{analysisProgress_, cancelAnalysis_}) {
+        statusBar()->addPermanentWidget(widget);
+        widget->hide();
+    }
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Slash), QKeySequence("Ctrl+L")})
         connect(new QShortcut(keys, this), &QShortcut::activated, moveEntry_, [this] {
             moveEntry_->setFocus(Qt::ShortcutFocusReason);
@@ -134,7 +159,17 @@ MainWindow::MainWindow(const FormMaker& makeForm)
         board_->ShowGameAfresh();
         ShowSetUpNote(note);
     });
-    connect(moveList_, &MoveList::StepChosen, this, &MainWindow::GoToStep);
+    connect(moveList_, &MoveList::MoveChosen, this, [this](size_t move) { ChooseMove(move); });
+    // The start position is no move: a click there chooses the first.
+    connect(&analysisPanel_->Graph(), &EvaluationGraph::PositionChosen, this,
+            [this](size_t position) { ChooseMove(std::max<size_t>(position, 1) - 1); });
+    connect(analysisRun_, &AnalysisRun::Analysed, this, &MainWindow::OnAnalysed);
+    connect(analysisRun_, &AnalysisRun::Ended, this, &MainWindow::OnAnalysisEnded);
+    connect(cancelAnalysis_, &QPushButton::clicked, this, &MainWindow::CancelAnalysis);
+    exchange_->Annotate = [this](const ostrand::chess::PgnGame& game) {
+        return AnnotatedGame(game);
+    };
+    connect(exchange_, &ClipboardAndFiles::GameRead, this, &MainWindow::ReadAnalysis);
     connect(ticker_, &QTimer::timeout, this, [this] { session_->Tick(); });
     ticker_->start(TickTime);
 
@@ -184,7 +219,9 @@ QString MainWindow::StatusText() const {
 void MainWindow::OnGameChanged() {
     const game::Status status = session_->CurrentStatus();
     if (!status.thinking) SetStatus(status::Standing(status));
+    FollowAnalysis();
     ShowMoves();
+    ShowAnalysis();
     ShowClocks();
     UpdateActions();
 }
@@ -227,6 +264,8 @@ void MainWindow::UpdateActions() {
     // A game over takes no more moves: no dots that promise one.
     board_->SetShowLegalMoves(going && showLegalMoves_->isChecked());
     resign_->setEnabled(open);
+    // A game without moves has nothing to analyse.
+    analyseGame_->setEnabled(idle && status.hasGame && !session_->Moves().rows.empty());
     offerDraw_->setEnabled(open);
     levels_->setEnabled(idle);
     // A zoom draws the board afresh, which mid-search holds the search's moves.

@@ -5,15 +5,22 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "Analysis.h"
+#include "AnalysisDialog.h"
 #include "GameSession.h"
 #include "Levels.h"
 
+class AnalysisPanel;
+class AnalysisRun;
+class BoardArrow;
 class ChessClock;
 class ClipboardAndFiles;
 class F_Board;
@@ -22,6 +29,8 @@ class MoveList;
 class QAction;
 class QActionGroup;
 class QLabel;
+class QProgressBar;
+class QPushButton;
 class QTimer;
 class SessionSignals;
 class Sounds;
@@ -48,6 +57,16 @@ class MainWindow : public QMainWindow {
 
     // Positions and games in FEN and PGN, for the command line.
     ClipboardAndFiles& Exchange() const { return *exchange_; }
+
+    // Analyses the game of the move list with engine, beside the game: the
+    // player may go on playing and stepping through the moves meanwhile. False with a
+    // warning when there is no game to analyse.
+    bool Analyse(const ostrand::game::EngineChoice& engine);
+    // The analysis shown, if any: kept while the move list's game goes on from its moves.
+    const ostrand::game::GameAnalysis* ShownAnalysis() const;
+    bool AnalysisRunning() const;
+    // The move the analysis shows the verdict on (0 the game's first); none for the start.
+    std::optional<size_t> ChosenMove() const;
 
   public slots:
     void TakeBack();
@@ -84,6 +103,12 @@ class MainWindow : public QMainWindow {
     // The engine accepts when its last search found it at least a pawn behind; otherwise
     // the game goes on.
     void OfferDraw();
+    // Asks for the engine and its time, then analyses the game.
+    void AnalyseGame();
+    // Ends the analysis under way; what it found stays.
+    void CancelAnalysis();
+    // Goes to the step of the game's move (0 its first) and shows the analysis's verdict on it.
+    void ChooseMove(size_t move);
 
   protected:
     // Closing while the engine thinks stops the search and closes once it has answered.
@@ -102,6 +127,8 @@ class MainWindow : public QMainWindow {
     // A message box that tells how the game ended, for the endings the engine does not
     // announce itself.
     virtual void Announce(const QString& text);
+    // The engine and the time of an analysis; nothing for Cancel.
+    virtual std::optional<AnalysisChoice> AskAnalysis();
 
   private:
     // Plays at the level and shows it chosen.
@@ -133,6 +160,19 @@ class MainWindow : public QMainWindow {
     // In the status line.
     void ShowSetUpNote(const QString& note);
     void Notify(const QString& text);
+    // The analysis's part: a position analysed, the run's end, and the game changed.
+    void OnAnalysed(size_t index, const ostrand::game::PositionAnalysis& position, size_t total);
+    void OnAnalysisEnded(const QString& error);
+    // Keeps the analysis while the move list's game goes on from its moves, else drops it
+    // and ends its run.
+    void FollowAnalysis();
+    // The marks in the move list, the panel and the arrow on the board.
+    void ShowAnalysis();
+    void ShowAnalysisPanel(bool shown);
+    // The game with the analysis of its moves, for Save and Copy.
+    ostrand::chess::PgnGame AnnotatedGame(const ostrand::chess::PgnGame& game) const;
+    // Shows the analysis an opened game was annotated with.
+    void ReadAnalysis(const ostrand::chess::PgnGame& game);
 
     SessionSignals* reports_;
     std::unique_ptr<ostrand::game::GameSession> session_;
@@ -186,6 +226,19 @@ class MainWindow : public QMainWindow {
     // The move list's width, row height and column widths at 100 %.
     std::vector<int> listDesign_;
     QAction* showMoveList_;
+    QAction* analyseGame_;
+    AnalysisRun* analysisRun_;
+    AnalysisPanel* analysisPanel_;
+    BoardArrow* arrow_;
+    QProgressBar* analysisProgress_;
+    QPushButton* cancelAnalysis_;
+    std::optional<ostrand::game::GameAnalysis> analysis_;
+    // The analysed moves in SAN, which the move list's moves must begin with.
+    std::vector<std::string> analysedSan_;
+    // The move chosen in the list or the graph, while its step is on show.
+    std::optional<size_t> chosenMove_;
+    // The player asked for the run to end.
+    bool analysisCancelled_ = false;
     QAction* howToPlay_;
     QAction* about_;
 };

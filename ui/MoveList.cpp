@@ -10,6 +10,8 @@ namespace {
 
 // The role that holds a move's step of the history.
 constexpr int StepRole = Qt::UserRole;
+// The role that holds a move's place in the list.
+constexpr int MoveRole = Qt::UserRole + 1;
 constexpr int NumberWidth = 36;
 constexpr int MoveWidth = 64;
 
@@ -35,8 +37,9 @@ MoveList::MoveList(QWidget* parent) : QTableWidget(0, 3, parent) {
     setToolTip(tr("The moves of the game; click one to go back or forward to it"));
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const QTableWidgetItem* cell = item(row, column);
-        if (cell && cell->data(StepRole).isValid())
-            emit StepChosen(cell->data(StepRole).value<size_t>());
+        if (!cell || !cell->data(StepRole).isValid()) return;
+        emit StepChosen(cell->data(StepRole).value<size_t>());
+        emit MoveChosen(cell->data(MoveRole).value<size_t>());
     });
 }
 
@@ -53,6 +56,7 @@ void MoveList::Show(const ostrand::game::GameMoves& moves, const QStringList& re
     setRowCount(0);
     if (moves.fromSetUp) AddLine(tr("From a set-up position"));
     QTableWidgetItem* highlighted = nullptr;
+    size_t listed = 0;
     for (const ostrand::game::MoveRow& row : moves.rows) {
         const int at = rowCount();
         insertRow(at);
@@ -61,8 +65,10 @@ void MoveList::Show(const ostrand::game::GameMoves& moves, const QStringList& re
         if (!row.white && row.black) setItem(at, 1, new QTableWidgetItem("…"));
         for (const auto& [column, move] : {std::pair(1, &row.white), std::pair(2, &row.black)}) {
             if (!*move) continue;
-            auto* cell = new QTableWidgetItem(messages::ShownSan((*move)->san));
+            const QString mark = marks_.value(static_cast<qsizetype>(listed));
+            auto* cell = new QTableWidgetItem(messages::ShownSan((*move)->san) + mark);
             cell->setData(StepRole, QVariant::fromValue((*move)->step));
+            cell->setData(MoveRole, QVariant::fromValue(listed++));
             if (!(*move)->played)
                 cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
             if ((*move)->last) {

@@ -26,5 +26,8 @@ constexpr const char* Coordinates = "showCoordinates";
 constexpr const char* Sounds = "playSounds";
 // The folder of the last PGN file opened or saved.
 constexpr const char* PgnFolder = "pgnFolder";
+// The engine of "Analyse game" (empty: the built-in one) and its milliseconds per position.
+constexpr const char* AnalysisEngine = "analysisEngine";
+constexpr const char* AnalysisTime = "analysisTime";
 
 }  // namespace preference

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "AnalysisPanel.h"
 #include "ChessClock.h"
 #include "F_Board.h"
 #include "MainWindow.h"
@@ -52,7 +54,13 @@ void MainWindow::ScaleTo(int percent) {
     // Their paddings do not grow with the font: the bars keep their proportion instead.
     menuBar()->setFixedHeight(scaled(barHeights_->first));
     statusBar()->setFixedHeight(scaled(barHeights_->second));
+    // The analysis's progress bar holds its text, "Analysis 80/81", at every scale.
+    analysisProgress_->setMinimumWidth(
+        analysisProgress_->fontMetrics().horizontalAdvance(
+            analysisProgress_->format().replace("%v", "000").replace("%m", "000")) +
+        scaled(24));
     clock_->SetScale(scale);
+    analysisPanel_->SetScale(scale);
     font = QApplication::font(moveList_);
     font.setPointSizeF(font.pointSizeF() * scale);
     moveList_->setFont(font);

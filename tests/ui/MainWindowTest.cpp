@@ -21,9 +21,12 @@
 #include <optional>
 #include <tuple>
 
+#include "AnalysisPanel.h"
+#include "BoardArrow.h"
 #include "ChessClock.h"
 #include "ClipboardAndFiles.h"
 #include "EngineBoard.h"
+#include "EvaluationGraph.h"
 #include "F_Board.h"
 #include "GameSession.h"
 #include "GameSnapshot.h"
@@ -1005,6 +1008,150 @@ class MainWindowTest : public QObject {
                  "Saved to " + QDir::toNativeSeparators(folder.filePath("Board.txt")));
         Action(*window, "load")->trigger();
         QVERIFY(window->statusBar()->currentMessage().startsWith("Loaded from "));
+    }
+    // A game annotated before: Nf6 blundered, g6 was better.
+    static QByteArray AnnotatedGame() {
+        return "[White \"A\"]\n[Black \"B\"]\n[Result \"1-0\"]\n\n{ [%eval 0.2] } 1. e4 { [%eval "
+               "0.3] } 1... e5 { [%eval 0.3] } 2. Bc4 { [%eval 0.2] } 2... Nc6 { [%eval 0.3] } 3. "
+               "Qh5 { [%eval 0.1] } 3... Nf6 $4 { [%eval #1] } ( 3... g6 4. Qf3 Nf6 ) 4. Qxf7# "
+               "1-0\n";
+    }
+    static QStringList ListedMoves(const MainWindow& window) {
+        const auto* list = window.findChild<MoveList*>();
+        QStringList moves;
+        for (int row = 0; row < list->rowCount(); ++row)
+            for (int column : {1, 2})
+                if (const QTableWidgetItem* item = list->item(row, column)) moves << item->text();
+        return moves;
+    }
+    static QString Written(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The graph's clicks go to the move's step and choose the move; a marked one shows its
+    // better move as an arrow on the board.
+    void anOpenedAnalysisIsShownAndFollowsTheGraph_data() {
+        QTest::addColumn<int>("position");   // clicked on the graph
+        QTest::addColumn<int>("chosen");     // the move the verdict is on
+        QTest::addColumn<int>("onShow");     // moves the board shows
+        QTest::addColumn<QString>("arrow");  // the better move on the form's squares, or none
+        QTest::addColumn<bool>("playWhite");
+        QTest::newRow("the start chooses the first move") << 0 << 0 << 2 << "" << true;
+        QTest::newRow("White's move") << 1 << 0 << 2 << "" << true;
+        QTest::newRow("the blunder") << 6 << 5 << 6 << "7776" << true;
+        QTest::newRow("the mate") << 7 << 6 << 7 << "" << true;
+        // The form's board stands mirrored when the engine plays White.
+        QTest::newRow("the blunder, the player on Black") << 6 << 5 << 7 << "7273" << false;
+    }
+    void anOpenedAnalysisIsShownAndFollowsTheGraph() {
+        QFETCH(int, position);
+        QFETCH(int, chosen);
+        QFETCH(int, onShow);
+        QFETCH(QString, arrow);
+        QFETCH(bool, playWhite);
+        QTemporaryDir folder;
+        auto window = Open(2, playWhite);
+        window->file = folder.filePath("review.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AnnotatedGame());
+        file.close();
+        Action(*window, "openPgn")->trigger();
+        QVERIFY(window->ShownAnalysis());
+        QVERIFY(window->findChild<AnalysisPanel*>()->isVisible());
+        QCOMPARE(ListedMoves(*window),
+                 (QStringList{"e4", "e5", "Bc4", "Nc6", "Qh5", "Nf6??", "Qxf7#"}));
+        const auto* graph = window->findChild<EvaluationGraph*>();
+        QTest::mouseClick(const_cast<EvaluationGraph*>(graph), Qt::LeftButton, {},
+                          QPoint(graph->XOf(static_cast<size_t>(position)), graph->height() / 2));
+        QCOMPARE(window->ChosenMove(), std::optional(static_cast<size_t>(chosen)));
+        QCOMPARE(window->Session().Record().Moves().size(), static_cast<size_t>(onShow));
+        const auto& shown = window->findChild<BoardArrow*>()->Shown();
+        QCOMPARE(shown ? QString("%1%2%3%4")
+                             .arg(shown->from.file)
+                             .arg(shown->from.rank)
+                             .arg(shown->to.file)
+                             .arg(shown->to.rank)
+                       : QString(),
+                 arrow);
+    }
+
+    // Saved, the analysis is written with the game; read back, it is the same analysis, and
+    // written again the same text. A different move in its place drops it.
+    void anAnalysisIsSavedReadBackAndDroppedWithItsGame() {
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("review.pgn");
+        QFile file(window->file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AnnotatedGame());
+        file.close();
+        Action(*window, "openPgn")->trigger();
+        const ostrand::game::GameAnalysis read = *window->ShownAnalysis();
+        window->file = folder.filePath("saved.pgn");
+        Action(*window, "savePgn")->trigger();
+        const QString saved = Written(window->file);
+        QVERIFY2(saved.contains("$4") && saved.contains("[%eval #1]") && saved.contains("g6"),
+                 qPrintable(saved));
+        Action(*window, "openPgn")->trigger();
+        QCOMPARE(window->ShownAnalysis()->positions, read.positions);
+        window->file = folder.filePath("again.pgn");
+        Action(*window, "savePgn")->trigger();
+        QCOMPARE(Written(window->file), saved);
+        Action(*window, "first")->trigger();
+        QVERIFY(window->ShownAnalysis());
+        Action(*window, "newGame")->trigger();
+        QVERIFY(!window->ShownAnalysis());
+        QVERIFY(!window->findChild<AnalysisPanel*>()->isVisible());
+        QCOMPARE(ListedMoves(*window), QStringList());
+    }
+    // A run ended by the player or by a dying engine keeps the positions it analysed; only
+    // the engine's failure is worth a warning.
+    void anAnalysisThatStopsKeepsWhatItFound_data() {
+        QTest::addColumn<QString>("option");  // of the stand-in engine, after 3 positions
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("cancelled") << "--hang-after" << true << "";
+        QTest::newRow("the engine dies")
+            << "--die-after" << false << "failed on the position after move 2 (Bc4)";
+    }
+    void anAnalysisThatStopsKeepsWhatItFound() {
+        QFETCH(QString, option);
+        QFETCH(bool, cancel);
+        QFETCH(QString, warning);
+        QTemporaryDir folder;
+        auto window = Open();
+        window->file = folder.filePath("game.pgn");
+        QFile game(window->file);
+        QVERIFY(game.open(QIODevice::WriteOnly));
+        game.write("1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# 1-0\n");
+        game.close();
+        Action(*window, "openPgn")->trigger();
+        QFile table(folder.filePath("table.txt"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write(
+            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w | cp 30 | e2e4 | e2e4\n"
+            "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b | cp -30 | e7e5 | e7e5\n"
+            "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w | cp 35 | g1f3 | g1f3\n");
+        table.close();
+        QVERIFY(window->Analyse(
+            {STAND_IN_ENGINE, {option.toStdString(), "3", table.fileName().toStdString()}, 10}));
+        QVERIFY(window->findChild<QProgressBar*>("analysisProgress")->isVisible());
+        QTRY_COMPARE(window->ShownAnalysis()->positions.size(), size_t{3});
+        if (cancel)
+            QTest::mouseClick(window->findChild<QPushButton*>("cancelAnalysis"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AnalysisRunning(), 10000);
+        QCOMPARE(window->ShownAnalysis()->positions.size(), size_t{3});
+        QVERIFY(!window->findChild<QProgressBar*>("analysisProgress")->isVisible());
+        QCOMPARE(window->warnings.size(), qsizetype{warning.isEmpty() ? 0 : 1});
+        if (!warning.isEmpty())
+            QVERIFY2(window->warnings[0].contains(warning), qPrintable(window->warnings[0]));
+        if (cancel) QCOMPARE(window->statusBar()->currentMessage(), QString("Analysis cancelled"));
+        // The graph spans the whole game, its analysed part at the left.
+        auto* graph = window->findChild<EvaluationGraph*>();
+        QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->XOf(2), graph->height() / 2));
+        QCOMPARE(window->ChosenMove(), std::optional(size_t{1}));
     }
 };
 

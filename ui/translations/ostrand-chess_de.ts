@@ -85,6 +85,80 @@
     </message>
 </context>
 <context>
+    <name>AnalysisDialog</name>
+    <message>
+        <source>Analyse game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>Built-in engine</source>
+        <translation>Eingebaute Engine</translation>
+    </message>
+    <message>
+        <source>Other…</source>
+        <translation>Andere…</translation>
+    </message>
+    <message>
+        <source>Engine:</source>
+        <translation>Engine:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Time per position:</source>
+        <translation>Zeit je Stellung:</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysieren</translation>
+    </message>
+    <message>
+        <source>UCI engine</source>
+        <translation>UCI-Engine</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisPanel</name>
+    <message>
+        <source>Blunders (??), mistakes (?) and inaccuracies (?!), and the average loss in hundredths of a pawn</source>
+        <translation>Grobe Fehler (??), Fehler (?) und Ungenauigkeiten (?!) und der durchschnittliche Verlust in Hundertstel Bauern</translation>
+    </message>
+    <message>
+        <source>Played after the analysis</source>
+        <translation>Nach der Analyse gespielt</translation>
+    </message>
+    <message>
+        <source>The start position</source>
+        <translation>Die Ausgangsstellung</translation>
+    </message>
+    <message>
+        <source>Not analysed yet</source>
+        <translation>Noch nicht analysiert</translation>
+    </message>
+    <message>
+        <source>Better: %1</source>
+        <translation>Besser: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Variante: %1</translation>
+    </message>
+    <message>
+        <source>Avg. loss</source>
+        <translation>Ø Verlust</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -176,6 +250,21 @@ Bei %2.</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationGraph</name>
+    <message>
+        <source>White&apos;s advantage above the middle, Black&apos;s below; click to go to a move</source>
+        <translation>Vorteil für Weiß über der Mitte, für Schwarz darunter; ein Klick geht zum Zug</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
     </message>
 </context>
 <context>
@@ -667,6 +756,54 @@ Bei %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Die Regeln gelten ab der nächsten neuen Partie oder Stellung</translation>
     </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Partie analysieren</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position.</source>
+        <translation>Auf dem Brett steht keine Schachstellung.</translation>
+    </message>
+    <message>
+        <source>The game has no moves to analyse yet.</source>
+        <translation>Die Partie hat noch keine Züge zum Analysieren.</translation>
+    </message>
+    <message>
+        <source>Analysis done</source>
+        <translation>Analyse fertig</translation>
+    </message>
+    <message>
+        <source>Analysis cancelled</source>
+        <translation>Analyse abgebrochen</translation>
+    </message>
+    <message>
+        <source>The analysis stopped: %1.
+
+The positions analysed so far are kept.</source>
+        <translation>Die Analyse wurde beendet: %1.
+
+Die bisher analysierten Stellungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse game…</source>
+        <translation>Partie &amp;analysieren…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Analysis %v/%m</source>
+        <translation>Analyse %v/%m</translation>
+    </message>
+    <message>
+        <source>Positions analysed</source>
+        <translation>Analysierte Stellungen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
+        <translation>&lt;b&gt;Partie &amp;#9656; Partie analysieren&lt;/b&gt; lässt eine Engine jede Stellung der Partie durchsuchen: eine Kurve neben der Zugliste zeigt, wer besser stand, die Züge werden mit ?? (grober Fehler), ? (Fehler) oder ?! (Ungenauigkeit) markiert, und ein Klick auf einen Zug zeigt den besseren Zug, mit einem Pfeil auf dem Brett. Speichern und Kopieren schreiben dann auch die Analyse.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -958,6 +1095,70 @@ Bei %2.</translation>
     <message>
         <source>%1: the standard rules (Game menu) would play it</source>
         <translation>%1: die Standardregeln (Menü Partie) würden sie spielen</translation>
+    </message>
+    <message>
+        <source>The engine %1 failed on %2: %3</source>
+        <translation>Die Engine %1 scheiterte an %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine %1: %2</source>
+        <translation>Die Engine %1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>the position after %1</source>
+        <translation>der Stellung nach %1</translation>
+    </message>
+    <message>
+        <source>the start position</source>
+        <translation>der Ausgangsstellung</translation>
+    </message>
+    <message>
+        <source>it answered the illegal move &apos;%1&apos;</source>
+        <translation>sie antwortete mit dem regelwidrigen Zug &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: a line of more than a megabyte</source>
+        <translation>sie antwortete Unsinn: eine Zeile von mehr als einem Megabyte</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: &apos;%1&apos;</source>
+        <translation>sie antwortete Unsinn: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>it gave no score before its move</source>
+        <translation>sie gab vor ihrem Zug keine Bewertung</translation>
+    </message>
+    <message>
+        <source>it did not answer &apos;%1&apos; in time</source>
+        <translation>sie antwortete nicht rechtzeitig mit &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>it did not answer in time</source>
+        <translation>sie antwortete nicht rechtzeitig</translation>
+    </message>
+    <message>
+        <source>it stopped</source>
+        <translation>sie wurde beendet</translation>
+    </message>
+    <message>
+        <source>Analysis with an engine is not available on Windows</source>
+        <translation>Die Analyse mit einer Engine ist unter Windows nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>sie wurde beendet (durch Signal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>sie wurde beendet (Exit-Status %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>Es ist kein Engine-Programm angegeben</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>Zug %1 (%2)</translation>
     </message>
 </context>
 <context>

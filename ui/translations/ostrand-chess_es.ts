@@ -85,6 +85,80 @@
     </message>
 </context>
 <context>
+    <name>AnalysisDialog</name>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>Built-in engine</source>
+        <translation>Motor integrado</translation>
+    </message>
+    <message>
+        <source>Other…</source>
+        <translation>Otro…</translation>
+    </message>
+    <message>
+        <source>Engine:</source>
+        <translation>Motor:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Time per position:</source>
+        <translation>Tiempo por posición:</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>UCI engine</source>
+        <translation>Motor UCI</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisPanel</name>
+    <message>
+        <source>Blunders (??), mistakes (?) and inaccuracies (?!), and the average loss in hundredths of a pawn</source>
+        <translation>Errores graves (??), errores (?) e imprecisiones (?!), y la pérdida media en centésimas de peón</translation>
+    </message>
+    <message>
+        <source>Played after the analysis</source>
+        <translation>Jugada después del análisis</translation>
+    </message>
+    <message>
+        <source>The start position</source>
+        <translation>La posición inicial</translation>
+    </message>
+    <message>
+        <source>Not analysed yet</source>
+        <translation>Aún sin analizar</translation>
+    </message>
+    <message>
+        <source>Better: %1</source>
+        <translation>Mejor: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Línea: %1</translation>
+    </message>
+    <message>
+        <source>Avg. loss</source>
+        <translation>Pérdida media</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -176,6 +250,21 @@ En %2.</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 guardado</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationGraph</name>
+    <message>
+        <source>White&apos;s advantage above the middle, Black&apos;s below; click to go to a move</source>
+        <translation>La ventaja de las blancas por encima del centro, la de las negras por debajo; un clic va a la jugada</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
     </message>
 </context>
 <context>
@@ -667,6 +756,54 @@ En %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Las reglas se aplican desde la próxima partida o posición</translation>
     </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analizar la partida</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position.</source>
+        <translation>El tablero no contiene ninguna posición de ajedrez.</translation>
+    </message>
+    <message>
+        <source>The game has no moves to analyse yet.</source>
+        <translation>La partida aún no tiene jugadas que analizar.</translation>
+    </message>
+    <message>
+        <source>Analysis done</source>
+        <translation>Análisis terminado</translation>
+    </message>
+    <message>
+        <source>Analysis cancelled</source>
+        <translation>Análisis cancelado</translation>
+    </message>
+    <message>
+        <source>The analysis stopped: %1.
+
+The positions analysed so far are kept.</source>
+        <translation>El análisis se detuvo: %1.
+
+Se conservan las posiciones analizadas hasta ahora.</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse game…</source>
+        <translation>Anali&amp;zar la partida…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Analysis %v/%m</source>
+        <translation>Análisis %v/%m</translation>
+    </message>
+    <message>
+        <source>Positions analysed</source>
+        <translation>Posiciones analizadas</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
+        <translation>&lt;b&gt;Partida &amp;#9656; Analizar la partida&lt;/b&gt; hace que un motor examine cada posición de la partida: una gráfica junto a la lista de jugadas muestra quién estaba mejor, las jugadas se marcan con ?? (error grave), ? (error) o ?! (imprecisión), y un clic en una jugada muestra la mejor jugada, con una flecha en el tablero. Guardar y Copiar escriben entonces también el análisis.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -958,6 +1095,70 @@ En %2.</translation>
     <message>
         <source>%1: the standard rules (Game menu) would play it</source>
         <translation>%1: las reglas estándar (menú Partida) la jugarían</translation>
+    </message>
+    <message>
+        <source>The engine %1 failed on %2: %3</source>
+        <translation>El motor %1 falló en %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine %1: %2</source>
+        <translation>No se puede iniciar el motor %1: %2</translation>
+    </message>
+    <message>
+        <source>the position after %1</source>
+        <translation>la posición tras %1</translation>
+    </message>
+    <message>
+        <source>the start position</source>
+        <translation>la posición inicial</translation>
+    </message>
+    <message>
+        <source>it answered the illegal move &apos;%1&apos;</source>
+        <translation>respondió con la jugada ilegal &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: a line of more than a megabyte</source>
+        <translation>respondió algo sin sentido: una línea de más de un megabyte</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: &apos;%1&apos;</source>
+        <translation>respondió algo sin sentido: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>it gave no score before its move</source>
+        <translation>no dio ninguna evaluación antes de su jugada</translation>
+    </message>
+    <message>
+        <source>it did not answer &apos;%1&apos; in time</source>
+        <translation>no respondió &apos;%1&apos; a tiempo</translation>
+    </message>
+    <message>
+        <source>it did not answer in time</source>
+        <translation>no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>it stopped</source>
+        <translation>se detuvo</translation>
+    </message>
+    <message>
+        <source>Analysis with an engine is not available on Windows</source>
+        <translation>El análisis con un motor no está disponible en Windows</translation>
+    </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>se detuvo (terminado por la señal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>se detuvo (estado de salida %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>No se ha indicado ningún programa de motor</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>jugada %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,80 @@
     </message>
 </context>
 <context>
+    <name>AnalysisDialog</name>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>Built-in engine</source>
+        <translation>Moteur intégré</translation>
+    </message>
+    <message>
+        <source>Other…</source>
+        <translation>Autre…</translation>
+    </message>
+    <message>
+        <source>Engine:</source>
+        <translation>Moteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Time per position:</source>
+        <translation>Temps par position&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>UCI engine</source>
+        <translation>Moteur UCI</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisPanel</name>
+    <message>
+        <source>Blunders (??), mistakes (?) and inaccuracies (?!), and the average loss in hundredths of a pawn</source>
+        <translation>Gaffes (??), erreurs (?) et imprécisions (?!), et la perte moyenne en centièmes de pion</translation>
+    </message>
+    <message>
+        <source>Played after the analysis</source>
+        <translation>Joué après l’analyse</translation>
+    </message>
+    <message>
+        <source>The start position</source>
+        <translation>La position de départ</translation>
+    </message>
+    <message>
+        <source>Not analysed yet</source>
+        <translation>Pas encore analysé</translation>
+    </message>
+    <message>
+        <source>Better: %1</source>
+        <translation>Mieux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Line: %1</source>
+        <translation>Variante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Avg. loss</source>
+        <translation>Perte moy.</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancs</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noirs</translation>
+    </message>
+</context>
+<context>
     <name>ChessClock</name>
     <message>
         <source>Your time left</source>
@@ -176,6 +250,21 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>Saved %1</source>
         <translation>%1 enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationGraph</name>
+    <message>
+        <source>White&apos;s advantage above the middle, Black&apos;s below; click to go to a move</source>
+        <translation>L’avantage des Blancs au-dessus du milieu, celui des Noirs en dessous&#xa0;; un clic va au coup</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blancs</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noirs</translation>
     </message>
 </context>
 <context>
@@ -667,6 +756,54 @@ Problème&#xa0;: %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Les règles s’appliquent à la prochaine partie ou position</translation>
     </message>
+    <message>
+        <source>Analyse game</source>
+        <translation>Analyser la partie</translation>
+    </message>
+    <message>
+        <source>The board holds no chess position.</source>
+        <translation>L’échiquier ne contient aucune position d’échecs.</translation>
+    </message>
+    <message>
+        <source>The game has no moves to analyse yet.</source>
+        <translation>La partie n’a encore aucun coup à analyser.</translation>
+    </message>
+    <message>
+        <source>Analysis done</source>
+        <translation>Analyse terminée</translation>
+    </message>
+    <message>
+        <source>Analysis cancelled</source>
+        <translation>Analyse annulée</translation>
+    </message>
+    <message>
+        <source>The analysis stopped: %1.
+
+The positions analysed so far are kept.</source>
+        <translation>L’analyse s’est arrêtée&#xa0;: %1.
+
+Les positions déjà analysées sont conservées.</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse game…</source>
+        <translation>&amp;Analyser la partie…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Analysis %v/%m</source>
+        <translation>Analyse %v/%m</translation>
+    </message>
+    <message>
+        <source>Positions analysed</source>
+        <translation>Positions analysées</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
+        <translation>&lt;b&gt;Partie &amp;#9656; Analyser la partie&lt;/b&gt; fait examiner chaque position de la partie par un moteur&#xa0;: une courbe à côté de la liste des coups montre qui était mieux, les coups sont marqués ?? (gaffe), ? (erreur) ou ?! (imprécision), et un clic sur un coup montre le meilleur coup, avec une flèche sur l’échiquier. Enregistrer et Copier écrivent alors aussi l’analyse.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -958,6 +1095,70 @@ Problème&#xa0;: %2.</translation>
     <message>
         <source>%1: the standard rules (Game menu) would play it</source>
         <translation>%1&#xa0;: les règles standard (menu Partie) la joueraient</translation>
+    </message>
+    <message>
+        <source>The engine %1 failed on %2: %3</source>
+        <translation>Le moteur %1 a échoué sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Cannot start the engine %1: %2</source>
+        <translation>Impossible de lancer le moteur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the position after %1</source>
+        <translation>la position après %1</translation>
+    </message>
+    <message>
+        <source>the start position</source>
+        <translation>la position de départ</translation>
+    </message>
+    <message>
+        <source>it answered the illegal move &apos;%1&apos;</source>
+        <translation>il a répondu le coup illégal «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: a line of more than a megabyte</source>
+        <translation>il a répondu n’importe quoi&#xa0;: une ligne de plus d’un mégaoctet</translation>
+    </message>
+    <message>
+        <source>it answered nonsense: &apos;%1&apos;</source>
+        <translation>il a répondu n’importe quoi&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>it gave no score before its move</source>
+        <translation>il n’a donné aucune évaluation avant son coup</translation>
+    </message>
+    <message>
+        <source>it did not answer &apos;%1&apos; in time</source>
+        <translation>il n’a pas répondu «&#xa0;%1&#xa0;» à temps</translation>
+    </message>
+    <message>
+        <source>it did not answer in time</source>
+        <translation>il n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>it stopped</source>
+        <translation>il s’est arrêté</translation>
+    </message>
+    <message>
+        <source>Analysis with an engine is not available on Windows</source>
+        <translation>L’analyse par un moteur n’est pas disponible sous Windows</translation>
+    </message>
+    <message>
+        <source>it stopped (killed by signal %1)</source>
+        <translation>il s’est arrêté (tué par le signal %1)</translation>
+    </message>
+    <message>
+        <source>it stopped (exit status %1)</source>
+        <translation>il s’est arrêté (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>No engine program is given</source>
+        <translation>Aucun programme de moteur n’est indiqué</translation>
+    </message>
+    <message>
+        <source>move %1 (%2)</source>
+        <translation>coup %1 (%2)</translation>
     </message>
 </context>
 <context>
