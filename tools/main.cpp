@@ -267,8 +267,9 @@ int main(int argc, char** argv) {
                            (rest[1] == "designed" || rest[1] == "standard");
         if (options.fen || (!rest.empty() && !rules) ||
             (!master && depth != 4 && depth != 6 && depth != 8))
-            return Usage("bench takes only --depth 4, 6 or 8 (with --master 1 to 10) and --rules "
-                         "designed or standard, or --moves");
+            return Usage(
+                "bench takes only --depth 4, 6 or 8 (with --master 1 to 10) and --rules "
+                "designed or standard, or --moves");
         if (rules && rest[1] == "standard") Rules = RuleSet::Standard;
         tools::MessageDisplay display(std::cerr, "message: ");
         tools::RunBench(depth, std::cout, master ? SearchStyle::Master : SearchStyle::Designed);
