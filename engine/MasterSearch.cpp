@@ -886,7 +886,12 @@ std::string Think() {
     for (int pass = 0; pass < 2 && rootMoves.empty(); ++pass)
         for (int i = 0; i < list.size; ++i) {
             const Move m = list.items[static_cast<size_t>(i)].move;
+            // A castling the host's rules refuse here (CastleFlags' castle-now flags) is left out.
+            const uint32_t castling = CastlingOf(m);
+            const int now =
+                castling == KingSideCastling ? Castle::BlackKingNow : Castle::BlackQueenNow;
             if ((pass == 0 && !AllowedAtRoot(MoveText<Colour::Black>(m))) ||
+                (castling && CastleFlags[static_cast<size_t>(now)] != Yes) ||
                 !IsLegal<R, Colour::Black>(m))
                 continue;
             rootMoves.push_back({m, -Unbounded, {m}});

@@ -28,7 +28,7 @@ struct Level {
 
 // Strongest first. Master's Elo is provisional, an estimate until it is measured.
 inline constexpr std::array<Level, 7> Levels{{
-    {"Master", 0, 0, 0, 2200, false, SearchStyle::Master},
+    {"Master", 0, 0, 0, 2000, false, SearchStyle::Master},
     {"Full strength", 0, 0, 0, 1800, false},
     {"Depth 6", 6, 0, 0, 1750, false},
     {"Depth 4", 4, 0, 0, 1150, false},
