@@ -171,6 +171,15 @@ INSTANTIATE_TEST_SUITE_P(
                               Ending::PlayerMates, "Check Mate!", "Checkmate", "1-0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(SessionTest, TheMasterLevelTakesTheShortestMate) {
+    session.SetLevel(Levels.front());
+    ASSERT_EQ(session.PlayingLevel().name, "Master");
+    // A mate in one among mates in two, which the designed search's scores do not tell apart.
+    ASSERT_TRUE(SetUpText("8/8/8/8/6q1/5k2/8/7K b - - 0 1"));
+    EXPECT_EQ(listener.ended.back(), std::pair(Ending::EngineMates, std::string("Check Mate!")));
+    EXPECT_EQ(session.Fen(), "8/8/8/8/8/5k2/6q1/7K w - - 1 2");
+}
+
 TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater) {
     session.SetLevel(Levels[3]);  // depth 4, which sees the mate
     session.SetTimeControl({0.25, 0});
