@@ -804,6 +804,10 @@ Die bisher analysierten Stellungen bleiben erhalten.</translation>
         <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
         <translation>&lt;b&gt;Partie &amp;#9656; Partie analysieren&lt;/b&gt; lässt eine Engine jede Stellung der Partie durchsuchen: eine Kurve neben der Zugliste zeigt, wer besser stand, die Züge werden mit ?? (grober Fehler), ? (Fehler) oder ?! (Ungenauigkeit) markiert, und ein Klick auf einen Zug zeigt den besseren Zug, mit einem Pfeil auf dem Brett. Speichern und Kopieren schreiben dann auch die Analyse.</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Meister (etwa %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -804,6 +804,10 @@ Se conservan las posiciones analizadas hasta ahora.</translation>
         <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
         <translation>&lt;b&gt;Partida &amp;#9656; Analizar la partida&lt;/b&gt; hace que un motor examine cada posición de la partida: una gráfica junto a la lista de jugadas muestra quién estaba mejor, las jugadas se marcan con ?? (error grave), ? (error) o ?! (imprecisión), y un clic en una jugada muestra la mejor jugada, con una flecha en el tablero. Guardar y Copiar escriben entonces también el análisis.</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Maestro (unos %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

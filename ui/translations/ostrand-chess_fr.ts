@@ -804,6 +804,10 @@ Les positions déjà analysées sont conservées.</translation>
         <source>&lt;b&gt;Game &amp;#9656; Analyse game&lt;/b&gt; has an engine search every position of the game: a graph beside the move list shows who stood better, the moves are marked ?? (blunder), ? (mistake) or ?! (inaccuracy), and a click on a move shows the better move, with an arrow on the board. Save and Copy then write the analysis too.</source>
         <translation>&lt;b&gt;Partie &amp;#9656; Analyser la partie&lt;/b&gt; fait examiner chaque position de la partie par un moteur&#xa0;: une courbe à côté de la liste des coups montre qui était mieux, les coups sont marqués ?? (gaffe), ? (erreur) ou ?! (imprécision), et un clic sur un coup montre le meilleur coup, avec une flèche sur l’échiquier. Enregistrer et Copier écrivent alors aussi l’analyse.</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Maître (environ %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
