@@ -1,5 +1,6 @@
 // The form F_Board of the Windows window: its pictures, its drawing with the mask and the
 // piece picture copied onto each square (AND, then OR), its clicks and its buttons.
+// windows.h first, then what builds on it, GDI+ last.
 #include <gdiplus.h>
 #include <objidl.h>
 #include <shlwapi.h>

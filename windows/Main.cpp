@@ -1,5 +1,6 @@
 // The Windows window's start: the language, the system's controls and GDI+, the window, and
 // the message loop with the menu's shortcuts.
+// windows.h first, then what builds on it, GDI+ last.
 #include <commctrl.h>
 #include <gdiplus.h>
 #include <objbase.h>
