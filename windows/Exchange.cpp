@@ -1,9 +1,12 @@
 // The Windows window's exchange with the world outside the game: the clipboard (FEN and PGN),
 // PGN files through the system's file dialogs, the dialogs of its own, and the Help menu.
+// windows.h before the headers that build on it.
+// clang-format off
+#include <windows.h>
 #include <commdlg.h>
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstring>

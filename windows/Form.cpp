@@ -1,10 +1,12 @@
 // The form F_Board of the Windows window: its pictures, its drawing with the mask and the
 // piece picture copied onto each square (AND, then OR), its clicks and its buttons.
 // windows.h first, then what builds on it, GDI+ last.
-#include <gdiplus.h>
+// clang-format off
+#include <windows.h>
 #include <objidl.h>
 #include <shlwapi.h>
-#include <windows.h>
+#include <gdiplus.h>
+// clang-format on
 
 #include <algorithm>
 #include <cmath>

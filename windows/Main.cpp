@@ -1,10 +1,13 @@
 // The Windows window's start: the language, the system's controls and GDI+, the window, and
 // the message loop with the menu's shortcuts.
 // windows.h first, then what builds on it, GDI+ last.
-#include <commctrl.h>
-#include <gdiplus.h>
-#include <objbase.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <objidl.h>
+#include <gdiplus.h>
+// clang-format on
 
 #include <algorithm>
 

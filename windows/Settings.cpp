@@ -1,8 +1,11 @@
 #include "Settings.h"
 
+// windows.h before the headers that build on it.
+// clang-format off
+#include <windows.h>
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
+// clang-format on
 
 namespace ostrand::win {
 
