@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "Commands.h"
+#include "SavedGame.h"
 #include "Text.h"
 #include "Translations.h"
 #include "Variables.h"
@@ -101,6 +102,10 @@ void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale)
 }
 
 }  // namespace
+
+std::string Window::SavedGameShown() const {
+    return Utf8(Settings::DataFolder() + L"\\" + Wide(SavedGameName));
+}
 
 void Window::LoadPictures() {
     for (size_t row = 0; row < 6; ++row) {
@@ -373,7 +378,7 @@ void Window::Btn_Save_Click() {
         ShowMessage(error);
         return;
     }
-    Notify(Arg(Tr("MainWindow", "Saved to %1"), {Utf8(Settings::DataFolder())}));
+    Notify(Arg(Tr("MainWindow", "Saved to %1"), {SavedGameShown()}));
 }
 
 void Window::Btn_Load_Click() {
@@ -384,7 +389,7 @@ void Window::Btn_Load_Click() {
         return;
     }
     PrintBoard();
-    Notify(Arg(Tr("MainWindow", "Loaded from %1"), {Utf8(Settings::DataFolder())}));
+    Notify(Arg(Tr("MainWindow", "Loaded from %1"), {SavedGameShown()}));
 }
 
 // A game that is over, or a board that is no chess position, takes no move, and the player

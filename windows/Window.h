@@ -73,6 +73,8 @@ class Window : public game::SessionListener {
     void Btn_NewGame_Click();
     void Btn_Save_Click();
     void Btn_Load_Click();
+    // The saved game's path as the player reads it.
+    std::string SavedGameShown() const;
     void BtnForce_Click();
     void BtnRotate_Click();
     void c_Click(int index);
