@@ -697,7 +697,6 @@ void Window::ProcessEvents() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // Handled once the search is over, by the main loop.
-            quitting_ = true;
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
@@ -811,7 +810,8 @@ std::string ClockText(int64_t milliseconds) {
 
 void Window::ShowClocks() {
     const bool timed = session_->Control().Timed();
-    if (timed != (IsWindowVisible(clocks_[0]) != FALSE)) Relayout();
+    const bool shown = (GetWindowLongPtrW(clocks_[0], GWL_STYLE) & WS_VISIBLE) != 0;
+    if (timed != shown) Relayout();
     if (!timed) return;
     const std::string player =
         Arg(Tr("ChessClock", "You: %1"), {ClockText(session_->Remaining(game::Side::Player))});

@@ -172,7 +172,6 @@ class Window : public game::SessionListener {
     };
     std::vector<Mark> marks_;
     int pressedAt_ = 0;  // what the left button went down on
-    std::array<int, 5> statisticLabels_{};
     std::string savedGamePath_;
 
     // The window's settings.
@@ -185,7 +184,6 @@ class Window : public game::SessionListener {
     size_t level_ = 0;
     bool busy_ = false;
     bool closeWhenIdle_ = false;
-    bool quitting_ = false;
     // Which list row goes to which step; SIZE_MAX for a row that is no move.
     std::vector<size_t> rowSteps_;
     std::vector<bool> rowPlayed_;
