@@ -170,9 +170,12 @@ LRESULT Window::OnFormMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         case WM_COMMAND:
-            // The form's buttons.
-            if (HIWORD(w) == BN_CLICKED || HIWORD(w) == STN_CLICKED)
+            // The form's buttons. They give the keyboard back, as the Qt window's take none:
+            // Space is "Move now", never a press of the button clicked last.
+            if (HIWORD(w) == BN_CLICKED || HIWORD(w) == STN_CLICKED) {
+                SetFocus(frame_);
                 SendMessageW(frame_, WM_COMMAND, MAKEWPARAM(LOWORD(w), 0), 0);
+            }
             return 0;
         case WM_CTLCOLORSTATIC: {
             const auto control = reinterpret_cast<HWND>(l);
