@@ -3,6 +3,7 @@
 // windows.h first, then what builds on it, GDI+ last.
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
 #include <objidl.h>
 #include <shlwapi.h>
 #include <gdiplus.h>
@@ -40,6 +41,9 @@ constexpr const wchar_t* PieceNames[] = {L"P", L"K", L"B", L"R", L"Q", L"KK"};
 // HitTest's numbers for the palette: 100 + 6 * column + row, then the eraser.
 constexpr int PaletteHit = 100;
 constexpr int EraserHit = 112;
+// The swatches' tooltips.
+constexpr int EngineSwatch = 113;
+constexpr int PlayerSwatch = 114;
 
 // A PNG of the program's resources as a bitmap; none when it is missing or unreadable.
 HBITMAP LoadPng(HINSTANCE instance, const std::wstring& name) {
@@ -114,6 +118,93 @@ void Window::LoadPictures() {
         masks_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"M");
     }
     logo_ = LoadPng(instance_, L"LOGO");
+}
+
+void Window::MakeTips() {
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, instance_, nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    const auto add = [this](HWND owner, UINT_PTR id, const std::string& text, bool control) {
+        std::wstring wide = Wide(text);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS | (control ? TTF_IDISHWND : 0);
+        tool.hwnd = owner;
+        tool.uId = id;
+        tool.lpszText = wide.data();
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    const auto fb = [](std::string_view source) { return Tr("F_Board", source); };
+    const std::pair<HWND, const char*> controls[] = {
+        {Btn_NewGame, "Start a new game; you choose your colour"},
+        {Btn_Save, "Save the game, replacing the last save"},
+        {Btn_Load, "Go back to the game last saved"},
+        {BtnForce, "Make the engine play a move for its side now"},
+        {BtnRotate, "Turn the board display upside down, or back"},
+        {CkEdit, "Set up a position: clicks on the board place the palette's piece"},
+        {Label4, "Open the project's web page"},
+        {Label5, "What the engine's search has done for its last move"},
+        {statistics_[0], "Positions the engine has looked at for its move"},
+        {statistics_[1], "The best score found so far, in hundredths of a pawn for the engine"},
+        {statistics_[2], "Seconds the engine has been thinking"},
+        {statistics_[3], "Positions looked at per second"},
+        {statistics_[4],
+         "Game stage (1 opening to 4 endgame); after the move, the engine's score of the "
+         "position"},
+        {ProgressBar, "How far the engine's deeper searches have come"},
+    };
+    for (const auto& [control, text] : controls)
+        add(form_, reinterpret_cast<UINT_PTR>(control), fb(text), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(moveList_),
+        Tr("MoveList", "The moves of the game; click one to go back or forward to it"), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(clocks_[0]), Tr("ChessClock", "Your time left"), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(clocks_[1]), Tr("ChessClock", "The engine's time left"),
+        true);
+    // Whole sentences, as languages inflect the pieces' names.
+    constexpr const char* pieces[] = {"pawn", "knight", "bishop", "rook", "queen", "king"};
+    for (int row = 0; row < 6; ++row) {
+        add(form_, PaletteHit + row,
+            fb(std::string("Place the engine's ") + pieces[row] + ", then click squares"), false);
+        add(form_, PaletteHit + 6 + row,
+            fb(std::string("Place your ") + pieces[row] + ", then click squares"), false);
+    }
+    add(form_, EraserHit, fb("Eraser: empty the squares you click"), false);
+    add(form_, EngineSwatch, fb("The engine's colour"), false);
+    add(form_, PlayerSwatch, fb("Your colour"), false);
+    for (int index = 1; index <= 64; ++index)
+        add(form_, static_cast<UINT_PTR>(index), "", false);
+}
+
+// Each square's tooltip is its name as the player sees the board: playing black, the
+// engine's rank 1 is the eighth.
+void Window::PlaceTips() {
+    const auto place = [this](UINT_PTR id, const Twips& twips, const std::string* text) {
+        std::wstring wide = text ? Wide(*text) : std::wstring();
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form_;
+        tool.uId = id;
+        tool.rect = Rect(twips);
+        SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (!text) return;
+        tool.lpszText = wide.data();
+        SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    for (int column = 0; column < 2; ++column)
+        for (int row = 0; row < 6; ++row)
+            place(static_cast<UINT_PTR>(PaletteHit + 6 * column + row),
+                  layout::PaletteBox(column, row), nullptr);
+    place(EraserHit, layout::Eraser, nullptr);
+    place(EngineSwatch, layout::EngineColour, nullptr);
+    place(PlayerSwatch, layout::PlayerColour, nullptr);
+    for (int index = 1; index <= 64; ++index) {
+        const int file = (index - 1) % 8 + 1;
+        const int rank = (index - 1) / 8 + 1;
+        const std::string name{static_cast<char>('a' + file - 1),
+                               static_cast<char>('0' + (PlayerSide == 0 ? rank : 9 - rank))};
+        place(static_cast<UINT_PTR>(index), SquarePlace(index), &name);
+    }
 }
 
 LRESULT CALLBACK Window::FormProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -414,12 +505,14 @@ void Window::BtnForce_Click() {
 // dots stay.
 void Window::BtnRotate_Click() {
     turned_ = !turned_;
+    PlaceTips();
     RedrawForm();
 }
 
 // A new game's layout is never turned.
 void Window::LayoutSquares() {
     turned_ = false;
+    PlaceTips();
     RedrawForm();
 }
 

@@ -142,8 +142,8 @@ void Window::MakeControls() {
                             10, frame_, nullptr, instance_, this);
     const auto label = [this](const std::string& text, DWORD style = 0) {
         return CreateWindowExW(0, L"STATIC", Wide(text).c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, 0, 0, 10, 10, form_,
-                               nullptr, instance_, nullptr);
+                               WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_NOTIFY | style, 0, 0, 10,
+                               10, form_, nullptr, instance_, nullptr);
     };
     const auto button = [this](const std::string& text, DWORD style, Command command) {
         return CreateWindowExW(
@@ -182,6 +182,7 @@ void Window::MakeControls() {
                                 WS_CHILD | SS_CENTER | SS_CENTERIMAGE | WS_BORDER | SS_NOPREFIX, 0,
                                 0, 10, 10, frame_, nullptr, instance_, nullptr);
     runningClock_ = CreateSolidBrush(RGB(0xFF, 0xE0, 0x80));
+    MakeTips();
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
                                  frame_, nullptr, instance_, nullptr);
 }
@@ -435,6 +436,7 @@ void Window::Relayout() {
                      frame.bottom - frame.top + missing,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    PlaceTips();
     InvalidateRect(frame_, nullptr, TRUE);
     ShowMoves();
 }

@@ -60,6 +60,9 @@ class Window : public game::SessionListener {
     // Building and laying out.
     void MakeControls();
     void LoadPictures();
+    // The tooltips, as the Qt window has them; PlaceTips follows the layout and the turns.
+    void MakeTips();
+    void PlaceTips();
     void BuildMenus();
     void UpdateMenus();
     // Fonts, controls and the window's size at the zoom and the monitor's scale in force.
@@ -140,6 +143,7 @@ class Window : public game::SessionListener {
     HWND moveList_ = nullptr;
     std::array<HWND, 2> clocks_{};  // the player's, the engine's
     HACCEL accelerators_ = nullptr;
+    HWND tips_ = nullptr;
     HMENU menu_ = nullptr;
 
     // The form's controls.
