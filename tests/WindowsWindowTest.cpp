@@ -1,5 +1,5 @@
 // The parts of the Windows window that need no Windows: its texts, carried over from the Qt
-// window's translation files, and the form's layout at each scale.
+// window's translation files, and the form's layout at each scale, which both windows share.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -60,19 +60,22 @@ TEST(WindowsTexts, ArgAndPlainText) {
 
 // At any scale the squares are one size, and neighbours share their border pixel as at 100 %.
 TEST(WindowsLayout, SquaresShareTheirBordersAtEveryScale) {
-    using namespace win::layout;
-    EXPECT_EQ(win::OnScreen(Square(1, 1, 0), 100), (win::Pixels{9, 201, 25, 25}));
-    EXPECT_EQ(win::OnScreen(NewGame, 100), (win::Pixels{9, 249, 64, 22}));
+    using namespace ostrand::form;
+    EXPECT_EQ(ostrand::form::OnScreen(Square(1, 1, 0), 100),
+              (ostrand::form::Pixels{9, 201, 25, 25}));
+    EXPECT_EQ(ostrand::form::OnScreen(NewGame, 100), (ostrand::form::Pixels{9, 249, 64, 22}));
     for (int scale : {100, 125, 150, 175, 200, 250, 300}) {
         for (int file = 1; file < 8; ++file) {
-            const win::Pixels here = win::OnScreen(Square(file, 1, 0), scale);
-            const win::Pixels next = win::OnScreen(Square(file + 1, 1, 0), scale);
+            const ostrand::form::Pixels here = ostrand::form::OnScreen(Square(file, 1, 0), scale);
+            const ostrand::form::Pixels next =
+                ostrand::form::OnScreen(Square(file + 1, 1, 0), scale);
             EXPECT_EQ(next.left, here.left + here.width - 1) << scale << "% file " << file;
             EXPECT_EQ(next.width, here.width) << scale << "% file " << file;
         }
     }
     // Turned, a1 stands where h8 stood; turned again, where it was.
-    EXPECT_EQ(win::OnScreen(Turned(Square(1, 1, 0)), 100), win::OnScreen(Square(8, 8, 0), 100));
-    EXPECT_EQ(win::OnScreen(Turned(Turned(Square(3, 5, 1))), 150),
-              win::OnScreen(Square(3, 5, 1), 150));
+    EXPECT_EQ(ostrand::form::OnScreen(Turned(Square(1, 1, 0)), 100),
+              ostrand::form::OnScreen(Square(8, 8, 0), 100));
+    EXPECT_EQ(ostrand::form::OnScreen(Turned(Turned(Square(3, 5, 1))), 150),
+              ostrand::form::OnScreen(Square(3, 5, 1), 150));
 }

@@ -95,8 +95,8 @@ void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale)
     GetObjectW(picture, sizeof info, &info);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, picture);
-    const int width = std::min<int>(area.right - area.left, Px(info.bmWidth * 15, scale));
-    const int height = std::min<int>(area.bottom - area.top, Px(info.bmHeight * 15, scale));
+    const int width = std::min<int>(area.right - area.left, form::Px(info.bmWidth * 15, scale));
+    const int height = std::min<int>(area.bottom - area.top, form::Px(info.bmHeight * 15, scale));
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
                width * 100 / scale + (width * 100 % scale != 0),
@@ -179,7 +179,7 @@ void Window::MakeTips() {
 // Each square's tooltip is its name as the player sees the board: playing black, the
 // engine's rank 1 is the eighth.
 void Window::PlaceTips() {
-    const auto place = [this](UINT_PTR id, const Twips& twips, const std::string* text) {
+    const auto place = [this](UINT_PTR id, const form::Twips& twips, const std::string* text) {
         std::wstring wide = text ? Wide(*text) : std::wstring();
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -194,10 +194,10 @@ void Window::PlaceTips() {
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < 6; ++row)
             place(static_cast<UINT_PTR>(PaletteHit + 6 * column + row),
-                  layout::PaletteBox(column, row), nullptr);
-    place(EraserHit, layout::Eraser, nullptr);
-    place(EngineSwatch, layout::EngineColour, nullptr);
-    place(PlayerSwatch, layout::PlayerColour, nullptr);
+                  form::PaletteBox(column, row), nullptr);
+    place(EraserHit, form::Eraser, nullptr);
+    place(EngineSwatch, form::EngineColour, nullptr);
+    place(PlayerSwatch, form::PlayerColour, nullptr);
     for (int index = 1; index <= 64; ++index) {
         const int file = (index - 1) % 8 + 1;
         const int rank = (index - 1) / 8 + 1;
@@ -287,15 +287,15 @@ LRESULT Window::OnFormMessage(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(form_, message, w, l);
 }
 
-Twips Window::SquarePlace(int index) const {
+form::Twips Window::SquarePlace(int index) const {
     const int file = (index - 1) % 8 + 1;
     const int rank = (index - 1) / 8 + 1;
-    const Twips place = layout::Square(file, rank, PlayerSide);
-    return turned_ ? layout::Turned(place) : place;
+    const form::Twips place = form::Square(file, rank, PlayerSide);
+    return turned_ ? form::Turned(place) : place;
 }
 
 int Window::HitTest(POINT point) const {
-    const auto inside = [this, point](const Twips& twips) {
+    const auto inside = [this, point](const form::Twips& twips) {
         const RECT box = Rect(twips);
         return PtInRect(&box, point) != FALSE;
     };
@@ -303,8 +303,8 @@ int Window::HitTest(POINT point) const {
         if (inside(SquarePlace(index))) return index;
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < 6; ++row)
-            if (inside(layout::PaletteBox(column, row))) return PaletteHit + 6 * column + row;
-    if (inside(layout::Eraser)) return EraserHit;
+            if (inside(form::PaletteBox(column, row))) return PaletteHit + 6 * column + row;
+    if (inside(form::Eraser)) return EraserHit;
     return 0;
 }
 
@@ -313,7 +313,7 @@ void Window::PaintForm(HDC dc) {
     for (int index = 1; index <= 64; ++index)
         PaintSquare(dc, index);
     // The logo, no piece of the game, is scaled smoothly.
-    const RECT logo = Rect(layout::Logo);
+    const RECT logo = Rect(form::Logo);
     Outline(dc, logo, Black);
     if (logo_) {
         BITMAP info;
@@ -331,30 +331,30 @@ void Window::PaintForm(HDC dc) {
         SelectObject(source, old);
         DeleteDC(source);
     }
-    Outline(dc, Rect(layout::EditFrame), Black);
+    Outline(dc, Rect(form::EditFrame), Black);
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < 6; ++row) {
             const int hit = PaletteHit + 6 * column + row;
             if (hit != raisedBox_)
-                PaintBox(dc, layout::PaletteBox(column, row), window,
+                PaintBox(dc, form::PaletteBox(column, row), window,
                          (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)],
                          false);
         }
-    if (raisedBox_ != EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, false);
+    if (raisedBox_ != EraserHit) PaintBox(dc, form::Eraser, window, nullptr, false);
     // The chosen box last: its whole bevel shows over its neighbours' borders.
-    if (raisedBox_ == EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, true);
+    if (raisedBox_ == EraserHit) PaintBox(dc, form::Eraser, window, nullptr, true);
     if (raisedBox_ >= PaletteHit && raisedBox_ < EraserHit) {
         const int column = (raisedBox_ - PaletteHit) / 6;
         const int row = (raisedBox_ - PaletteHit) % 6;
-        PaintBox(dc, layout::PaletteBox(column, row), window,
+        PaintBox(dc, form::PaletteBox(column, row), window,
                  (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)], true);
     }
-    PaintBox(dc, layout::EngineColour, PlayerSide == 0 ? Black : White, nullptr, false);
-    PaintBox(dc, layout::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
+    PaintBox(dc, form::EngineColour, PlayerSide == 0 ? Black : White, nullptr, false);
+    PaintBox(dc, form::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
 }
 
-void Window::PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture,
+void Window::PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
                       bool raised) {
     const RECT box = Rect(twips);
     const RECT area = Inside(box);

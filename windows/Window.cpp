@@ -345,13 +345,13 @@ void Window::UpdateMenus() {
     DrawMenuBar(frame_);
 }
 
-RECT Window::Rect(const Twips& twips) const {
-    const Pixels p = OnScreen(twips, Scale());
+RECT Window::Rect(const form::Twips& twips) const {
+    const form::Pixels p = form::OnScreen(twips, Scale());
     return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
-HWND Window::Place(HWND control, const Twips& twips) {
-    const Pixels p = OnScreen(twips, Scale());
+HWND Window::Place(HWND control, const form::Twips& twips) {
+    const form::Pixels p = form::OnScreen(twips, Scale());
     MoveWindow(control, p.left, p.top, p.width, p.height, FALSE);
     return control;
 }
@@ -375,22 +375,22 @@ void Window::Relayout() {
     linkFont_ = makeFont(face, 8.25, false, true);
     clockFont_ = makeFont(L"Microsoft Sans Serif", 12, true, false);
 
-    const int formWidth = Px(layout::Form.width, scale);
-    const int formHeight = Px(layout::Form.height, scale);
+    const int formWidth = form::Px(form::Form.width, scale);
+    const int formHeight = form::Px(form::Form.height, scale);
     MoveWindow(form_, 0, 0, formWidth, formHeight, FALSE);
-    Place(Label16, layout::Title);
-    Place(Label5, layout::ProgressCaption);
+    Place(Label16, form::Title);
+    Place(Label5, form::ProgressCaption);
     for (size_t i = 0; i < statistics_.size(); ++i)
-        Place(statistics_[i], layout::Statistics[i]);
-    Place(ProgressBar, layout::Progress);
-    Place(Btn_NewGame, layout::NewGame);
-    Place(Btn_Save, layout::Save);
-    Place(Btn_Load, layout::Load);
-    Place(Label14, layout::Credit);
-    Place(Label4, layout::Link);
-    Place(CkEdit, layout::Edit);
-    Place(BtnForce, layout::Force);
-    Place(BtnRotate, layout::Rotate);
+        Place(statistics_[i], form::Statistics[i]);
+    Place(ProgressBar, form::Progress);
+    Place(Btn_NewGame, form::NewGame);
+    Place(Btn_Save, form::Save);
+    Place(Btn_Load, form::Load);
+    Place(Label14, form::Credit);
+    Place(Label4, form::Link);
+    Place(CkEdit, form::Edit);
+    Place(BtnForce, form::Force);
+    Place(BtnRotate, form::Rotate);
     EnumChildWindows(
         form_,
         [](HWND child, LPARAM font) {

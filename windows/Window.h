@@ -68,8 +68,8 @@ class Window : public game::SessionListener {
     // Fonts, controls and the window's size at the zoom and the monitor's scale in force.
     void Relayout();
     int Scale() const { return zoom_ * static_cast<int>(dpi_) / 96; }
-    HWND Place(HWND control, const Twips& twips);
-    RECT Rect(const Twips& twips) const;
+    HWND Place(HWND control, const form::Twips& twips);
+    RECT Rect(const form::Twips& twips) const;
 
     // The form: its handlers, as the Qt window's F_Board.
     void Form_Load();
@@ -91,11 +91,12 @@ class Window : public game::SessionListener {
     void RedrawForm();
     void PaintForm(HDC dc);
     void PaintSquare(HDC dc, int index);
-    void PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture, bool raised);
+    void PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
+                  bool raised);
     // The square, palette box (100 + 6 * column + row; 112 the eraser) or nothing (0) at a
     // point of the form.
     int HitTest(POINT point) const;
-    Twips SquarePlace(int index) const;
+    form::Twips SquarePlace(int index) const;
     char AskPromotion(int index);
 
     // The rest of the window, as the Qt window's MainWindow.
