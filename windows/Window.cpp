@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -122,6 +123,7 @@ bool Window::Create(int show) {
     showStatistics_ = settings_.Flag(L"showStatistics", true);
     showLegalMoves_ = settings_.Flag(L"showLegalMoves", false);
     showMoveList_ = settings_.Flag(L"showMoveList", true);
+    playSounds_ = settings_.Flag(L"playSounds", true);
     SetTimeControl(ParsedControl(Utf8(settings_.Text(L"timeControl"))), false);
     SetStandardRules(settings_.Flag(L"standardRules", false), false);
     Relayout();
@@ -256,6 +258,7 @@ void Window::BuildMenus() {
     add(view, Command::Rotate, Mw("&Rotate board"), "Ctrl+R", {{Ctrl, 'R', 0}});
     add(view, Command::ShowStatistics, Mw("Show &statistics"));
     add(view, Command::ShowLegalMoves, Mw("Show &legal moves"));
+    add(view, Command::PlaySounds, Mw("S&ounds"));
     HMENU zoom = CreatePopupMenu();
     for (size_t i = 0; i < std::size(Zooms); ++i)
         add(zoom, CommandPlus(Command::ZoomFirst, i), std::to_string(Zooms[i]) + " %",
@@ -323,6 +326,7 @@ void Window::UpdateMenus() {
     check(Command::VaryOpenings, varyOpenings_);
     check(Command::ShowStatistics, showStatistics_);
     check(Command::ShowLegalMoves, showLegalMoves_);
+    check(Command::PlaySounds, playSounds_);
     check(Command::ShowMoveList, showMoveList_);
     check(Command::StandardRules, session_->NextRules() == RuleSet::Standard);
     const game::TimeControl next = session_->NextTimeControl();
@@ -552,7 +556,8 @@ void Window::OnCommand(int id) {
     // While the engine works, the form and the game's commands wait; the view and Quit do not.
     const bool any = command == Command::MoveNow || command == Command::Quit ||
                      command == Command::ShowStatistics || command == Command::ShowLegalMoves ||
-                     command == Command::ShowMoveList || command == Command::LanguageSystem ||
+                     command == Command::PlaySounds || command == Command::ShowMoveList ||
+                     command == Command::LanguageSystem ||
                      in(Command::LanguageFirst, std::size(Languages));
     if (busy_ && !any) return;
     if (in(Command::TimeFirst, std::size(TimeControls))) {
@@ -613,6 +618,11 @@ void Window::OnCommand(int id) {
             settings_.SetFlag(L"showLegalMoves", showLegalMoves_);
             UpdateMenus();
             break;
+        case Command::PlaySounds:
+            playSounds_ = !playSounds_;
+            settings_.SetFlag(L"playSounds", playSounds_);
+            UpdateMenus();
+            break;
         case Command::ZoomIn:
         case Command::ZoomOut: {
             const int* at = std::find(std::begin(Zooms), std::end(Zooms), zoom_);
@@ -646,6 +656,7 @@ void Window::BoardChanged() {
 
 void Window::GameChanged() {
     OnGameChanged();
+    Play(cues_.MovesListed(session_->Moves()));
 }
 
 void Window::ThinkingChanged(bool thinking) {
@@ -671,6 +682,17 @@ void Window::ProgressChanged(int value, int maximum) {
 
 void Window::ClocksChanged() {
     ShowClocks();
+    const bool running = session_->ClockRunning() == game::Side::Player;
+    Play(cues_.PlayerClock(running ? std::optional(session_->Remaining(game::Side::Player))
+                                   : std::nullopt));
+}
+
+// Where no sound device is, nothing plays and the player is told nothing.
+void Window::Play(std::optional<sounds::Sound> sound) {
+    static const bool device = waveOutGetNumDevs() > 0;
+    if (!sound || !playSounds_ || !device) return;
+    PlaySoundW(MAKEINTRESOURCEW(FirstSound + static_cast<int>(*sound)), instance_,
+               SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }
 
 // Everything shows the ended game before a box says how it ended. The engine announces its
@@ -678,6 +700,7 @@ void Window::ClocksChanged() {
 // for the player's own resignation and an agreed draw. The editor's positions announce nothing.
 void Window::GameEnded(game::Ending ending, const std::string& message) {
     OnGameChanged();
+    Play(sounds::Sound::End);
     ShowGameAfresh();
     UpdateWindow(form_);
     if (SendMessageW(CkEdit, BM_GETCHECK, 0, 0) == BST_CHECKED) return;

@@ -16,6 +16,7 @@
 #include "FormLayout.h"
 #include "GameSession.h"
 #include "Settings.h"
+#include "SoundCues.h"
 
 namespace ostrand::win {
 
@@ -135,6 +136,8 @@ class Window : public game::SessionListener {
     bool HoldsChessPosition(const std::string& action);
     std::wstring PgnFolder() const;
     void ShowHowToPlay();
+    // Plays the sound when due, the sounds are on and the system has a sound device.
+    void Play(std::optional<sounds::Sound> sound);
     void ShowAbout();
 
     HINSTANCE instance_;
@@ -185,6 +188,8 @@ class Window : public game::SessionListener {
     bool showStatistics_ = true;
     bool showLegalMoves_ = false;
     bool showMoveList_ = true;
+    bool playSounds_ = true;
+    sounds::Cues cues_;
     bool varyOpenings_ = false;
     size_t level_ = 0;
     bool busy_ = false;
