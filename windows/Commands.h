@@ -32,6 +32,7 @@ enum class Command : int {
     Rotate = LevelFirst + 6,
     ShowStatistics,
     ShowLegalMoves,
+    ShowCoordinates,
     PlaySounds,
     ZoomFirst,  // 100, 150, 200 and 300 %
     ZoomIn = ZoomFirst + 4,

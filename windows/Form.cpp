@@ -354,6 +354,41 @@ void Window::PaintForm(HDC dc) {
     PaintBox(dc, form::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
 }
 
+// Unturned, the player's home rank is at the bottom and the first file on the left when
+// playing white, on the right when playing black; a turn swaps both edges. In dark blue in a
+// white rim, legible on either shade and over a piece's edge.
+void Window::PaintCoordinates(HDC dc, int index, const RECT& area) {
+    const int file = (index - 1) % 8 + 1;
+    const int rank = (index - 1) / 8 + 1;
+    const int bottomRank = turned_ ? 8 : 1;
+    const int leftFile = (PlayerSide == 0) != turned_ ? 1 : 8;
+    const std::wstring letter = rank == bottomRank ? std::wstring(1, L'a' + file - 1) : L"";
+    const std::wstring digit =
+        file == leftFile ? std::to_wstring(PlayerSide == 0 ? rank : 9 - rank) : L"";
+    if (letter.empty() && digit.empty()) return;
+    const int size = area.right - area.left;
+    HFONT font = CreateFontW(-std::max(7, size / 3), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    const int margin = std::max(1, size / 24);
+    const auto write = [&](int dx, int dy) {
+        RECT inside{area.left + margin + dx, area.top + dy, area.right - margin + dx,
+                    area.bottom + dy};
+        DrawTextW(dc, digit.c_str(), -1, &inside, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+        DrawTextW(dc, letter.c_str(), -1, &inside,
+                  DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+    };
+    SetTextColor(dc, White);
+    for (const auto& [dx, dy] : {std::pair(-margin, 0), {margin, 0}, {0, -margin}, {0, margin}})
+        write(dx, dy);
+    SetTextColor(dc, RGB(0, 0, 0x90));
+    write(0, 0);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
 void Window::PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
                       bool raised) {
     const RECT box = Rect(twips);
@@ -405,6 +440,7 @@ void Window::PaintSquare(HDC dc, int index) {
         Copy(dc, area, masks_[at], SRCAND, Scale());
         Copy(dc, area, (drawnWhite ? whitePictures_ : blackPictures_)[at], SRCPAINT, Scale());
     }
+    if (showCoordinates_) PaintCoordinates(dc, index, area);
     const int thickness = std::max(Scale() / 100, 1);
     for (const Mark& mark : marks_) {
         if (mark.index != index) continue;

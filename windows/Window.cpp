@@ -124,6 +124,7 @@ bool Window::Create(int show) {
     showLegalMoves_ = settings_.Flag(L"showLegalMoves", false);
     showMoveList_ = settings_.Flag(L"showMoveList", true);
     playSounds_ = settings_.Flag(L"playSounds", true);
+    showCoordinates_ = settings_.Flag(L"showCoordinates", false);
     SetTimeControl(ParsedControl(Utf8(settings_.Text(L"timeControl"))), false);
     SetStandardRules(settings_.Flag(L"standardRules", false), false);
     Relayout();
@@ -258,6 +259,7 @@ void Window::BuildMenus() {
     add(view, Command::Rotate, Mw("&Rotate board"), "Ctrl+R", {{Ctrl, 'R', 0}});
     add(view, Command::ShowStatistics, Mw("Show &statistics"));
     add(view, Command::ShowLegalMoves, Mw("Show &legal moves"));
+    add(view, Command::ShowCoordinates, Mw("&Coordinates"));
     add(view, Command::PlaySounds, Mw("S&ounds"));
     HMENU zoom = CreatePopupMenu();
     for (size_t i = 0; i < std::size(Zooms); ++i)
@@ -327,6 +329,7 @@ void Window::UpdateMenus() {
     check(Command::ShowStatistics, showStatistics_);
     check(Command::ShowLegalMoves, showLegalMoves_);
     check(Command::PlaySounds, playSounds_);
+    check(Command::ShowCoordinates, showCoordinates_);
     check(Command::ShowMoveList, showMoveList_);
     check(Command::StandardRules, session_->NextRules() == RuleSet::Standard);
     const game::TimeControl next = session_->NextTimeControl();
@@ -556,8 +559,8 @@ void Window::OnCommand(int id) {
     // While the engine works, the form and the game's commands wait; the view and Quit do not.
     const bool any = command == Command::MoveNow || command == Command::Quit ||
                      command == Command::ShowStatistics || command == Command::ShowLegalMoves ||
-                     command == Command::PlaySounds || command == Command::ShowMoveList ||
-                     command == Command::LanguageSystem ||
+                     command == Command::PlaySounds || command == Command::ShowCoordinates ||
+                     command == Command::ShowMoveList || command == Command::LanguageSystem ||
                      in(Command::LanguageFirst, std::size(Languages));
     if (busy_ && !any) return;
     if (in(Command::TimeFirst, std::size(TimeControls))) {
@@ -616,6 +619,12 @@ void Window::OnCommand(int id) {
         case Command::ShowLegalMoves:
             showLegalMoves_ = !showLegalMoves_;
             settings_.SetFlag(L"showLegalMoves", showLegalMoves_);
+            UpdateMenus();
+            break;
+        case Command::ShowCoordinates:
+            showCoordinates_ = !showCoordinates_;
+            settings_.SetFlag(L"showCoordinates", showCoordinates_);
+            RedrawForm();
             UpdateMenus();
             break;
         case Command::PlaySounds:

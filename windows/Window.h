@@ -92,6 +92,9 @@ class Window : public game::SessionListener {
     void RedrawForm();
     void PaintForm(HDC dc);
     void PaintSquare(HDC dc, int index);
+    // The file's letter in the bottom row and the rank's digit in the left column, as the
+    // player sees the board, inside those squares.
+    void PaintCoordinates(HDC dc, int index, const RECT& area);
     void PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
                   bool raised);
     // The square, palette box (100 + 6 * column + row; 112 the eraser) or nothing (0) at a
@@ -189,6 +192,7 @@ class Window : public game::SessionListener {
     bool showLegalMoves_ = false;
     bool showMoveList_ = true;
     bool playSounds_ = true;
+    bool showCoordinates_ = false;
     sounds::Cues cues_;
     bool varyOpenings_ = false;
     size_t level_ = 0;
