@@ -382,6 +382,7 @@ void Window::Relayout() {
     linkFont_ = makeFont(face, 8.25, false, true);
     clockFont_ = makeFont(L"Microsoft Sans Serif", 12, true, false);
 
+    DrawPictures();
     const int formWidth = form::Px(form::Form.width, scale);
     const int formHeight = form::Px(form::Form.height, scale);
     MoveWindow(form_, 0, 0, formWidth, formHeight, FALSE);
