@@ -13,8 +13,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# python3 carries the translations over to the window for Windows, whose texts are tested here too.
 packages=(cmake make g++ libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n)
+          qt6-translations-l10n python3)
 jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -101,7 +102,7 @@ build_package() {
 # zipped with its tables as build/windows/ostrand-engine-VERSION-windows-x64.zip. Wine, which
 # runs its tests, needs only its 64-bit half for a 64-bit program.
 build_windows() {
-    install_missing cmake make g++-mingw-w64-x86-64-posix wine wine64
+    install_missing cmake make g++-mingw-w64-x86-64-posix python3 wine wine64
     configure_and_build build/windows Release \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DOSTRAND_BUILD_UI=OFF \
         -DOSTRAND_WERROR=ON
