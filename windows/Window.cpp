@@ -119,7 +119,7 @@ bool Window::Create(int show) {
 
     const std::string bookProblem = chess::LoadBook();
     const Level* level = LevelNamed(Utf8(settings_.Text(L"level")));
-    level_ = level ? static_cast<size_t>(level - Levels.data()) : 0;
+    level_ = static_cast<size_t>((level ? level : &DefaultLevel) - Levels.data());
     SetLevel(level_, false);
     SetVaryOpenings(settings_.Flag(L"varyOpenings", Levels[level_].variesOpenings));
     showStatistics_ = settings_.Flag(L"showStatistics", true);
