@@ -1,0 +1,518 @@
+// The form F_Board of the Windows window: its pictures, its drawing with the mask and the
+// piece picture copied onto each square (AND, then OR), its clicks and its buttons.
+// windows.h first, then what builds on it, GDI+ last.
+// clang-format off
+#include <windows.h>
+#include <objidl.h>
+#include <shlwapi.h>
+#include <gdiplus.h>
+// clang-format on
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "Commands.h"
+#include "Text.h"
+#include "Translations.h"
+#include "Variables.h"
+#include "Window.h"
+#include "Words.h"
+
+namespace ostrand::win {
+
+namespace {
+
+constexpr COLORREF Grey = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF White = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF Red = RGB(0xFF, 0, 0);
+constexpr COLORREF Blue = RGB(0, 0, 0xFF);
+constexpr COLORREF DotColour = RGB(0, 0x80, 0x80);
+// The pieces in the order of the palette's rows and of the pictures' arrays.
+constexpr int16_t Pieces[] = {Piece::Pawn, Piece::Knight, Piece::Bishop,
+                              Piece::Rook, Piece::Queen,  Piece::King};
+constexpr const wchar_t* PieceNames[] = {L"P", L"K", L"B", L"R", L"Q", L"KK"};
+// HitTest's numbers for the palette: 100 + 6 * column + row, then the eraser.
+constexpr int PaletteHit = 100;
+constexpr int EraserHit = 112;
+
+// A PNG of the program's resources as a bitmap; none when it is missing or unreadable.
+HBITMAP LoadPng(HINSTANCE instance, const std::wstring& name) {
+    HRSRC found = FindResourceW(instance, name.c_str(), MAKEINTRESOURCEW(10));
+    if (!found) return nullptr;
+    const DWORD size = SizeofResource(instance, found);
+    const void* data = LockResource(LoadResource(instance, found));
+    if (!data) return nullptr;
+    IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(data), size);
+    if (!stream) return nullptr;
+    HBITMAP bitmap = nullptr;
+    {
+        Gdiplus::Bitmap picture(stream);
+        if (picture.GetLastStatus() == Gdiplus::Ok)
+            picture.GetHBITMAP(Gdiplus::Color(0xFF, 0xFF, 0xFF), &bitmap);
+    }
+    stream->Release();
+    return bitmap;
+}
+
+int PieceRow(int16_t value) {
+    const int16_t piece = static_cast<int16_t>(std::abs(value));
+    for (int row = 0; row < 6; ++row)
+        if (Pieces[row] == piece) return row;
+    return -1;
+}
+
+RECT Inside(RECT box) {
+    return {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+}
+
+void Outline(HDC dc, const RECT& box, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FrameRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+void Fill(HDC dc, const RECT& box, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+// A picture copied to the top left of area with a raster operation, at the scale that makes
+// its 23 pixels the inside of a square.
+void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale) {
+    if (!picture) return;
+    BITMAP info;
+    GetObjectW(picture, sizeof info, &info);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, picture);
+    const int width = std::min<int>(area.right - area.left, Px(info.bmWidth * 15, scale));
+    const int height = std::min<int>(area.bottom - area.top, Px(info.bmHeight * 15, scale));
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
+               width * 100 / scale + (width * 100 % scale != 0),
+               height * 100 / scale + (height * 100 % scale != 0), operation);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+}  // namespace
+
+void Window::LoadPictures() {
+    for (size_t row = 0; row < 6; ++row) {
+        blackPictures_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"B");
+        whitePictures_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"W");
+        masks_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"M");
+    }
+    logo_ = LoadPng(instance_, L"LOGO");
+}
+
+LRESULT CALLBACK Window::FormProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->session_) return DefWindowProcW(window, message, w, l);
+    return self->OnFormMessage(message, w, l);
+}
+
+LRESULT Window::OnFormMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(form_, &paint);
+            // Drawn off screen and copied whole, so that a redraw mid-search does not flicker.
+            RECT client;
+            GetClientRect(form_, &client);
+            HDC buffer = CreateCompatibleDC(dc);
+            HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+            HGDIOBJ old = SelectObject(buffer, bitmap);
+            FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
+            PaintForm(buffer);
+            BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+            SelectObject(buffer, old);
+            DeleteObject(bitmap);
+            DeleteDC(buffer);
+            EndPaint(form_, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND: return 1;
+        case WM_LBUTTONDOWN:
+            pressedAt_ =
+                busy_ ? 0 : HitTest({static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))});
+            return 0;
+        case WM_LBUTTONUP: {
+            // A click is a press and a release on the same square or box, as with a button.
+            const int at = HitTest({static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))});
+            const int pressed = std::exchange(pressedAt_, 0);
+            if (busy_ || at == 0 || at != pressed) return 0;
+            if (at <= 64)
+                c_Click(at);
+            else if (at == EraserHit)
+                PickFromPalette(at, 1);
+            else {
+                const int column = (at - PaletteHit) / 6;
+                const int row = (at - PaletteHit) % 6;
+                // The B column places the engine's pieces (positive), the W column the player's.
+                PickFromPalette(at, static_cast<int16_t>(column == 0 ? Pieces[row] : -Pieces[row]));
+            }
+            return 0;
+        }
+        case WM_COMMAND:
+            // The form's buttons.
+            if (HIWORD(w) == BN_CLICKED || HIWORD(w) == STN_CLICKED)
+                SendMessageW(frame_, WM_COMMAND, MAKEWPARAM(LOWORD(w), 0), 0);
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            const auto control = reinterpret_cast<HWND>(l);
+            const auto dc = reinterpret_cast<HDC>(w);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            if (control == Label16) SetTextColor(dc, RGB(0, 0, 192));
+            if (control == Label4) SetTextColor(dc, RGB(0, 0, 255));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(w) == Label4) {
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));
+                return TRUE;
+            }
+            break;
+        default: break;
+    }
+    return DefWindowProcW(form_, message, w, l);
+}
+
+Twips Window::SquarePlace(int index) const {
+    const int file = (index - 1) % 8 + 1;
+    const int rank = (index - 1) / 8 + 1;
+    const Twips place = layout::Square(file, rank, PlayerSide);
+    return turned_ ? layout::Turned(place) : place;
+}
+
+int Window::HitTest(POINT point) const {
+    const auto inside = [this, point](const Twips& twips) {
+        const RECT box = Rect(twips);
+        return PtInRect(&box, point) != FALSE;
+    };
+    for (int index = 1; index <= 64; ++index)
+        if (inside(SquarePlace(index))) return index;
+    for (int column = 0; column < 2; ++column)
+        for (int row = 0; row < 6; ++row)
+            if (inside(layout::PaletteBox(column, row))) return PaletteHit + 6 * column + row;
+    if (inside(layout::Eraser)) return EraserHit;
+    return 0;
+}
+
+void Window::PaintForm(HDC dc) {
+    const int scale = Scale();
+    for (int index = 1; index <= 64; ++index)
+        PaintSquare(dc, index);
+    // The logo, no piece of the game, is scaled smoothly.
+    const RECT logo = Rect(layout::Logo);
+    Outline(dc, logo, Black);
+    if (logo_) {
+        BITMAP info;
+        GetObjectW(logo_, sizeof info, &info);
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, logo_);
+        SetStretchBltMode(dc, HALFTONE);
+        const RECT area = Inside(logo);
+        const double fit =
+            std::min({1.0 * scale / 100, (area.right - area.left) / double(info.bmWidth),
+                      (area.bottom - area.top) / double(info.bmHeight)});
+        StretchBlt(dc, area.left, area.top, static_cast<int>(info.bmWidth * fit),
+                   static_cast<int>(info.bmHeight * fit), source, 0, 0, info.bmWidth, info.bmHeight,
+                   SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    }
+    Outline(dc, Rect(layout::EditFrame), Black);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    for (int column = 0; column < 2; ++column)
+        for (int row = 0; row < 6; ++row) {
+            const int hit = PaletteHit + 6 * column + row;
+            if (hit != raisedBox_)
+                PaintBox(dc, layout::PaletteBox(column, row), window,
+                         (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)],
+                         false);
+        }
+    if (raisedBox_ != EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, false);
+    // The chosen box last: its whole bevel shows over its neighbours' borders.
+    if (raisedBox_ == EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, true);
+    if (raisedBox_ >= PaletteHit && raisedBox_ < EraserHit) {
+        const int column = (raisedBox_ - PaletteHit) / 6;
+        const int row = (raisedBox_ - PaletteHit) % 6;
+        PaintBox(dc, layout::PaletteBox(column, row), window,
+                 (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)], true);
+    }
+    PaintBox(dc, layout::EngineColour, PlayerSide == 0 ? Black : White, nullptr, false);
+    PaintBox(dc, layout::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
+}
+
+void Window::PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture,
+                      bool raised) {
+    const RECT box = Rect(twips);
+    const RECT area = Inside(box);
+    Fill(dc, area, background);
+    Copy(dc, area, picture, SRCCOPY, Scale());
+    if (!raised) {
+        Outline(dc, box, Black);
+        return;
+    }
+    // A raised edge two rings deep, lit from the top left.
+    RECT ring = box;
+    for (const auto& [lit, shadow] :
+         {std::pair(White, Black), std::pair(White, RGB(0x40, 0x40, 0x40))}) {
+        HPEN light = CreatePen(PS_SOLID, 1, lit);
+        HPEN dark = CreatePen(PS_SOLID, 1, shadow);
+        HGDIOBJ old = SelectObject(dc, light);
+        MoveToEx(dc, ring.left, ring.bottom - 1, nullptr);
+        LineTo(dc, ring.left, ring.top);
+        LineTo(dc, ring.right, ring.top);
+        SelectObject(dc, dark);
+        MoveToEx(dc, ring.left + 1, ring.bottom - 1, nullptr);
+        LineTo(dc, ring.right - 1, ring.bottom - 1);
+        LineTo(dc, ring.right - 1, ring.top);
+        SelectObject(dc, old);
+        DeleteObject(light);
+        DeleteObject(dark);
+        ring = Inside(ring);
+    }
+}
+
+// The square's shade, the mask copied with AND and the piece's picture with OR (the
+// picture's grey 808080 leaves either shade as it is), then the frames and dots over it.
+void Window::PaintSquare(HDC dc, int index) {
+    const int file = (index - 1) % 8 + 1;
+    const int rank = (index - 1) / 8 + 1;
+    const RECT box = Rect(SquarePlace(index));
+    const RECT area = Inside(box);
+    // Rank 1 is at the bottom; playing black mirrors the files and swaps the shades, so that
+    // the player's bottom-left square is grey either way.
+    const bool dark = (file + rank) % 2 == (PlayerSide == 0 ? 0 : 1);
+    Fill(dc, area, dark ? Grey : White);
+    Outline(dc, box, Black);
+    const int16_t value = session_->PieceAt({static_cast<int>(file), static_cast<int>(rank)});
+    const int row = PieceRow(value);
+    if (row >= 0) {
+        const bool drawnWhite = (value < 0) == (PlayerSide == 0);
+        const auto at = static_cast<size_t>(row);
+        Copy(dc, area, masks_[at], SRCAND, Scale());
+        Copy(dc, area, (drawnWhite ? whitePictures_ : blackPictures_)[at], SRCPAINT, Scale());
+    }
+    const int thickness = std::max(Scale() / 100, 1);
+    for (const Mark& mark : marks_) {
+        if (mark.index != index) continue;
+        if (mark.dot) {
+            HBRUSH brush = CreateSolidBrush(DotColour);
+            HGDIOBJ oldBrush = SelectObject(dc, brush);
+            HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+            const int size = area.right - area.left;
+            const int centreX = area.left + size / 2;
+            const int centreY = area.top + size / 2;
+            const int radius = std::max(size / 8, 1);
+            Ellipse(dc, centreX - radius, centreY - radius, centreX + radius + 1,
+                    centreY + radius + 1);
+            SelectObject(dc, oldPen);
+            SelectObject(dc, oldBrush);
+            DeleteObject(brush);
+            continue;
+        }
+        RECT frame = area;
+        for (int k = 0; k < thickness; ++k) {
+            Outline(dc, frame, mark.colour);
+            frame = Inside(frame);
+        }
+    }
+}
+
+void Window::RedrawForm() {
+    InvalidateRect(form_, nullptr, FALSE);
+}
+
+// The handlers, as the Qt window's F_Board has them.
+
+void Window::Form_Load() {
+    PlayerSide = 0;
+    ClickState = 1;
+    LayoutSquares();
+    session_->NewGame(chess::Colour::White);
+    PrintBoard();
+}
+
+void Window::Btn_NewGame_Click() {
+    if (busy_) return;
+    const std::optional<bool> playWhites =
+        AskYesNo(Tr("F_Board", "New Game"), Tr("F_Board", "Would you like to play whites?"));
+    // Cancelling keeps the game in progress, a picked piece included.
+    if (!playWhites) return;
+    ClickState = 1;
+    // The layout first: the engine, opening as White, draws its move on it.
+    PlayerSide = *playWhites ? 0 : 1;
+    LayoutSquares();
+    session_->NewGame(*playWhites ? chess::Colour::White : chess::Colour::Black);
+    PrintBoard();
+    if (!*playWhites) FrameEngineMove();
+}
+
+// A failed save keeps the last good file, and a refused load leaves the game as it was;
+// either way the player is told why and plays on.
+void Window::Btn_Save_Click() {
+    if (busy_) return;
+    // The data folder is made on the first save; if it cannot be, the save says so.
+    std::error_code ignored;
+    std::filesystem::create_directories(Settings::DataFolder(), ignored);
+    std::string error;
+    if (!session_->Save(savedGamePath_, error)) {
+        ShowMessage(error);
+        return;
+    }
+    Notify(Arg(Tr("MainWindow", "Saved to %1"), {Utf8(Settings::DataFolder())}));
+}
+
+void Window::Btn_Load_Click() {
+    if (busy_) return;
+    std::string error;
+    if (!session_->Load(savedGamePath_, error)) {
+        ShowMessage(error);
+        return;
+    }
+    PrintBoard();
+    Notify(Arg(Tr("MainWindow", "Loaded from %1"), {Utf8(Settings::DataFolder())}));
+}
+
+// A game that is over, or a board that is no chess position, takes no move, and the player
+// hears why.
+void Window::BtnForce_Click() {
+    if (busy_) return;
+    if (session_->Force()) {
+        FrameEngineMove();
+        return;
+    }
+    const game::Status status = session_->CurrentStatus();
+    if (status.ending != game::Ending::None)
+        OnRefused(game::Refusal::GameOver);
+    else if (!status.hasGame)
+        OnRefused(game::Refusal::NoPosition);
+}
+
+// Every square to its point-symmetric place; a second turn restores the layout. Frames and
+// dots stay.
+void Window::BtnRotate_Click() {
+    turned_ = !turned_;
+    RedrawForm();
+}
+
+// A new game's layout is never turned.
+void Window::LayoutSquares() {
+    turned_ = false;
+    RedrawForm();
+}
+
+void Window::PrintBoard() {
+    marks_.clear();
+    RedrawForm();
+}
+
+void Window::ShowGameAfresh() {
+    ClickState = 1;
+    PrintBoard();
+    FrameEngineMove();
+}
+
+void Window::FrameEngineMove() {
+    const std::optional<game::SquareMove> move = session_->LastEngineMove();
+    if (!move) return;
+    FrameSquare(move->from.file + 8 * (move->from.rank - 1), Blue);
+    FrameSquare(move->to.file + 8 * (move->to.rank - 1), Blue);
+}
+
+void Window::FrameSquare(int index, COLORREF colour) {
+    marks_.push_back({index, colour, false});
+    RedrawForm();
+}
+
+void Window::DotSquare(int index) {
+    marks_.push_back({index, 0, true});
+    RedrawForm();
+}
+
+void Window::c_Click(int index) {
+    const auto file = static_cast<int16_t>((index - 1) % 8 + 1);
+    const auto rank = static_cast<int16_t>((index - 1) / 8 + 1);
+    if (SendMessageW(CkEdit, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        // No validation: any position may be set up, kings or not. The eraser's 1 empties.
+        session_->Place({file, rank}, EditPiece == 1 ? EmptyCell : EditPiece);
+        PrintBoard();
+        return;
+    }
+    if (ClickState == 1) {
+        // Only the player's own (negative) pieces can be picked.
+        if (session_->PieceAt({file, rank}) < 0) {
+            FrameSquare(index, Red);
+            FromFile = file;
+            FromRank = rank;
+            ClickState = 2;
+            const game::Status status = session_->CurrentStatus();
+            if (showLegalMoves_ && status.hasGame && status.ending == game::Ending::None)
+                for (const auto& [toFile, toRank] : session_->LegalTargets({FromFile, FromRank}))
+                    DotSquare(toFile + 8 * (toRank - 1));
+        }
+        return;
+    }
+    ToFile = file;
+    ToRank = rank;
+    PrintBoard();
+    if (session_->PieceAt({ToFile, ToRank}) < 0) {
+        // Another own piece (or the same one): pick it instead.
+        ClickState = 1;
+        c_Click(index);
+        return;
+    }
+    const game::SquareMove move{{FromFile, FromRank}, {ToFile, ToRank}};
+    ClickState = 1;
+    char promotion = 0;
+    if (session_->NeedsPromotion(move)) {
+        promotion = AskPromotion(index);
+        // Closed without a choice: the move is not made.
+        if (promotion == 0) return;
+    }
+    const game::Refusal refusal = session_->Play(move, promotion);
+    if (refusal != game::Refusal::None) {
+        OnRefused(refusal);
+        return;
+    }
+    FrameEngineMove();
+}
+
+// The piece the pawn becomes, from a menu at the square; 0 when the player closes it.
+char Window::AskPromotion(int index) {
+    constexpr std::pair<const char*, char> choices[] = {
+        {"Queen", 'q'}, {"Rook", 'r'}, {"Bishop", 'b'}, {"Knight", 'n'}};
+    HMENU menu = CreatePopupMenu();
+    for (size_t i = 0; i < std::size(choices); ++i)
+        AppendMenuW(menu, MF_STRING, i + 1, Wide(Tr("F_Board", choices[i].first)).c_str());
+    const RECT box = Rect(SquarePlace(index));
+    POINT at{box.left, box.bottom};
+    ClientToScreen(form_, &at);
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, at.x,
+                                      at.y, 0, frame_, nullptr);
+    DestroyMenu(menu);
+    return chosen > 0 ? choices[chosen - 1].second : 0;
+}
+
+// The palette's columns follow the sign, not the colour the player sees.
+void Window::PickFromPalette(int box, int16_t piece) {
+    EditPiece = piece;
+    raisedBox_ = box;
+    SendMessageW(CkEdit, BM_SETCHECK, BST_CHECKED, 0);
+    RedrawForm();
+}
+
+}  // namespace ostrand::win

@@ -1,0 +1,194 @@
+// The program's window on Windows: the form F_Board drawn with the system's own controls, with
+// the menu bar above it, the clocks and the move list beside it and a status line below. A
+// second view of the game session beside the Qt window: it draws what the session reports and
+// hands on what the player does; the game, its rules, its clocks and the engine are the
+// session's.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FormLayout.h"
+#include "GameSession.h"
+#include "Settings.h"
+
+namespace ostrand::win {
+
+// The frame's window class, fixed so that scripts find the window.
+inline constexpr wchar_t FrameClass[] = L"OstrandChessWindow";
+inline constexpr wchar_t FormClass[] = L"OstrandChessForm";
+
+class Window : public game::SessionListener {
+  public:
+    explicit Window(HINSTANCE instance);
+    ~Window() override;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Registers the window classes; false when the system refuses.
+    static bool Register(HINSTANCE instance);
+    // Makes and shows the window and starts the first game; false when it cannot be made.
+    bool Create(int show);
+    HWND Frame() const { return frame_; }
+    // The menu's shortcuts, for the message loop.
+    HACCEL Accelerators() const { return accelerators_; }
+
+    // The session's reports.
+    void BoardChanged() override;
+    void GameChanged() override;
+    void ThinkingChanged(bool thinking) override;
+    void DepthReached(int depth) override;
+    void StatisticChanged(StatusLabel label, const std::string& text) override;
+    void ProgressChanged(int value, int maximum) override;
+    void ClocksChanged() override;
+    void GameEnded(game::Ending ending, const std::string& message) override;
+    void Problem(const std::string& message) override;
+    void ProcessEvents() override;
+    void PollInput() override;
+
+  private:
+    static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT OnFrameMessage(UINT message, WPARAM w, LPARAM l);
+    LRESULT OnFormMessage(UINT message, WPARAM w, LPARAM l);
+
+    // Building and laying out.
+    void MakeControls();
+    void LoadPictures();
+    void BuildMenus();
+    void UpdateMenus();
+    // Fonts, controls and the window's size at the zoom and the monitor's scale in force.
+    void Relayout();
+    int Scale() const { return zoom_ * static_cast<int>(dpi_) / 96; }
+    HWND Place(HWND control, const Twips& twips);
+    RECT Rect(const Twips& twips) const;
+
+    // The form: its handlers, as the Qt window's F_Board.
+    void Form_Load();
+    void Btn_NewGame_Click();
+    void Btn_Save_Click();
+    void Btn_Load_Click();
+    void BtnForce_Click();
+    void BtnRotate_Click();
+    void c_Click(int index);
+    void PickFromPalette(int box, int16_t piece);
+    void LayoutSquares();
+    void PrintBoard();
+    void ShowGameAfresh();
+    void FrameEngineMove();
+    void FrameSquare(int index, COLORREF colour);
+    void DotSquare(int index);
+    void RedrawForm();
+    void PaintForm(HDC dc);
+    void PaintSquare(HDC dc, int index);
+    void PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture, bool raised);
+    // The square, palette box (100 + 6 * column + row; 112 the eraser) or nothing (0) at a
+    // point of the form.
+    int HitTest(POINT point) const;
+    Twips SquarePlace(int index) const;
+    char AskPromotion(int index);
+
+    // The rest of the window, as the Qt window's MainWindow.
+    void OnCommand(int command);
+    void OnGameChanged();
+    void OnRefused(game::Refusal refusal);
+    void SetStatus(const std::string& text);
+    void Notify(const std::string& text);
+    void ShowMoves();
+    void ShowClocks();
+    void ShowStatistics();
+    void ShowMessage(const std::string& text);
+    void Warn(const std::string& title, const std::string& text);
+    void Announce(const std::string& text);
+    std::optional<bool> AskYesNo(const std::string& title, const std::string& text);
+    void TakeBack();
+    void Redo();
+    void GoToStep(size_t step);
+    void Resign();
+    void OfferDraw();
+    void ShowHint();
+    void SetLevel(size_t level, bool varyAsLevel);
+    void SetVaryOpenings(bool vary);
+    void SetTimeControl(const game::TimeControl& control, bool keep);
+    void ChooseTimeControl();
+    void SetStandardRules(bool standard, bool keep);
+    void SetZoom(int percent);
+    void CopyText(const std::string& text);
+    std::string ClipboardText();
+    void CopyPosition();
+    void CopyGame();
+    void PastePosition();
+    void OpenPgn();
+    void SaveGameAsPgn();
+    bool SetUpGames(const std::vector<chess::PgnGame>& games, const std::string& name);
+    bool HoldsChessPosition(const std::string& action);
+    std::wstring PgnFolder() const;
+    void ShowHowToPlay();
+    void ShowAbout();
+
+    HINSTANCE instance_;
+    HWND frame_ = nullptr;
+    HWND form_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HWND moveList_ = nullptr;
+    std::array<HWND, 2> clocks_{};  // the player's, the engine's
+    HACCEL accelerators_ = nullptr;
+    HMENU menu_ = nullptr;
+
+    // The form's controls.
+    HWND Label16 = nullptr, Label5 = nullptr, Label14 = nullptr, Label4 = nullptr;
+    std::array<HWND, 5> statistics_{};  // Label1, Label2, Label3, Label17, Label18
+    HWND ProgressBar = nullptr, Btn_NewGame = nullptr, Btn_Save = nullptr, Btn_Load = nullptr;
+    HWND CkEdit = nullptr, BtnForce = nullptr, BtnRotate = nullptr;
+
+    // Pictures: the pieces of the engine's (B) and the player's (W) palette column and the
+    // masks (M), pawn, knight, bishop, rook, queen, king; the logo.
+    std::array<HBITMAP, 6> blackPictures_{}, whitePictures_{}, masks_{};
+    HBITMAP logo_ = nullptr;
+    HFONT font_ = nullptr, titleFont_ = nullptr, linkFont_ = nullptr, clockFont_ = nullptr;
+    HBRUSH runningClock_ = nullptr;
+
+    Settings settings_;
+    std::unique_ptr<game::GameSession> session_;
+
+    // The form's state.
+    int16_t PlayerSide = 0;
+    int16_t ClickState = 0;
+    int16_t FromFile = 0, FromRank = 0, ToFile = 0, ToRank = 0;
+    int16_t EditPiece = 0;
+    int raisedBox_ = 0;  // the palette box chosen last (HitTest's number), 0 for none
+    bool turned_ = false;
+    struct Mark {
+        int index;
+        COLORREF colour;
+        bool dot;
+    };
+    std::vector<Mark> marks_;
+    int pressedAt_ = 0;  // what the left button went down on
+    std::array<int, 5> statisticLabels_{};
+    std::string savedGamePath_;
+
+    // The window's settings.
+    UINT dpi_ = 96;
+    int zoom_ = 100;
+    bool showStatistics_ = true;
+    bool showLegalMoves_ = false;
+    bool showMoveList_ = true;
+    bool varyOpenings_ = false;
+    size_t level_ = 0;
+    bool busy_ = false;
+    bool closeWhenIdle_ = false;
+    bool quitting_ = false;
+    // Which list row goes to which step; SIZE_MAX for a row that is no move.
+    std::vector<size_t> rowSteps_;
+    std::vector<bool> rowPlayed_;
+    std::string status_;
+    DWORD lastPoll_ = 0;
+};
+
+}  // namespace ostrand::win
