@@ -182,6 +182,8 @@ case "${1:-}" in
         run_fuzzer notation 20000
         # Any failure above has stopped the script; every fuzz target ran clean.
         echo "fuzz: 3 passed, 0 failed"
+        # The Windows window's trials drive it under Xvfb and read its screenshots.
+        install_missing python3 xvfb xdotool imagemagick xclip
         build_windows
         (cd build/windows && ctest --output-on-failure --no-tests=error -j "$jobs")
         build_package
