@@ -41,6 +41,11 @@ if(TARGET ostrand-chess)
   set(CPACK_PACKAGE_EXECUTABLES ostrand-chess "Ostrand Chess")
   set(CPACK_NSIS_INSTALLED_ICON_NAME ostrand-chess.exe)
   set(CPACK_NSIS_MUI_FINISHPAGE_RUN ostrand-chess.exe)
+  # The installer and the uninstaller wear the window's icon.
+  get_target_property(icon ostrand-chess SOURCES)
+  list(FILTER icon INCLUDE REGEX "\\.ico$")
+  set(CPACK_NSIS_MUI_ICON ${icon})
+  set(CPACK_NSIS_MUI_UNIICON ${icon})
 endif()
 # The console engine answers on standard input, so its Start-menu entry opens a command
 # prompt in the program folder that shows its commands.

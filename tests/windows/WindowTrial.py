@@ -111,7 +111,7 @@ class Trial:
                         HOME=str(self.work / "home"))
         self.env.pop("LC_ALL", None)
         self.env.pop("WAYLAND_DISPLAY", None)
-        self.shots = 0
+        self.shots = {}
         self.children = []
 
     # The X server, the window, and their end.
@@ -165,7 +165,8 @@ class Trial:
             (board[name] is None) == (start[name] is None) for name in SQUARES))
         self.pictures = {}
         for name, piece in start.items():
-            if piece and self.pictures.setdefault((piece, colour(name)), board[name]) != board[name]:
+            known = self.pictures.setdefault((piece, colour(name)), board[name])
+            if piece and known != board[name]:
                 raise Failure(f"{name}'s piece is drawn otherwise than its like")
 
     def find(self, title):
@@ -233,10 +234,12 @@ class Trial:
         return (x, y + height) if bar != (0, 0, 0) and height >= 10 else None
 
     def shot(self, name):
-        self.shots += 1
-        path = self.folder / f"{self.shots:02}-{name}.png"
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env, check=True,
-                              capture_output=True, timeout=30).stdout
+        """A screenshot, kept as a PNG numbered in the order of the names first taken: a
+        later one of the same name replaces it."""
+        number = self.shots.setdefault(name, len(self.shots) + 1)
+        path = self.folder / f"{number:02}-{name}.png"
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.env, check=True, capture_output=True, timeout=30).stdout
         subprocess.run(["convert", "ppm:-", str(path)], input=data, check=True, timeout=30)
         return Shot(data, path)
 
@@ -249,7 +252,7 @@ class Trial:
             x, y = square(name)
             x, y = x + left, y + top
             for edge in [(x, y + 12), (x + 24, y + 12), (x + 12, y), (x + 12, y + 24)]:
-                if shot.pixel(*edge) not in (BORDER,):
+                if shot.pixel(*edge) != BORDER:
                     raise Failure(f"{name}'s border is not at {edge} on {shot.path}")
             inside = b"".join(shot.region(x + 2, y + 2, 21, 21))
             seen[name] = None if inside == bytes(colour(name)) * (21 * 21) else inside
@@ -385,8 +388,20 @@ def paste_position(trial):
     trial.wait_for_board("pasted", lambda board: trial.shows(board, fen.split()[0]))
 
 
+def picture(trial):
+    """Not a trial: the window after 1. e4 and the engine's answer, the knight on g1 picked,
+    cropped to the window as FOLDER/picture/window.png, the manual's screenshot."""
+    trial.play_e4()
+    trial.click_square("g1")
+    shot = poll(lambda: (lambda shot: trial.marked(shot, PICKED) == {"g1"} and shot)(
+        trial.shot("g1 picked")), "frame on g1")
+    left, top, width, height = trial.frame
+    subprocess.run(["convert", str(shot.path), "-crop", f"{width}x{height}+{left}+{top}",
+                    "+repage", "-strip", str(trial.folder / "window.png")], check=True)
+
+
 TRIALS = {"start": start_layout, "move": move_and_take_back, "saveload": save_and_load,
-          "paste": paste_position}
+          "paste": paste_position, "picture": picture}
 
 
 def main():
