@@ -14,8 +14,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# python3 carries the translations over to the window for Windows, whose texts are tested here too.
 packages=(cmake make g++ libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n)
+          qt6-translations-l10n python3)
 jobs=$(nproc 2>/dev/null || echo 2)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -103,7 +104,7 @@ build_package() {
 # ostrand-chess-VERSION-windows-x64-setup.exe, which NSIS makes. Wine, which runs their tests,
 # needs only its 64-bit half for 64-bit programs and a 64-bit installer.
 build_windows() {
-    install_missing cmake make g++-mingw-w64-x86-64-posix nsis wine wine64
+    install_missing cmake make g++-mingw-w64-x86-64-posix nsis python3 wine wine64
     configure_and_build build/windows Release \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DOSTRAND_BUILD_UI=OFF \
         -DOSTRAND_WERROR=ON

@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "Evaluation.h"
+#include "FormLayout.h"
 #include "LinkLabel.h"
 #include "Messages.h"
 #include "PictureBox.h"
@@ -34,8 +35,11 @@
 
 namespace {
 
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left, top, width, height);
+namespace form = ostrand::form;
+
+// A place of the shared layout, in twips.
+QRect Twips(const form::Twips& twips) {
+    return QRect(twips.left, twips.top, twips.width, twips.height);
 }
 
 const QColor Grey(0x80, 0x80, 0x80);
@@ -73,7 +77,7 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
     setWindowIcon(QIcon(":/images/icon.png"));
 
     Label16 = new QLabel("Ostrand Chess", this);
-    Place(Label16, Twips(1440, 45, 1995, 330));
+    Place(Label16, Twips(form::Title));
     SetTextColour(Label16, QColor(0, 0, 192));
 
     for (int16_t i = 1; i <= 64; ++i) {
@@ -87,7 +91,7 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
     }
 
     Picture1 = new PictureBox(QRect(), this);
-    Place(Picture1, Twips(3105, 495, 1575, 1965));
+    Place(Picture1, Twips(form::Logo));
     pictures_.emplace_back(Picture1, "logo");
 
     const auto addLabel = [this](const QString& text, const QRect& geometry) {
@@ -95,17 +99,15 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
         Place(label, geometry);
         return label;
     };
-    Label5 = addLabel(tr("Engine progress:"), Twips(3105, 2520, 1500, 195));
-    // The statistics run on to the tool column (the design's 1590 twips end at the logo's
-    // edge): a speed of eight digits would not fit otherwise.
-    Label1 = addLabel(QString(), Twips(3105, 2745, 1845, 240));
-    Label2 = addLabel(QString(), Twips(3105, 3015, 1845, 240));
-    Label3 = addLabel(QString(), Twips(3105, 3285, 1845, 240));
-    Label17 = addLabel(QString(), Twips(3105, 3555, 1845, 240));
-    Label18 = addLabel(QString(), Twips(3105, 3825, 1845, 240));
+    Label5 = addLabel(tr("Engine progress:"), Twips(form::ProgressCaption));
+    Label1 = addLabel(QString(), Twips(form::Statistics[0]));
+    Label2 = addLabel(QString(), Twips(form::Statistics[1]));
+    Label3 = addLabel(QString(), Twips(form::Statistics[2]));
+    Label17 = addLabel(QString(), Twips(form::Statistics[3]));
+    Label18 = addLabel(QString(), Twips(form::Statistics[4]));
 
     ProgressBar = new QProgressBar(this);
-    Place(ProgressBar, Twips(135, 3465, 2895, 240));
+    Place(ProgressBar, Twips(form::Progress));
     ProgressBar->setRange(0, 100);
     ProgressBar->setValue(0);
     ProgressBar->setTextVisible(false);
@@ -115,18 +117,18 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
         Place(button, geometry);
         return button;
     };
-    Btn_NewGame = addButton(tr("New"), Twips(135, 3735, 960, 330));
-    Btn_Save = addButton(tr("Save"), Twips(1080, 3735, 1005, 330));
-    Btn_Load = addButton(tr("Load"), Twips(2070, 3735, 960, 330));
+    Btn_NewGame = addButton(tr("New"), Twips(form::NewGame));
+    Btn_Save = addButton(tr("Save"), Twips(form::Save));
+    Btn_Load = addButton(tr("Load"), Twips(form::Load));
     connect(Btn_NewGame, &QPushButton::clicked, this, &F_Board::Btn_NewGame_Click);
     connect(Btn_Save, &QPushButton::clicked, this, &F_Board::Btn_Save_Click);
     connect(Btn_Load, &QPushButton::clicked, this, &F_Board::Btn_Load_Click);
 
     // Both lines span the client area, so they are centred in it.
-    Label14 = addLabel(tr("Ostrand Chess by the Ostrand developers"), Twips(-90, 4320, 4875, 240));
+    Label14 = addLabel(tr("Ostrand Chess by the Ostrand developers"), Twips(form::Credit));
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4 = new LinkLabel(WebAddress, this);
-    Place(Label4, Twips(-90, 4545, 4875, 240));
+    Place(Label4, Twips(form::Link));
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(Label4, QColor(0, 0, 255));
     Label4->setCursor(Qt::PointingHandCursor);
@@ -135,9 +137,9 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
     // The frame comes first so that the check box lies on top of it.
     Shape1 = new QFrame(this);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Place(Shape1, Twips(4995, 540, 735, 375));
+    Place(Shape1, Twips(form::EditFrame));
     CkEdit = new QCheckBox(tr("Edit"), this);
-    Place(CkEdit, Twips(5085, 585, 600, 285));
+    Place(CkEdit, Twips(form::Edit));
 
     const QColor windowColour = palette().color(QPalette::Base);
     const auto addPicture = [this, &windowColour](const QString& picture, const QRect& geometry) {
@@ -147,19 +149,19 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
         if (!picture.isEmpty()) pictures_.emplace_back(box, picture);
         return box;
     };
-    PB = addPicture("PB", Twips(4995, 945, 375, 375));
-    KB = addPicture("KB", Twips(4995, 1305, 375, 375));
-    BB = addPicture("BB", Twips(4995, 1665, 375, 375));
-    RB = addPicture("RB", Twips(4995, 2025, 375, 375));
-    QB = addPicture("QB", Twips(4995, 2385, 375, 375));
-    KKB = addPicture("KKB", Twips(4995, 2745, 375, 375));
-    PW = addPicture("PW", Twips(5355, 945, 375, 375));
-    KW = addPicture("KW", Twips(5355, 1305, 375, 375));
-    BW = addPicture("BW", Twips(5355, 1665, 375, 375));
-    RW = addPicture("RW", Twips(5355, 2025, 375, 375));
-    QW = addPicture("QW", Twips(5355, 2385, 375, 375));
-    KKW = addPicture("KKW", Twips(5355, 2745, 375, 375));
-    MM = addPicture(QString(), Twips(4995, 3150, 735, 330));
+    PB = addPicture("PB", Twips(form::PaletteBox(0, 0)));
+    KB = addPicture("KB", Twips(form::PaletteBox(0, 1)));
+    BB = addPicture("BB", Twips(form::PaletteBox(0, 2)));
+    RB = addPicture("RB", Twips(form::PaletteBox(0, 3)));
+    QB = addPicture("QB", Twips(form::PaletteBox(0, 4)));
+    KKB = addPicture("KKB", Twips(form::PaletteBox(0, 5)));
+    PW = addPicture("PW", Twips(form::PaletteBox(1, 0)));
+    KW = addPicture("KW", Twips(form::PaletteBox(1, 1)));
+    BW = addPicture("BW", Twips(form::PaletteBox(1, 2)));
+    RW = addPicture("RW", Twips(form::PaletteBox(1, 3)));
+    QW = addPicture("QW", Twips(form::PaletteBox(1, 4)));
+    KKW = addPicture("KKW", Twips(form::PaletteBox(1, 5)));
+    MM = addPicture(QString(), Twips(form::Eraser));
     connect(PB, &PictureBox::clicked, this, &F_Board::PB_Click);
     connect(KB, &PictureBox::clicked, this, &F_Board::KB_Click);
     connect(BB, &PictureBox::clicked, this, &F_Board::BB_Click);
@@ -174,13 +176,13 @@ F_Board::F_Board(ostrand::game::GameSession& session, SessionSignals& reports, Q
     connect(KKW, &PictureBox::clicked, this, &F_Board::KKW_Click);
     connect(MM, &PictureBox::clicked, this, &F_Board::MM_Click);
 
-    BtnForce = addButton(tr("Force"), Twips(4995, 3510, 780, 330));
-    BtnRotate = addButton("<", Twips(4995, 3870, 780, 330));
+    BtnForce = addButton(tr("Force"), Twips(form::Force));
+    BtnRotate = addButton("<", Twips(form::Rotate));
     connect(BtnForce, &QPushButton::clicked, this, &F_Board::BtnForce_Click);
     connect(BtnRotate, &QPushButton::clicked, this, &F_Board::BtnRotate_Click);
 
-    PicCompColor = addPicture(QString(), Twips(4995, 4230, 780, 285));
-    PicHumanColor = addPicture(QString(), Twips(4995, 4545, 780, 285));
+    PicCompColor = addPicture(QString(), Twips(form::EngineColour));
+    PicHumanColor = addPicture(QString(), Twips(form::PlayerColour));
 
     Btn_NewGame->setToolTip(tr("Start a new game; you choose your colour"));
     Btn_Save->setToolTip(tr("Save the game, replacing the last save"));
@@ -326,9 +328,8 @@ void F_Board::LayoutSquares() {
         if ((i - 1) % 8 == 0) std::swap(a, b);
         int16_t file, rank;
         SquareOfIndex(file, rank, i);
-        const int left = PlayerSide == 0 ? 360 * file - 225 : 3015 - 360 * file;
-        const int top = 3375 - 360 * rank;
-        squarePlaces_[static_cast<size_t>(i - 1)] = QPoint(left, top);
+        const form::Twips place = form::Square(file, rank, PlayerSide);
+        squarePlaces_[static_cast<size_t>(i - 1)] = QPoint(place.left, place.top);
         PlaceSquare(i);
         c(i).SetBackground(i % 2 == 0 ? a : b);
     }

@@ -13,6 +13,7 @@
 
 #include "BoardCoordinates.h"
 #include "F_Board.h"
+#include "FormLayout.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
 #include "PieceArt.h"
@@ -149,18 +150,13 @@ void F_Board::ShowHint(const ostrand::game::SquareMove& move) {
 
 // The layout is designed in twips, 15 to the pixel at 96 dots per inch and 100 %.
 int F_Board::Px(double twips) const {
-    return static_cast<int>(std::lround(twips * zoom_ / 1500.0));
+    return ostrand::form::Px(twips, zoom_);
 }
 
-// From the edges, so that controls side by side in the design stay side by side. A box of
-// 375 twips is a cell of the 360-twip pitch and its one-pixel border, which it shares with
-// the next: it stays so at every zoom.
 QRect F_Board::OnScreen(const QRect& twips) const {
-    const auto extent = [this](int from, int length) {
-        return length == 375 ? Px(from + 360) - Px(from) + 1 : Px(from + length) - Px(from);
-    };
-    return QRect(Px(twips.x()), Px(twips.y()), extent(twips.x(), twips.width()),
-                 extent(twips.y(), twips.height()));
+    const ostrand::form::Pixels p =
+        ostrand::form::OnScreen({twips.x(), twips.y(), twips.width(), twips.height()}, zoom_);
+    return QRect(p.left, p.top, p.width, p.height);
 }
 
 void F_Board::Place(QWidget* control, const QRect& twips) {
@@ -180,9 +176,7 @@ void F_Board::SetZoom(int percent) {
     if (percent < MinZoom || percent > MaxZoom) return;
     zoom_ = percent;
     const qreal scale = percent / 100.0;
-    // The design's client area ends at 4830 twips, short of the tool column; the window is
-    // widened to show it, since "Force" and the editor are unreachable otherwise.
-    setFixedSize(Px(5895), Px(4890));
+    setFixedSize(Px(ostrand::form::Form.width), Px(ostrand::form::Form.height));
     // A scaled font keeps to whole pixels below its scaled design size: rounded up, the
     // statistics outgrow their labels (at 150 % "Nodes/Sec" runs into the palette).
     const auto scaledFont = [scale](qreal points) {

@@ -32,6 +32,8 @@ enum class Command : int {
     Rotate = LevelFirst + 6,
     ShowStatistics,
     ShowLegalMoves,
+    ShowCoordinates,
+    PlaySounds,
     ZoomFirst,  // 100, 150, 200 and 300 %
     ZoomIn = ZoomFirst + 4,
     ZoomOut,
@@ -55,5 +57,7 @@ inline constexpr int DialogMinutes = 1002;
 inline constexpr int DialogIncrementPrompt = 1003;
 inline constexpr int DialogIncrement = 1004;
 inline constexpr int DialogList = 1005;
+// The sounds are WAVE resources named by sounds::Sound: 201 the move's and so on.
+inline constexpr int FirstSound = 201;
 
 }  // namespace ostrand::win

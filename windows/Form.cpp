@@ -3,6 +3,7 @@
 // windows.h first, then what builds on it, GDI+ last.
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
 #include <objidl.h>
 #include <shlwapi.h>
 #include <gdiplus.h>
@@ -16,6 +17,7 @@
 #include <utility>
 
 #include "Commands.h"
+#include "SavedGame.h"
 #include "Text.h"
 #include "Translations.h"
 #include "Variables.h"
@@ -39,6 +41,9 @@ constexpr const wchar_t* PieceNames[] = {L"P", L"K", L"B", L"R", L"Q", L"KK"};
 // HitTest's numbers for the palette: 100 + 6 * column + row, then the eraser.
 constexpr int PaletteHit = 100;
 constexpr int EraserHit = 112;
+// The swatches' tooltips.
+constexpr int EngineSwatch = 113;
+constexpr int PlayerSwatch = 114;
 
 // A PNG of the program's resources as a bitmap; none when it is missing or unreadable.
 HBITMAP LoadPng(HINSTANCE instance, const std::wstring& name) {
@@ -90,8 +95,8 @@ void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale)
     GetObjectW(picture, sizeof info, &info);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, picture);
-    const int width = std::min<int>(area.right - area.left, Px(info.bmWidth * 15, scale));
-    const int height = std::min<int>(area.bottom - area.top, Px(info.bmHeight * 15, scale));
+    const int width = std::min<int>(area.right - area.left, form::Px(info.bmWidth * 15, scale));
+    const int height = std::min<int>(area.bottom - area.top, form::Px(info.bmHeight * 15, scale));
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
                width * 100 / scale + (width * 100 % scale != 0),
@@ -102,6 +107,10 @@ void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale)
 
 }  // namespace
 
+std::string Window::SavedGameShown() const {
+    return Utf8(Settings::DataFolder() + L"\\" + Wide(SavedGameName));
+}
+
 void Window::LoadPictures() {
     for (size_t row = 0; row < 6; ++row) {
         blackPictures_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"B");
@@ -109,6 +118,93 @@ void Window::LoadPictures() {
         masks_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"M");
     }
     logo_ = LoadPng(instance_, L"LOGO");
+}
+
+void Window::MakeTips() {
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, instance_, nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    const auto add = [this](HWND owner, UINT_PTR id, const std::string& text, bool control) {
+        std::wstring wide = Wide(text);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS | (control ? TTF_IDISHWND : 0);
+        tool.hwnd = owner;
+        tool.uId = id;
+        tool.lpszText = wide.data();
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    const auto fb = [](std::string_view source) { return Tr("F_Board", source); };
+    const std::pair<HWND, const char*> controls[] = {
+        {Btn_NewGame, "Start a new game; you choose your colour"},
+        {Btn_Save, "Save the game, replacing the last save"},
+        {Btn_Load, "Go back to the game last saved"},
+        {BtnForce, "Make the engine play a move for its side now"},
+        {BtnRotate, "Turn the board display upside down, or back"},
+        {CkEdit, "Set up a position: clicks on the board place the palette's piece"},
+        {Label4, "Open the project's web page"},
+        {Label5, "What the engine's search has done for its last move"},
+        {statistics_[0], "Positions the engine has looked at for its move"},
+        {statistics_[1], "The best score found so far, in hundredths of a pawn for the engine"},
+        {statistics_[2], "Seconds the engine has been thinking"},
+        {statistics_[3], "Positions looked at per second"},
+        {statistics_[4],
+         "Game stage (1 opening to 4 endgame); after the move, the engine's score of the "
+         "position"},
+        {ProgressBar, "How far the engine's deeper searches have come"},
+    };
+    for (const auto& [control, text] : controls)
+        add(form_, reinterpret_cast<UINT_PTR>(control), fb(text), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(moveList_),
+        Tr("MoveList", "The moves of the game; click one to go back or forward to it"), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(clocks_[0]), Tr("ChessClock", "Your time left"), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(clocks_[1]), Tr("ChessClock", "The engine's time left"),
+        true);
+    // Whole sentences, as languages inflect the pieces' names.
+    constexpr const char* pieces[] = {"pawn", "knight", "bishop", "rook", "queen", "king"};
+    for (int row = 0; row < 6; ++row) {
+        add(form_, PaletteHit + row,
+            fb(std::string("Place the engine's ") + pieces[row] + ", then click squares"), false);
+        add(form_, PaletteHit + 6 + row,
+            fb(std::string("Place your ") + pieces[row] + ", then click squares"), false);
+    }
+    add(form_, EraserHit, fb("Eraser: empty the squares you click"), false);
+    add(form_, EngineSwatch, fb("The engine's colour"), false);
+    add(form_, PlayerSwatch, fb("Your colour"), false);
+    for (int index = 1; index <= 64; ++index)
+        add(form_, static_cast<UINT_PTR>(index), "", false);
+}
+
+// Each square's tooltip is its name as the player sees the board: playing black, the
+// engine's rank 1 is the eighth.
+void Window::PlaceTips() {
+    const auto place = [this](UINT_PTR id, const form::Twips& twips, const std::string* text) {
+        std::wstring wide = text ? Wide(*text) : std::wstring();
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form_;
+        tool.uId = id;
+        tool.rect = Rect(twips);
+        SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (!text) return;
+        tool.lpszText = wide.data();
+        SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    for (int column = 0; column < 2; ++column)
+        for (int row = 0; row < 6; ++row)
+            place(static_cast<UINT_PTR>(PaletteHit + 6 * column + row),
+                  form::PaletteBox(column, row), nullptr);
+    place(EraserHit, form::Eraser, nullptr);
+    place(EngineSwatch, form::EngineColour, nullptr);
+    place(PlayerSwatch, form::PlayerColour, nullptr);
+    for (int index = 1; index <= 64; ++index) {
+        const int file = (index - 1) % 8 + 1;
+        const int rank = (index - 1) / 8 + 1;
+        const std::string name{static_cast<char>('a' + file - 1),
+                               static_cast<char>('0' + (PlayerSide == 0 ? rank : 9 - rank))};
+        place(static_cast<UINT_PTR>(index), SquarePlace(index), &name);
+    }
 }
 
 LRESULT CALLBACK Window::FormProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -165,9 +261,12 @@ LRESULT Window::OnFormMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         case WM_COMMAND:
-            // The form's buttons.
-            if (HIWORD(w) == BN_CLICKED || HIWORD(w) == STN_CLICKED)
+            // The form's buttons. They give the keyboard back, as the Qt window's take none:
+            // Space is "Move now", never a press of the button clicked last.
+            if (HIWORD(w) == BN_CLICKED || HIWORD(w) == STN_CLICKED) {
+                SetFocus(frame_);
                 SendMessageW(frame_, WM_COMMAND, MAKEWPARAM(LOWORD(w), 0), 0);
+            }
             return 0;
         case WM_CTLCOLORSTATIC: {
             const auto control = reinterpret_cast<HWND>(l);
@@ -188,15 +287,15 @@ LRESULT Window::OnFormMessage(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(form_, message, w, l);
 }
 
-Twips Window::SquarePlace(int index) const {
+form::Twips Window::SquarePlace(int index) const {
     const int file = (index - 1) % 8 + 1;
     const int rank = (index - 1) / 8 + 1;
-    const Twips place = layout::Square(file, rank, PlayerSide);
-    return turned_ ? layout::Turned(place) : place;
+    const form::Twips place = form::Square(file, rank, PlayerSide);
+    return turned_ ? form::Turned(place) : place;
 }
 
 int Window::HitTest(POINT point) const {
-    const auto inside = [this, point](const Twips& twips) {
+    const auto inside = [this, point](const form::Twips& twips) {
         const RECT box = Rect(twips);
         return PtInRect(&box, point) != FALSE;
     };
@@ -204,8 +303,8 @@ int Window::HitTest(POINT point) const {
         if (inside(SquarePlace(index))) return index;
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < 6; ++row)
-            if (inside(layout::PaletteBox(column, row))) return PaletteHit + 6 * column + row;
-    if (inside(layout::Eraser)) return EraserHit;
+            if (inside(form::PaletteBox(column, row))) return PaletteHit + 6 * column + row;
+    if (inside(form::Eraser)) return EraserHit;
     return 0;
 }
 
@@ -214,7 +313,7 @@ void Window::PaintForm(HDC dc) {
     for (int index = 1; index <= 64; ++index)
         PaintSquare(dc, index);
     // The logo, no piece of the game, is scaled smoothly.
-    const RECT logo = Rect(layout::Logo);
+    const RECT logo = Rect(form::Logo);
     Outline(dc, logo, Black);
     if (logo_) {
         BITMAP info;
@@ -232,30 +331,65 @@ void Window::PaintForm(HDC dc) {
         SelectObject(source, old);
         DeleteDC(source);
     }
-    Outline(dc, Rect(layout::EditFrame), Black);
+    Outline(dc, Rect(form::EditFrame), Black);
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < 6; ++row) {
             const int hit = PaletteHit + 6 * column + row;
             if (hit != raisedBox_)
-                PaintBox(dc, layout::PaletteBox(column, row), window,
+                PaintBox(dc, form::PaletteBox(column, row), window,
                          (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)],
                          false);
         }
-    if (raisedBox_ != EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, false);
+    if (raisedBox_ != EraserHit) PaintBox(dc, form::Eraser, window, nullptr, false);
     // The chosen box last: its whole bevel shows over its neighbours' borders.
-    if (raisedBox_ == EraserHit) PaintBox(dc, layout::Eraser, window, nullptr, true);
+    if (raisedBox_ == EraserHit) PaintBox(dc, form::Eraser, window, nullptr, true);
     if (raisedBox_ >= PaletteHit && raisedBox_ < EraserHit) {
         const int column = (raisedBox_ - PaletteHit) / 6;
         const int row = (raisedBox_ - PaletteHit) % 6;
-        PaintBox(dc, layout::PaletteBox(column, row), window,
+        PaintBox(dc, form::PaletteBox(column, row), window,
                  (column == 0 ? blackPictures_ : whitePictures_)[static_cast<size_t>(row)], true);
     }
-    PaintBox(dc, layout::EngineColour, PlayerSide == 0 ? Black : White, nullptr, false);
-    PaintBox(dc, layout::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
+    PaintBox(dc, form::EngineColour, PlayerSide == 0 ? Black : White, nullptr, false);
+    PaintBox(dc, form::PlayerColour, PlayerSide == 0 ? White : Black, nullptr, false);
 }
 
-void Window::PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture,
+// Unturned, the player's home rank is at the bottom and the first file on the left when
+// playing white, on the right when playing black; a turn swaps both edges. In dark blue in a
+// white rim, legible on either shade and over a piece's edge.
+void Window::PaintCoordinates(HDC dc, int index, const RECT& area) {
+    const int file = (index - 1) % 8 + 1;
+    const int rank = (index - 1) / 8 + 1;
+    const int bottomRank = turned_ ? 8 : 1;
+    const int leftFile = (PlayerSide == 0) != turned_ ? 1 : 8;
+    const std::wstring letter = rank == bottomRank ? std::wstring(1, L'a' + file - 1) : L"";
+    const std::wstring digit =
+        file == leftFile ? std::to_wstring(PlayerSide == 0 ? rank : 9 - rank) : L"";
+    if (letter.empty() && digit.empty()) return;
+    const int size = area.right - area.left;
+    HFONT font = CreateFontW(-std::max(7, size / 3), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    const int margin = std::max(1, size / 24);
+    const auto write = [&](int dx, int dy) {
+        RECT inside{area.left + margin + dx, area.top + dy, area.right - margin + dx,
+                    area.bottom + dy};
+        DrawTextW(dc, digit.c_str(), -1, &inside, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+        DrawTextW(dc, letter.c_str(), -1, &inside,
+                  DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOCLIP);
+    };
+    SetTextColor(dc, White);
+    for (const auto& [dx, dy] : {std::pair(-margin, 0), {margin, 0}, {0, -margin}, {0, margin}})
+        write(dx, dy);
+    SetTextColor(dc, RGB(0, 0, 0x90));
+    write(0, 0);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+void Window::PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
                       bool raised) {
     const RECT box = Rect(twips);
     const RECT area = Inside(box);
@@ -306,6 +440,7 @@ void Window::PaintSquare(HDC dc, int index) {
         Copy(dc, area, masks_[at], SRCAND, Scale());
         Copy(dc, area, (drawnWhite ? whitePictures_ : blackPictures_)[at], SRCPAINT, Scale());
     }
+    if (showCoordinates_) PaintCoordinates(dc, index, area);
     const int thickness = std::max(Scale() / 100, 1);
     for (const Mark& mark : marks_) {
         if (mark.index != index) continue;
@@ -373,7 +508,7 @@ void Window::Btn_Save_Click() {
         ShowMessage(error);
         return;
     }
-    Notify(Arg(Tr("MainWindow", "Saved to %1"), {Utf8(Settings::DataFolder())}));
+    Notify(Arg(Tr("MainWindow", "Saved to %1"), {SavedGameShown()}));
 }
 
 void Window::Btn_Load_Click() {
@@ -384,7 +519,7 @@ void Window::Btn_Load_Click() {
         return;
     }
     PrintBoard();
-    Notify(Arg(Tr("MainWindow", "Loaded from %1"), {Utf8(Settings::DataFolder())}));
+    Notify(Arg(Tr("MainWindow", "Loaded from %1"), {SavedGameShown()}));
 }
 
 // A game that is over, or a board that is no chess position, takes no move, and the player
@@ -406,12 +541,14 @@ void Window::BtnForce_Click() {
 // dots stay.
 void Window::BtnRotate_Click() {
     turned_ = !turned_;
+    PlaceTips();
     RedrawForm();
 }
 
 // A new game's layout is never turned.
 void Window::LayoutSquares() {
     turned_ = false;
+    PlaceTips();
     RedrawForm();
 }
 

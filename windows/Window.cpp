@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -122,6 +123,8 @@ bool Window::Create(int show) {
     showStatistics_ = settings_.Flag(L"showStatistics", true);
     showLegalMoves_ = settings_.Flag(L"showLegalMoves", false);
     showMoveList_ = settings_.Flag(L"showMoveList", true);
+    playSounds_ = settings_.Flag(L"playSounds", true);
+    showCoordinates_ = settings_.Flag(L"showCoordinates", false);
     SetTimeControl(ParsedControl(Utf8(settings_.Text(L"timeControl"))), false);
     SetStandardRules(settings_.Flag(L"standardRules", false), false);
     Relayout();
@@ -142,8 +145,8 @@ void Window::MakeControls() {
                             10, frame_, nullptr, instance_, this);
     const auto label = [this](const std::string& text, DWORD style = 0) {
         return CreateWindowExW(0, L"STATIC", Wide(text).c_str(),
-                               WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, 0, 0, 10, 10, form_,
-                               nullptr, instance_, nullptr);
+                               WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_NOTIFY | style, 0, 0, 10,
+                               10, form_, nullptr, instance_, nullptr);
     };
     const auto button = [this](const std::string& text, DWORD style, Command command) {
         return CreateWindowExW(
@@ -182,6 +185,7 @@ void Window::MakeControls() {
                                 WS_CHILD | SS_CENTER | SS_CENTERIMAGE | WS_BORDER | SS_NOPREFIX, 0,
                                 0, 10, 10, frame_, nullptr, instance_, nullptr);
     runningClock_ = CreateSolidBrush(RGB(0xFF, 0xE0, 0x80));
+    MakeTips();
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
                                  frame_, nullptr, instance_, nullptr);
 }
@@ -255,6 +259,8 @@ void Window::BuildMenus() {
     add(view, Command::Rotate, Mw("&Rotate board"), "Ctrl+R", {{Ctrl, 'R', 0}});
     add(view, Command::ShowStatistics, Mw("Show &statistics"));
     add(view, Command::ShowLegalMoves, Mw("Show &legal moves"));
+    add(view, Command::ShowCoordinates, Mw("&Coordinates"));
+    add(view, Command::PlaySounds, Mw("S&ounds"));
     HMENU zoom = CreatePopupMenu();
     for (size_t i = 0; i < std::size(Zooms); ++i)
         add(zoom, CommandPlus(Command::ZoomFirst, i), std::to_string(Zooms[i]) + " %",
@@ -322,6 +328,8 @@ void Window::UpdateMenus() {
     check(Command::VaryOpenings, varyOpenings_);
     check(Command::ShowStatistics, showStatistics_);
     check(Command::ShowLegalMoves, showLegalMoves_);
+    check(Command::PlaySounds, playSounds_);
+    check(Command::ShowCoordinates, showCoordinates_);
     check(Command::ShowMoveList, showMoveList_);
     check(Command::StandardRules, session_->NextRules() == RuleSet::Standard);
     const game::TimeControl next = session_->NextTimeControl();
@@ -344,13 +352,13 @@ void Window::UpdateMenus() {
     DrawMenuBar(frame_);
 }
 
-RECT Window::Rect(const Twips& twips) const {
-    const Pixels p = OnScreen(twips, Scale());
+RECT Window::Rect(const form::Twips& twips) const {
+    const form::Pixels p = form::OnScreen(twips, Scale());
     return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
-HWND Window::Place(HWND control, const Twips& twips) {
-    const Pixels p = OnScreen(twips, Scale());
+HWND Window::Place(HWND control, const form::Twips& twips) {
+    const form::Pixels p = form::OnScreen(twips, Scale());
     MoveWindow(control, p.left, p.top, p.width, p.height, FALSE);
     return control;
 }
@@ -374,22 +382,22 @@ void Window::Relayout() {
     linkFont_ = makeFont(face, 8.25, false, true);
     clockFont_ = makeFont(L"Microsoft Sans Serif", 12, true, false);
 
-    const int formWidth = Px(layout::Form.width, scale);
-    const int formHeight = Px(layout::Form.height, scale);
+    const int formWidth = form::Px(form::Form.width, scale);
+    const int formHeight = form::Px(form::Form.height, scale);
     MoveWindow(form_, 0, 0, formWidth, formHeight, FALSE);
-    Place(Label16, layout::Title);
-    Place(Label5, layout::ProgressCaption);
+    Place(Label16, form::Title);
+    Place(Label5, form::ProgressCaption);
     for (size_t i = 0; i < statistics_.size(); ++i)
-        Place(statistics_[i], layout::Statistics[i]);
-    Place(ProgressBar, layout::Progress);
-    Place(Btn_NewGame, layout::NewGame);
-    Place(Btn_Save, layout::Save);
-    Place(Btn_Load, layout::Load);
-    Place(Label14, layout::Credit);
-    Place(Label4, layout::Link);
-    Place(CkEdit, layout::Edit);
-    Place(BtnForce, layout::Force);
-    Place(BtnRotate, layout::Rotate);
+        Place(statistics_[i], form::Statistics[i]);
+    Place(ProgressBar, form::Progress);
+    Place(Btn_NewGame, form::NewGame);
+    Place(Btn_Save, form::Save);
+    Place(Btn_Load, form::Load);
+    Place(Label14, form::Credit);
+    Place(Label4, form::Link);
+    Place(CkEdit, form::Edit);
+    Place(BtnForce, form::Force);
+    Place(BtnRotate, form::Rotate);
     EnumChildWindows(
         form_,
         [](HWND child, LPARAM font) {
@@ -435,6 +443,7 @@ void Window::Relayout() {
                      frame.bottom - frame.top + missing,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    PlaceTips();
     InvalidateRect(frame_, nullptr, TRUE);
     ShowMoves();
 }
@@ -550,6 +559,7 @@ void Window::OnCommand(int id) {
     // While the engine works, the form and the game's commands wait; the view and Quit do not.
     const bool any = command == Command::MoveNow || command == Command::Quit ||
                      command == Command::ShowStatistics || command == Command::ShowLegalMoves ||
+                     command == Command::PlaySounds || command == Command::ShowCoordinates ||
                      command == Command::ShowMoveList || command == Command::LanguageSystem ||
                      in(Command::LanguageFirst, std::size(Languages));
     if (busy_ && !any) return;
@@ -611,6 +621,17 @@ void Window::OnCommand(int id) {
             settings_.SetFlag(L"showLegalMoves", showLegalMoves_);
             UpdateMenus();
             break;
+        case Command::ShowCoordinates:
+            showCoordinates_ = !showCoordinates_;
+            settings_.SetFlag(L"showCoordinates", showCoordinates_);
+            RedrawForm();
+            UpdateMenus();
+            break;
+        case Command::PlaySounds:
+            playSounds_ = !playSounds_;
+            settings_.SetFlag(L"playSounds", playSounds_);
+            UpdateMenus();
+            break;
         case Command::ZoomIn:
         case Command::ZoomOut: {
             const int* at = std::find(std::begin(Zooms), std::end(Zooms), zoom_);
@@ -644,6 +665,7 @@ void Window::BoardChanged() {
 
 void Window::GameChanged() {
     OnGameChanged();
+    Play(cues_.MovesListed(session_->Moves()));
 }
 
 void Window::ThinkingChanged(bool thinking) {
@@ -669,6 +691,17 @@ void Window::ProgressChanged(int value, int maximum) {
 
 void Window::ClocksChanged() {
     ShowClocks();
+    const bool running = session_->ClockRunning() == game::Side::Player;
+    Play(cues_.PlayerClock(running ? std::optional(session_->Remaining(game::Side::Player))
+                                   : std::nullopt));
+}
+
+// Where no sound device is, nothing plays and the player is told nothing.
+void Window::Play(std::optional<sounds::Sound> sound) {
+    static const bool device = waveOutGetNumDevs() > 0;
+    if (!sound || !playSounds_ || !device) return;
+    PlaySoundW(MAKEINTRESOURCEW(FirstSound + static_cast<int>(*sound)), instance_,
+               SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }
 
 // Everything shows the ended game before a box says how it ended. The engine announces its
@@ -676,6 +709,7 @@ void Window::ClocksChanged() {
 // for the player's own resignation and an agreed draw. The editor's positions announce nothing.
 void Window::GameEnded(game::Ending ending, const std::string& message) {
     OnGameChanged();
+    Play(sounds::Sound::End);
     ShowGameAfresh();
     UpdateWindow(form_);
     if (SendMessageW(CkEdit, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
@@ -697,7 +731,6 @@ void Window::ProcessEvents() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // Handled once the search is over, by the main loop.
-            quitting_ = true;
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
@@ -811,7 +844,8 @@ std::string ClockText(int64_t milliseconds) {
 
 void Window::ShowClocks() {
     const bool timed = session_->Control().Timed();
-    if (timed != (IsWindowVisible(clocks_[0]) != FALSE)) Relayout();
+    const bool shown = (GetWindowLongPtrW(clocks_[0], GWL_STYLE) & WS_VISIBLE) != 0;
+    if (timed != shown) Relayout();
     if (!timed) return;
     const std::string player =
         Arg(Tr("ChessClock", "You: %1"), {ClockText(session_->Remaining(game::Side::Player))});

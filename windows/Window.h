@@ -16,6 +16,7 @@
 #include "FormLayout.h"
 #include "GameSession.h"
 #include "Settings.h"
+#include "SoundCues.h"
 
 namespace ostrand::win {
 
@@ -60,19 +61,24 @@ class Window : public game::SessionListener {
     // Building and laying out.
     void MakeControls();
     void LoadPictures();
+    // The tooltips, as the Qt window has them; PlaceTips follows the layout and the turns.
+    void MakeTips();
+    void PlaceTips();
     void BuildMenus();
     void UpdateMenus();
     // Fonts, controls and the window's size at the zoom and the monitor's scale in force.
     void Relayout();
     int Scale() const { return zoom_ * static_cast<int>(dpi_) / 96; }
-    HWND Place(HWND control, const Twips& twips);
-    RECT Rect(const Twips& twips) const;
+    HWND Place(HWND control, const form::Twips& twips);
+    RECT Rect(const form::Twips& twips) const;
 
     // The form: its handlers, as the Qt window's F_Board.
     void Form_Load();
     void Btn_NewGame_Click();
     void Btn_Save_Click();
     void Btn_Load_Click();
+    // The saved game's path as the player reads it.
+    std::string SavedGameShown() const;
     void BtnForce_Click();
     void BtnRotate_Click();
     void c_Click(int index);
@@ -86,11 +92,15 @@ class Window : public game::SessionListener {
     void RedrawForm();
     void PaintForm(HDC dc);
     void PaintSquare(HDC dc, int index);
-    void PaintBox(HDC dc, const Twips& twips, COLORREF background, HBITMAP picture, bool raised);
+    // The file's letter in the bottom row and the rank's digit in the left column, as the
+    // player sees the board, inside those squares.
+    void PaintCoordinates(HDC dc, int index, const RECT& area);
+    void PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBITMAP picture,
+                  bool raised);
     // The square, palette box (100 + 6 * column + row; 112 the eraser) or nothing (0) at a
     // point of the form.
     int HitTest(POINT point) const;
-    Twips SquarePlace(int index) const;
+    form::Twips SquarePlace(int index) const;
     char AskPromotion(int index);
 
     // The rest of the window, as the Qt window's MainWindow.
@@ -129,6 +139,8 @@ class Window : public game::SessionListener {
     bool HoldsChessPosition(const std::string& action);
     std::wstring PgnFolder() const;
     void ShowHowToPlay();
+    // Plays the sound when due, the sounds are on and the system has a sound device.
+    void Play(std::optional<sounds::Sound> sound);
     void ShowAbout();
 
     HINSTANCE instance_;
@@ -138,6 +150,7 @@ class Window : public game::SessionListener {
     HWND moveList_ = nullptr;
     std::array<HWND, 2> clocks_{};  // the player's, the engine's
     HACCEL accelerators_ = nullptr;
+    HWND tips_ = nullptr;
     HMENU menu_ = nullptr;
 
     // The form's controls.
@@ -170,7 +183,6 @@ class Window : public game::SessionListener {
     };
     std::vector<Mark> marks_;
     int pressedAt_ = 0;  // what the left button went down on
-    std::array<int, 5> statisticLabels_{};
     std::string savedGamePath_;
 
     // The window's settings.
@@ -179,11 +191,13 @@ class Window : public game::SessionListener {
     bool showStatistics_ = true;
     bool showLegalMoves_ = false;
     bool showMoveList_ = true;
+    bool playSounds_ = true;
+    bool showCoordinates_ = false;
+    sounds::Cues cues_;
     bool varyOpenings_ = false;
     size_t level_ = 0;
     bool busy_ = false;
     bool closeWhenIdle_ = false;
-    bool quitting_ = false;
     // Which list row goes to which step; SIZE_MAX for a row that is no move.
     std::vector<size_t> rowSteps_;
     std::vector<bool> rowPlayed_;

@@ -1,11 +1,11 @@
 // Where the form's controls stand, in twips as designed, and where that puts them on the
-// screen at a scale. The Windows window places its controls from here; none of it needs
-// Windows, so it is tested on every system.
+// screen at a scale: one layout for the Qt window and the window for Windows. Neither Qt nor
+// Windows is needed here.
 #pragma once
 
 #include <cmath>
 
-namespace ostrand::win {
+namespace ostrand::form {
 
 struct Twips {
     int left, top, width, height;
@@ -16,10 +16,9 @@ struct Pixels {
     bool operator==(const Pixels&) const = default;
 };
 
-namespace layout {
-
-// The form's client area with its tool column, which at the design width would lie beyond
-// the window's edge.
+// The form's client area with its tool column: the design's client area ends at 4830 twips,
+// short of the column, and the form is widened to show it, since "Force" and the editor
+// are unreachable otherwise.
 inline constexpr Twips Form{0, 0, 5895, 4890};
 inline constexpr Twips Title{1440, 45, 1995, 330};              // Label16
 inline constexpr Twips Logo{3105, 495, 1575, 1965};             // Picture1
@@ -68,8 +67,6 @@ constexpr Twips PaletteBox(int column, int row) {
     return {PaletteLeft[column], PaletteTop + Pitch * row, Box, Box};
 }
 
-}  // namespace layout
-
 // Twips to pixels at a scale in per cent of 96 dots per inch: 15 twips a pixel at 100 %.
 inline int Px(double twips, int percent) {
     return static_cast<int>(std::lround(twips * percent / 1500.0));
@@ -80,11 +77,11 @@ inline int Px(double twips, int percent) {
 // the next: it stays so at every scale.
 inline Pixels OnScreen(const Twips& twips, int percent) {
     const auto extent = [percent](int from, int length) {
-        return length == layout::Box ? Px(from + layout::Pitch, percent) - Px(from, percent) + 1
-                                     : Px(from + length, percent) - Px(from, percent);
+        return length == Box ? Px(from + Pitch, percent) - Px(from, percent) + 1
+                             : Px(from + length, percent) - Px(from, percent);
     };
     return {Px(twips.left, percent), Px(twips.top, percent), extent(twips.left, twips.width),
             extent(twips.top, twips.height)};
 }
 
-}  // namespace ostrand::win
+}  // namespace ostrand::form
