@@ -331,8 +331,13 @@ class Trial:
 
 
 def make_prefix(trial):
-    subprocess.run([trial.args.wine, "wineboot", "--init"], env=trial.env, check=True,
-                   timeout=240, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    """A new prefix, without sound as a machine without a sound card: the window's sounds
+    then play nowhere rather than fill the log with the search for a device."""
+    for command in [["wineboot", "--init"],
+                    ["reg", "add", "HKCU\\Software\\Wine\\Drivers", "/v", "Audio", "/d", "",
+                     "/f"]]:
+        subprocess.run([trial.args.wine, *command], env=trial.env, check=True, timeout=240,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     trial.wait_for_prefix()
 
 
