@@ -102,7 +102,7 @@ def colour(name):
 class Trial:
     def __init__(self, args):
         self.args = args
-        self.work = Path(args.work)
+        self.work = Path(args.work).resolve()
         self.folder = self.work / args.trial
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
@@ -398,9 +398,17 @@ def picture(trial):
     cropped to the window as FOLDER/picture/window.png, the manual's screenshot."""
     trial.play_e4()
     trial.click_square("g1")
-    shot = poll(lambda: (lambda shot: trial.marked(shot, PICKED) == {"g1"} and shot)(
-        trial.shot("g1 picked")), "frame on g1")
+    # The pointer out of the way, and with it the square's tool tip.
+    trial.xdotool("mousemove", "--sync", 1000, 700)
     left, top, width, height = trial.frame
+    shots = [trial.shot("g1 picked")]
+
+    def settled():
+        shots.append(trial.shot("g1 picked"))
+        window = [shot.region(left, top, width, height) for shot in shots[-2:]]
+        return window[0] == window[1] and trial.marked(shots[-1], PICKED) == {"g1"}
+    poll(settled, "settled window with g1 picked")
+    shot = shots[-1]
     subprocess.run(["convert", str(shot.path), "-crop", f"{width}x{height}+{left}+{top}",
                     "+repage", "-strip", str(trial.folder / "window.png")], check=True)
 
