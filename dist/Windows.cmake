@@ -53,5 +53,7 @@ set(engine_link "Ostrand Chess engine (command prompt).lnk")
 set(CPACK_NSIS_CREATE_ICONS_EXTRA "  SetOutPath \"$INSTDIR\"
   CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\${engine_link}\" \"$SYSDIR\\cmd.exe\" \\
                  \"/K ostrand-engine.exe --help\"")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\${engine_link}\"")
+# Run after the installer's own key is gone: then the vendor's key, empty, goes too.
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\${engine_link}\"
+  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
 include(CPack)
