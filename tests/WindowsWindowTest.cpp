@@ -79,3 +79,28 @@ TEST(WindowsLayout, SquaresShareTheirBordersAtEveryScale) {
     EXPECT_EQ(ostrand::form::OnScreen(Turned(Turned(Square(3, 5, 1))), 150),
               ostrand::form::OnScreen(Square(3, 5, 1), 150));
 }
+
+// The engine's messages with their variable parts, each part translated in turn; the longest
+// text that fits wins ("line %2" over a plain "%2"), and English passes through.
+TEST(WindowsTexts, MessagesWithTheirParts) {
+    const std::string load =
+        "Cannot load C:\\a.b (1)\\Board.txt: the file cannot be read. The game "
+        "is unchanged.";
+    EXPECT_EQ(win::TranslateMessage("de", load),
+              "C:\\a.b (1)\\Board.txt l\xC3\xA4sst sich nicht laden: die Datei kann nicht "
+              "gelesen werden. Die Partie bleibt unver\xC3\xA4ndert.");
+    EXPECT_EQ(win::TranslateMessage("de",
+                                    "the position has no white king and 2 black kings; it "
+                                    "needs one of each"),
+              win::Arg(win::Translate("de", "Messages",
+                                      "the position has %1 and %2; it needs one of each"),
+                       {"keinen wei\xC3\x9F"
+                        "en K\xC3\xB6"
+                        "nig",
+                        win::Arg(win::Translate("de", "Messages", "%1 black kings"), {"2"})}));
+    EXPECT_EQ(win::TranslateMessage("de", "x.pgn: no game in the file"),
+              "x.pgn: " + win::Translate("de", "Messages", "no game in the file"));
+    EXPECT_EQ(win::TranslateMessage("en", load), load);
+    EXPECT_EQ(win::TranslateMessage("fr", "Check Mate!"),
+              win::Translate("fr", "Messages", "Check Mate!"));
+}

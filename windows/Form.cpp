@@ -12,11 +12,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include "Commands.h"
+#include "PieceDrawing.h"
 #include "SavedGame.h"
 #include "Text.h"
 #include "Translations.h"
@@ -45,22 +48,56 @@ constexpr int EraserHit = 112;
 constexpr int EngineSwatch = 113;
 constexpr int PlayerSwatch = 114;
 
-// A PNG of the program's resources as a bitmap; none when it is missing or unreadable.
-HBITMAP LoadPng(HINSTANCE instance, const std::wstring& name) {
+// Hands a PNG of the program's resources, read with GDI+, to use; false when it is missing
+// or unreadable. GDI+ reads from the stream for as long as the picture lives.
+template <typename Use>
+bool WithPng(HINSTANCE instance, const std::wstring& name, Use use) {
     HRSRC found = FindResourceW(instance, name.c_str(), MAKEINTRESOURCEW(10));
-    if (!found) return nullptr;
+    if (!found) return false;
     const DWORD size = SizeofResource(instance, found);
     const void* data = LockResource(LoadResource(instance, found));
-    if (!data) return nullptr;
+    if (!data) return false;
     IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(data), size);
-    if (!stream) return nullptr;
-    HBITMAP bitmap = nullptr;
+    if (!stream) return false;
+    bool read = false;
     {
         Gdiplus::Bitmap picture(stream);
-        if (picture.GetLastStatus() == Gdiplus::Ok)
-            picture.GetHBITMAP(Gdiplus::Color(0xFF, 0xFF, 0xFF), &bitmap);
+        read = picture.GetLastStatus() == Gdiplus::Ok;
+        if (read) use(picture);
     }
     stream->Release();
+    return read;
+}
+
+// A piece's designed picture; white where the resource is missing.
+piece_drawing::Design LoadDesign(HINSTANCE instance, const std::wstring& name) {
+    piece_drawing::Design design;
+    for (auto& row : design)
+        row.fill(piece_drawing::White);
+    WithPng(instance, name, [&design](Gdiplus::Bitmap& picture) {
+        for (int y = 0; y < piece_drawing::DesignSize; ++y)
+            for (int x = 0; x < piece_drawing::DesignSize; ++x) {
+                Gdiplus::Color colour;
+                if (picture.GetPixel(x, y, &colour) == Gdiplus::Ok)
+                    design[static_cast<size_t>(y)][static_cast<size_t>(x)] =
+                        0xFF000000 | (colour.GetValue() & 0xFFFFFF);
+            }
+    });
+    return design;
+}
+
+// Pixels as 0xFFRRGGBB, row by row, as a bitmap for the raster operations.
+HBITMAP MakeBitmap(const std::vector<uint32_t>& pixels, int size) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
     return bitmap;
 }
 
@@ -87,20 +124,16 @@ void Fill(HDC dc, const RECT& box, COLORREF colour) {
     DeleteObject(brush);
 }
 
-// A picture copied to the top left of area with a raster operation, at the scale that makes
-// its 23 pixels the inside of a square.
-void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation, int scale) {
+// A picture copied to the top left of area with a raster operation; the pictures are drawn
+// at the size of a square's inside.
+void Copy(HDC dc, const RECT& area, HBITMAP picture, DWORD operation) {
     if (!picture) return;
     BITMAP info;
     GetObjectW(picture, sizeof info, &info);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, picture);
-    const int width = std::min<int>(area.right - area.left, form::Px(info.bmWidth * 15, scale));
-    const int height = std::min<int>(area.bottom - area.top, form::Px(info.bmHeight * 15, scale));
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
-               width * 100 / scale + (width * 100 % scale != 0),
-               height * 100 / scale + (height * 100 % scale != 0), operation);
+    BitBlt(dc, area.left, area.top, std::min<int>(area.right - area.left, info.bmWidth),
+           std::min<int>(area.bottom - area.top, info.bmHeight), source, 0, 0, operation);
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -112,12 +145,34 @@ std::string Window::SavedGameShown() const {
 }
 
 void Window::LoadPictures() {
+    for (size_t row = 0; row < 6; ++row)
+        for (size_t kind = 0; kind < 3; ++kind)
+            designs_[row][kind] =
+                LoadDesign(instance_, std::wstring(PieceNames[row]) + L"MWB"[kind]);
+    WithPng(instance_, L"LOGO", [this](Gdiplus::Bitmap& logo) {
+        logo.GetHBITMAP(Gdiplus::Color(0xFF, 0xFF, 0xFF), &logo_);
+    });
+}
+
+// The pieces at the size of a square's inside, from their designs as the Qt window draws
+// them at its zoom: at 23 pixels the designed pictures themselves.
+void Window::DrawPictures() {
+    const int size = form::Px(form::Pitch, Scale()) - 1;
     for (size_t row = 0; row < 6; ++row) {
-        blackPictures_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"B");
-        whitePictures_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"W");
-        masks_[row] = LoadPng(instance_, std::wstring(PieceNames[row]) + L"M");
+        const auto& [mask, white, black] = designs_[row];
+        for (auto [picture, kind, design] :
+             {std::tuple(&masks_[row], 'M', &mask), std::tuple(&whitePictures_[row], 'W', &white),
+              std::tuple(&blackPictures_[row], 'B', &black)}) {
+            DeleteObject(*picture);
+            std::vector<uint32_t> pixels;
+            if (size == piece_drawing::DesignSize)
+                for (const auto& line : *design)
+                    pixels.insert(pixels.end(), line.begin(), line.end());
+            else
+                pixels = piece_drawing::Draw(mask, white, black, kind, size);
+            *picture = MakeBitmap(pixels, size);
+        }
     }
-    logo_ = LoadPng(instance_, L"LOGO");
 }
 
 void Window::MakeTips() {
@@ -394,7 +449,7 @@ void Window::PaintBox(HDC dc, const form::Twips& twips, COLORREF background, HBI
     const RECT box = Rect(twips);
     const RECT area = Inside(box);
     Fill(dc, area, background);
-    Copy(dc, area, picture, SRCCOPY, Scale());
+    Copy(dc, area, picture, SRCCOPY);
     if (!raised) {
         Outline(dc, box, Black);
         return;
@@ -437,8 +492,8 @@ void Window::PaintSquare(HDC dc, int index) {
     if (row >= 0) {
         const bool drawnWhite = (value < 0) == (PlayerSide == 0);
         const auto at = static_cast<size_t>(row);
-        Copy(dc, area, masks_[at], SRCAND, Scale());
-        Copy(dc, area, (drawnWhite ? whitePictures_ : blackPictures_)[at], SRCPAINT, Scale());
+        Copy(dc, area, masks_[at], SRCAND);
+        Copy(dc, area, (drawnWhite ? whitePictures_ : blackPictures_)[at], SRCPAINT);
     }
     if (showCoordinates_) PaintCoordinates(dc, index, area);
     const int thickness = std::max(Scale() / 100, 1);

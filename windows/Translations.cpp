@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <regex>
 #include <tuple>
 
 namespace ostrand::win {
@@ -73,6 +74,59 @@ std::string Translate(std::string_view language, std::string_view context, std::
                          [&key](const Translation& each, const auto& w) { return key(each) < w; });
     if (found != table.end() && key(*found) == wanted) return found->text;
     return std::string(source);
+}
+
+std::string TranslateMessage(std::string_view language, const std::string& text) {
+    if (const std::string exact = Translate(language, "Messages", text); exact != text)
+        return exact;
+    const Translation* best = nullptr;
+    std::smatch bestMatch;
+    std::vector<int> bestOrder;
+    size_t bestLiteral = 0;
+    for (const Translation& each : TranslationTable()) {
+        const std::string_view source = each.source;
+        if (each.language != language || std::string_view(each.context) != "Messages" ||
+            source.find('%') == std::string_view::npos)
+            continue;
+        // The source as a pattern: its placeholders capture, the rest is literal.
+        std::string pattern;
+        std::vector<int> order;
+        size_t literal = 0;
+        for (size_t i = 0; i < source.size(); ++i) {
+            if (source[i] == '%' && i + 1 < source.size() && source[i + 1] >= '1' &&
+                source[i + 1] <= '9') {
+                pattern += "(.+)";
+                order.push_back(source[++i] - '1');
+                continue;
+            }
+            if (std::string_view("^$\\.*+?()[]{}|/").find(source[i]) != std::string_view::npos)
+                pattern += '\\';
+            pattern += source[i];
+            ++literal;
+        }
+        std::smatch match;
+        if (literal > bestLiteral && std::regex_match(text, match, std::regex(pattern))) {
+            best = &each;
+            bestMatch = match;
+            bestOrder = order;
+            bestLiteral = literal;
+        }
+    }
+    if (best) {
+        std::vector<std::string> parts(bestOrder.size());
+        for (size_t i = 0; i < bestOrder.size(); ++i)
+            if (static_cast<size_t>(bestOrder[i]) < parts.size())
+                parts[static_cast<size_t>(bestOrder[i])] =
+                    TranslateMessage(language, bestMatch[i + 1].str());
+        return Arg(best->text, parts);
+    }
+    for (const std::string_view separator : {": ", "; "}) {
+        const size_t at = text.find(separator);
+        if (at != std::string::npos && at > 0)
+            return TranslateMessage(language, text.substr(0, at)) + std::string(separator) +
+                   TranslateMessage(language, text.substr(at + separator.size()));
+    }
+    return text;
 }
 
 std::string Arg(std::string_view text, const std::vector<std::string>& arguments) {

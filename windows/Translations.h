@@ -29,6 +29,13 @@ std::vector<std::string> TranslatedLanguages();
 std::string Translate(std::string_view language, std::string_view context, std::string_view source,
                       std::string_view comment = {});
 
+// A message of the engine or the notation library ("Cannot load X: the file cannot be read.
+// The game is unchanged."), translated as the Qt window translates it: by the Messages texts
+// whose placeholders stand for its variable parts, the parts translated in turn, the longest
+// such text that fits first; then a file's name before a message, or a list of messages, at
+// ": " or "; ". English, or anything no text fits, stays as it is.
+std::string TranslateMessage(std::string_view language, const std::string& text);
+
 // text with %1, %2, ... replaced by the arguments in one pass, so that an argument holding
 // "%2" stays as it is.
 std::string Arg(std::string_view text, const std::vector<std::string>& arguments);

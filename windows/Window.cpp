@@ -5,8 +5,10 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 
 #include "BookFile.h"
@@ -382,6 +384,7 @@ void Window::Relayout() {
     linkFont_ = makeFont(face, 8.25, false, true);
     clockFont_ = makeFont(L"Microsoft Sans Serif", 12, true, false);
 
+    DrawPictures();
     const int formWidth = form::Px(form::Form.width, scale);
     const int formHeight = form::Px(form::Form.height, scale);
     MoveWindow(form_, 0, 0, formWidth, formHeight, FALSE);

@@ -15,6 +15,7 @@
 
 #include "FormLayout.h"
 #include "GameSession.h"
+#include "PieceDrawing.h"
 #include "Settings.h"
 #include "SoundCues.h"
 
@@ -61,6 +62,7 @@ class Window : public game::SessionListener {
     // Building and laying out.
     void MakeControls();
     void LoadPictures();
+    void DrawPictures();
     // The tooltips, as the Qt window has them; PlaceTips follows the layout and the turns.
     void MakeTips();
     void PlaceTips();
@@ -160,8 +162,10 @@ class Window : public game::SessionListener {
     HWND CkEdit = nullptr, BtnForce = nullptr, BtnRotate = nullptr;
 
     // Pictures: the pieces of the engine's (B) and the player's (W) palette column and the
-    // masks (M), pawn, knight, bishop, rook, queen, king; the logo.
+    // masks (M), pawn, knight, bishop, rook, queen, king, at the scale in force, drawn from
+    // their designs (mask, white, black); the logo.
     std::array<HBITMAP, 6> blackPictures_{}, whitePictures_{}, masks_{};
+    std::array<std::array<piece_drawing::Design, 3>, 6> designs_{};
     HBITMAP logo_ = nullptr;
     HFONT font_ = nullptr, titleFont_ = nullptr, linkFont_ = nullptr, clockFont_ = nullptr;
     HBRUSH runningClock_ = nullptr;

@@ -77,7 +77,7 @@ std::string RefusalWords(game::Refusal refusal) {
 }
 
 std::string MessageWords(const std::string& english) {
-    return Tr("Messages", english);
+    return TranslateMessage(language, english);
 }
 
 std::string ShownSan(const std::string& san) {

@@ -19,8 +19,7 @@ std::string ResultWords(game::Ending ending);
 std::string StandingWords(const game::Status& status);
 // Empty for a refusal that needs no words (None, Busy).
 std::string RefusalWords(game::Refusal refusal);
-// An engine's or library's message: translated when the translations hold it as it stands,
-// else in English.
+// An engine's or library's message in the language of the run (see TranslateMessage).
 std::string MessageWords(const std::string& english);
 // A move in SAN with the pieces' letters of the language ("Sf3" in German).
 std::string ShownSan(const std::string& san);
