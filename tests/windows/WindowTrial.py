@@ -134,7 +134,7 @@ class Trial:
         # first could ask for them too early, and two programs starting at once can wait on
         # each other for good. So a command prompt starts alone, keeps the services up until
         # the window has closed, and the window follows once the prompt is shown and the
-        # services run.
+        # RPC service runs.
         self.keeper = subprocess.Popen([self.args.wine, "cmd"], env=self.env,
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                        stderr=subprocess.DEVNULL)
@@ -148,9 +148,7 @@ class Trial:
             if not read:
                 raise Failure("Wine's cmd ended at its start")
             shown += read
-        poll(lambda: "RUNNING" in subprocess.run(
-            [self.args.wine, "sc", "query", "rpcss"], env=self.env, capture_output=True,
-            text=True, timeout=60).stdout, "Wine's services", 60)
+        poll(self.rpcss_running, "Wine's RPC service running", 60)
         self.log = open(self.folder / "wine.log", "wb")
         self.program = subprocess.Popen([self.args.wine, self.args.program], env=self.env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
@@ -168,6 +166,17 @@ class Trial:
             known = self.pictures.setdefault((piece, colour(name)), board[name])
             if piece and known != board[name]:
                 raise Failure(f"{name}'s piece is drawn otherwise than its like")
+
+    def rpcss_running(self):
+        """Whether the RPC service, which the window's COM needs, runs; starts it when the
+        service manager has it stopped, as Wine leaves it until a program asks."""
+        def sc(command):
+            return subprocess.run([self.args.wine, "sc", command, "rpcss"], env=self.env,
+                                  capture_output=True, text=True, timeout=60).stdout
+        state = sc("query")
+        if "STOPPED" in state:
+            sc("start")
+        return "RUNNING" in state
 
     def find(self, title):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
