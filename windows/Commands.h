@@ -46,6 +46,8 @@ enum class Command : int {
     EditBox,
     Link,
     MoveListBox,
+    // Where the player types a move.
+    TypeMove,
 };
 
 // Resources of ostrand-chess.rc.

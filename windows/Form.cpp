@@ -214,6 +214,9 @@ void Window::MakeTips() {
     add(frame_, reinterpret_cast<UINT_PTR>(moveList_),
         Tr("MoveList", "The moves of the game; click one to go back or forward to it"), true);
     add(frame_, reinterpret_cast<UINT_PTR>(clocks_[0]), Tr("ChessClock", "Your time left"), true);
+    add(frame_, reinterpret_cast<UINT_PTR>(moveEntry_),
+        Tr("MoveEntry", "Type a move such as e4, Nf3, O-O or e2e4 and press Enter (/ or Ctrl+L)"),
+        true);
     add(frame_, reinterpret_cast<UINT_PTR>(clocks_[1]), Tr("ChessClock", "The engine's time left"),
         true);
     // Whole sentences, as languages inflect the pieces' names.

@@ -56,8 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         if (ostrand::win::Window::Register(instance) && window.Create(show)) {
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                if (TranslateAcceleratorW(window.Frame(), window.Accelerators(), &message))
-                    continue;
+                if (window.PreTranslate(message)) continue;
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }

@@ -187,9 +187,17 @@ void Window::MakeControls() {
                                 WS_CHILD | SS_CENTER | SS_CENTERIMAGE | WS_BORDER | SS_NOPREFIX, 0,
                                 0, 10, 10, frame_, nullptr, instance_, nullptr);
     runningClock_ = CreateSolidBrush(RGB(0xFF, 0xE0, 0x80));
-    MakeTips();
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
                                  frame_, nullptr, instance_, nullptr);
+    // The move box lies over the status line's right part, as on Linux.
+    moveEntry_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 10, 10,
+        frame_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(Command::TypeMove))), instance_,
+        nullptr);
+    SendMessageW(moveEntry_, EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(Wide(Tr("MoveEntry", "Type a move")).c_str()));
+    SendMessageW(moveEntry_, EM_SETLIMITTEXT, 16, 0);
+    MakeTips();
 }
 
 // Each item as the Qt window has it, with its shortcut after a tab.
@@ -290,6 +298,10 @@ void Window::BuildMenus() {
     add(help, Command::HowToPlay, Mw("&How to play"), "F1", {{FVIRTKEY, VK_F1, 0}});
     add(help, Command::About, Mw("&About Ostrand Chess"));
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Wide(Mw("&Help")).c_str());
+    // The move box: / or Ctrl+L.
+    for (const ACCEL key :
+         {ACCEL{FVIRTKEY, VK_OEM_2, 0}, ACCEL{FVIRTKEY, VK_DIVIDE, 0}, ACCEL{Ctrl, 'L', 0}})
+        keys.push_back({key.fVirt, key.key, Id(Command::TypeMove)});
     SetMenu(frame_, menu_);
     accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
@@ -446,6 +458,15 @@ void Window::Relayout() {
                      frame.bottom - frame.top + missing,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    RECT line;
+    GetWindowRect(statusBar_, &line);
+    MapWindowPoints(nullptr, frame_, reinterpret_cast<POINT*>(&line), 2);
+    const int entryWidth = 110 * scale / 100;
+    const int parts[] = {line.right - line.left - entryWidth - 4 * scale / 100, -1};
+    SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    MoveWindow(moveEntry_, parts[0] + 2, line.top + 2, entryWidth, line.bottom - line.top - 3,
+               TRUE);
+    SendMessageW(moveEntry_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     PlaceTips();
     InvalidateRect(frame_, nullptr, TRUE);
     ShowMoves();
@@ -477,7 +498,8 @@ LRESULT Window::OnFrameMessage(UINT message, WPARAM w, LPARAM l) {
                 }
                 return 0;
             }
-            OnCommand(LOWORD(w));
+            // The move box's notes of its changes are no command.
+            if (reinterpret_cast<HWND>(l) != moveEntry_) OnCommand(LOWORD(w));
             return 0;
         case WM_TIMER:
             if (w == TickTimer) session_->Tick();
@@ -651,6 +673,10 @@ void Window::OnCommand(int id) {
         case Command::HowToPlay: ShowHowToPlay(); break;
         case Command::About: ShowAbout(); break;
         case Command::EditBox: break;
+        case Command::TypeMove:
+            SetFocus(moveEntry_);
+            SendMessageW(moveEntry_, EM_SETSEL, 0, -1);
+            break;
         case Command::Link:
             ShellExecuteW(frame_, L"open", L"https://ostrand-chess.example.org", nullptr, nullptr,
                           SW_SHOWNORMAL);
@@ -740,7 +766,7 @@ void Window::ProcessEvents() {
         const bool input = (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST &&
                             message.message != WM_MOUSEMOVE) ||
                            (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST);
-        if (input && TranslateAcceleratorW(frame_, accelerators_, &message)) continue;
+        if (input && PreTranslate(message)) continue;
         if (input && message.hwnd &&
             (message.hwnd == form_ || IsChild(form_, message.hwnd) || message.hwnd == moveList_))
             continue;
@@ -765,6 +791,40 @@ void Window::OnGameChanged() {
     ShowMoves();
     ShowClocks();
     UpdateMenus();
+}
+
+bool Window::PreTranslate(MSG& message) {
+    if (message.hwnd == moveEntry_ && message.message == WM_KEYDOWN) {
+        if (message.wParam == VK_RETURN) {
+            PlayTyped();
+            return true;
+        }
+        if (message.wParam == VK_ESCAPE) {
+            SetFocus(frame_);
+            return true;
+        }
+    }
+    // In the move box, letters, Space and the arrows are typing; Ctrl's shortcuts still work.
+    const bool typing = message.hwnd == moveEntry_ &&
+                        (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
+                        GetKeyState(VK_CONTROL) >= 0;
+    return !typing && TranslateAcceleratorW(frame_, accelerators_, &message);
+}
+
+void Window::PlayTyped() {
+    if (busy_) return;
+    const int length = GetWindowTextLengthW(moveEntry_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(moveEntry_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    if (text.empty()) return;
+    const game::Refusal refusal = session_->PlayText(Utf8(text));
+    if (refusal != game::Refusal::None) {
+        OnRefused(refusal);
+        return;
+    }
+    SetWindowTextW(moveEntry_, L"");
+    ShowGameAfresh();
 }
 
 void Window::OnRefused(game::Refusal refusal) {

@@ -37,8 +37,10 @@ class Window : public game::SessionListener {
     // Makes and shows the window and starts the first game; false when it cannot be made.
     bool Create(int show);
     HWND Frame() const { return frame_; }
-    // The menu's shortcuts, for the message loop.
-    HACCEL Accelerators() const { return accelerators_; }
+    // A message of the main loop: the menu's shortcuts, and Enter and Escape in the box where
+    // the player types a move, which takes the keys that would be shortcuts elsewhere. True
+    // when it was handled.
+    bool PreTranslate(MSG& message);
 
     // The session's reports.
     void BoardChanged() override;
@@ -109,6 +111,8 @@ class Window : public game::SessionListener {
     void OnCommand(int command);
     void OnGameChanged();
     void OnRefused(game::Refusal refusal);
+    // The move typed in the move box, played as PlayText plays it.
+    void PlayTyped();
     void SetStatus(const std::string& text);
     void Notify(const std::string& text);
     void ShowMoves();
@@ -150,6 +154,7 @@ class Window : public game::SessionListener {
     HWND form_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND moveList_ = nullptr;
+    HWND moveEntry_ = nullptr;
     std::array<HWND, 2> clocks_{};  // the player's, the engine's
     HACCEL accelerators_ = nullptr;
     HWND tips_ = nullptr;
