@@ -8,7 +8,8 @@
 #                      then each fuzz target for about a minute, then test the Windows program
 #                      under Wine, then build and check the package
 #   ./build.sh package build the Debian package in build/package, list it and validate it
-#   ./build.sh windows cross-build the console program for Windows and zip it in build/windows
+#   ./build.sh windows cross-build the programs for Windows, zip them and make their installer
+#                      in build/windows
 #   ./build.sh translations  bring the window's new texts into ui/translations/*.ts
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -98,14 +99,16 @@ build_package() {
     echo "package: $deb built and validated"
 }
 
-# The console program for 64-bit Windows, cross-built with MinGW-w64 and statically linked,
-# zipped with its tables as build/windows/ostrand-engine-VERSION-windows-x64.zip. Wine, which
-# runs its tests, needs only its 64-bit half for a 64-bit program.
+# The programs for 64-bit Windows, cross-built with MinGW-w64 and statically linked, with
+# their tables in build/windows/ostrand-chess-VERSION-windows-x64.zip and in the installer
+# ostrand-chess-VERSION-windows-x64-setup.exe, which NSIS makes. Wine, which runs their tests,
+# needs only its 64-bit half for 64-bit programs and a 64-bit installer.
 build_windows() {
-    install_missing cmake make g++-mingw-w64-x86-64-posix python3 wine wine64
+    install_missing cmake make g++-mingw-w64-x86-64-posix nsis python3 wine wine64
     configure_and_build build/windows Release \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DOSTRAND_BUILD_UI=OFF \
         -DOSTRAND_WERROR=ON
+    (cd build/windows && cpack)
 }
 
 # lupdate, of the Qt the build uses, over the window's sources into the given .ts files: texts
@@ -182,6 +185,8 @@ case "${1:-}" in
         run_fuzzer notation 20000
         # Any failure above has stopped the script; every fuzz target ran clean.
         echo "fuzz: 3 passed, 0 failed"
+        # The Windows window's trials drive it under Xvfb and read its screenshots.
+        install_missing python3 xvfb xdotool imagemagick xclip
         build_windows
         (cd build/windows && ctest --output-on-failure --no-tests=error -j "$jobs")
         build_package
@@ -191,9 +196,9 @@ case "${1:-}" in
         ;;
     windows)
         build_windows
-        zip=$(echo build/windows/ostrand-engine-*-windows-x64.zip)
+        zip=$(echo build/windows/ostrand-chess-*-windows-x64.zip)
         cmake -E tar tvf "$zip"
-        echo "windows: $zip built"
+        echo "windows: $zip and ${zip%.zip}-setup.exe built"
         ;;
     translations)
         install_missing qt6-base-dev qt6-l10n-tools

@@ -108,6 +108,9 @@ void LoadStageTables(StageTable& table, char stage) {
 
 std::vector<std::string> TableFolders() {
     const std::string program = ProgramFolder();
+    // An installation that keeps its tables beside its programs, as on Windows, has one
+    // folder to name.
+    if (SharedTablesFromPrograms.empty()) return {program};
     return {
         program,
         NarrowPath((std::filesystem::path(program) / SharedTablesFromPrograms).lexically_normal())};

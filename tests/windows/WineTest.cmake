@@ -1,7 +1,9 @@
 # One step of the Windows program's test under Wine; see CMakeLists.txt. Any fault is fatal.
-#   cmake -DWINE=wine -DWORK=FOLDER -DZIP=FILE -DFOLDER=NAME -DSTEP=unpack|bench|uci|play \
-#         -P WineTest.cmake
+#   cmake -DWINE=wine -DWORK=FOLDER -DZIP=FILE -DSETUP=FILE -DFOLDER=NAME \
+#         -DSTEP=unpack|bench|uci|play|install -P WineTest.cmake
 #   cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DPROGRAM=FILE -DSTEP=dlls -P WineTest.cmake
+
+cmake_minimum_required(VERSION 3.21)
 
 # A prefix of its own in the build folder, no display, no dialog (the .NET and HTML runtimes
 # that a first start offers to install are switched off), no debugging output.
@@ -16,6 +18,7 @@ unset(ENV{WAYLAND_DISPLAY})
 
 set(unpacked "${WORK}/Échecs")
 set(program "${unpacked}/${FOLDER}/ostrand-engine.exe")
+set(drive "${WORK}/prefix/drive_c")
 
 # Runs the program from WORK, not its own folder, with INPUT on standard input; stores its
 # standard output, without carriage returns, in the variable OUT.
@@ -33,6 +36,21 @@ function(run_engine out input)
   set(${out} "${output}" PARENT_SCOPE)
 endfunction()
 
+# The keys of the registry that the installer writes, its own and Windows' list of programs
+# to uninstall, that are there.
+function(installer_keys out)
+  set(found "")
+  foreach(key "The Ostrand developers"
+              "Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ostrand Chess")
+    execute_process(COMMAND "${WINE}" reg query "HKLM\\Software\\${key}" RESULT_VARIABLE status
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(status EQUAL 0)
+      list(APPEND found "${key}")
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
 function(expect output pattern)
   if(NOT output MATCHES "${pattern}")
     message(FATAL_ERROR "expected '${pattern}'")
@@ -45,7 +63,8 @@ if(STEP STREQUAL "dlls")
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
   string(REPLACE ";" "\n" list "${imports}")
   message("${PROGRAM} imports:\n${list}")
-  set(system "KERNEL32|msvcrt|USER32|ADVAPI32|SHELL32|WS2_32|api-ms-win-.*")
+  set(system "KERNEL32|msvcrt|USER32|GDI32|COMCTL32|comdlg32|gdiplus|ole32|SHELL32|SHLWAPI")
+  string(APPEND system "|WINMM|ADVAPI32|WS2_32|api-ms-win-.*")
   foreach(import ${imports})
     if(NOT import MATCHES "^DLL Name: (${system})\\.dll$")
       message(FATAL_ERROR "${import} is not part of Windows")
@@ -89,6 +108,64 @@ elseif(STEP STREQUAL "play")
   endif()
   expect("${from_unix}"
          "^OK\n[1-8][1-8][1-8][1-8]\n2\n[^\n]+ w [^\n]+ 2\nOK\n[1-8]+\nOK\nOK\nOK\n3\n$")
+elseif(STEP STREQUAL "install")
+  # The installer, run twice as an update runs it, lays out the zip's files and links to them;
+  # its uninstaller takes them all away again and leaves the player's saved game.
+  set(folder "${drive}/Program Files/Ostrand Chess")
+  set(menu "${drive}/ProgramData/Microsoft/Windows/Start Menu/Programs/Ostrand Chess")
+  file(GLOB roaming "${drive}/users/*/AppData/Roaming")
+  list(FILTER roaming EXCLUDE REGEX "/Public/")
+  set(saved "${roaming}/Ostrand Chess/Board.txt")
+  file(WRITE "${saved}" "a saved game\n")
+  foreach(time first second)
+    execute_process(COMMAND "${WINE}" "${SETUP}" /S TIMEOUT 120 COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  file(GLOB installed RELATIVE "${folder}" "${folder}/*")
+  file(GLOB unpacked_files RELATIVE "${unpacked}/${FOLDER}" "${unpacked}/${FOLDER}/*")
+  list(APPEND unpacked_files Uninstall.exe)
+  list(SORT installed)
+  list(SORT unpacked_files)
+  if(NOT installed STREQUAL unpacked_files)
+    message(FATAL_ERROR "installed: ${installed}\nthe zip and the uninstaller: ${unpacked_files}")
+  endif()
+  file(GLOB links RELATIVE "${menu}" "${menu}/*.lnk")
+  message("Start menu: ${links}")
+  foreach(link "Ostrand Chess.lnk" "Ostrand Chess engine (command prompt).lnk" "Read me.lnk"
+               Uninstall.lnk)
+    if(NOT link IN_LIST links)
+      message(FATAL_ERROR "no ${link} in the Start menu")
+    endif()
+  endforeach()
+  installer_keys(keys)
+  list(LENGTH keys count)
+  if(NOT count EQUAL 2)
+    message(FATAL_ERROR "the installer wrote only these keys: ${keys}")
+  endif()
+  set(program "${folder}/ostrand-engine.exe")
+  run_engine(output "" bench --depth 4)
+  expect("${output}" "\nbench: 365912 nodes ")
+  # The uninstaller runs on from a copy of itself: wait until it has removed its own folder.
+  execute_process(COMMAND "${WINE}" "${folder}/Uninstall.exe" /S TIMEOUT 60
+                  COMMAND_ERROR_IS_FATAL ANY)
+  foreach(tick RANGE 600)
+    if(NOT EXISTS "${folder}" AND NOT EXISTS "${menu}")
+      break()
+    endif()
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E sleep 0.1)
+  endforeach()
+  foreach(left "${folder}" "${menu}")
+    if(EXISTS "${left}")
+      file(GLOB_RECURSE files "${left}/*")
+      message(FATAL_ERROR "the uninstaller left ${left}: ${files}")
+    endif()
+  endforeach()
+  installer_keys(keys)
+  if(keys)
+    message(FATAL_ERROR "the uninstaller left keys in the registry: ${keys}")
+  endif()
+  if(NOT EXISTS "${saved}")
+    message(FATAL_ERROR "the uninstaller removed the saved game")
+  endif()
 else()
   message(FATAL_ERROR "unknown step '${STEP}'")
 endif()
