@@ -32,9 +32,8 @@ set(expected bin/ostrand-chess bin/ostrand-engine
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man6/ostrand-chess.6.gz share/man/man6/ostrand-engine.6.gz
     share/doc/ostrand-chess/COPYING share/doc/ostrand-chess/README.md
-    share/doc/ostrand-chess/changelog.gz share/doc/ostrand-chess/copyright
-    share/doc/ostrand-chess/docs/screenshot.png)
-file(GLOB manuals RELATIVE "${SOURCE_DIR}/docs" "${SOURCE_DIR}/docs/*.md")
+    share/doc/ostrand-chess/changelog.gz share/doc/ostrand-chess/copyright)
+file(GLOB manuals RELATIVE "${SOURCE_DIR}/docs" "${SOURCE_DIR}/docs/*.md" "${SOURCE_DIR}/docs/*.png")
 foreach(manual ${manuals})
   list(APPEND expected share/doc/ostrand-chess/docs/${manual})
 endforeach()
