@@ -3,7 +3,7 @@
 namespace ostrand {
 
 GameSnapshot GameSnapshot::Capture() {
-    return {Board, CastleFlags, MoveCount, Stage, PositionHistory, EnPassantCell};
+    return {Board, CastleFlags, MoveCount, Stage, PositionHistory, EnPassantCell, HalfMoveClock};
 }
 
 void GameSnapshot::Restore() const {
@@ -13,6 +13,7 @@ void GameSnapshot::Restore() const {
     Stage = stage;
     PositionHistory = positionHistory;
     EnPassantCell = enPassantCell;
+    HalfMoveClock = halfMoveClock;
 }
 
 }  // namespace ostrand

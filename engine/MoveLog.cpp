@@ -52,6 +52,8 @@ void PlayMove(int x1, int y1, int x2, int y2, int16_t promotion) {
     int16_t moved, captured;
     MakeMove(x1, y1, x2, y2, moved, captured, promotion);
     const bool doubleStep = std::abs(moved) == Piece::Pawn && std::abs(y2 - y1) == 2;
+    const bool irreversible = std::abs(moved) == Piece::Pawn || captured != EmptyCell;
+    HalfMoveClock = irreversible ? 0 : static_cast<int16_t>(std::min(HalfMoveClock + 1, 32767));
     EnPassantCell = Rules == RuleSet::Standard && doubleStep ? Grid::Index(x1, (y1 + y2) / 2) : 0;
     PositionHistory.push_back(RepetitionKey());
     UpdateCastling();
@@ -138,6 +140,7 @@ void InitNewGame() {
     for (int i = Castle::WhiteQueenNow; i <= Castle::BlackKingNow; ++i)
         CastleFlags[i] = No;
     MoveCount = 0;
+    HalfMoveClock = 0;
     PositionHistory.assign(1, std::string());
     EnPassantCell = 0;
 
@@ -167,6 +170,7 @@ bool SetUpPosition(std::string_view board, int16_t moveCount, CastlingRights rig
     for (size_t i = 0; i < rights.size(); ++i)
         CastleFlags[Castle::WhiteQueenRight + i] = rights[i] ? Yes : No;
     MoveCount = moveCount;
+    HalfMoveClock = 0;
     PositionHistory.assign(1, std::string());
     UpdateCastling();
     return true;

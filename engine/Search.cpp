@@ -11,6 +11,7 @@
 #include "Display.h"
 #include "Evaluation.h"
 #include "EvaluationInternal.h"
+#include "MasterSearch.h"
 #include "MoveChange.h"
 #include "MoveGenerator.h"
 #include "OpeningBook.h"
@@ -41,6 +42,7 @@ std::string SearchMovesOnly;
 std::atomic<bool> StopRequested{false};
 TimeBudget SearchBudget;
 void (*IterationDone)() = nullptr;
+SearchStyle Style = SearchStyle::Designed;
 
 namespace {
 
@@ -465,6 +467,7 @@ std::string FindBestMove() {
     // A host that restricts the root or wants several lines asks for a search.
     if (UseBook && SearchMovesOnly.empty() && RootLinesWanted <= 1)
         if (std::string move = BookMoveNow(); !move.empty()) return move;
+    if (Style == SearchStyle::Master) return FindMasterMove();
     Display& display = TheDisplay();
     Stage = ComputeStage(MoveCount);
     SearchStart = SteadySeconds();

@@ -54,4 +54,24 @@ TimeBudget PlanBudget(const GoClock& clock) {
     return {std::max(target, LeastBudget), std::max(limit, LeastBudget)};
 }
 
+TimeBudget PlanMasterBudget(const GoClock& clock, int moveNumber) {
+    if (!clock.timeLeft) return PlanBudget(clock);
+    const double left = static_cast<double>(std::max<int64_t>(*clock.timeLeft, 0)) / 1000;
+    const double usable = left - std::min(Reserve, left / 10);
+    // The moves still to come, as games go: some 45 from the start, at least 20.
+    const int64_t moves =
+        clock.movesToGo > 0 ? clock.movesToGo : std::max<int64_t>(20, 45 - moveNumber * 2 / 3);
+    const double weight = moveNumber < 10 ? 0.5 + 0.05 * moveNumber : moveNumber <= 35 ? 1.2 : 1.0;
+    const double increment = static_cast<double>(std::max<int64_t>(clock.increment, 0)) / 1000;
+    const double most = moves == 1 ? usable : usable * 0.2;
+    const double target =
+        std::min(1.3 * (weight * usable / static_cast<double>(moves) + 0.75 * increment), most);
+    double limit = std::min(3 * target, most);
+    if (clock.moveTime) {
+        const double time = static_cast<double>(std::max<int64_t>(*clock.moveTime, 0)) / 1000;
+        limit = std::min(limit, time - std::min(Reserve, time / 4));
+    }
+    return {std::max(std::min(target, limit), LeastBudget), std::max(limit, LeastBudget)};
+}
+
 }  // namespace ostrand

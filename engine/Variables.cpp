@@ -23,6 +23,7 @@ Grid WhiteAttacks;
 
 std::array<int16_t, 9> CastleFlags{};
 int16_t MoveCount = 0;
+int16_t HalfMoveClock = 0;
 int16_t Stage = 0;
 std::vector<std::string> PositionHistory;
 RuleSet Rules = RuleSet::Designed;

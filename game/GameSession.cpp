@@ -142,7 +142,7 @@ class GameSession::Impl : private Display {
 
     SessionListener& listener_;
     GameClock clock_;
-    Level level_ = Levels.front();
+    Level level_ = DefaultLevel;
     // The rules of the next new game or set-up; the game on show keeps those it started with.
     RuleSet nextRules_ = RuleSet::Designed;
     bool book_ = false;
@@ -211,7 +211,9 @@ class GameSession::Impl : private Display {
             GoClock go;
             go.timeLeft = clock_.Remaining(Side::Engine);
             go.increment = std::llround(control.increment * 1000);
-            settings.budget = PlanBudget(go);
+            settings.budget = level_.style == SearchStyle::Master
+                                  ? PlanMasterBudget(go, record_.Final().fullmove)
+                                  : PlanBudget(go);
         }
         return settings;
     }
@@ -516,7 +518,9 @@ class GameSession::Impl : private Display {
         if (thinking_ || Closed() || record_.Final().toMove != player_) return std::nullopt;
         const chess::Position now = record_.Final();
         const GameSnapshot game = GameSnapshot::Capture();
+        // At the Master level the hint is the Master search's.
         SearchSettings settings;
+        settings.style = level_.style;
         settings.budget = {HintSeconds, HintSeconds};
         quiet_ = true;
         SetThinking(true);

@@ -16,6 +16,8 @@ void Apply(const SearchSettings& settings) {
     SearchMovesOnly = settings.searchMovesOnly;
     RootLinesWanted = settings.lines;
     IterationDone = settings.iterationDone;
+    Style = settings.style;
+    HashMegabytes = settings.hashMegabytes;
 }
 
 }  // namespace
@@ -25,12 +27,13 @@ SearchSettings SearchSettings::AtLevel(const Level& level, bool book) {
     settings.depthLimit = level.depth;
     settings.weakness = {level.chance, level.margin};
     settings.book = book;
+    settings.style = level.style;
     return settings;
 }
 
 SearchSettings CurrentSettings() {
-    return {DepthLimit,   OpeningStopsAtSix, RootWeakness,    UseBook,
-            SearchBudget, SearchMovesOnly,   RootLinesWanted, IterationDone};
+    return {DepthLimit,      OpeningStopsAtSix, RootWeakness,  UseBook, SearchBudget,
+            SearchMovesOnly, RootLinesWanted,   IterationDone, Style,   HashMegabytes};
 }
 
 SearchScope::SearchScope(const SearchSettings& settings) : saved_(CurrentSettings()) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Levels.h"
+#include "MasterSearch.h"
 #include "Search.h"
 
 namespace ostrand::game {
@@ -23,6 +24,8 @@ struct SearchSettings {
     std::string searchMovesOnly;        // SearchMovesOnly: four characters a move
     int lines = 1;                      // RootLinesWanted
     void (*iterationDone)() = nullptr;  // IterationDone
+    SearchStyle style = SearchStyle::Designed;  // Style
+    int hashMegabytes = DefaultHashMegabytes;   // HashMegabytes: the Master search's table
 
     // A level's depth and weakness, with its book choice as given.
     static SearchSettings AtLevel(const Level& level, bool book);

@@ -56,6 +56,7 @@ std::string SetUpEngine(const Position& position, Colour engine) {
         enPassant = {FileOf(position.enPassant), EngineRank(RankOf(position.enPassant), engine)};
     SetUpPosition(EngineKey(position, engine), static_cast<int16_t>(std::min(plies, 32767)), rights,
                   enPassant);
+    HalfMoveClock = static_cast<int16_t>(std::clamp(position.halfmoveClock, 0, 32767));
 
     if (position.enPassant < 0 || Rules == RuleSet::Standard) return {};
     for (const Move& move : LegalMoves(position))

@@ -34,9 +34,9 @@ std::string EngineKey(const Position& position, Colour engine);
 
 // Puts a standard position on the engine's board, the engine playing the colour engine: the
 // pieces, the castling rights as the engine's rights (its castle-now flags follow from its own
-// rule), the move count 2 x (fullmove - 1), plus 1 with Black to move, and a move log that
-// starts here; under the standard rules also the en passant square. Returns, for the player,
-// what the designed rules leave out (an en passant capture the side to move could make);
+// rule), the half-move clock, the move count 2 x (fullmove - 1), plus 1 with Black to move, and a
+// move log that starts here; under the standard rules also the en passant square. Returns, for the
+// player, what the designed rules leave out (an en passant capture the side to move could make);
 // empty when nothing.
 std::string SetUpEngine(const Position& position, Colour engine);
 

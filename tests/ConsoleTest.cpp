@@ -217,8 +217,16 @@ TEST(Console, WrongCommandLinesFailClearly) {
 // An iteration's line: depth, score, time, nodes, speed, then its line of moves (group 4),
 // which begins with the best move (group 5).
 const std::regex InfoLine(
-    "info depth ([0-9]+) score (cp|mate) (-?[0-9]+) time [0-9]+ nodes [0-9]+ "
-    "nps [0-9]+ pv (([a-h][1-8][a-h][1-8])( [a-h][1-8][a-h][1-8][qrbn]?)*)");
+    "info depth ([0-9]+)(?: seldepth [0-9]+ multipv 1)? score (cp|mate) (-?[0-9]+) time [0-9]+ "
+    "nodes [0-9]+ nps [0-9]+(?: hashfull [0-9]+)? pv "
+    "(([a-h][1-8][a-h][1-8])( [a-h][1-8][a-h][1-8][qrbn]?)*)");
+// The move of a "bestmove" line, without the reply to ponder on.
+std::string BestMove(const std::string& line) {
+    std::istringstream words(line);
+    std::string bestmove, move;
+    words >> bestmove >> move;
+    return bestmove == "bestmove" ? move : line;
+}
 
 TEST(Console, UciSessionFromHelloToBestMove) {
     // Started without arguments, as chess programs start an engine.
@@ -227,13 +235,13 @@ TEST(Console, UciSessionFromHelloToBestMove) {
                                   "g1f3\ngo depth 4\n");
     EXPECT_EQ(run.exitCode, 0);
     auto lines = Lines(run.output);
-    ASSERT_EQ(lines.size(), 13u) << run.output;
+    ASSERT_EQ(lines.size(), 17u) << run.output;
     EXPECT_EQ(lines[0], "id name Ostrand Chess 6.3");
     EXPECT_EQ(lines[1].rfind("id author ", 0), 0u);
     EXPECT_EQ(lines[2], "option name MultiPV type spin default 1 min 1 max 50");
-    // The strength options, whose spin range runs from the weakest level's Elo to full
-    // strength's, and the book.
-    EXPECT_EQ(lines[3].rfind("option name Level type combo default Full strength var Full "
+    // The strength options, whose spin range runs from the weakest level's Elo to the
+    // strongest's, Master, the default, and the book.
+    EXPECT_EQ(lines[3].rfind("option name Level type combo default Master var Master var Full "
                              "strength var Depth 6 var Depth 4 var Depth 2 var ",
                              0),
               0u);
@@ -245,17 +253,22 @@ TEST(Console, UciSessionFromHelloToBestMove) {
     EXPECT_EQ(lines[6], "option name OwnBook type check default false");
     // The host plays the standard rules; the engine's own game is there to choose.
     EXPECT_EQ(lines[7], "option name Rules type combo default Standard var Standard var Designed");
-    lines.erase(lines.begin() + 3, lines.begin() + 8);
+    EXPECT_EQ(lines[8], "option name Hash type spin default 16 min 1 max 1024");
+    EXPECT_EQ(lines[9], "option name Ponder type check default false");
+    lines.erase(lines.begin() + 3, lines.begin() + 10);
     EXPECT_EQ(lines[3], "uciok");
     EXPECT_EQ(lines[4], "readyok");
+    // A line at every depth, each at least as long as its depth, as legal moves.
     std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines[5], match, InfoLine)) << lines[5];
-    EXPECT_EQ(match[1], "2");
-    ASSERT_TRUE(std::regex_match(lines[6], match, InfoLine)) << lines[6];
-    EXPECT_EQ(match[1], "4");
-    // The whole line of the depth searched, as legal moves from the position.
-    EXPECT_EQ(std::count(match[4].first, match[4].second, ' '), 3) << lines[6];
-    EXPECT_EQ(lines[7], "bestmove " + match[5].str());
+    for (int depth = 1; depth <= 4; ++depth) {
+        const std::string& line = lines[static_cast<size_t>(4 + depth)];
+        ASSERT_TRUE(std::regex_match(line, match, InfoLine)) << line;
+        EXPECT_EQ(match[1], std::to_string(depth));
+        EXPECT_GE(std::count(match[4].first, match[4].second, ' '), depth - 1) << line;
+    }
+    // The move and the reply expected, from the deepest line.
+    const std::string pv = match[4].str();
+    EXPECT_EQ(lines[9], "bestmove " + pv.substr(0, 4) + " ponder " + pv.substr(5, 4));
 }
 
 TEST(Console, UciStrengthOptionsChooseALevelAndRefuseWhatTheyDoNotTake) {
@@ -312,10 +325,11 @@ TEST(Console, UciPlaysTheStandardRulesUnlessTheDesignedOnesAreChosen) {
           std::tuple{"8/8/8/8/8/3K4/4p1Q1/k7 b - - 0 1", "e2e1n", "e2e1q"},
           std::tuple{"K7/4P1q1/3k4/8/8/8/8/8 w - - 0 1", "e7e8n", "e7e8q"}}) {
         const std::string go = std::string("position fen ") + fen + "\ngo depth 4\n";
-        EXPECT_EQ(Lines(RunEngine("uci", go).output).back(), std::string("bestmove ") + standard);
+        EXPECT_EQ(BestMove(Lines(RunEngine("uci", go).output).back()), standard);
         EXPECT_EQ(
-            Lines(RunEngine("uci", "setoption name Rules value Designed\n" + go).output).back(),
-            std::string("bestmove ") + designed);
+            BestMove(Lines(RunEngine("uci", "setoption name Rules value Designed\n" + go).output)
+                         .back()),
+            designed);
     }
 }
 
@@ -341,11 +355,11 @@ TEST(Console, UciInfiniteSearchAnswersAfterStopOrTheNextCommand) {
 TEST(Console, UciAnalysisOptionsAndRestrictions) {
     const Outcome run =
         RunEngine("uci",
-                  "setoption name Hash value 16\nsetoption name multipv value 0\n"
+                  "setoption name Hash value 0\nsetoption name multipv value 0\n"
                   "setoption name MultiPV value 3\ngo depth 4 searchmoves e2e4 d2d4 e2e5 e1g1\n");
     const auto lines = Lines(run.output);
     ASSERT_GE(lines.size(), 6u) << run.output;
-    EXPECT_EQ(lines[0], "info string unknown option 'Hash'");
+    EXPECT_EQ(lines[0], "info string option 'Hash' does not take the value '0'");
     EXPECT_EQ(lines[1], "info string MultiPV takes a number from 1 to 50");
     EXPECT_EQ(lines[2],
               "info string searchmoves: leaving out e2e5 (not legal here), e1g1 (not "
@@ -354,26 +368,34 @@ TEST(Console, UciAnalysisOptionsAndRestrictions) {
     std::vector<std::string> depthFour;
     size_t at = 3;
     for (; at < lines.size() && lines[at].rfind("bestmove", 0) != 0; ++at)
-        if (lines[at].rfind("info depth 4 multipv ", 0) == 0) depthFour.push_back(lines[at]);
+        if (lines[at].rfind("info depth 4 ", 0) == 0) depthFour.push_back(lines[at]);
     ASSERT_EQ(depthFour.size(), 2u) << run.output;
     std::smatch match;
     for (size_t k = 0; k < 2; ++k)
-        EXPECT_TRUE(std::regex_search(depthFour[k], match,
-                                      std::regex("^info depth 4 multipv " + std::to_string(k + 1) +
-                                                 " score cp -?[0-9]+ .* pv (e2e4|d2d4) ")))
+        EXPECT_TRUE(std::regex_search(
+            depthFour[k], match,
+            std::regex("^info depth 4 seldepth [0-9]+ multipv " + std::to_string(k + 1) +
+                       " score cp -?[0-9]+ .* pv (e2e4|d2d4) ")))
             << depthFour[k];
     ASSERT_EQ(at + 1, lines.size()) << run.output;
-    EXPECT_TRUE(std::regex_match(lines[at], std::regex("bestmove (e2e4|d2d4)"))) << lines[at];
+    EXPECT_TRUE(std::regex_match(lines[at], std::regex("bestmove (e2e4|d2d4)( ponder .*)?")))
+        << lines[at];
     // A node count ends a search that nothing else would end, within a few thousand nodes
-    // (depth 4 of the initial position takes 3040).
-    const auto counted = Lines(RunEngine("uci", "position startpos\ngo nodes 1\n").output);
-    ASSERT_EQ(counted.size(), 3u);
-    EXPECT_EQ(counted[1].rfind("info depth 4 ", 0), 0u);
+    // (depth 4 of the initial position takes 3040, depth 8 of the Master search some 20000).
+    for (const char* level : {"Full strength", "Master"}) {
+        const auto counted = Lines(RunEngine("uci", std::string("setoption name Level value ") +
+                                                        level + "\nposition startpos\ngo nodes 1\n")
+                                       .output);
+        ASSERT_GE(counted.size(), 2u);
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(counted[counted.size() - 2], match, InfoLine));
+        EXPECT_LE(std::stoi(match[1]), 6) << level;
+    }
     // A castling alone is searched where the engine searches castlings, from depth 6 on.
     const auto castled = RunEngine("uci",
                                    "position fen r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1\n"
                                    "go depth 6 searchmoves e1c1\n");
-    EXPECT_EQ(Lines(castled.output).back(), "bestmove e1c1") << castled.output;
+    EXPECT_EQ(BestMove(Lines(castled.output).back()), "e1c1") << castled.output;
 }
 
 TEST(Console, UciBadInputIsExplainedAndTheSessionGoesOn) {
@@ -397,7 +419,9 @@ TEST(Console, UciMatesAreScoredInMovesFromTheShallowestIterationThatSeesThem) {
     for (const auto& [fen, mate] : {std::pair{"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "1"},
                                     std::pair{"7k/1p3Q2/6K1/8/8/8/8/8 b - - 0 1", "-1"}}) {
         // A mate in two is looked for down to depth 6.
-        const Outcome run = RunEngine("uci", std::string("position fen ") + fen + "\ngo mate 2\n");
+        const Outcome run = RunEngine("uci", std::string("setoption name Level value Full "
+                                                         "strength\nposition fen ") +
+                                                 fen + "\ngo mate 2\n");
         const auto lines = Lines(run.output);
         ASSERT_EQ(lines.size(), 4u) << run.output;
         for (int i = 0; i < 3; ++i) {
@@ -503,7 +527,8 @@ TEST(Console, UciAnswersWellWithinTheClock) {
         const auto lines = engine.ReadUntil("bestmove", 60);
         EXPECT_LT(UciEngine::Now() - start, 1.0) << go;
         ASSERT_FALSE(lines.empty()) << go;
-        EXPECT_TRUE(std::regex_match(lines.back(), std::regex("bestmove [a-h][1-8][a-h][1-8]")))
+        EXPECT_TRUE(std::regex_match(lines.back(),
+                                     std::regex("bestmove [a-h][1-8][a-h][1-8]( ponder .*)?")))
             << go;
     }
 }
@@ -522,7 +547,7 @@ TEST(Console, UciStopAndQuitEndASearchAtOnce) {
     ASSERT_GE(lines.size(), 3u);
     std::smatch match;
     ASSERT_TRUE(std::regex_match(lines[lines.size() - 2], match, InfoLine));
-    EXPECT_EQ(lines.back(), "bestmove " + match[5].str());
+    EXPECT_EQ(BestMove(lines.back()), match[5].str());
 
     engine.Send("go depth 8");
     engine.ReadUntil("info depth 4", 60);

@@ -9,10 +9,12 @@
 
 #include "EngineBoard.h"
 #include "Levels.h"
+#include "MasterSearch.h"
 #include "Search.h"
 #include "StandardChess.h"
 #include "Support.h"
 #include "TestBoard.h"
+#include "TimePlan.h"
 #include "Uci.h"
 
 namespace ostrand {
@@ -179,6 +181,88 @@ TEST(Uci, BudgetsStayWithinTheClock) {
     }
     // Of the clock and the move time, the tighter one counts.
     EXPECT_LT(PlanBudget({1000, 0, 0, 1000}).limit, 0.5);
+    // The Master search's plan: within the clock, the second move's target a small share of
+    // a minute, and more of the clock for a middlegame move than for the second move.
+    for (const int64_t left : {0, 30, 2000, 56375, 600000})
+        for (const int moveNumber : {1, 2, 20, 80}) {
+            const TimeBudget budget = PlanMasterBudget({left, 100, 0, {}}, moveNumber);
+            EXPECT_GT(budget.target, 0);
+            EXPECT_LE(budget.target, budget.limit);
+            EXPECT_LE(budget.limit, std::max(0.001, left / 1000.0 * 0.25)) << left;
+        }
+    EXPECT_LT(PlanMasterBudget({56375, 0, 0, {}}, 2).limit, 3.5);
+    EXPECT_GT(PlanMasterBudget({56375, 0, 0, {}}, 20).target,
+              2 * PlanMasterBudget({56375, 0, 0, {}}, 2).target);
+}
+
+// The Master search, the UCI mode's default: the output of a session's commands, and what
+// its last search's lines must say.
+struct MasterCase {
+    const char* name;
+    const char* commands;
+    const char* lastLine;  // a pattern of the last "info depth" line
+    const char* answer;    // a pattern of the move answered
+};
+
+class MasterSearch : public testing::TestWithParam<MasterCase> {};
+
+TEST_P(MasterSearch, KnowsMatesAndDraws) {
+    std::istringstream in(GetParam().commands);
+    std::ostringstream out;
+    uci::Run(in, out);
+    const std::string text = out.str();
+    std::smatch last;
+    const std::regex infoLine("info depth [0-9]+ [^\n]*");
+    for (auto i = std::sregex_iterator(text.begin(), text.end(), infoLine);
+         i != std::sregex_iterator(); ++i)
+        last = *i;
+    ASSERT_FALSE(last.empty()) << text;
+    EXPECT_TRUE(std::regex_search(last.str(), std::regex(GetParam().lastLine))) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex(std::string("\nbestmove ") + GetParam().answer +
+                                                   "( ponder [a-h1-8]+)?\n$")))
+        << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uci, MasterSearch,
+    testing::Values(
+        // The mate in one at every depth, never a longer one.
+        MasterCase{"MateInOne", "position fen 7k/8/5K2/6Q1/8/8/8/8 w - - 0 1\ngo depth 6\n",
+                   "depth 6 .*score mate 1 .*pv g5g7$", "g5g7"},
+        // The shortest mate, five moves, and no stalemate on the way.
+        MasterCase{"TrueDistance", "position fen 7k/8/8/6Q1/8/8/2K5/8 w - - 18 10\ngo depth 11\n",
+                   "score mate 5 .* pv( [a-h1-8]{4}){8} g5g7$", "c2d3"},
+        // The king's step beside its pawn stalemates.
+        MasterCase{"Stalemate",
+                   "position fen 8/8/8/8/8/4k3/5p2/5K2 b - - 0 1\ngo depth 5 searchmoves e3f3\n",
+                   "score cp 0 ", "e3f3"},
+        // The rook wins, unless the fifty-move rule comes first.
+        MasterCase{"RookWins", "position fen 7k/8/8/8/8/8/R7/K7 w - - 0 80\ngo depth 4\n",
+                   "score cp [1-9][0-9]{2,} ", "[a-h][1-8][a-h][1-8]"},
+        MasterCase{"FiftyMoves", "position fen 7k/8/8/8/8/8/R7/K7 w - - 99 80\ngo depth 4\n",
+                   "score cp 0 ", "[a-h][1-8][a-h][1-8]"},
+        // The lone king's third visit to a position of the game is a draw it takes.
+        MasterCase{"Repetition",
+                   "position fen 7k/8/8/8/8/8/R7/K7 w - - 0 1 moves a2b2 h8g8 b2a2 g8h8 a2b2 h8g8 "
+                   "b2a2\ngo depth 4\n",
+                   "score cp 0 .*pv g8h8", "g8h8"},
+        // Ponder: the answer waits for the hit, then comes on the clock.
+        MasterCase{"PonderHit", "position startpos\ngo ponder wtime 1000 btime 1000\nponderhit\n",
+                   "multipv 1 ", "[a-h][1-8][a-h][1-8]"}),
+    [](const testing::TestParamInfo<MasterCase>& info) { return info.param.name; });
+
+TEST(Uci, WhatTheEngineQuotesIsValidUtf8) {
+    std::istringstream in("fl\xffy\xc3\nz\xc3\xa9\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\n");
+    std::ostringstream out;
+    uci::Run(in, out);
+    // The overlong slash, the surrogate and the code beyond U+10FFFF: one mark a byte.
+    std::string marks;
+    for (int i = 0; i < 9; ++i)
+        marks += "\xEF\xBF\xBD";
+    EXPECT_EQ(out.str(),
+              "info string unknown command 'fl\xEF\xBF\xBDy\xEF\xBF\xBD'\n"
+              "info string unknown command 'z\xC3\xA9" +
+                  marks + "'\n");
 }
 
 // A search that the GUI restricts answers from a search, never from the book, though the
@@ -196,8 +280,9 @@ TEST_P(BookGivesWay, ToTheSearchAsked) {
                           GetParam().commands + "\n");
     std::ostringstream out;
     uci::Run(in, out);
-    EXPECT_TRUE(std::regex_match(out.str(), std::regex("info depth [^]*\nbestmove (" +
-                                                       std::string(GetParam().answers) + ")\n")))
+    EXPECT_TRUE(std::regex_match(
+        out.str(), std::regex("info depth [^]*\nbestmove (" + std::string(GetParam().answers) +
+                              ")( ponder [a-h1-8]+)?\n")))
         << out.str();
 }
 

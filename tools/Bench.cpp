@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "MasterSearch.h"
 #include "Search.h"
 #include "SearchSettings.h"
 #include "Support.h"
@@ -51,14 +52,16 @@ std::string TimedMove(const game::SearchSettings& settings, double& seconds) {
 
 }  // namespace
 
-long long RunBench(int depth, std::ostream& out) {
+long long RunBench(int depth, std::ostream& out, SearchStyle style) {
     InitNewGame();
     game::SearchSettings settings;
     settings.depthLimit = static_cast<int16_t>(depth);
+    settings.style = style;
     long long totalNodes = 0;
     double totalSeconds = 0;
     for (const BenchPosition& p : Positions) {
         SetUpPosition(p.board, p.moveCount);
+        ClearHash();
         double seconds = 0;
         const std::string best = TimedMove(settings, seconds);
         totalNodes += NodeCount;

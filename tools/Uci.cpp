@@ -1,6 +1,7 @@
 #include "Uci.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include "BookFile.h"
 #include "EngineBoard.h"
 #include "Evaluation.h"
+#include "MasterSearch.h"
 #include "MessageDisplay.h"
 #include "Search.h"
 #include "SearchSettings.h"
@@ -46,6 +48,38 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
+// The text with each byte that begins no valid UTF-8 sequence (a stray continuation byte, a
+// cut sequence, an overlong form, a surrogate, a code beyond U+10FFFF) replaced by U+FFFD:
+// what the engine writes quotes the host's input, which may hold anything.
+std::string ValidUtf8(std::string_view text) {
+    std::string valid;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80           ? 1
+                              : (lead >> 5) == 0x06 ? 2
+                              : (lead >> 4) == 0x0e ? 3
+                              : (lead >> 3) == 0x1e ? 4
+                                                    : 0;
+        uint32_t code = lead & (0x7f >> length);
+        bool ok = length != 0 && i + length <= text.size();
+        for (size_t k = 1; ok && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            ok = (next & 0xc0) == 0x80;
+            code = code << 6 | (next & 0x3f);
+        }
+        constexpr uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        ok = ok && code >= least[length] && (code < 0xd800 || code > 0xdfff) && code <= 0x10ffff;
+        if (ok) {
+            valid.append(text, i, length);
+            i += length;
+        } else {
+            valid += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return valid;
+}
+
 // The most lines that MultiPV may ask for.
 constexpr int MostLines = 50;
 // How often a long search says how far it has come.
@@ -68,7 +102,7 @@ class Session final : public tools::MessageDisplay {
     }
     // At the end of the input a search that ends by itself is waited for.
     void EndOfInput() {
-        if (infinite_) Stop();
+        if (infinite_ || pondering_) Stop();
         if (search_.joinable()) search_.join();
     }
 
@@ -78,7 +112,8 @@ class Session final : public tools::MessageDisplay {
     void PollInput() override;
 
   private:
-    void Say(const std::string& line) { Output().Write(line); }
+    void Say(const std::string& line) { Output().Write(ValidUtf8(line)); }
+    void PonderHit();
     const chess::Position& Now() const { return played_.empty() ? start_ : played_.back(); }
     void SetOption(std::istringstream& args);
     void SetPosition(std::istringstream& args);
@@ -101,7 +136,12 @@ class Session final : public tools::MessageDisplay {
     std::thread search_;
     bool infinite_ = false;
     bool stopped_ = false;
-    std::string pendingBestMove_;  // an infinite search's answer, held until "stop"
+    std::string pendingBestMove_;  // an infinite or pondering search's answer, held until "stop"
+    // A "go ponder" search runs as an infinite one until "ponderhit", after which it has the
+    // time its plan gives, from then on; the time of the "ponderhit", -1 before it.
+    std::atomic<bool> pondering_{false};
+    std::atomic<double> ponderHitAt_{-1};
+    TimeBudget ponderPlan_;
     chess::Position start_ = chess::StartPosition();
     std::vector<chess::Position> played_;
     int multiPv_ = 1;  // the option; the running search keeps its own copy in lines_
@@ -138,6 +178,7 @@ bool Session::Handle(const std::string& line) {
     } else if (command == "ucinewgame") {
         EndSearch();
         InitNewGame();
+        ClearHash();
         start_ = chess::StartPosition();
         played_.clear();
     } else if (command == "position") {
@@ -153,8 +194,10 @@ bool Session::Handle(const std::string& line) {
         return false;
     } else if (command == "setoption") {
         SetOption(args);
-    } else if (command == "debug" || command == "register" || command == "ponderhit") {
-        // Nothing to debug or register; the engine does not ponder.
+    } else if (command == "ponderhit") {
+        PonderHit();
+    } else if (command == "debug" || command == "register") {
+        // Nothing to debug or register.
     } else {
         Say("info string unknown command '" + command + "'");
     }
@@ -269,6 +312,7 @@ void Session::Go(std::istringstream& args) {
     const std::vector<std::string> words{std::istream_iterator<std::string>(args), {}};
     std::optional<int64_t> depth, mate;
     std::vector<std::string> searchMoves;
+    bool ponder = false;
     GoClock clock;
     infinite_ = stopped_ = false;
     nodeLimit_ = 0;
@@ -283,7 +327,8 @@ void Session::Go(std::istringstream& args) {
         const std::string& word = words[i];
         if (word == "infinite" || word == "ponder") {
             infinite_ = infinite_ || word == "infinite";
-            continue;  // the engine does not ponder: "go ponder" searches on the clock
+            ponder = ponder || word == "ponder";
+            continue;
         }
         if (word == "searchmoves") {
             while (i + 1 < words.size() && !isKeyword(words[i + 1]))
@@ -324,7 +369,7 @@ void Session::Go(std::istringstream& args) {
     // search deepens until the clock, a node count or "stop" ends it.
     int64_t deepest = depth.value_or(DeepestDepth);
     if (mate) deepest = std::min(deepest, 2 * *mate + 2);
-    if (!depth && !mate && !infinite_ && nodeLimit_ == 0) deepest = 0;
+    if (!depth && !mate && !infinite_ && !ponder && nodeLimit_ == 0) deepest = 0;
     // A level searches no deeper than its depth. A mate is asked of a search, never of the
     // book (the engine gives way to searchmoves and MultiPV itself).
     game::SearchSettings settings =
@@ -333,8 +378,14 @@ void Session::Go(std::istringstream& args) {
     if (settings.depthLimit == 0 || (asked != 0 && asked < settings.depthLimit))
         settings.depthLimit = asked;
     settings.openingStopsAtSix = false;
-    // "infinite" waits for "stop" whatever the clock says.
-    settings.budget = infinite_ ? TimeBudget{} : PlanBudget(clock);
+    settings.hashMegabytes = options_.Hash();
+    // "infinite" waits for "stop" whatever the clock says, and pondering for "ponderhit".
+    const bool master = settings.style == SearchStyle::Master;
+    ponderPlan_ = master ? PlanMasterBudget(clock, now.fullmove) : PlanBudget(clock);
+    pondering_ = ponder && !infinite_;
+    ponderHitAt_ = -1;
+    settings.budget = infinite_ || pondering_ ? TimeBudget{} : ponderPlan_;
+    MasterProgress = {};
     settings.searchMovesOnly = RootMovesOf(searchMoves);
     settings.lines = lines_ = multiPv_;
     settings.iterationDone = ReportIteration;
@@ -360,13 +411,30 @@ void Session::Search(const game::SearchSettings& settings) {
             chess::MoveText(legal.front()) + " instead");
         move = legal.front();
     }
-    const std::string answer = "bestmove " + chess::MoveText(move);
+    std::string answer = "bestmove " + chess::MoveText(move);
+    // The Master search's line gives the reply it expects, which a host may ponder on.
+    if (settings.style == SearchStyle::Master && !MasterProgress.lines.empty()) {
+        std::istringstream line(LineText(MasterProgress.lines.front().moves));
+        std::string first, reply;
+        if (line >> first >> reply && first == chess::MoveText(move)) answer += " ponder " + reply;
+    }
     std::lock_guard lock(mutex_);
-    if (infinite_ && !stopped_) {
+    if ((infinite_ || pondering_) && !stopped_) {
         pendingBestMove_ = answer;
         return;
     }
     Say(answer);
+}
+
+void Session::PonderHit() {
+    std::lock_guard lock(mutex_);
+    if (!pondering_) return;
+    ponderHitAt_ = Seconds();
+    pondering_ = false;
+    if (!pendingBestMove_.empty()) {
+        Say(pendingBestMove_);
+        pendingBestMove_.clear();
+    }
 }
 
 void Session::Stop() {
@@ -397,6 +465,10 @@ void Session::ReportRootMove(const std::string& move, int number) {
 
 void Session::PollInput() {
     if (nodeLimit_ > 0 && NodeCount >= nodeLimit_) StopRequested = true;
+    const double hit = ponderHitAt_;
+    if (hit >= 0 && ponderPlan_.limit > 0 &&
+        Seconds() - hit >= std::min(ponderPlan_.target, ponderPlan_.limit))
+        StopRequested = true;
     const double seconds = Seconds();
     if (seconds - lastReport_ < ReportEvery) return;
     lastReport_ = seconds;
@@ -436,9 +508,26 @@ std::string Session::ScoreText(const std::string& move, int16_t value) {
 }
 
 // After every iteration: its depth, then for each of the best lines asked for its score (the
-// engine's, which is the side to move's view), time, nodes, speed and moves.
+// engine's, which is the side to move's view), time, nodes, speed and moves. The Master
+// search's scores know the distance to mate, and its lines go on from its table.
 void Session::ReportIteration() {
     Session& session = *searching_;
+    if (Style == SearchStyle::Master) {
+        const MasterReport& report = MasterProgress;
+        for (size_t k = 0; k < report.lines.size(); ++k) {
+            const MasterLine& each = report.lines[k];
+            const int mate = MateMoves(each.score);
+            session.Say(
+                "info depth " + std::to_string(report.depth) + " seldepth " +
+                std::to_string(report.selectiveDepth) + " multipv " + std::to_string(k + 1) +
+                " score " +
+                (mate ? "mate " + std::to_string(mate) : "cp " + std::to_string(each.score)) + " " +
+                session.Progress() + " hashfull " + std::to_string(report.hashFull) + " pv " +
+                session.LineText(each.moves));
+        }
+        session.lastReport_ = session.Seconds();
+        return;
+    }
     const size_t entries = RootMoves.size() / 4;
     std::vector<size_t> order(entries);
     for (size_t i = 0; i < entries; ++i)

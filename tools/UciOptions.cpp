@@ -36,11 +36,15 @@ std::vector<std::string> Options::Listing() {
         level += " var ";
         level += each.name;
     }
-    return {level, "option name UCI_LimitStrength type check default false",
+    return {level,
+            "option name UCI_LimitStrength type check default false",
             "option name UCI_Elo type spin default " + std::to_string(StrongestElo()) + " min " +
                 std::to_string(WeakestElo()) + " max " + std::to_string(StrongestElo()),
             "option name OwnBook type check default false",
-            "option name Rules type combo default Standard var Standard var Designed"};
+            "option name Rules type combo default Standard var Standard var Designed",
+            "option name Hash type spin default " + std::to_string(DefaultHashMegabytes) +
+                " min 1 max " + std::to_string(MostHashMegabytes),
+            "option name Ponder type check default false"};
 }
 
 bool Options::Set(const std::string& name, const std::string& value, std::string& error) {
@@ -60,6 +64,14 @@ bool Options::Set(const std::string& name, const std::string& value, std::string
     } else if (key == "rules") {
         ok = value == "Standard" || value == "Designed";
         if (ok) rules_ = value == "Standard" ? RuleSet::Standard : RuleSet::Designed;
+    } else if (key == "ponder") {
+        ok = ReadCheck(value, ponder_);
+    } else if (key == "hash") {
+        std::istringstream number(value);
+        int megabytes = 0;
+        ok =
+            number >> megabytes && number.eof() && megabytes >= 1 && megabytes <= MostHashMegabytes;
+        if (ok) hash_ = megabytes;
     } else if (key == "uci_elo") {
         std::istringstream number(value);
         int elo = 0;

@@ -1,11 +1,13 @@
-// The UCI mode's options: the playing strength, by level name or by Elo, the book, and the
-// rules the games follow.
+// The UCI mode's options: the playing strength, by level name or by Elo (the strongest level,
+// the default, searches with the Master search, the others with the designed one), the book,
+// the rules the games follow, and the Master search's table.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "Levels.h"
+#include "MasterSearch.h"
 #include "Variables.h"
 
 namespace ostrand::uci {
@@ -25,6 +27,8 @@ class Options {
     // The rules of the games: the standard ones, which the host plays, unless the designed
     // game is asked for.
     RuleSet Rules() const { return rules_; }
+    // The Master search's table in megabytes.
+    int Hash() const { return hash_; }
 
   private:
     const Level* level_ = &Levels.front();
@@ -32,6 +36,8 @@ class Options {
     int elo_ = Levels.front().elo;
     bool ownBook_ = false;
     RuleSet rules_ = RuleSet::Standard;
+    int hash_ = DefaultHashMegabytes;
+    bool ponder_ = false;  // the host's word that it may ask for pondering; nothing to set up
 };
 
 }  // namespace ostrand::uci

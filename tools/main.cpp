@@ -5,9 +5,12 @@
 //   ostrand-engine search --fen FEN --depth N    the same from a FEN
 //   ostrand-engine bench [--depth N] [--rules R] the benchmark (N = 4, 6 or 8; default 6) under
 //                                                the designed (default) or standard rules
+//   ostrand-engine bench --master [--depth N] [--rules R]
+//                                                the Master search's (N = 1 to 10; default 8)
 //   ostrand-engine bench --moves                 full-strength moves on the bench positions, timed
 //   ostrand-engine pgn FILE                      the games of a PGN file as engine moves
 //   ostrand-engine [uci]                         the UCI protocol, for other chess programs
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -37,6 +40,7 @@ constexpr const char* UsageText =
     "       ostrand-engine search FILE --depth N\n"
     "       ostrand-engine search --fen FEN --depth N\n"
     "       ostrand-engine bench [--depth 4|6|8] [--rules designed|standard]\n"
+    "       ostrand-engine bench --master [--depth N] [--rules designed|standard]\n"
     "       ostrand-engine bench --moves\n"
     "       ostrand-engine pgn FILE\n"
     "       ostrand-engine [uci]\n"
@@ -254,16 +258,21 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "bench") {
-        const int depth = options.depth.value_or(6);
-        const std::vector<std::string>& rest = options.operands;
+        std::vector<std::string> rest = options.operands;
+        const auto masterAt = std::find(rest.begin(), rest.end(), "--master");
+        const bool master = masterAt != rest.end();
+        if (master) rest.erase(masterAt);
+        const int depth = options.depth.value_or(master ? 8 : 6);
         const bool rules = rest.size() == 2 && rest[0] == "--rules" &&
                            (rest[1] == "designed" || rest[1] == "standard");
-        if (options.fen || (!rest.empty() && !rules) || (depth != 4 && depth != 6 && depth != 8))
+        if (options.fen || (!rest.empty() && !rules) ||
+            (!master && depth != 4 && depth != 6 && depth != 8))
             return Usage(
-                "bench takes only --depth 4, 6 or 8 and --rules designed or standard, or --moves");
+                "bench takes only --depth 4, 6 or 8 (with --master 1 to 10) and --rules "
+                "designed or standard, or --moves");
         if (rules && rest[1] == "standard") Rules = RuleSet::Standard;
         tools::MessageDisplay display(std::cerr, "message: ");
-        tools::RunBench(depth, std::cout);
+        tools::RunBench(depth, std::cout, master ? SearchStyle::Master : SearchStyle::Designed);
         return 0;
     }
     if (command == "pgn") {

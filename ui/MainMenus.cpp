@@ -21,12 +21,13 @@ constexpr const char* TimeControls[] = {"1+0", "3+2", "5+0", "10+5", "15+10", "3
 // A level's menu text with its measured Elo, each text whole for the translators.
 QString LevelText(const ostrand::Level& level) {
     const std::string_view name = level.name;
-    const QString text = name == "Full strength" ? MainWindow::tr("Full strength (about %1)")
-                         : name == "Depth 6"     ? MainWindow::tr("Depth 6 (about %1)")
-                         : name == "Depth 4"     ? MainWindow::tr("Depth 4 (about %1)")
-                         : name == "Depth 2"     ? MainWindow::tr("Depth 2 (about %1)")
-                         : name == "Casual"      ? MainWindow::tr("Casual (about %1)")
-                                                 : MainWindow::tr("Beginner (about %1)");
+    const QString text = name == "Master"          ? MainWindow::tr("Master (about %1)")
+                         : name == "Full strength" ? MainWindow::tr("Full strength (about %1)")
+                         : name == "Depth 6"       ? MainWindow::tr("Depth 6 (about %1)")
+                         : name == "Depth 4"       ? MainWindow::tr("Depth 4 (about %1)")
+                         : name == "Depth 2"       ? MainWindow::tr("Depth 2 (about %1)")
+                         : name == "Casual"        ? MainWindow::tr("Casual (about %1)")
+                                                   : MainWindow::tr("Beginner (about %1)");
     return text.arg(level.elo);
 }
 

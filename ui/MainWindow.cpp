@@ -46,8 +46,10 @@ const ostrand::Level& SavedLevel(const QVariant& saved) {
     if (const ostrand::Level* level = ostrand::LevelNamed(saved.toString().toStdString()))
         return *level;
     for (const ostrand::Level& level : ostrand::Levels)
-        if (level.chance == 0 && QString::number(level.depth) == saved.toString()) return level;
-    return ostrand::Levels.front();
+        if (level.chance == 0 && level.style == ostrand::SearchStyle::Designed &&
+            QString::number(level.depth) == saved.toString())
+            return level;
+    return ostrand::DefaultLevel;
 }
 
 game::TimeControl ParsedControl(const QString& text) {

@@ -18,6 +18,7 @@ struct GameSnapshot {
     int16_t stage = 0;
     std::vector<std::string> positionHistory;
     int enPassantCell = 0;
+    int16_t halfMoveClock = 0;
 
     // The engine's game as it stands now.
     static GameSnapshot Capture();

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "Search.h"
+
 namespace ostrand {
 
 struct Level {
@@ -21,10 +23,12 @@ struct Level {
     int elo;
     // Whether the window varies the openings at this level unless the player says otherwise.
     bool variesOpenings;
+    SearchStyle style = SearchStyle::Designed;
 };
 
-// Strongest first; the first is the default.
-inline constexpr std::array<Level, 6> Levels{{
+// Strongest first. Master's Elo is provisional, an estimate until it is measured.
+inline constexpr std::array<Level, 7> Levels{{
+    {"Master", 0, 0, 0, 2000, false, SearchStyle::Master},
     {"Full strength", 0, 0, 0, 1800, false},
     {"Depth 6", 6, 0, 0, 1750, false},
     {"Depth 4", 4, 0, 0, 1150, false},
@@ -32,6 +36,10 @@ inline constexpr std::array<Level, 6> Levels{{
     {"Casual", 2, 30, 200, 500, true},
     {"Beginner", 2, 60, 500, 150, true},
 }};
+
+// The window's level until the player chooses one: the designed search at full strength. The
+// UCI mode plays at the first, the strongest.
+inline constexpr const Level& DefaultLevel = Levels[1];
 
 // The level of that name; null when there is none.
 const Level* LevelNamed(std::string_view name);

@@ -84,12 +84,17 @@ extern TimeBudget SearchBudget;
 // RootMoves cut to those moves.
 extern void (*IterationDone)();
 
+// Which search FindBestMove runs: the designed one, or the Master search (MasterSearch.h).
+enum class SearchStyle { Designed, Master };
+extern SearchStyle Style;
+
 // PlyValues at ply p.
 inline int16_t& PlyValue(int p) {
     return PlyValues[static_cast<size_t>(p + 1)];
 }
 
-// Chooses the engine's move as four characters; empty when Black has no move. With UseBook
+// Chooses the engine's move as four characters; empty when Black has no move. The Master
+// search's when Style asks for it, after the book. With UseBook
 // a book move while the position is in the book (OpeningBook.h), unless SearchMovesOnly or
 // RootLinesWanted > 1 asks for a search; with RootWeakness now and then a worse move
 // (Levels.h). When every move the depth-2 iteration kept turns out to lose by force, the best

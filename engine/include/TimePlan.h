@@ -24,4 +24,11 @@ struct GoClock {
 // otherwise.
 TimeBudget PlanBudget(const GoClock& clock);
 
+// The Master search's budget for the move of that number (1 for the first). It deepens one
+// ply at a time and begins an iteration only when it expects to end it by the target, so
+// the target lies near the move's share of the clock; the share is smaller on the first
+// moves, which the position's simplicity makes cheap, and largest in the middlegame. A move
+// time alone is planned as PlanBudget plans it.
+TimeBudget PlanMasterBudget(const GoClock& clock, int moveNumber);
+
 }  // namespace ostrand

@@ -112,6 +112,8 @@ extern int16_t MoveCount;
 extern int16_t Stage;
 // Element 0 is empty; element k is the position key after the k-th committed move.
 extern std::vector<std::string> PositionHistory;
+// Plies committed since the last capture or pawn move, or as a set-up position gives them.
+extern int16_t HalfMoveClock;
 
 // The rules a game follows. Designed: the engine's own game, with no en passant, promotion
 // to a queen only, its own castling rule and no double step of a Black pawn to a square

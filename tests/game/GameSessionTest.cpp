@@ -58,7 +58,7 @@ class SessionTest : public ::testing::Test {
     SessionTest() {
         now = 1000;
         SeedChoices(1);
-        session.SetLevel(Levels[3]);  // depth 2
+        session.SetLevel(Levels[4]);  // depth 2
         session.NewGame(Colour::White);
     }
 
@@ -171,8 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
                               Ending::PlayerMates, "Check Mate!", "Checkmate", "1-0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(SessionTest, TheMasterLevelTakesTheShortestMate) {
+    session.SetLevel(Levels.front());
+    ASSERT_EQ(session.PlayingLevel().name, "Master");
+    // A mate in one among mates in two, which the designed search's scores do not tell apart.
+    ASSERT_TRUE(SetUpText("8/8/8/8/6q1/5k2/8/7K b - - 0 1"));
+    EXPECT_EQ(listener.ended.back(), std::pair(Ending::EngineMates, std::string("Check Mate!")));
+    EXPECT_EQ(session.Fen(), "8/8/8/8/8/5k2/6q1/7K w - - 1 2");
+}
+
 TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater) {
-    session.SetLevel(Levels[2]);  // depth 4, which sees the mate
+    session.SetLevel(Levels[3]);  // depth 4, which sees the mate
     session.SetTimeControl({0.25, 0});
     ASSERT_TRUE(SetUpText("6k1/8/8/8/P7/8/r4PPP/6K1 w - - 0 1"));
     listener.onEnded = [this] {
@@ -194,7 +203,7 @@ TEST_F(SessionTest, TheEnginesMateIsRecordedAndStaysAMateWhateverTimePassesLater
 }
 
 TEST_F(SessionTest, AMoveTheEngineMakesAfterItsFlagFellDoesNotCount) {
-    session.SetLevel(Levels[2]);  // depth 4: the flag falls in its second iteration
+    session.SetLevel(Levels[3]);  // depth 4: the flag falls in its second iteration
     session.SetTimeControl({0.1, 2});
     ASSERT_TRUE(SetUpText("k7/8/8/8/8/8/Pr3PPP/1Q4K1 w - - 0 1"));
     listener.onDepth = [](int depth) { now += depth > 2 ? 10 : 0; };
@@ -304,7 +313,7 @@ TEST_F(SessionTest, NoMoveIsMadeInAGameThatIsOverOrOnABoardThatIsNoPosition) {
 }
 
 TEST_F(SessionTest, ThePlayersMoveIsListedAndDrawnBeforeTheEngineThinks) {
-    session.SetLevel(Levels[2]);  // depth 4: long enough to poll for input
+    session.SetLevel(Levels[3]);  // depth 4: long enough to poll for input
     std::optional<GameMoves> first;
     std::optional<Grid> drawn;
     listener.onBoard = [&] {
@@ -467,7 +476,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The engine's knight promotion forks king and queen: its reply, a letter where the rank
 // stands, is recorded and listed as any other.
 TEST_F(SessionTest, TheEnginesUnderPromotionIsRecorded) {
-    session.SetLevel(Levels[2]);  // depth 4, which sees the queen fall
+    session.SetLevel(Levels[3]);  // depth 4, which sees the queen fall
     session.SetRules(RuleSet::Standard);
     session.NewGame(Colour::White);
     ASSERT_TRUE(SetUpText("7k/p7/8/8/8/5K2/2Q1p3/8 b - - 0 1"));

@@ -28,6 +28,8 @@ TEST_P(SearchSettingsTest, HoldForTheSearchAloneHoweverItEnds) {
     // More than one line would not be answered from the book.
     asked.lines = fromBook ? 1 : 2;
     asked.iterationDone = [] { Seen = CurrentSettings(); };
+    asked.style = SearchStyle::Master;
+    asked.hashMegabytes = 1;
     Seen = {};
 
     const std::string move = Search(asked);

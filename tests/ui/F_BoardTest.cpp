@@ -46,9 +46,11 @@ struct Game {
 };
 
 const ostrand::Level& AtDepth(int depth) {
-    return *std::find_if(
-        ostrand::Levels.begin(), ostrand::Levels.end(),
-        [depth](const ostrand::Level& level) { return level.depth == depth && level.chance == 0; });
+    return *std::find_if(ostrand::Levels.begin(), ostrand::Levels.end(),
+                         [depth](const ostrand::Level& level) {
+                             return level.depth == depth && level.chance == 0 &&
+                                    level.style == ostrand::SearchStyle::Designed;
+                         });
 }
 
 // A form on a session of its own, whose message boxes the test answers, which notes the

@@ -166,7 +166,8 @@ class MainWindowTest : public QObject {
         window->available = screen;
         window->SetLevel(*std::find_if(ostrand::Levels.begin(), ostrand::Levels.end(),
                                        [depth](const ostrand::Level& level) {
-                                           return level.depth == depth && level.chance == 0;
+                                           return level.depth == depth && level.chance == 0 &&
+                                                  level.style == ostrand::SearchStyle::Designed;
                                        }));
         window->Start();
         window->show();
@@ -312,7 +313,7 @@ class MainWindowTest : public QObject {
         ostrand::SetClock([] { return now; });
         using Side = game::Side;
         auto window = std::make_unique<TestWindow>();
-        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetLevel(ostrand::Levels[3]);  // depth 4
         window->SetTimeControl({0.1, 2});
         window->Start();
         game::GameSession& session = window->Session();
@@ -406,23 +407,23 @@ class MainWindowTest : public QObject {
         QSettings("ostrand-chess", "ostrand-chess").setValue("level", 4);
         {
             TestWindow first;
-            QVERIFY(Action(first, "level2")->isChecked());
-            QVERIFY(Action(first, "level2")->text().startsWith("Depth 4 (about "));
+            QVERIFY(Action(first, "level3")->isChecked());
+            QVERIFY(Action(first, "level3")->text().startsWith("Depth 4 (about "));
             QCOMPARE(first.Session().PlayingLevel().depth, int16_t{4});
             QVERIFY(!first.Session().Book());
             // The beginners' level varies the openings unless the player says otherwise.
-            Action(first, "level5")->trigger();
+            Action(first, "level6")->trigger();
             QVERIFY(Action(first, "varyOpenings")->isChecked());
             Action(first, "varyOpenings")->trigger();
             QVERIFY(!first.Session().Book());
         }
         QVERIFY(QFile::exists(settingsFolder.filePath("ostrand-chess/ostrand-chess.conf")));
         TestWindow second;
-        QVERIFY(Action(second, "level5")->isChecked());
+        QVERIFY(Action(second, "level6")->isChecked());
         QCOMPARE(second.Session().PlayingLevel().chance, ostrand::Levels.back().chance);
         QVERIFY(!Action(second, "varyOpenings")->isChecked());
         QVERIFY(!second.Session().Book());
-        Action(second, "level0")->trigger();
+        Action(second, "level1")->trigger();
         QCOMPARE(second.Session().PlayingLevel().depth, int16_t{0});
         QCOMPARE(second.Session().PlayingLevel().chance, 0);
     }
@@ -838,7 +839,7 @@ class MainWindowTest : public QObject {
         static double now = 1000;
         ostrand::SetClock([] { return now; });
         auto window = std::make_unique<TestWindow>();
-        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetLevel(ostrand::Levels[3]);  // depth 4
         window->SetTimeControl({1, 0});
         window->Start();
         auto* list = window->findChild<MoveList*>();
@@ -893,7 +894,7 @@ class MainWindowTest : public QObject {
         static double now = 1000;
         ostrand::SetClock([] { return now; });
         auto window = std::make_unique<TestWindow>();
-        window->SetLevel(ostrand::Levels[2]);  // depth 4
+        window->SetLevel(ostrand::Levels[3]);  // depth 4
         window->SetTimeControl({1, 0});
         window->Start();
         std::vector<sounds::Sound> heard;

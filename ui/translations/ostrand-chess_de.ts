@@ -667,6 +667,10 @@ Bei %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Die Regeln gelten ab der nächsten neuen Partie oder Stellung</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Meister (etwa %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

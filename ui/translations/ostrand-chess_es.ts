@@ -667,6 +667,10 @@ En %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Las reglas se aplican desde la próxima partida o posición</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Maestro (unos %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

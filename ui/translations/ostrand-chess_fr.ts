@@ -667,6 +667,10 @@ Problème&#xa0;: %2.</translation>
         <source>The rules take effect with the next new game or set-up</source>
         <translation>Les règles s’appliquent à la prochaine partie ou position</translation>
     </message>
+    <message>
+        <source>Master (about %1)</source>
+        <translation>Maître (environ %1)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
