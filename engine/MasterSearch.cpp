@@ -425,6 +425,89 @@ void AddCaptures(MoveList& list) {
     }
 }
 
+// The cell of colour By's least valuable piece that attacks the cell, and its magnitude in
+// value; 0 when none does. Pieces already taken off the board for an exchange are not seen,
+// and the pieces behind them are.
+template <Colour By>
+int LeastAttacker(int cell, int& value) {
+    using S = Side<By>;
+    constexpr int sign = S::Sign;
+    const int behind = cell - S::AheadStep;
+    for (const int from : {behind + 1, behind - 1})
+        if (At(from) == sign * Piece::Pawn) {
+            value = Piece::Pawn;
+            return from;
+        }
+    for (const rules::Step& s : rules::KnightOffsets)
+        if (At(cell + rules::CellStep(s)) == sign * Piece::Knight) {
+            value = Piece::Knight;
+            return cell + rules::CellStep(s);
+        }
+    int found = 0;
+    value = Piece::King + 1;
+    auto slides = [&](const rules::Step(&rays)[4], int piece) {
+        for (const rules::Step& s : rays) {
+            const int step = rules::CellStep(s);
+            int to = cell + step;
+            while (At(to) == EmptyCell)
+                to += step;
+            const int v = At(to) * sign;
+            if ((v == piece || v == Piece::Queen) && v < value) {
+                value = v;
+                found = to;
+            }
+        }
+    };
+    slides(rules::DiagonalRays, Piece::Bishop);
+    slides(rules::StraightRays, Piece::Rook);
+    if (found) return found;
+    for (const rules::Step& s : rules::KingOffsets)
+        if (At(cell + rules::CellStep(s)) == sign * Piece::King) {
+            value = Piece::King;
+            return cell + rules::CellStep(s);
+        }
+    return 0;
+}
+
+// Whether a capture by colour C wins at least as much material as it risks when both sides
+// go on taking on its square with their least valuable pieces, each free to stop.
+template <Colour C>
+bool WinsExchange(Move m) {
+    const int from = FromOf(m), to = ToOf(m);
+    const int attacker = std::abs(At(from));
+    const int victim = std::abs(At(to));
+    if (victim >= attacker || attacker == Piece::Pawn) return true;
+    std::array<int, 32> gain{};
+    std::array<std::pair<int, int16_t>, 32> lifted{};
+    int depth = 0, count = 0;
+    gain[0] = victim;
+    int onSquare = attacker;
+    lifted[static_cast<size_t>(count++)] = {from, At(from)};
+    Board.cells[static_cast<size_t>(from)] = EmptyCell;
+    bool white = C == Colour::Black;  // the side to take next
+    while (depth < 30) {
+        int value = 0;
+        const int next = white ? LeastAttacker<Colour::White>(to, value)
+                               : LeastAttacker<Colour::Black>(to, value);
+        if (!next) break;
+        ++depth;
+        gain[static_cast<size_t>(depth)] = onSquare - gain[static_cast<size_t>(depth - 1)];
+        onSquare = value;
+        lifted[static_cast<size_t>(count++)] = {next, At(next)};
+        Board.cells[static_cast<size_t>(next)] = EmptyCell;
+        white = !white;
+    }
+    for (int k = count - 1; k >= 0; --k)
+        Board.cells[static_cast<size_t>(lifted[static_cast<size_t>(k)].first)] =
+            lifted[static_cast<size_t>(k)].second;
+    while (depth > 0) {
+        gain[static_cast<size_t>(depth - 1)] =
+            -std::max(-gain[static_cast<size_t>(depth - 1)], gain[static_cast<size_t>(depth)]);
+        --depth;
+    }
+    return gain[0] >= 0;
+}
+
 // A capture, en passant included, or a promotion: what quiescence searches.
 bool IsNoisy(Move m) {
     const int to = ToOf(m);
@@ -440,8 +523,9 @@ int& HistoryOf(Move m) {
                   [static_cast<size_t>(sets::SquareOf(ToOf(m)))];
 }
 
-// Move ordering: the table's move, captures by the most valuable victim and then the least
-// valuable attacker, promotions, the killers, then the quiet moves by their history.
+// Move ordering: the table's move, captures that do not lose the exchange by the most
+// valuable victim and then the least valuable attacker, promotions, the killers, the quiet
+// moves by their history, then the captures that lose the exchange.
 template <Colour C>
 void ScoreMoves(MoveList& list, Move tableMove, int ply) {
     for (int i = 0; i < list.size; ++i) {
@@ -459,7 +543,8 @@ void ScoreMoves(MoveList& list, Move tableMove, int ply) {
         else if (victim != 0 || promotes ||
                  (attacker == Piece::Pawn && !CastlingOf(m) &&
                   rules::FileOf(FromOf(m)) != rules::FileOf(ToOf(m))))
-            s.score = (1 << 28) + (victim + (promotes ? Piece::Queen : 0)) * 16 - attacker / 10;
+            s.score = (WinsExchange<C>(m) ? 1 << 28 : -(1 << 26)) +
+                      (victim + (promotes ? Piece::Queen : 0)) * 16 - attacker / 10;
         else if (m == killers[static_cast<size_t>(ply)][0])
             s.score = (1 << 27) + 1;
         else if (m == killers[static_cast<size_t>(ply)][1])
@@ -586,6 +671,8 @@ int Quiesce(int alpha, int beta, int ply) {
         if (!inCheck && std::abs(At(FromOf(m))) != Piece::Pawn &&
             standing + std::abs(At(ToOf(m))) + 200 < alpha)
             continue;
+        // So is one that loses material in the exchange on its square.
+        if (!inCheck && !WinsExchange<C>(m)) continue;
         Undo u;
         Make<R, C>(m, u);
         if (InCheck<C>()) {
