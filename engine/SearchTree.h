@@ -66,14 +66,23 @@ using tree::lines;
 using tree::PlyCount;
 using tree::PollInterval;
 
+// Appends the line below the node at ply parent + 1 to the move that begins the parent's.
+// Out of line: most new bests are moves scored without being made, which end their line.
+[[gnu::noinline]] void AppendLineBelow(size_t parent) {
+    const uint8_t below = lineLength[parent + 1];
+    std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
+    lineLength[parent] = static_cast<uint8_t>(below + 1);
+}
+
 // The move from the node at ply - 1 has become that node's best: its line is the move and
 // then, when the move was made and searched, the line below it.
 inline void ExtendLine(int ply, int from, int to, bool searched) {
     const auto parent = static_cast<size_t>(ply - 1);
-    const uint8_t below = searched ? lineLength[parent + 1] : 0;
     lines[parent][0] = {static_cast<uint8_t>(from), static_cast<uint16_t>(to)};
-    std::copy_n(lines[parent + 1].begin(), below, lines[parent].begin() + 1);
-    lineLength[parent] = static_cast<uint8_t>(below + 1);
+    if (searched)
+        AppendLineBelow(parent);
+    else
+        lineLength[parent] = 1;
 }
 
 // The start of every try: counts the node, polls once in PollInterval nodes and looks at
@@ -91,7 +100,7 @@ template <RuleSet R>
 void TryWhite(int from, int to);
 
 template <Colour C, RuleSet R>
-void Try(int from, int to) {
+[[gnu::always_inline]] inline void Try(int from, int to) {
     if constexpr (C == Colour::Black)
         TryBlack<R>(from, to);
     else
@@ -116,7 +125,7 @@ sets::Occupancy PiecesNow() {
 }
 
 // Plays the move on Board and brings the search's running state up to date.
-Undo Make(const MoveChange& m) {
+[[gnu::always_inline]] inline Undo Make(const MoveChange& m) {
     const Undo undo{Running, Material};
     PlayOnBoard(m);
     Material = MaterialAfter(m);
@@ -279,7 +288,7 @@ void ExpandWhiteOrdered() {
 
 // Passes the value of a White move up to the Black node above it, and raises the cut-off
 // flag when that node can no longer matter to the White node above it.
-void PassUpWhite(int ply, int from, int to, bool searched) {
+inline void PassUpWhite(int ply, int from, int to, bool searched) {
     if (PlyValue(ply) < PlyValue(ply - 1)) {
         PlyValue(ply - 1) = PlyValue(ply);
         ExtendLine(ply, from, to, searched);
@@ -405,7 +414,7 @@ template <RuleSet R>
 // Most White moves end their line; they are scored without being made, inside the generator
 // that found them.
 template <RuleSet R>
-inline void TryWhite(int from, int to) {
+[[gnu::always_inline]] inline void TryWhite(int from, int to) {
     EnterNode();
     if constexpr (R == RuleSet::Standard) {
         // En passant is a move to be made.
