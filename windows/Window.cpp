@@ -39,7 +39,11 @@ constexpr std::pair<const char*, const wchar_t*> Languages[] = {
     {"en", L"English"}, {"de", L"Deutsch"}, {"fr", L"Fran\u00e7ais"}, {"es", L"Espa\u00f1ol"}};
 
 // The move list's width at 100 %: the Qt window's number column, two move columns and a bar.
-constexpr int ListWidth = 36 + 2 * 64 + 17 + 4;
+// The move list's columns at 100 %: the number, White's move, Black's move; then the
+// scroll bar and the borders.
+constexpr int ListNumberWidth = 36;
+constexpr int ListMoveWidth = 64;
+constexpr int ListWidth = ListNumberWidth + 2 * ListMoveWidth + 17 + 4;
 // A clock's height at 100 %.
 constexpr int ClockHeight = 30;
 
@@ -489,10 +493,22 @@ LRESULT Window::OnFrameMessage(UINT message, WPARAM w, LPARAM l) {
         case WM_COMMAND:
             if (reinterpret_cast<HWND>(l) == moveList_) {
                 if (HIWORD(w) == LBN_SELCHANGE) {
+                    // The half of the row that was clicked says whose move it was.
                     const auto row =
                         static_cast<size_t>(SendMessageW(moveList_, LB_GETCURSEL, 0, 0));
-                    if (row < rowSteps_.size() && rowSteps_[row] != SIZE_MAX)
-                        GoToStep(rowSteps_[row]);
+                    const DWORD at = GetMessagePos();
+                    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+                    ScreenToClient(moveList_, &point);
+                    const ListCell* cell = nullptr;
+                    if (row < rows_.size()) {
+                        const ListRow& clicked = rows_[row];
+                        const bool blackHalf = point.x >= ListColumn(2);
+                        cell = blackHalf && clicked.black.step != SIZE_MAX ? &clicked.black
+                                                                           : &clicked.white;
+                        if (cell->step == SIZE_MAX) cell = &clicked.black;
+                    }
+                    if (cell && cell->step != SIZE_MAX)
+                        GoToStep(cell->step);
                     else
                         ShowMoves();
                 }
@@ -525,25 +541,31 @@ LRESULT Window::OnFrameMessage(UINT message, WPARAM w, LPARAM l) {
             return TRUE;
         }
         case WM_DRAWITEM: {
-            // The moves that redo replays are grey, the move on show highlighted.
+            // The move on show highlighted, the moves that redo replays grey.
             const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
-            if (item->hwndItem != moveList_ || item->itemID == static_cast<UINT>(-1)) return TRUE;
-            const bool selected = item->itemState & ODS_SELECTED;
-            const bool played = item->itemID < rowPlayed_.size() && rowPlayed_[item->itemID];
-            FillRect(item->hDC, &item->rcItem,
-                     GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+            if (item->hwndItem != moveList_ || item->itemID >= rows_.size()) return TRUE;
+            const ListRow& row = rows_[item->itemID];
+            FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOW));
             SetBkMode(item->hDC, TRANSPARENT);
-            SetTextColor(item->hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT
-                                                : played ? COLOR_WINDOWTEXT
-                                                         : COLOR_GRAYTEXT));
-            const auto length = SendMessageW(moveList_, LB_GETTEXTLEN, item->itemID, 0);
-            std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)), L'\0');
-            SendMessageW(moveList_, LB_GETTEXT, item->itemID,
-                         reinterpret_cast<LPARAM>(text.data()));
-            RECT area = item->rcItem;
-            area.left += 4 * Scale() / 100;
-            DrawTextW(item->hDC, text.c_str(), static_cast<int>(text.size()), &area,
-                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            const auto draw = [&](const std::wstring& text, int left, int right,
+                                  const ListCell& cell) {
+                RECT area{left, item->rcItem.top, right, item->rcItem.bottom};
+                if (cell.last) FillRect(item->hDC, &area, GetSysColorBrush(COLOR_HIGHLIGHT));
+                SetTextColor(item->hDC, GetSysColor(cell.last     ? COLOR_HIGHLIGHTTEXT
+                                                    : cell.played ? COLOR_WINDOWTEXT
+                                                                  : COLOR_GRAYTEXT));
+                area.left += 4 * Scale() / 100;
+                DrawTextW(item->hDC, text.c_str(), static_cast<int>(text.size()), &area,
+                          DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            };
+            const int right = static_cast<int>(item->rcItem.right);
+            if (row.number.empty()) {
+                draw(row.white.text, static_cast<int>(item->rcItem.left), right, row.white);
+            } else {
+                draw(row.number, static_cast<int>(item->rcItem.left), ListColumn(1), ListCell{});
+                draw(row.white.text, ListColumn(1), ListColumn(2), row.white);
+                draw(row.black.text, ListColumn(2), right, row.black);
+            }
             return TRUE;
         }
         case WM_DPICHANGED: {
@@ -843,39 +865,42 @@ void Window::Notify(const std::string& text) {
     SetTimer(frame_, NoticeTimer, NoticeTime, nullptr);
 }
 
-// A move a line ("1. e4", "1… e5"); the list ends with the result and how the game ended.
+int Window::ListColumn(int column) const {
+    return (ListNumberWidth + (column - 1) * ListMoveWidth) * Scale() / 100;
+}
+
+// A move pair a row ("1.", "e4", "e5"), as the Linux window's list; the list ends with the
+// result and how the game ended.
 void Window::ShowMoves() {
     const game::GameMoves moves = session_->Moves();
     SendMessageW(moveList_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(moveList_, LB_RESETCONTENT, 0, 0);
-    rowSteps_.clear();
-    rowPlayed_.clear();
+    rows_.clear();
     int shown = -1;
-    const auto add = [this](const std::string& text, size_t step, bool played) {
-        SendMessageW(moveList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-        rowSteps_.push_back(step);
-        rowPlayed_.push_back(played);
+    const auto add = [this](ListRow row) {
+        SendMessageW(moveList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.number.c_str()));
+        rows_.push_back(std::move(row));
     };
-    if (moves.fromSetUp) add(Tr("MoveList", "From a set-up position"), SIZE_MAX, true);
+    const auto line = [&add](const std::string& text) { add({L"", {Wide(text)}, {}}); };
+    const auto cell = [this](const std::optional<game::MoveCell>& move) {
+        if (!move) return ListCell{};
+        return ListCell{Wide(ShownSan(move->san)), move->step, move->played, move->last};
+    };
+    if (moves.fromSetUp) line(Tr("MoveList", "From a set-up position"));
     for (const game::MoveRow& row : moves.rows) {
-        for (const auto& [cell, white] :
-             {std::pair(&row.white, true), std::pair(&row.black, false)}) {
-            if (!*cell) continue;
-            const std::string number = std::to_string(row.number) + (white ? ". " : "… ");
-            if ((*cell)->last) shown = static_cast<int>(rowSteps_.size());
-            add(number + ShownSan((*cell)->san), (*cell)->step, (*cell)->played);
-        }
+        if ((row.white && row.white->last) || (row.black && row.black->last))
+            shown = static_cast<int>(rows_.size());
+        add({Wide(std::to_string(row.number) + "."), cell(row.white), cell(row.black)});
     }
     const std::string result = ResultWords(session_->CurrentStatus().ending);
     if (moves.showsResult && !result.empty()) {
         std::string score = session_->Result();
         if (score == "1/2-1/2") score = "\u00bd-\u00bd";
-        add(score, SIZE_MAX, true);
-        add(result, SIZE_MAX, true);
+        line(score);
+        line(result);
     }
-    SendMessageW(moveList_, LB_SETCURSEL, static_cast<WPARAM>(shown), 0);
     // The move on show stays in view; at the end of the game, the result below it too.
-    const auto rows = static_cast<WPARAM>(rowSteps_.size());
+    const auto rows = static_cast<WPARAM>(rows_.size());
     if (moves.showsResult && !result.empty() && rows > 0)
         SendMessageW(moveList_, LB_SETTOPINDEX, rows - 1, 0);
     else if (shown >= 0)

@@ -73,6 +73,8 @@ class Window : public game::SessionListener {
     // Fonts, controls and the window's size at the zoom and the monitor's scale in force.
     void Relayout();
     int Scale() const { return zoom_ * static_cast<int>(dpi_) / 96; }
+    // Where the move list's column (1: White's moves, 2: Black's) begins, in its client area.
+    int ListColumn(int column) const;
     HWND Place(HWND control, const form::Twips& twips);
     RECT Rect(const form::Twips& twips) const;
 
@@ -207,9 +209,22 @@ class Window : public game::SessionListener {
     size_t level_ = 0;
     bool busy_ = false;
     bool closeWhenIdle_ = false;
-    // Which list row goes to which step; SIZE_MAX for a row that is no move.
-    std::vector<size_t> rowSteps_;
-    std::vector<bool> rowPlayed_;
+    // A move of the list: the step a click on it goes to (SIZE_MAX: none), whether the step
+    // on show holds it (else redo replays it) and whether it is the last move on show.
+    struct ListCell {
+        std::wstring text;
+        size_t step = SIZE_MAX;
+        bool played = true;
+        bool last = false;
+    };
+    // A row of the list: a move number with White's and Black's moves, or one line of text
+    // across it (number empty).
+    struct ListRow {
+        std::wstring number;
+        ListCell white;
+        ListCell black;
+    };
+    std::vector<ListRow> rows_;
     std::string status_;
     DWORD lastPoll_ = 0;
 };

@@ -32,6 +32,8 @@ PICKED, ENGINE_MOVE = (255, 0, 0), (0, 0, 255)
 BUTTONS = {"New": (9, 249, 64, 22), "Save": (72, 249, 67, 22), "Load": (138, 249, 64, 22),
            "Force": (333, 234, 52, 22)}
 START = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR"
+# In the move list's first row, beside the form: Black's move of the first pair.
+LIST_FIRST_BLACK_MOVE = (393 + 36 + 64 + 20, 8)
 
 
 class Failure(Exception):
@@ -370,9 +372,12 @@ def start_layout(trial):
 
 
 def move_and_take_back(trial):
-    trial.play_e4()
+    answered = trial.play_e4()
     trial.key("ctrl+z")
     trial.wait_for_board("taken back", lambda board: trial.shows(board, START))
+    # The moves taken back stay in the list, and a click on one goes to them again.
+    trial.click(*LIST_FIRST_BLACK_MOVE)
+    trial.wait_for_board("gone to from the list", lambda board: board == answered)
 
 
 def save_and_load(trial):
