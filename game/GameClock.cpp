@@ -1,7 +1,9 @@
 #include "GameClock.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "Display.h"
 
@@ -101,6 +103,22 @@ void GameClock::Stop() {
 std::optional<Side> GameClock::Flagged() const {
     if (running_ && Remaining(*running_) <= 0) return running_;
     return std::nullopt;
+}
+
+std::string ClockText(int64_t milliseconds) {
+    const int64_t ms = std::max<int64_t>(milliseconds, 0);
+    char text[32];
+    if (ms < 10000)
+        std::snprintf(text, sizeof text, "0:%02lld.%lld", static_cast<long long>(ms / 1000),
+                      static_cast<long long>(ms / 100 % 10));
+    else if (ms >= 3600000)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(ms / 3600000),
+                      static_cast<long long>(ms / 60000 % 60),
+                      static_cast<long long>(ms / 1000 % 60));
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(ms / 60000),
+                      static_cast<long long>(ms / 1000 % 60));
+    return text;
 }
 
 }  // namespace ostrand::game

@@ -63,4 +63,8 @@ class GameClock {
     std::optional<Side> running_;
 };
 
+// A clock's time as both windows show it: "4:59", "1:02:03", and under ten seconds "0:09.8";
+// a fallen flag shows 0:00.0.
+std::string ClockText(int64_t milliseconds);
+
 }  // namespace ostrand::game

@@ -2,28 +2,11 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
 using ostrand::game::Side;
-
-// "4:59", "1:02:03", and under ten seconds "0:09.8"; a fallen flag shows 0:00.0.
-QString Shown(int64_t milliseconds) {
-    const int64_t ms = std::max<int64_t>(milliseconds, 0);
-    if (ms < 10000) {
-        const int64_t tenths = ms / 100;
-        return QString("0:%1.%2").arg(tenths / 10, 2, 10, QChar('0')).arg(tenths % 10);
-    }
-    const int64_t seconds = ms / 1000;
-    if (seconds >= 3600)
-        return QString("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, QChar('0'))
-            .arg(seconds % 60, 2, 10, QChar('0'));
-    return QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
-}
 
 }  // namespace
 
@@ -65,7 +48,8 @@ void ChessClock::SetScale(double scale) {
 void ChessClock::Show(int64_t player, int64_t engine, std::optional<Side> running) {
     for (const Side side : {Side::Player, Side::Engine}) {
         QLabel* label = labels_[side == Side::Player ? 0 : 1];
-        const QString time = Shown(side == Side::Player ? player : engine);
+        const QString time = QString::fromStdString(
+            ostrand::game::ClockText(side == Side::Player ? player : engine));
         label->setText(side == Side::Player ? tr("You: %1").arg(time)
                                             : tr("Ostrand: %1").arg(time));
         const bool runs = running == side;

@@ -8,7 +8,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 
 #include "BookFile.h"
@@ -909,36 +908,15 @@ void Window::ShowMoves() {
     InvalidateRect(moveList_, nullptr, TRUE);
 }
 
-namespace {
-
-// "4:59", "1:02:03", and under ten seconds "0:09.8"; a fallen flag shows 0:00.0.
-std::string ClockText(int64_t milliseconds) {
-    const int64_t ms = std::max<int64_t>(milliseconds, 0);
-    char text[32];
-    if (ms < 10000)
-        std::snprintf(text, sizeof text, "0:%02lld.%lld", static_cast<long long>(ms / 1000),
-                      static_cast<long long>(ms / 100 % 10));
-    else if (ms >= 3600000)
-        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(ms / 3600000),
-                      static_cast<long long>(ms / 60000 % 60),
-                      static_cast<long long>(ms / 1000 % 60));
-    else
-        std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(ms / 60000),
-                      static_cast<long long>(ms / 1000 % 60));
-    return text;
-}
-
-}  // namespace
-
 void Window::ShowClocks() {
     const bool timed = session_->Control().Timed();
     const bool shown = (GetWindowLongPtrW(clocks_[0], GWL_STYLE) & WS_VISIBLE) != 0;
     if (timed != shown) Relayout();
     if (!timed) return;
-    const std::string player =
-        Arg(Tr("ChessClock", "You: %1"), {ClockText(session_->Remaining(game::Side::Player))});
-    const std::string engine =
-        Arg(Tr("ChessClock", "Ostrand: %1"), {ClockText(session_->Remaining(game::Side::Engine))});
+    const std::string player = Arg(Tr("ChessClock", "You: %1"),
+                                   {game::ClockText(session_->Remaining(game::Side::Player))});
+    const std::string engine = Arg(Tr("ChessClock", "Ostrand: %1"),
+                                   {game::ClockText(session_->Remaining(game::Side::Engine))});
     SetWindowTextW(clocks_[0], Wide(player).c_str());
     SetWindowTextW(clocks_[1], Wide(engine).c_str());
 }

@@ -213,6 +213,16 @@ TEST_F(SessionTest, AMoveTheEngineMakesAfterItsFlagFellDoesNotCount) {
     EXPECT_EQ(session.Result(), "1-0");
 }
 
+// The tenths appear only under ten seconds, the hours only from an hour; a fallen flag never
+// shows a negative time.
+TEST(ClockText, ShowsTenthsAndHoursOnlyWhereTheyMatter) {
+    const std::vector<std::pair<int64_t, std::string>> rows = {
+        {-5, "0:00.0"},     {9999, "0:09.9"},     {10000, "0:10"},     {299999, "4:59"},
+        {3599999, "59:59"}, {3600000, "1:00:00"}, {3723000, "1:02:03"}};
+    for (const auto& [milliseconds, text] : rows)
+        EXPECT_EQ(ostrand::game::ClockText(milliseconds), text) << milliseconds;
+}
+
 TEST_F(SessionTest, ABookReplyIsOnTheClockAndANewGameShowsNoOldStatistics) {
     ASSERT_EQ(Play("e2e4"), Refusal::None);
     ASSERT_FALSE(session.Statistic(StatusLabel::Nodes).empty());
